@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class Progress;
+class TrackDocument;
+
+// Exporting the track as one picture beside its track file.
+class PictureExport
+{
+public:
+    enum class Format { Jpeg, Bmp, Png };
+
+    // The track file's name less the last four characters of its file-name
+    // part, plus the extension (".jpg"): the picture stays in the track's folder.
+    static QString outputName(const QString &trackFileName, const QString &extension);
+
+    static QString extension(Format format);
+
+    // Composes the document's picture and writes it to path, replacing an
+    // earlier file only when the new one is complete. bmpDepth is 16, 24 or 32.
+    static void write(const TrackDocument &document, const QString &path, Format format,
+                      int bmpDepth, Progress &progress);
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// A piece button's place on its palette page, in pixels from the page's
+// top-left corner.
+struct PiecePlace
+{
+    QByteArray code;
+    int left = 0;
+    int top = 0;
+};
+
+struct CataloguePage
+{
+    QString caption;
+    char series = 0;             // 0 for "Utilities", which offers no pieces
+    QVector<PiecePlace> pieces;  // in the page's button order (series index order)
+};
+
+// The fixed vocabulary of track pieces: twelve palette pages, 163 codes.
+// A code is the series character followed by the index character 0-9, A-L.
+class Catalogue
+{
+public:
+    static const QVector<CataloguePage> &pages();
+    static QVector<QByteArray> codes();  // all 163, page by page
+    static bool contains(const QByteArray &code);
+    static QByteArray defaultCode() { return QByteArrayLiteral("07"); }
+
+    static constexpr int pageCount = 12;
+    static constexpr int codeCount = 163;
+    static constexpr int utilitiesPage = 11;
+    static constexpr int topRow = 4;
+    static constexpr int bottomRow = 59;
+};

@@ -1,0 +1,1 @@
+#include "pieces/tilesource.h"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Where the cells and the palette get a piece code's picture from.
+class TileSource
+{
+public:
+    virtual ~TileSource() = default;
+
+    // The picture of a code, read anew on every call (no cache).
+    // Throws KwError on failure.
+    virtual QImage load(const QByteArray &code) const = 0;
+};
+
+// The tiles folder: <folder>/<code>.bmp. The exact name is tried first, then
+// a file of the same name in another letter case (a folder copied from a
+// case-blind system). Errors name the exact-case path.
+class TileFolder : public TileSource
+{
+public:
+    explicit TileFolder(const QString &folder);
+
+    // The "tiles" folder beside the running executable.
+    static QString besideExecutable();
+
+    const QString &folder() const { return m_folder; }
+    QString pathFor(const QByteArray &code) const;
+    QImage load(const QByteArray &code) const override;
+
+private:
+    QString m_folder;
+};

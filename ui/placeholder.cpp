@@ -1,0 +1,1 @@
+// The windows arrive here one by one.
