@@ -1,0 +1,354 @@
+#include "document/kwerror.h"
+#include "document/linebuffer.h"
+#include "document/progress.h"
+#include "document/trackdocument.h"
+#include "maptiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QVector<QByteArray> knownCodes = {"00", "01", "02", "03", "07", "A3", "a3", " 07"};
+
+// Counts what a reader reports, to check the texts and how often it pumps.
+class RecordingProgress : public Progress
+{
+public:
+    void setText(const QString &text) override
+    {
+        if (!text.isEmpty())
+            texts.append(text);
+        last = text;
+    }
+    void pump() override { ++pumps; }
+
+    QStringList texts;
+    QString last;
+    int pumps = 0;
+};
+
+// The document's visible cells as "c,r=code" in pool order, after its size:
+// "3x2 0,0=00 0,1=A3 ...". Hidden cells must hold "07" (checked separately).
+QString describe(const TrackDocument &doc)
+{
+    QStringList parts{QStringLiteral("%1x%2").arg(doc.width()).arg(doc.height())};
+    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+        const Cell &cell = doc.cell(i);
+        if (cell.visible)
+            parts << QStringLiteral("%1,%2=%3").arg(TrackDocument::columnOf(i))
+                         .arg(TrackDocument::rowOf(i)).arg(QString::fromLatin1(cell.code));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+bool hiddenCellsHoldDefault(const TrackDocument &doc)
+{
+    for (int i = 0; i < TrackDocument::cellCount; ++i)
+        if (!doc.cell(i).visible && doc.cell(i).code != "07")
+            return false;
+    return true;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray workedExample("00,01,07\r\nA3,07,02\r\n");
+
+} // namespace
+
+class TestTrackFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readingRules_data();
+    void readingRules();
+    void reader_data();
+    void reader();
+    void workedExampleRoundTrip();
+    void writerTakesTheBlockWhateverIsVisible();
+    void progressOfADefaultTrack();
+    void openFailuresChangeNothing_data();
+    void openFailuresChangeNothing();
+    void failedWriteKeepsTheOldFile();
+    void unwritableFolder();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestTrackFile::readingRules_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    using L = QList<QByteArray>;
+    QTest::newRow("CR LF") << QByteArray("a,b\r\nc\r\n") << L{"a,b", "c"};
+    QTest::newRow("LF only") << QByteArray("a,b\nc\n") << L{"a,b", "c"};
+    QTest::newRow("CR only") << QByteArray("a,b\rc\r") << L{"a,b", "c"};
+    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << L{"a", "", "b"};
+    QTest::newRow("no final break") << QByteArray("a\r\nb") << L{"a", "b"};
+    QTest::newRow("two final breaks") << QByteArray("a\r\n\r\n") << L{"a", ""};
+    QTest::newRow("empty file") << QByteArray() << L{};
+    QTest::newRow("only a break") << QByteArray("\r\n") << L{""};
+    QTest::newRow("NUL ends the text") << QByteArray("a,b\r\nc\0d\r\ne", 12) << L{"a,b", "c"};
+    QTest::newRow("NUL first") << QByteArray("\0a\r\n", 4) << L{};
+    QTest::newRow("bytes kept") << QByteArray("\xEF\xBB\xBF" "07,\t x\xFF") << L{"\xEF\xBB\xBF" "07,\t x\xFF"};
+    QTest::newRow("long line cut for the reader")
+        << (QByteArray(5000, 'x') + "\r\ny") << L{QByteArray(4096, 'x'), "y"};
+}
+
+void TestTrackFile::readingRules()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<QByteArray>, lines);
+    LineBuffer buffer;
+    buffer.setFileBytes(bytes);
+    QList<QByteArray> got;
+    for (int i = 0; i < buffer.lineCount(); ++i)
+        got << buffer.line(i);
+    QCOMPARE(got, lines);
+}
+
+void TestTrackFile::reader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");  // describe() of the grid, or the error
+    QTest::newRow("worked example") << workedExample
+        << "3x2 0,0=00 0,1=A3 1,0=01 1,1=07 2,0=07 2,1=02";
+    QTest::newRow("trailing comma") << QByteArray("00,01,07,\r\n") << "3x1 0,0=00 1,0=01 2,0=07";
+    QTest::newRow("codes verbatim, case kept") << QByteArray("a3,A3\r\n") << "2x1 0,0=a3 1,0=A3";
+    QTest::newRow("space belongs to the code") << QByteArray(" 07\r\n") << "1x1 0,0= 07";
+    QTest::newRow("empty middle line") << QByteArray("00,01\r\n\r\n02,03\r\n")
+        << "2x3 0,0=00 0,2=02 1,0=01 1,2=03";
+    QTest::newRow("5, 5 and 3 codes") << QByteArray("00,00,00,00,00\r\n01,01,01,01,01\r\n02,02,02\r\n")
+        << "3x3 0,0=00 0,1=01 0,2=02 1,0=00 1,1=01 1,2=02 2,0=00 2,1=01 2,2=02 "
+           "3,0=00 3,1=01 4,0=00 4,1=01";
+    QTest::newRow("two final breaks") << QByteArray("00,01\r\n\r\n") << "2x1 0,0=00 1,0=01";
+    QTest::newRow("LF only") << QByteArray("00,01,07\nA3,07,02\n")
+        << "3x2 0,0=00 0,1=A3 1,0=01 1,1=07 2,0=07 2,1=02";
+    QTest::newRow("CR only") << QByteArray("00,01,07\rA3,07,02\r")
+        << "3x2 0,0=00 0,1=A3 1,0=01 1,1=07 2,0=07 2,1=02";
+    QTest::newRow("empty file keeps the size") << QByteArray() << "15x7";
+    QTest::newRow("empty lines keep the size") << QByteArray("\r\n\r\n") << "15x7";
+    QTest::newRow("30 x 30 fits") << (QByteArray("07") + QByteArray(",07").repeated(29) + "\r\n").repeated(30)
+        << "30x30 *";
+    QTest::newRow("empty rows past 30 are harmless")
+        << (QByteArray("07\r\n").repeated(30) + QByteArray("\r\n").repeated(5)) << "1x30 *";
+    // Failures: the grid and its size stay exactly as they were.
+    QTest::newRow("empty code") << QByteArray("00,,07\r\n") << "Cannot open file /tiles/.bmp";
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "00\r\n")
+        << "Cannot open file /tiles/\xEF\xBB\xBF" "00.bmp";
+    QTest::newRow("missing tile part-way") << QByteArray("00,01,ZZ,02\r\n") << "Cannot open file /tiles/ZZ.bmp";
+    QTest::newRow("31 codes") << (QByteArray("07") + QByteArray(",07").repeated(30) + "\r\n")
+        << "Track too large: at most 30 columns and 30 rows";
+    QTest::newRow("31 rows") << QByteArray("07\r\n").repeated(31)
+        << "Track too large: at most 30 columns and 30 rows";
+    QTest::newRow("10,000 commas") << QByteArray(10000, ',') << "Track too large: at most 30 columns and 30 rows";
+}
+
+void TestTrackFile::reader()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    const QString path = m_dir.filePath(QStringLiteral("reader.kwf"));
+    QVERIFY(writeAll(path, bytes));
+
+    MapTiles tiles(knownCodes);
+    TrackDocument doc;
+    doc.setDefaultPicture(tiles.picture("07"));
+    Progress quiet;
+    doc.DrawGrid(true, quiet);
+    doc.TrackClick(TrackDocument::index(20, 20), "01", tiles.picture("01"));  // hidden, must be cleared
+    doc.setModified(false);
+    const QString before = describe(doc);
+
+    try {
+        doc.open(path, tiles, quiet);
+    } catch (const KwError &e) {
+        QCOMPARE(e.message(), expected);
+        QCOMPARE(describe(doc), before);
+        QCOMPARE(doc.cell(20, 20).code, QByteArray("01"));
+        QVERIFY(doc.fileName().isEmpty());
+        return;
+    }
+    if (expected.endsWith('*'))
+        QCOMPARE(describe(doc).section(' ', 0, 0), expected.section(' ', 0, 0));
+    else
+        QCOMPARE(describe(doc), expected);
+    QVERIFY(hiddenCellsHoldDefault(doc));
+    QCOMPARE(doc.fileName(), path);
+    // Every visible cell shows its own code's tile; hidden ones the default.
+    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+        const Cell &cell = doc.cell(i);
+        QCOMPARE(cell.picture, cell.visible ? tiles.picture(cell.code) : tiles.picture("07"));
+    }
+}
+
+void TestTrackFile::workedExampleRoundTrip()
+{
+    const QString path = m_dir.filePath(QStringLiteral("example.kwf"));
+    QVERIFY(writeAll(path, workedExample));
+    MapTiles tiles(knownCodes);
+    TrackDocument doc;
+    Progress quiet;
+    doc.open(path, tiles, quiet);
+    QCOMPARE(doc.cell(0).code, QByteArray("00"));
+    QCOMPARE(doc.cell(30).code, QByteArray("01"));
+    QCOMPARE(doc.cell(61).code, QByteArray("02"));
+    QCOMPARE(doc.cell(1).code, QByteArray("A3"));
+
+    const QString copy = m_dir.filePath(QStringLiteral("copy.kwf"));
+    doc.save(copy);
+    QCOMPARE(readAll(copy), workedExample);
+    QCOMPARE(doc.memo().text(), workedExample);
+    QCOMPARE(doc.fileName(), copy);
+}
+
+void TestTrackFile::writerTakesTheBlockWhateverIsVisible()
+{
+    // 5, 5 and 3 codes: the size is 3 x 3 and cells beyond the width stay
+    // visible, yet a save writes exactly three codes a line.
+    const QString path = m_dir.filePath(QStringLiteral("553.kwf"));
+    QVERIFY(writeAll(path, "00,00,00,00,00\r\n01,01,01,01,01\r\n02,02,02\r\n"));
+    MapTiles tiles(knownCodes);
+    TrackDocument doc;
+    Progress quiet;
+    doc.open(path, tiles, quiet);
+    doc.save(path);
+    QCOMPARE(readAll(path), QByteArray("00,00,00\r\n01,01,01\r\n02,02,02\r\n"));
+
+    // A hidden cell inside the block is written with its code; the default
+    // 15 x 7 grid is 322 bytes.
+    TrackDocument fresh;
+    fresh.DrawGrid(true, quiet);
+    fresh.setSize(15, 7);
+    fresh.MakeArray();
+    QCOMPARE(fresh.memo().text().size(), 322);
+    QVERIFY(!fresh.memo().text().contains(",\r\n"));
+}
+
+void TestTrackFile::progressOfADefaultTrack()
+{
+    // 15 x 7 "07" codes: 44 characters a line, 308 texts, 105 tiles, and a
+    // pump per character and per cell.
+    const QString path = m_dir.filePath(QStringLiteral("default.kwf"));
+    QVERIFY(writeAll(path, (QByteArray("07") + QByteArray(",07").repeated(14) + "\r\n").repeated(7)));
+    MapTiles tiles(knownCodes);
+    TrackDocument doc;
+    RecordingProgress progress;
+    doc.open(path, tiles, progress);
+    QCOMPARE(progress.texts.size(), 308);
+    QCOMPARE(progress.texts.first(), QStringLiteral("Loading Track - 0-1"));
+    QCOMPARE(progress.texts.last(), QStringLiteral("Loading Track - 6-44"));
+    QCOMPARE(progress.pumps, 413);
+    QCOMPARE(tiles.loads, 105);
+    QVERIFY(progress.last.isEmpty());
+}
+
+void TestTrackFile::openFailuresChangeNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << "missing.kwf" << "Cannot open file %1";
+    QTest::newRow("folder") << "folder.kwf" << "Text exceeds memo capacity";
+    QTest::newRow("FIFO") << "fifo.kwf" << "Text exceeds memo capacity";
+    QTest::newRow("over 1 MiB") << "huge.kwf" << "Text exceeds memo capacity";
+}
+
+void TestTrackFile::openFailuresChangeNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath(name);
+    QDir().mkpath(m_dir.filePath("folder.kwf"));
+    mkfifo(QFile::encodeName(m_dir.filePath("fifo.kwf")).constData(), 0600);
+    writeAll(m_dir.filePath("huge.kwf"), QByteArray("07,").repeated(400000));
+
+    MapTiles tiles(knownCodes);
+    TrackDocument doc;
+    Progress quiet;
+    doc.DrawGrid(true, quiet);
+    doc.TrackClick(0, "01", tiles.picture("01"));
+    doc.setFileName(QStringLiteral("/earlier.kwf"));
+    try {
+        doc.open(path, tiles, quiet);
+        QFAIL("opened");
+    } catch (const KwError &e) {
+        QCOMPARE(e.message(), message.contains("%1") ? message.arg(path) : message);
+    }
+    QCOMPARE(doc.cell(0).code, QByteArray("01"));
+    QVERIFY(doc.isModified());
+    QCOMPARE(doc.fileName(), QStringLiteral("/earlier.kwf"));
+}
+
+void TestTrackFile::failedWriteKeepsTheOldFile()
+{
+    // A full disk, made with a file-size limit: the write fails part-way and
+    // the former file must stay byte for byte, with no temporary left over.
+    const QString folder = m_dir.filePath(QStringLiteral("full"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/track.kwf");
+    QVERIFY(writeAll(path, workedExample));
+
+    Progress quiet;
+    TrackDocument doc;
+    doc.DrawGrid(true, quiet);
+    doc.TrackClick(0, "00", QImage());
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString message;
+    try {
+        doc.save(path);
+    } catch (const KwError &e) {
+        message = e.message();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(message, QStringLiteral("Stream write error"));
+    QCOMPARE(readAll(path), workedExample);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"track.kwf"});
+    QVERIFY(doc.isModified());
+    QVERIFY(doc.fileName().isEmpty());
+}
+
+void TestTrackFile::unwritableFolder()
+{
+    const QString path = m_dir.filePath(QStringLiteral("nowhere/track.kwf"));
+    TrackDocument doc;
+    try {
+        doc.save(path);
+        QFAIL("saved");
+    } catch (const KwError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Cannot create file ") + path);
+    }
+    try {
+        doc.save(QString());
+        QFAIL("saved");
+    } catch (const KwError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Cannot create file "));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTrackFile)
+#include "tst_trackfile.moc"
