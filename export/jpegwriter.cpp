@@ -1,1 +1,173 @@
 #include "export/jpegwriter.h"
+
+#include "document/kwerror.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace {
+
+constexpr int quality = 65;
+constexpr size_t initialCapacity = 64 * 1024;
+
+// libjpeg reports a fatal error through error_exit, which must not return.
+// Ours jumps back into compress(); the message code stays in the manager.
+struct ErrorManager
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf resume;
+};
+
+// The compressed bytes collect in a buffer that we own. jpeg_mem_dest is not
+// used: once its buffer has grown, the live buffer is known only to the
+// library's private state, and after an error it could be neither freed nor
+// told apart from the freed first one.
+struct MemoryDestination
+{
+    jpeg_destination_mgr pub;
+    JOCTET *buffer;
+    size_t capacity;
+    size_t size;
+};
+
+// Everything libjpeg touches lives in the caller's frame, not in the frame
+// that calls setjmp: locals of that frame changed before a longjmp would be
+// indeterminate afterwards.
+struct Compression
+{
+    jpeg_compress_struct cinfo;
+    ErrorManager errors;
+    MemoryDestination destination;
+};
+
+void leaveOnError(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<ErrorManager *>(cinfo->err)->resume, 1);
+}
+
+// Warnings and traces go nowhere: the program has no console to show them.
+void discardMessage(j_common_ptr, int) {}
+void discardOutput(j_common_ptr) {}
+
+void initDestination(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<MemoryDestination *>(cinfo->dest);
+    dest->pub.next_output_byte = dest->buffer;
+    dest->pub.free_in_buffer = dest->capacity;
+}
+
+// Called when the buffer is full: double it and go on behind the old bytes.
+boolean growDestination(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<MemoryDestination *>(cinfo->dest);
+    const size_t used = dest->capacity;
+    const size_t grown = used * 2;
+    auto *buffer = static_cast<JOCTET *>(std::realloc(dest->buffer, grown));
+    if (!buffer)
+        ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+    dest->buffer = buffer;
+    dest->capacity = grown;
+    dest->pub.next_output_byte = buffer + used;
+    dest->pub.free_in_buffer = grown - used;
+    return TRUE;
+}
+
+void termDestination(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<MemoryDestination *>(cinfo->dest);
+    dest->size = dest->capacity - dest->pub.free_in_buffer;
+}
+
+void setUpDestination(Compression *job)
+{
+    MemoryDestination &dest = job->destination;
+    dest.pub.init_destination = initDestination;
+    dest.pub.empty_output_buffer = growDestination;
+    dest.pub.term_destination = termDestination;
+    job->cinfo.dest = &dest.pub;
+}
+
+// One row of the RGB32 picture as red, green, blue bytes.
+void packRow(const QImage &image, int y, JSAMPLE *out)
+{
+    const auto *pixel = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x, out += 3) {
+        out[0] = JSAMPLE(qRed(pixel[x]));
+        out[1] = JSAMPLE(qGreen(pixel[x]));
+        out[2] = JSAMPLE(qBlue(pixel[x]));
+    }
+}
+
+// Runs libjpeg from create to destroy. Returns 0, or the library's message
+// code after a fatal error. No object with a destructor lives in this frame,
+// so the longjmp skips nothing that needed cleaning up.
+int compress(const QImage &image, Compression *job)
+{
+    j_compress_ptr cinfo = &job->cinfo;
+    std::memset(cinfo, 0, sizeof *cinfo);
+    cinfo->err = jpeg_std_error(&job->errors.pub);
+    job->errors.pub.error_exit = leaveOnError;
+    job->errors.pub.emit_message = discardMessage;
+    job->errors.pub.output_message = discardOutput;
+    if (setjmp(job->errors.resume)) {
+        jpeg_destroy_compress(cinfo);
+        return job->errors.pub.msg_code;
+    }
+    jpeg_create_compress(cinfo);
+    setUpDestination(job);
+    cinfo->image_width = JDIMENSION(image.width());
+    cinfo->image_height = JDIMENSION(image.height());
+    cinfo->input_components = 3;
+    cinfo->in_color_space = JCS_RGB;
+    jpeg_set_defaults(cinfo);
+    jpeg_set_quality(cinfo, quality, TRUE);
+    jpeg_start_compress(cinfo, TRUE);
+    // The row buffer belongs to the compressor and goes with it.
+    JSAMPARRAY row = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
+                                                 JDIMENSION(image.width()) * 3, 1);
+    while (cinfo->next_scanline < cinfo->image_height) {
+        packRow(image, int(cinfo->next_scanline), row[0]);
+        jpeg_write_scanlines(cinfo, row, 1);
+    }
+    jpeg_finish_compress(cinfo);
+    jpeg_destroy_compress(cinfo);
+    return 0;
+}
+
+// Owns the output buffer, so it is freed however encode() ends.
+struct Job
+{
+    Compression c{};
+    Job() = default;
+    Job(const Job &) = delete;
+    Job &operator=(const Job &) = delete;
+    ~Job() { std::free(c.destination.buffer); }
+};
+
+} // namespace
+
+QByteArray JpegWriter::encode(const QImage &picture)
+{
+    const QImage image = picture.format() == QImage::Format_RGB32
+                             ? picture
+                             : picture.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull() && !picture.isNull())
+        throw KwError::outOfResources();
+
+    Job job;
+    job.c.destination.buffer = static_cast<JOCTET *>(std::malloc(initialCapacity));
+    if (!job.c.destination.buffer)
+        throw KwError::outOfResources();
+    job.c.destination.capacity = initialCapacity;
+
+    const int code = compress(image, &job.c);
+    if (code != 0)
+        throw KwError::jpeg(code);
+    return QByteArray(reinterpret_cast<const char *>(job.c.destination.buffer),
+                      qsizetype(job.c.destination.size));
+}

@@ -1,1 +1,65 @@
 #include "export/picturecomposer.h"
+
+#include "document/kwerror.h"
+#include "document/progress.h"
+#include "document/trackdocument.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A cell takes 48 pixels and the grid line beside it one more.
+constexpr int pitch = 49;
+constexpr int tileSide = 48;
+constexpr char prefix[] = "Drawing Image - ";
+
+// Copies the tile's pixels (1,1)..(48,48) to (left, top) row by row. A tile
+// smaller than 49 x 49 covers what it has; the rest stays white.
+void copyTile(const QImage &tile, QImage &picture, int left, int top)
+{
+    if (tile.isNull())
+        return;
+    // Tiles are converted to the picture's depth, as a block copy between
+    // bitmaps of different depths would; an RGB32 tile is used as it is.
+    const QImage source = tile.format() == QImage::Format_RGB32
+                              ? tile
+                              : tile.convertToFormat(QImage::Format_RGB32);
+    if (source.isNull())
+        throw KwError::outOfResources();
+    const int columns = std::min(source.width() - 1, tileSide);
+    const int rows = std::min(source.height() - 1, tileSide);
+    if (columns <= 0 || rows <= 0)
+        return;
+    const size_t rowBytes = size_t(columns) * sizeof(QRgb);
+    uchar *target = picture.bits() + qsizetype(top) * picture.bytesPerLine()
+                    + qsizetype(left) * qsizetype(sizeof(QRgb));
+    for (int y = 0; y < rows; ++y) {
+        std::memcpy(target, source.constScanLine(1 + y) + sizeof(QRgb), rowBytes);
+        target += picture.bytesPerLine();
+    }
+}
+
+} // namespace
+
+QImage PictureComposer::compose(const TrackDocument &document, Progress &progress)
+{
+    const int columns = std::min(document.width(), int(TrackDocument::side));
+    const int rows = std::min(document.height(), int(TrackDocument::side));
+    QImage picture(pitch * columns + 1, pitch * rows + 1, QImage::Format_RGB32);
+    if (picture.isNull()) {
+        // The picture is first needed at the first cell, so that is the
+        // progress a failure leaves behind.
+        progress.setText(Progress::text(prefix, 0, 0));
+        throw KwError::outOfResources();
+    }
+    // Every bit set: white pixels, and the grid lines are simply never drawn.
+    picture.fill(0xffffffffu);
+    for (int c = 0; c < columns; ++c) {
+        for (int r = 0; r < rows; ++r) {
+            progress.setText(Progress::text(prefix, c, r));
+            copyTile(document.cell(c, r).picture, picture, pitch * c + 1, pitch * r + 1);
+        }
+    }
+    return picture;
+}

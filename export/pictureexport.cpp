@@ -1,1 +1,75 @@
 #include "export/pictureexport.h"
+
+#include "document/kwerror.h"
+#include "document/progress.h"
+#include "document/safefile.h"
+#include "export/bmpwriter.h"
+#include "export/jpegwriter.h"
+#include "export/picturecomposer.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+namespace {
+
+QByteArray encodePng(const QImage &picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    // Encoding into memory only fails when memory runs out.
+    if (!writer.write(picture))
+        throw KwError::outOfResources();
+    return bytes;
+}
+
+QByteArray encode(const QImage &picture, PictureExport::Format format, int bmpDepth)
+{
+    switch (format) {
+    case PictureExport::Format::Bmp:
+        return BmpWriter::encode(picture, bmpDepth);
+    case PictureExport::Format::Png:
+        return encodePng(picture);
+    case PictureExport::Format::Jpeg:
+        break;
+    }
+    return JpegWriter::encode(picture);
+}
+
+} // namespace
+
+QString PictureExport::outputName(const QString &trackFileName, const QString &extension)
+{
+    // Only the file-name part loses its last four characters: cutting the
+    // whole path could climb out of the track's folder ("/x/ab" -> "/.jpg").
+    const qsizetype nameStart = trackFileName.lastIndexOf(QLatin1Char('/')) + 1;
+    QString name = trackFileName.mid(nameStart);
+    name.chop(4);
+    return trackFileName.left(nameStart) + name + extension;
+}
+
+QString PictureExport::extension(Format format)
+{
+    switch (format) {
+    case Format::Bmp:
+        return QStringLiteral(".bmp");
+    case Format::Png:
+        return QStringLiteral(".png");
+    case Format::Jpeg:
+        break;
+    }
+    return QStringLiteral(".jpg");
+}
+
+void PictureExport::write(const TrackDocument &document, const QString &path, Format format,
+                          int bmpDepth, Progress &progress)
+{
+    // The output is opened before anything is drawn, so an output that cannot
+    // be created costs no work; the earlier picture is replaced only by a
+    // complete new one.
+    SafeFile::write(path, [&] {
+        return encode(PictureComposer::compose(document, progress), format, bmpDepth);
+    });
+    progress.clear();
+}
