@@ -46,41 +46,41 @@ void TAboutForm::createHeader()
     createLabel("CreditLabel",
                 QStringLiteral("A layout editor for RC-car race tracks, by the Kerbwright developers."),
                 QRect(margin, 46, innerWidth, lineHeight));
-    addRule(66);
+    addRule(68);
 }
 
 void TAboutForm::createBanners()
 {
-    Image1 = createPicture("Image1", AboutBanners::tracks(434, 87), QRect(margin, 72, 434, 87),
+    Image1 = createPicture("Image1", AboutBanners::tracks(434, 87), QRect(margin, 76, 434, 87),
                            AboutLinks::tracksPage);
     createLabel("CaptionLabel1",
                 QStringLiteral("Kerbwright tracks: the editor's home, with ready-made layouts"),
-                QRect(margin, 161, innerWidth, lineHeight));
+                QRect(margin, 166, innerWidth, lineHeight));
     createLabel("CaptionLabel2", QStringLiteral("to download, print and build on the floor."),
-                QRect(margin, 177, innerWidth, lineHeight));
-    addRule(197);
+                QRect(margin, 182, innerWidth, lineHeight));
+    addRule(206);
 
     Image2 = createPicture("Image2", AboutBanners::share(300, 100),
-                           QRect((clientWidth - 300) / 2, 203, 300, 100), AboutLinks::sharePage);
+                           QRect((clientWidth - 300) / 2, 214, 300, 100), AboutLinks::sharePage);
     createLabel("CaptionLabel3",
                 QStringLiteral("Share your layouts: send in your own tracks for other drivers."),
-                QRect(margin, 305, innerWidth, lineHeight));
-    addRule(325);
+                QRect(margin, 317, innerWidth, lineHeight));
+    addRule(341);
 }
 
 void TAboutForm::createLinks()
 {
-    Label2 = createLink("Label2", QStringLiteral("kerbwright.example.org"), 331, AboutLinks::homePage);
-    Label3 = createLink("Label3", QStringLiteral("tracks@kerbwright.example.org"), 351,
+    Label2 = createLink("Label2", QStringLiteral("kerbwright.example.org"), 347, AboutLinks::homePage);
+    Label3 = createLink("Label3", QStringLiteral("tracks@kerbwright.example.org"), 367,
                         AboutLinks::mail);
-    addRule(373);
+    addRule(391);
 }
 
 void TAboutForm::createCloseButton()
 {
     CloseButton = new QPushButton(QStringLiteral("Close"), this);
     CloseButton->setObjectName(QStringLiteral("Button1"));
-    CloseButton->setGeometry(margin, 381, innerWidth, 48);
+    CloseButton->setGeometry(margin, 399, innerWidth, 30);
     CloseButton->setDefault(true);
     // Close is a Cancel, as Esc is.
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
