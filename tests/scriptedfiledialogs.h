@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/filedialogs.h"
+
+#include <QStringList>
+
+// File dialogs that answer from a script: each question takes the next
+// answer of its list ("" is a cancel; an empty list cancels too) and the
+// names the window proposed are kept for the test to check.
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    QStringList saveAnswers;
+    QStringList openAnswers;
+    QStringList saveProposals;
+    QStringList openProposals;
+
+    QString askSaveName(const QString &proposed) override
+    {
+        saveProposals.append(proposed);
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+
+    QString askOpenName(const QString &proposed) override
+    {
+        openProposals.append(proposed);
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+};

@@ -1,0 +1,50 @@
+#include "ui/filedialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+
+QFileDialog *makeDialog(QWidget *owner, const char *name, const QString &title,
+                        QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog(owner, title);
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilter(QStringLiteral("Kerbwright File (*.kwf)"));
+    dialog->setDefaultSuffix(QStringLiteral("kwf"));
+    // Save never asks before replacing a track, and Open lets a typed name
+    // that does not exist through to the reader, which reports it.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    return dialog;
+}
+
+} // namespace
+
+QtFileDialogs::QtFileDialogs(QWidget *owner)
+    : m_save(makeDialog(owner, "SaveDialog", QStringLiteral("Save DizedidedeVida"),
+                        QFileDialog::AcceptSave)),
+      m_open(makeDialog(owner, "OpenDialog", QStringLiteral("Open Kerbwright File"),
+                        QFileDialog::AcceptOpen))
+{
+}
+
+QString QtFileDialogs::askSaveName(const QString &proposed)
+{
+    return run(m_save, proposed);
+}
+
+QString QtFileDialogs::askOpenName(const QString &proposed)
+{
+    return run(m_open, proposed);
+}
+
+QString QtFileDialogs::run(QFileDialog *dialog, const QString &proposed)
+{
+    if (!proposed.isEmpty())
+        dialog->selectFile(proposed);
+    if (dialog->exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = dialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+// The two file dialogs of the main window behind a small interface, so that
+// tests can pick a name or cancel without a modal dialog.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+
+    // Each shows its dialog proposing the given name and returns the chosen
+    // file name, or an empty string when the user cancelled.
+    virtual QString askSaveName(const QString &proposed) = 0;
+    virtual QString askOpenName(const QString &proposed) = 0;
+};
+
+// The real dialogs, created once and kept, as children of the main window.
+class QtFileDialogs : public FileDialogs
+{
+public:
+    explicit QtFileDialogs(QWidget *owner);
+
+    QString askSaveName(const QString &proposed) override;
+    QString askOpenName(const QString &proposed) override;
+
+private:
+    static QString run(QFileDialog *dialog, const QString &proposed);
+
+    QFileDialog *m_save;
+    QFileDialog *m_open;
+};

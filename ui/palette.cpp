@@ -1,0 +1,136 @@
+#include "ui/palette.h"
+
+#include "document/progress.h"
+#include "pieces/builtinpictures.h"
+#include "pieces/catalogue.h"
+#include "pieces/tilesource.h"
+#include "ui/picturebutton.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QTabBar>
+
+namespace {
+
+constexpr int buttonSize = 54;
+
+struct GridButton
+{
+    const char *name;
+    const char *hint;
+    int left;
+};
+
+const GridButton gridButtons[] = {
+    {"b80", "01-00", 8},
+    {"b81", "-1-00", 72},
+    {"b82", "00-01", 136},
+    {"b83", "00--1", 200},
+};
+constexpr int gridButtonTop = 32;
+
+QByteArray hintOf(const QObject *button)
+{
+    return button->property("hint").toByteArray();
+}
+
+} // namespace
+
+Palette::Palette(QWidget *parent)
+    : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("PageControl"));
+    setFocusPolicy(Qt::NoFocus);
+    tabBar()->setFocusPolicy(Qt::NoFocus);
+    for (int i = 0; i < Catalogue::pageCount; ++i) {
+        if (i == Catalogue::utilitiesPage)
+            addUtilitiesPage();
+        else
+            addPiecePage(i);
+    }
+    // The look at start: one button down on "Normal" and one on "Larger
+    // corners". Only the look: no piece is chosen by it.
+    m_pieces.value("00")->setChecked(true);
+    m_pieces.value("10")->setChecked(true);
+    m_pieces.value(Catalogue::defaultCode())->setPicture(BuiltinPictures::blank());
+    normalPage()->installEventFilter(this);
+}
+
+QWidget *Palette::addPiecePage(int index)
+{
+    const CataloguePage &source = Catalogue::pages().at(index);
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
+    auto *group = new QButtonGroup(page);
+    group->setExclusive(true);
+    QVector<PictureButton *> controls;
+    for (const PiecePlace &place : source.pieces) {
+        PictureButton *button = addPieceButton(page, place.code, place.left, place.top);
+        group->addButton(button);
+        controls.append(button);
+    }
+    m_pageControls.append(controls);
+    addTab(page, source.caption);
+    return page;
+}
+
+PictureButton *Palette::addPieceButton(QWidget *page, const QByteArray &code, int left, int top)
+{
+    auto *button = new PictureButton(page);
+    button->setObjectName(QLatin1Char('b') + QString::fromLatin1(code));
+    button->setProperty("hint", code);
+    button->setCheckable(true);
+    button->setAutoRaise(false);
+    button->setGeometry(left, top, buttonSize, buttonSize);
+    connect(button, &PictureButton::clicked, this, [this, button] { emit pieceClicked(button); });
+    m_pieces.insert(code, button);
+    return button;
+}
+
+QWidget *Palette::addUtilitiesPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet%1").arg(Catalogue::utilitiesPage + 1));
+    QVector<PictureButton *> controls;
+    int which = 0;
+    for (const GridButton &grid : gridButtons) {
+        auto *button = new PictureButton(page);
+        button->setObjectName(QLatin1String(grid.name));
+        button->setProperty("hint", QByteArray(grid.hint));
+        button->setGeometry(grid.left, gridButtonTop, buttonSize, buttonSize);
+        button->setPicture(BuiltinPictures::gridButton(which++));
+        connect(button, &PictureButton::clicked, this,
+                [this, button] { emit gridClicked(hintOf(button)); });
+        controls.append(button);
+    }
+    m_pageControls.append(controls);
+    addTab(page, Catalogue::pages().at(Catalogue::utilitiesPage).caption);
+    return page;
+}
+
+void Palette::loadTiles(const TileSource &tiles, Progress &progress)
+{
+    for (int p = 0; p < m_pageControls.size(); ++p) {
+        const QVector<PictureButton *> &controls = m_pageControls.at(p);
+        for (int k = 0; k < controls.size(); ++k) {
+            progress.pump();
+            progress.setText(Progress::text("Loading Tiles - ", p, k));
+            PictureButton *button = controls.at(k);
+            // Piece buttons are the toggle buttons; the grid buttons keep
+            // their built-in pictures.
+            if (button->isCheckable())
+                button->setPicture(tiles.load(hintOf(button)));
+        }
+    }
+}
+
+bool Palette::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress
+                       || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == normalPage() && press) {
+        emit normalPagePressed();
+        return true;
+    }
+    return QTabWidget::eventFilter(watched, event);
+}

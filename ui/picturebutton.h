@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QToolButton>
+
+// A button that shows a picture: the piece buttons, the grid buttons, the
+// current piece and the 900 cells. The picture is centred in the face and
+// moves one pixel right and down while the button is pressed; pixels of
+// the mask colour (the picture's bottom-left pixel) are left undrawn.
+// Only the left mouse button acts; other buttons are taken and ignored, so
+// they never reach the page behind.
+class PictureButton : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    static constexpr int edge = 2;  // the bevel around the face
+
+    explicit PictureButton(QWidget *parent = nullptr);
+
+    const QImage &picture() const { return m_picture; }
+    void setPicture(const QImage &picture);
+
+    // Where the picture's top-left pixel is drawn, in button coordinates.
+    QPoint pictureOrigin() const;
+
+    // The picture as drawn, masked. Pixmaps are shared through one cache
+    // keyed by the picture's identity, so the cells that share a picture
+    // share one pixmap and none is built at paint time.
+    static QPixmap maskedPixmap(const QImage &picture);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+    QPixmap m_pixmap;
+};
