@@ -1,0 +1,622 @@
+// The File menu's commands and the save-changes question, run through the
+// real menu actions, the real dialogs and the real grid buttons.
+
+#include "bmpbuilder.h"
+#include "modalwatcher.h"
+#include "scriptedfiledialogs.h"
+
+#include "pieces/catalogue.h"
+#include "ui/palette.h"
+#include "ui/picturebutton.h"
+#include "ui/tmainform.h"
+#include "ui/tsaveform.h"
+#include "ui/tsizeform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void clickChild(QWidget *dialog, const char *name)
+{
+    auto *button = dialog->findChild<QPushButton *>(QLatin1String(name));
+    QVERIFY2(button, name);
+    button->click();
+}
+
+// The button of the save-changes dialog for an answer.
+const char *saveButton(int answer)
+{
+    return answer == 1 ? "Button1" : answer == 2 ? "Button2" : "Button3";
+}
+
+// A test's window: started, ready, with scripted file dialogs, and with the
+// modal dialogs answered as the test says.
+struct Editor
+{
+    std::unique_ptr<TMainForm> window;
+    ScriptedFileDialogs *files = nullptr;
+    ModalWatcher watcher;
+    int saveAnswer = 2;
+    // What the size dialog's user does before it is closed with OK.
+    std::function<void(QDialog *)> sizeUser;
+
+    TrackDocument &document() { return window->document(); }
+    void trigger(const char *action)
+    {
+        window->findChild<QAction *>(QLatin1String(action))->trigger();
+    }
+    void choose(const QByteArray &code)
+    {
+        PictureButton *button = window->palette()->pieceButton(code);
+        window->palette()->setCurrentWidget(button->parentWidget());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void clickCell(int column, int row)
+    {
+        QTest::mouseClick(window->cellButton(TrackDocument::index(column, row)), Qt::LeftButton);
+    }
+    void place(const QByteArray &code, int column, int row)
+    {
+        choose(code);
+        clickCell(column, row);
+    }
+    void gridButton(const char *name, int times = 1)
+    {
+        auto *button = window->palette()->findChild<PictureButton *>(QLatin1String(name));
+        window->palette()->setCurrentWidget(button->parentWidget());
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    int visibleCells() const
+    {
+        int n = 0;
+        for (int i = 0; i < TrackDocument::cellCount; ++i)
+            n += window->cellButton(i)->isHidden() ? 0 : 1;
+        return n;
+    }
+};
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void protocol_data();
+    void protocol();
+    void newOnCleanTrack();
+    void saveAfterOpenOverwritesInPlace();
+    void saveAsProposesTheFileName();
+    void enlargeThenClose();
+    void shrinkAndGrowKeepsPieces();
+    void newClearsHiddenCells();
+    void gridButtonLimits_data();
+    void gridButtonLimits();
+    void sizeDialogShowsOpenedSize();
+    void sizeDialogSetsTheGrid();
+    void cancelledSaveAs();
+    void saveIntoMissingFolder();
+    void failedWriteKeepsOldFile();
+    void openMissingTypedName();
+    void openCancelled();
+    void exportWithoutFileName_data();
+    void exportWithoutFileName();
+    void exportBesideTrack_data();
+    void exportBesideTrack();
+    void aboutIsModal();
+
+private:
+    void start(Editor &editor);
+    QString writeTrack(const QString &name, const QByteArray &text);
+    void openTrack(Editor &editor, const QString &path);
+
+    QTemporaryDir m_dir;
+    QString m_tiles;
+};
+
+void TestCommands::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_tiles = m_dir.filePath(QStringLiteral("tiles"));
+    QVERIFY(BmpBuilder::writeTileFolder(m_tiles, Catalogue::codes()));
+}
+
+void TestCommands::start(Editor &editor)
+{
+    editor.window = std::make_unique<TMainForm>(m_tiles, QStringList());
+    auto files = std::make_unique<ScriptedFileDialogs>();
+    editor.files = files.get();
+    editor.window->setFileDialogs(std::move(files));
+    editor.window->resize(1200, 800);
+    editor.watcher.onDialog([&editor](QDialog *dialog) {
+        if (qobject_cast<TSaveForm *>(dialog)) {
+            clickChild(dialog, saveButton(editor.saveAnswer));
+        } else if (qobject_cast<TsizeForm *>(dialog)) {
+            if (editor.sizeUser)
+                editor.sizeUser(dialog);
+            clickChild(dialog, "BitBtn1");
+        } else {
+            dialog->reject();
+        }
+    });
+    QSignalSpy ended(editor.window.get(), &TMainForm::startupEnded);
+    editor.window->show();
+    QVERIFY(ended.wait(30000));
+    QVERIFY(editor.window->isReady());
+}
+
+QString TestCommands::writeTrack(const QString &name, const QByteArray &text)
+{
+    const QString path = m_dir.filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    BmpBuilder::writeFile(path, text);
+    return path;
+}
+
+void TestCommands::openTrack(Editor &editor, const QString &path)
+{
+    editor.files->openAnswers = {path};
+    editor.trigger("Load1");
+    QCOMPARE(editor.document().fileName(), path);
+    editor.watcher.clear();
+}
+
+void TestCommands::protocol_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    for (const char *command : {"New", "Open", "Close"}) {
+        for (int answer = 1; answer <= 3; ++answer) {
+            const char *name[] = {"", "Yes", "No", "Cancel"};
+            QTest::addRow("%s, %s", command, name[answer]) << QString::fromLatin1(command) << answer;
+        }
+    }
+}
+
+void TestCommands::protocol()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    const QByteArray before("00,01\r\n02,03\r\n");
+    const QString track = writeTrack(QStringLiteral("protocol/%1-%2.kwf").arg(command).arg(answer), before);
+    const QString other = writeTrack(QStringLiteral("protocol/other.kwf"), "04,05,06\r\n");
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.place("3A", 1, 1);
+    QVERIFY(editor.document().isModified());
+    editor.saveAnswer = answer;
+    editor.files->openAnswers = {other};
+
+    if (command == QLatin1String("New"))
+        editor.trigger("New1");
+    else if (command == QLatin1String("Open"))
+        editor.trigger("Load1");
+    else
+        editor.trigger("Exit1");
+
+    QVERIFY(editor.watcher.boxes().isEmpty());
+    QCOMPARE(editor.watcher.dialogs().value(0), QStringLiteral("TSaveForm"));
+    // "Yes" wrote the track, "No" and "Cancel" left the file alone.
+    QCOMPARE(readAll(track), answer == 1 ? QByteArray("00,01\r\n02,3A\r\n") : before);
+    if (answer == 3) {
+        QCOMPARE(editor.watcher.dialogs().size(), 1);
+        QVERIFY(editor.window->isVisible());
+        QVERIFY(editor.document().isModified());
+        QCOMPARE(editor.document().fileName(), track);
+        QCOMPARE(editor.document().cell(1, 1).code, QByteArray("3A"));
+        return;
+    }
+    if (command == QLatin1String("New")) {
+        QCOMPARE(editor.watcher.dialogs(), (QStringList{"TSaveForm", "TsizeForm"}));
+        QCOMPARE(editor.document().cell(1, 1).code, QByteArray("07"));
+        QVERIFY(editor.document().fileName().isEmpty());
+        QVERIFY(!editor.document().isModified());
+    } else if (command == QLatin1String("Open")) {
+        QCOMPARE(editor.document().fileName(), other);
+        QCOMPARE(editor.document().width(), 3);
+        QCOMPARE(editor.document().cell(2, 0).code, QByteArray("06"));
+        QVERIFY(!editor.document().isModified());
+    } else {
+        QVERIFY(!editor.window->isVisible());
+    }
+}
+
+void TestCommands::newOnCleanTrack()
+{
+    Editor editor;
+    start(editor);
+    const QString track = writeTrack(QStringLiteral("clean.kwf"), "00,01,02\r\n");
+    openTrack(editor, track);
+    // The size dialog comes up at once and is left with Cancel after a
+    // slider move: the grid is reset all the same, at the new size.
+    editor.watcher.onDialog([](QDialog *dialog) {
+        dialog->findChild<QSlider *>(QStringLiteral("widthbar"))->setValue(10);
+        dialog->findChild<QSlider *>(QStringLiteral("heightbar"))->setValue(4);
+        clickChild(dialog, "BitBtn2");
+    });
+    editor.trigger("New1");
+    QCOMPARE(editor.watcher.dialogs(), QStringList{"TsizeForm"});
+    QCOMPARE(editor.document().width(), 10);
+    QCOMPARE(editor.document().height(), 4);
+    QCOMPARE(editor.visibleCells(), 40);
+    for (int i = 0; i < TrackDocument::cellCount; ++i)
+        QCOMPARE(editor.document().cell(i).code, QByteArray("07"));
+    QVERIFY(editor.document().fileName().isEmpty());
+    QVERIFY(!editor.document().isModified());
+    // New leaves the Open dialog's proposal alone.
+    QCOMPARE(editor.window->openDialogName(), track);
+    QCOMPARE(editor.window->statusText(), QString());
+}
+
+void TestCommands::saveAfterOpenOverwritesInPlace()
+{
+    const QString track = writeTrack(QStringLiteral("overwrite.kwf"), "00,01\n02,03\n");
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.place("05", 0, 0);
+    editor.trigger("Save1");
+    QCOMPARE(readAll(track), QByteArray("05,01\r\n02,03\r\n"));
+    QVERIFY(editor.files->saveProposals.isEmpty());
+    QVERIFY(!editor.document().isModified());
+    QCOMPARE(editor.window->openDialogName(), track);
+    QVERIFY(editor.watcher.boxes().isEmpty());
+
+    // Save writes also when nothing changed.
+    BmpBuilder::writeFile(track, "changed elsewhere");
+    editor.trigger("Save1");
+    QCOMPARE(readAll(track), QByteArray("05,01\r\n02,03\r\n"));
+}
+
+void TestCommands::saveAsProposesTheFileName()
+{
+    const QString track = writeTrack(QStringLiteral("saveas/first.kwf"), "00\r\n");
+    const QString copy = m_dir.filePath(QStringLiteral("saveas/second.kwf"));
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.files->saveAnswers = {copy};
+    editor.trigger("Saveas1");
+    QCOMPARE(editor.files->saveProposals, QStringList{track});
+    QCOMPARE(readAll(copy), QByteArray("00\r\n"));
+    QCOMPARE(editor.document().fileName(), copy);
+    QCOMPARE(editor.window->openDialogName(), copy);
+    editor.trigger("Load1");
+    QCOMPARE(editor.files->openProposals.last(), copy);
+}
+
+void TestCommands::enlargeThenClose()
+{
+    Editor editor;
+    start(editor);
+    editor.gridButton("b80");
+    editor.gridButton("b82");
+    QCOMPARE(editor.document().width(), 16);
+    QCOMPARE(editor.document().height(), 8);
+    QCOMPARE(editor.visibleCells(), 16 * 8);
+    QVERIFY(!editor.document().isModified());
+    editor.trigger("Exit1");
+    QVERIFY(editor.watcher.dialogs().isEmpty());
+    QVERIFY(!editor.window->isVisible());
+}
+
+void TestCommands::shrinkAndGrowKeepsPieces()
+{
+    Editor editor;
+    start(editor);
+    editor.place("3A", 12, 0);
+    editor.place("05", 14, 6);
+    editor.gridButton("b81", 5);
+    QCOMPARE(editor.document().width(), 10);
+    QVERIFY(editor.window->cellButton(TrackDocument::index(12, 0))->isHidden());
+    QVERIFY(!editor.window->cellButton(TrackDocument::index(9, 0))->isHidden());
+    QCOMPARE(editor.visibleCells(), 70);
+    editor.gridButton("b80", 5);
+    QCOMPARE(editor.document().width(), 15);
+    QCOMPARE(editor.visibleCells(), 105);
+    QCOMPARE(editor.document().cell(12, 0).code, QByteArray("3A"));
+    QCOMPARE(editor.document().cell(14, 6).code, QByteArray("05"));
+    QVERIFY(!editor.window->cellButton(TrackDocument::index(14, 6))->isHidden());
+    QVERIFY(editor.window->cellButton(TrackDocument::index(14, 6))->picture()
+            == editor.window->palette()->pieceButton("05")->picture());
+}
+
+void TestCommands::newClearsHiddenCells()
+{
+    Editor editor;
+    start(editor);
+    editor.place("3A", 14, 6);
+    editor.gridButton("b81", 3);
+    editor.gridButton("b83", 3);
+    editor.saveAnswer = 2;
+    editor.sizeUser = [](QDialog *dialog) {
+        dialog->findChild<QSlider *>(QStringLiteral("widthbar"))->setValue(15);
+        dialog->findChild<QSlider *>(QStringLiteral("heightbar"))->setValue(7);
+    };
+    editor.trigger("New1");
+    QCOMPARE(editor.watcher.dialogs(), (QStringList{"TSaveForm", "TsizeForm"}));
+    QCOMPARE(editor.document().cell(14, 6).code, QByteArray("07"));
+    QVERIFY(!editor.window->cellButton(TrackDocument::index(14, 6))->isHidden());
+    const QImage b07 = editor.window->palette()->pieceButton("07")->picture();
+    QCOMPARE(editor.window->cellButton(TrackDocument::index(14, 6))->picture().cacheKey(), b07.cacheKey());
+}
+
+void TestCommands::gridButtonLimits_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("width down to 1") << "b81" << 20 << 1 << 7;
+    QTest::newRow("height down to 1") << "b83" << 10 << 15 << 1;
+    QTest::newRow("width up to 30") << "b80" << 20 << 30 << 7;
+    QTest::newRow("height up to 30") << "b82" << 30 << 15 << 30;
+}
+
+void TestCommands::gridButtonLimits()
+{
+    QFETCH(QString, button);
+    QFETCH(int, clicks);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    Editor editor;
+    start(editor);
+    editor.gridButton(button.toLatin1().constData(), clicks);
+    QCOMPARE(editor.document().width(), width);
+    QCOMPARE(editor.document().height(), height);
+    QCOMPARE(editor.visibleCells(), width * height);
+    QCOMPARE(editor.window->findChild<QWidget *>(QStringLiteral("TrackArea"))->size(),
+             QSize(4 + 54 * width, 4 + 54 * height));
+    QCOMPARE(editor.window->statusText(), QString());
+    QVERIFY(!editor.document().isModified());
+}
+
+void TestCommands::sizeDialogShowsOpenedSize()
+{
+    const QString track = writeTrack(QStringLiteral("small.kwf"), "00,01,02\r\n03,04,05\r\n");
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    QStringList shown;
+    editor.sizeUser = [&shown](QDialog *dialog) {
+        shown << QString::number(dialog->findChild<QSlider *>(QStringLiteral("widthbar"))->value())
+              << QString::number(dialog->findChild<QSlider *>(QStringLiteral("heightbar"))->value())
+              << dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text()
+              << dialog->findChild<QLineEdit *>(QStringLiteral("Edit2"))->text();
+    };
+    editor.trigger("Modifygridsize1");
+    QCOMPARE(shown, (QStringList{"3", "2", "3", "2"}));
+    QCOMPARE(editor.visibleCells(), 6);
+}
+
+void TestCommands::sizeDialogSetsTheGrid()
+{
+    Editor editor;
+    start(editor);
+    editor.place("05", 3, 3);
+    editor.document().setModified(false);
+    editor.watcher.onDialog([](QDialog *dialog) {
+        dialog->findChild<QSlider *>(QStringLiteral("widthbar"))->setValue(4);
+        dialog->findChild<QSlider *>(QStringLiteral("heightbar"))->setValue(3);
+        clickChild(dialog, "BitBtn2");
+    });
+    editor.trigger("Modifygridsize1");
+    QCOMPARE(editor.visibleCells(), 12);
+    QVERIFY(editor.window->cellButton(TrackDocument::index(3, 3))->isHidden());
+    QCOMPARE(editor.document().cell(3, 3).code, QByteArray("05"));
+    QVERIFY(!editor.document().isModified());
+}
+
+void TestCommands::cancelledSaveAs()
+{
+    Editor editor;
+    start(editor);
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+    editor.place("05", 0, 0);
+    editor.trigger("Save1");
+    QCOMPARE(editor.files->saveProposals, QStringList{QString()});
+    QVERIFY(editor.watcher.boxes().isEmpty());
+    QVERIFY(editor.document().isModified());
+    QVERIFY(editor.document().fileName().isEmpty());
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+
+    // New waiting on "Yes" stops when the save is cancelled.
+    editor.saveAnswer = 1;
+    editor.trigger("New1");
+    QCOMPARE(editor.watcher.dialogs(), QStringList{"TSaveForm"});
+    QVERIFY(editor.watcher.boxes().isEmpty());
+    QCOMPARE(editor.document().cell(0, 0).code, QByteArray("05"));
+    QVERIFY(editor.document().isModified());
+    // So does a close.
+    editor.trigger("Exit1");
+    QVERIFY(editor.window->isVisible());
+}
+
+void TestCommands::saveIntoMissingFolder()
+{
+    const QString track = writeTrack(QStringLiteral("kept.kwf"), "00\r\n");
+    const QString missing = m_dir.filePath(QStringLiteral("no/such/folder/x.kwf"));
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.place("05", 0, 0);
+    editor.files->saveAnswers = {missing};
+    editor.trigger("Saveas1");
+    QCOMPARE(editor.watcher.texts(), QStringList{"Cannot create file " + missing + "."});
+    QCOMPARE(editor.watcher.boxes().first().icon, QMessageBox::Critical);
+    QVERIFY(editor.document().isModified());
+    QCOMPARE(editor.document().fileName(), track);
+    QCOMPARE(editor.window->openDialogName(), track);
+    QCOMPARE(readAll(track), QByteArray("00\r\n"));
+}
+
+void TestCommands::failedWriteKeepsOldFile()
+{
+    const QByteArray old("00,01,02\r\n");
+    const QString track = writeTrack(QStringLiteral("limited/track.kwf"), old);
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.place("05", 0, 0);
+    editor.gridButton("b80", 10);
+    editor.gridButton("b82", 10);
+
+    // A read-only folder stops the save before anything is written; root
+    // is not stopped by that, so there a file-size limit fails the write.
+    QString expected;
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const bool root = geteuid() == 0;
+    if (root) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = 16;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        expected = QStringLiteral("Stream write error.");
+    } else {
+        QVERIFY(QFile::setPermissions(QFileInfo(track).path(), QFile::ReadOwner | QFile::ExeOwner));
+        expected = QStringLiteral("Cannot create file ") + track + QLatin1Char('.');
+    }
+    editor.trigger("Save1");
+    // The close waiting on "Yes" stops at the same failure.
+    editor.saveAnswer = 1;
+    editor.trigger("Exit1");
+    if (root)
+        setrlimit(RLIMIT_FSIZE, &saved);
+    else
+        QFile::setPermissions(QFileInfo(track).path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(editor.watcher.texts(), (QStringList{expected, expected}));
+    QVERIFY(editor.window->isVisible());
+    QVERIFY(editor.document().isModified());
+    QCOMPARE(readAll(track), old);
+    QCOMPARE(editor.document().fileName(), track);
+}
+
+void TestCommands::openMissingTypedName()
+{
+    const QString track = writeTrack(QStringLiteral("present.kwf"), "00,01\r\n");
+    const QString missing = m_dir.filePath(QStringLiteral("absent.kwf"));
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.place("05", 1, 0);
+    editor.saveAnswer = 2;
+    editor.files->openAnswers = {missing};
+    editor.trigger("Load1");
+    QCOMPARE(editor.watcher.texts(), QStringList{"Cannot open file " + missing + "."});
+    QCOMPARE(editor.document().fileName(), track);
+    QCOMPARE(editor.document().cell(1, 0).code, QByteArray("05"));
+    QCOMPARE(editor.document().width(), 2);
+    QVERIFY(editor.document().isModified());
+    QCOMPARE(editor.visibleCells(), 2);
+}
+
+void TestCommands::openCancelled()
+{
+    Editor editor;
+    start(editor);
+    editor.place("05", 1, 0);
+    editor.trigger("Load1");
+    QCOMPARE(editor.files->openProposals, QStringList{QString()});
+    QCOMPARE(editor.watcher.dialogs(), QStringList{"TSaveForm"});
+    QVERIFY(editor.watcher.boxes().isEmpty());
+    QCOMPARE(editor.document().cell(1, 0).code, QByteArray("05"));
+    QVERIFY(editor.document().isModified());
+    QVERIFY(editor.document().fileName().isEmpty());
+}
+
+void TestCommands::exportWithoutFileName_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("JPG") << "ExporttoJPG1";
+    QTest::newRow("BMP") << "ExporttoBMP1";
+}
+
+void TestCommands::exportWithoutFileName()
+{
+    QFETCH(QString, action);
+    Editor editor;
+    start(editor);
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+    editor.trigger(action.toLatin1().constData());
+    QCOMPARE(editor.watcher.texts(), QStringList{"Save your file first!"});
+    QCOMPARE(editor.watcher.boxes().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+    QCOMPARE(editor.window->statusText(), QString());
+}
+
+void TestCommands::exportBesideTrack_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QByteArray>("signature");
+    QTest::newRow("JPG") << "ExporttoJPG1" << ".jpg" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("BMP") << "ExporttoBMP1" << ".bmp" << QByteArray("BM");
+}
+
+void TestCommands::exportBesideTrack()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, extension);
+    QFETCH(QByteArray, signature);
+    const QString track = writeTrack(QStringLiteral("export/oval.kwf"), "00,01,02\r\n03,04,05\r\n");
+    const QString picture = m_dir.filePath(QStringLiteral("export/oval") + extension);
+    BmpBuilder::writeFile(picture, "an older picture");
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.place("3A", 0, 1);
+    editor.trigger(action.toLatin1().constData());
+
+    QVERIFY(editor.watcher.boxes().isEmpty());
+    const QByteArray bytes = readAll(picture);
+    QVERIFY(bytes.startsWith(signature));
+    if (extension == QLatin1String(".bmp")) {
+        // 3 x 2 cells: 148 x 99 pixels at the display's depth.
+        const int depth = QGuiApplication::primaryScreen()->depth();
+        const int bits = (depth == 16 || depth == 24 || depth == 32) ? depth : 24;
+        const int row = (148 * bits / 8 + 3) / 4 * 4;
+        QCOMPARE(bytes.size(), 54 + row * 99);
+    }
+    QCOMPARE(editor.document().fileName(), track);
+    QVERIFY(editor.document().isModified());
+    QCOMPARE(editor.document().width(), 3);
+    QCOMPARE(editor.document().height(), 2);
+    QCOMPARE(editor.document().cell(0, 1).code, QByteArray("3A"));
+    QCOMPARE(readAll(track), QByteArray("00,01,02\r\n03,04,05\r\n"));
+    QCOMPARE(editor.window->statusText(), QString());
+}
+
+void TestCommands::aboutIsModal()
+{
+    Editor editor;
+    start(editor);
+    editor.trigger("About1");
+    QCOMPARE(editor.watcher.dialogs(), QStringList{"TAboutForm"});
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
