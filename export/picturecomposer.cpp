@@ -13,6 +13,10 @@ namespace {
 constexpr int pitch = 49;
 constexpr int tileSide = 48;
 constexpr char prefix[] = "Drawing Image - ";
+// 96 dpi, the logical resolution of a display. Fixed, so that a format
+// that stores a resolution (PNG) writes the same bytes in every process;
+// Qt's default depends on the platform plugin.
+constexpr int dotsPerMeter = 3780;
 
 // Copies the tile's pixels (1,1)..(48,48) to (left, top) row by row. A tile
 // smaller than 49 x 49 covers what it has; the rest stays white.
@@ -53,6 +57,8 @@ QImage PictureComposer::compose(const TrackDocument &document, Progress &progres
         progress.setText(Progress::text(prefix, 0, 0));
         throw KwError::outOfResources();
     }
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
     // Every bit set: white pixels, and the grid lines are simply never drawn.
     picture.fill(0xffffffffu);
     for (int c = 0; c < columns; ++c) {

@@ -1,0 +1,189 @@
+#include "app/exportcommand.h"
+
+#include "document/kwerror.h"
+#include "document/progress.h"
+#include "document/trackdocument.h"
+#include "pieces/catalogue.h"
+#include "pieces/tilesource.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+#include <new>
+
+namespace {
+
+const char usage[] =
+    "Usage: kerbwright-export [--format jpg|bmp|png] [--depth 16|24|32] [--tiles DIR]\n"
+    "                         [-o OUTPUT] [--quiet] TRACK...\n"
+    "       kerbwright-export --help | --version\n";
+
+const char help[] =
+    "\n"
+    "Writes the picture of each track file as the editor's export does: beside\n"
+    "the track, named after it less its last four characters.\n"
+    "\n"
+    "  --format jpg|bmp|png  picture format (default jpg)\n"
+    "  --depth 16|24|32      bits per pixel of a BMP picture (default 24)\n"
+    "  --tiles DIR           tile folder (default: tiles beside the program)\n"
+    "  -o, --output OUTPUT   picture file for a single TRACK; its extension\n"
+    "                        (.jpg, .jpeg, .bmp, .png) chooses the format\n"
+    "  -q, --quiet           print nothing for pictures written\n"
+    "  -h, --help            show this text\n"
+    "  --version             show the version\n"
+    "\n"
+    "Exit status: 0 all pictures written, 1 some track failed, 2 usage error.\n";
+
+bool formatNamed(const QString &name, PictureExport::Format &format)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("jpg") || lower == QLatin1String("jpeg"))
+        format = PictureExport::Format::Jpeg;
+    else if (lower == QLatin1String("bmp"))
+        format = PictureExport::Format::Bmp;
+    else if (lower == QLatin1String("png"))
+        format = PictureExport::Format::Png;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+ExportCommand::ExportCommand(QTextStream &out, QTextStream &err)
+    : m_out(out), m_err(err)
+{
+}
+
+QString ExportCommand::shownText(const QString &message)
+{
+    // Same rule as the error box: a full stop after a message whose last
+    // character sorts after '.', so one ending in a file name gets one.
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + QLatin1Char('.');
+    return message;
+}
+
+int ExportCommand::run(const QStringList &arguments)
+{
+    if (!parse(arguments))
+        return UsageError;
+    if (m_done)
+        return AllExported;
+    const TileFolder tiles(m_tilesFolder.isEmpty() ? TileFolder::besideExecutable() : m_tilesFolder);
+    return exportAll(tiles);
+}
+
+bool ExportCommand::usageError(const QString &problem)
+{
+    m_err << "kerbwright-export: " << problem << '\n' << usage;
+    m_err.flush();
+    return false;
+}
+
+bool ExportCommand::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+    const QCommandLineOption depth(QStringLiteral("depth"), QString(), QStringLiteral("BITS"));
+    const QCommandLineOption tiles(QStringLiteral("tiles"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                    QStringLiteral("OUTPUT"));
+    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, QString());
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version(QStringLiteral("version"), QString());
+    parser.addOptions({format, depth, tiles, output, quiet, helpOption, version});
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+
+    if (parser.isSet(helpOption) || parser.isSet(version)) {
+        if (parser.isSet(helpOption))
+            m_out << usage << help;
+        else
+            m_out << "kerbwright-export " << QCoreApplication::applicationVersion() << '\n';
+        m_out.flush();
+        m_done = true;
+        return true;
+    }
+
+    if (parser.isSet(format) && !formatNamed(parser.value(format), m_format))
+        return usageError(QStringLiteral("unknown format \"%1\"").arg(parser.value(format)));
+    if (parser.isSet(depth)) {
+        m_depth = parser.value(depth).toInt();
+        if (m_depth != 16 && m_depth != 24 && m_depth != 32)
+            return usageError(QStringLiteral("--depth takes 16, 24 or 32"));
+    }
+    m_tilesFolder = parser.value(tiles);
+    m_quiet = parser.isSet(quiet);
+    m_tracks = parser.positionalArguments();
+    if (m_tracks.isEmpty())
+        return usageError(QStringLiteral("no track file given"));
+
+    if (parser.isSet(output)) {
+        m_output = parser.value(output);
+        if (m_tracks.size() != 1)
+            return usageError(QStringLiteral("-o takes exactly one track file"));
+        PictureExport::Format byName;
+        if (!formatNamed(QFileInfo(m_output).suffix(), byName))
+            return usageError(QStringLiteral("the extension of \"%1\" is not .jpg, .jpeg, .bmp or .png")
+                                  .arg(m_output));
+        // Two different formats asked for at once: neither can be right.
+        if (parser.isSet(format) && byName != m_format)
+            return usageError(QStringLiteral("--format and the extension of -o disagree"));
+        m_format = byName;
+    }
+    return true;
+}
+
+int ExportCommand::exportAll(const TileSource &tiles)
+{
+    // The editor gives fresh and cleared cells the default piece's tile, read
+    // at start-up; a track cannot be shown without it.
+    QImage defaultPicture;
+    try {
+        defaultPicture = tiles.load(Catalogue::defaultCode());
+    } catch (const KwError &error) {
+        for (const QString &track : qAsConst(m_tracks))
+            reportFailure(track, error.message());
+        return SomeFailed;
+    }
+    bool allExported = true;
+    for (const QString &track : qAsConst(m_tracks))
+        allExported = exportTrack(track, tiles, defaultPicture) && allExported;
+    return allExported ? AllExported : SomeFailed;
+}
+
+bool ExportCommand::exportTrack(const QString &track, const TileSource &tiles,
+                                const QImage &defaultPicture)
+{
+    const QString picture = m_output.isEmpty()
+                                ? PictureExport::outputName(track, PictureExport::extension(m_format))
+                                : m_output;
+    try {
+        // A fresh document per track, as the editor has it after start-up,
+        // so no track depends on the ones before it.
+        TrackDocument document;
+        document.setDefaultPicture(defaultPicture);
+        Progress silent;
+        document.open(track, tiles, silent);
+        PictureExport::write(document, picture, m_format, m_depth, silent);
+    } catch (const KwError &error) {
+        reportFailure(track, error.message());
+        return false;
+    } catch (const std::bad_alloc &) {
+        reportFailure(track, KwError::outOfResources().message());
+        return false;
+    }
+    if (!m_quiet) {
+        m_out << track << " -> " << picture << '\n';
+        m_out.flush();
+    }
+    return true;
+}
+
+void ExportCommand::reportFailure(const QString &track, const QString &message)
+{
+    m_err << track << ": " << shownText(message) << '\n';
+    m_err.flush();
+}

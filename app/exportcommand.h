@@ -1,0 +1,43 @@
+#pragma once
+
+#include "export/pictureexport.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+class TileSource;
+
+// kerbwright-export: writes the picture of each track named on the command
+// line, exactly as the editor exports it right after opening that track.
+class ExportCommand
+{
+public:
+    enum Status { AllExported = 0, SomeFailed = 1, UsageError = 2 };
+
+    ExportCommand(QTextStream &out, QTextStream &err);
+
+    // arguments as QCoreApplication::arguments() gives them, program first.
+    int run(const QStringList &arguments);
+
+    // The message as the editor's error box shows it.
+    static QString shownText(const QString &message);
+
+private:
+    bool parse(const QStringList &arguments);
+    bool usageError(const QString &problem);
+    int exportAll(const TileSource &tiles);
+    bool exportTrack(const QString &track, const TileSource &tiles, const QImage &defaultPicture);
+    void reportFailure(const QString &track, const QString &message);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    PictureExport::Format m_format = PictureExport::Format::Jpeg;
+    int m_depth = 24;
+    QString m_tilesFolder;
+    QString m_output;
+    bool m_quiet = false;
+    bool m_done = false;  // --help or --version answered
+    QStringList m_tracks;
+};

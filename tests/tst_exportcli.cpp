@@ -1,0 +1,361 @@
+#include "bmpbuilder.h"
+#include "document/progress.h"
+#include "document/trackdocument.h"
+#include "export/pictureexport.h"
+#include "pieces/tilesource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Result
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The codes of the test tile folders; a folder's picture of a code is
+// BmpBuilder::patterned(position in its list).
+const QVector<QByteArray> tileCodes{"07", "00", "01", "A3"};
+const QVector<QByteArray> otherTileCodes{"A3", "01", "00", "07"};
+
+QImage tilePicture(const QVector<QByteArray> &codes, const QByteArray &code)
+{
+    return BmpBuilder::patterned(int(codes.indexOf(code)));
+}
+
+// Three rows; the last has three codes, so the grid is 3 x 3. The middle row
+// names one cell, which leaves cells (1,1) and (2,1) to the default piece.
+const QByteArray trackText = "00,01,A3,01\r\nA3\r\n01,00,A3\r\n";
+
+} // namespace
+
+class TestExportCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    Result run(const QStringList &arguments) const;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString track(const QString &name, const QByteArray &text = trackText) const;
+    // The picture that PictureExport::write makes of the track opened as the
+    // editor opens it.
+    QByteArray editorPicture(const QString &trackPath, const QString &tiles,
+                             PictureExport::Format format, int depth) const;
+
+    QTemporaryDir m_dir;
+    QString m_tiles;
+    QString m_otherTiles;
+
+private slots:
+    void initTestCase();
+    void formats_data();
+    void formats();
+    void severalTracksOneBad();
+    void outputOption_data();
+    void outputOption();
+    void otherTilesFolder();
+    void tilesBesideExecutable();
+    void failures_data();
+    void failures();
+    void usageErrors_data();
+    void usageErrors();
+    void helpAndVersion();
+    void quiet();
+};
+
+Result TestExportCli::run(const QStringList &arguments) const
+{
+    QProcess process;
+    // No display of any kind: the exporter must not need one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_dir.path());
+    process.start(QStringLiteral(KW_EXPORT_EXE), arguments);
+    Result result;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.status = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString TestExportCli::track(const QString &name, const QByteArray &text) const
+{
+    const QString file = path(name);
+    return writeBytes(file, text) ? file : QString();
+}
+
+QByteArray TestExportCli::editorPicture(const QString &trackPath, const QString &tiles,
+                                        PictureExport::Format format, int depth) const
+{
+    const TileFolder folder(tiles);
+    TrackDocument document;
+    document.setDefaultPicture(folder.load("07"));
+    Progress quiet;
+    document.open(trackPath, folder, quiet);
+    const QString out = path(QStringLiteral("editor.picture"));
+    PictureExport::write(document, out, format, depth, quiet);
+    return readBytes(out);
+}
+
+void TestExportCli::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QFileInfo(QStringLiteral(KW_EXPORT_EXE)).isExecutable());
+    m_tiles = path(QStringLiteral("tiles"));
+    m_otherTiles = path(QStringLiteral("other tiles"));
+    QVERIFY(BmpBuilder::writeTileFolder(m_tiles, tileCodes));
+    QVERIFY(BmpBuilder::writeTileFolder(m_otherTiles, otherTileCodes));
+}
+
+void TestExportCli::formats_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("depth");
+
+    const int jpeg = int(PictureExport::Format::Jpeg), bmp = int(PictureExport::Format::Bmp),
+              png = int(PictureExport::Format::Png);
+    QTest::newRow("default") << QStringList() << jpeg << 24;
+    QTest::newRow("jpg") << QStringList{"--format", "jpg"} << jpeg << 24;
+    QTest::newRow("bmp") << QStringList{"--format", "bmp"} << bmp << 24;
+    QTest::newRow("bmp 16") << QStringList{"--format", "bmp", "--depth", "16"} << bmp << 16;
+    QTest::newRow("bmp 32") << QStringList{"--depth", "32", "--format", "BMP"} << bmp << 32;
+    QTest::newRow("png") << QStringList{"--format", "png"} << png << 24;
+}
+
+void TestExportCli::formats()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, format);
+    QFETCH(int, depth);
+
+    const QString trackPath = track(QStringLiteral("oval.kwf"));
+    const auto pictureFormat = PictureExport::Format(format);
+    const QString picture = path(QStringLiteral("oval") + PictureExport::extension(pictureFormat));
+    QFile::remove(picture);
+
+    const Result result = run(options + QStringList{"--tiles", m_tiles, trackPath});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, trackPath + " -> " + picture + "\n");
+
+    const QByteArray bytes = readBytes(picture);
+    QVERIFY(bytes == editorPicture(trackPath, m_tiles, pictureFormat, depth));
+    if (depth == 16)
+        return;
+    const QImage image = QImage::fromData(bytes);
+    QCOMPARE(image.size(), QSize(148, 148));
+    if (pictureFormat == PictureExport::Format::Jpeg)
+        return;
+    // Cell (0,0) holds "00"; cell (2,1) is not in the file and shows "07".
+    QCOMPARE(image.pixel(1, 1), tilePicture(tileCodes, "00").pixel(1, 1));
+    QCOMPARE(image.pixel(48, 48), tilePicture(tileCodes, "00").pixel(48, 48));
+    QCOMPARE(image.pixel(99, 50), tilePicture(tileCodes, "07").pixel(1, 1));
+    QCOMPARE(image.pixel(49, 20), 0xffffffffu);
+}
+
+void TestExportCli::severalTracksOneBad()
+{
+    const QString first = track(QStringLiteral("first.kwf"));
+    const QString bad = track(QStringLiteral("bad.kwf"), "00,ZZ\r\n");
+    const QString last = track(QStringLiteral("last.kwf"), "A3\r\n");
+
+    const Result result = run({"--tiles", m_tiles, "--format", "bmp", first, bad, last});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.out, first + " -> " + path("first.bmp") + "\n" + last + " -> "
+                             + path("last.bmp") + "\n");
+    QCOMPARE(result.err, bad + ": Cannot open file " + m_tiles + "/ZZ.bmp.\n");
+    QVERIFY(QFileInfo(path("first.bmp")).isFile());
+    QVERIFY(!QFileInfo(path("bad.bmp")).exists());
+    QCOMPARE(QImage::fromData(readBytes(path("last.bmp"))).size(), QSize(50, 50));
+}
+
+void TestExportCli::outputOption_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("format");
+
+    QTest::newRow("png by extension") << QStringList() << "chosen.png" << 0 << QByteArray("png");
+    QTest::newRow("jpeg by extension") << QStringList() << "chosen.jpeg" << 0 << QByteArray("jpeg");
+    QTest::newRow("upper case extension") << QStringList() << "CHOSEN.BMP" << 0 << QByteArray("bmp");
+    QTest::newRow("matching format") << QStringList{"--format", "bmp"} << "chosen.bmp" << 0
+                                     << QByteArray("bmp");
+    QTest::newRow("conflicting format") << QStringList{"--format", "png"} << "chosen.jpg" << 2
+                                        << QByteArray();
+    QTest::newRow("unknown extension") << QStringList() << "chosen.gif" << 2 << QByteArray();
+    QTest::newRow("no extension") << QStringList() << "chosen" << 2 << QByteArray();
+    QTest::newRow("two tracks") << QStringList{path("second.kwf")} << "chosen.jpg" << 2
+                                << QByteArray();
+}
+
+void TestExportCli::outputOption()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QFETCH(QByteArray, format);
+
+    const QString trackPath = track(QStringLiteral("single.kwf"));
+    QVERIFY(!track(QStringLiteral("second.kwf")).isEmpty());
+    const QString picture = path(output);
+    QFile::remove(picture);
+
+    const Result result = run(QStringList{"--tiles", m_tiles, "-o", picture, trackPath} + options);
+    QCOMPARE(result.status, status);
+    if (status == 2) {
+        QVERIFY(result.err.contains(QStringLiteral("Usage: kerbwright-export")));
+        QCOMPARE(result.out, QString());
+        QVERIFY(!QFileInfo::exists(picture));
+        QVERIFY(!QFileInfo::exists(path("single.jpg")));
+        return;
+    }
+    QCOMPARE(result.out, trackPath + " -> " + picture + "\n");
+    QVERIFY(!QFileInfo::exists(path("single.jpg")));
+    QImage image;
+    QVERIFY(image.loadFromData(readBytes(picture), format.constData()));
+    QCOMPARE(image.size(), QSize(148, 148));
+}
+
+void TestExportCli::otherTilesFolder()
+{
+    const QString trackPath = track(QStringLiteral("other.kwf"));
+    const Result result = run({"--format", "png", "--tiles", m_otherTiles, trackPath});
+    QCOMPARE(result.status, 0);
+    const QImage image = QImage::fromData(readBytes(path("other.png")));
+    QCOMPARE(image.pixel(1, 1), tilePicture(otherTileCodes, "00").pixel(1, 1));
+    QCOMPARE(image.pixel(99, 50), tilePicture(otherTileCodes, "07").pixel(1, 1));
+    QVERIFY(image.pixel(1, 1) != tilePicture(tileCodes, "00").pixel(1, 1));
+}
+
+void TestExportCli::tilesBesideExecutable()
+{
+    const QString besideExe = QFileInfo(QStringLiteral(KW_EXPORT_EXE)).absolutePath() + "/tiles";
+    if (!QFileInfo(besideExe + "/07.bmp").isFile())
+        QSKIP("the generated tiles folder is not built");
+    const QString trackPath = track(QStringLiteral("beside.kwf"), "07,07\r\n\r\n07\r\n");
+    const Result result = run({trackPath});
+    QCOMPARE(result.status, 0);
+    QVERIFY(readBytes(path("beside.jpg"))
+            == editorPicture(trackPath, besideExe, PictureExport::Format::Jpeg, 24));
+}
+
+void TestExportCli::failures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString missingTile = track(QStringLiteral("missingtile.kwf"), "00,01\r\nQQ\r\n");
+    const QString good = track(QStringLiteral("good.kwf"));
+    QString tooWide;
+    for (int i = 0; i < 31; ++i)
+        tooWide += (i ? "," : "") + QStringLiteral("00");
+    const QString wide = track(QStringLiteral("wide.kwf"), tooWide.toLatin1() + "\r\n");
+    const QString noDefault = path(QStringLiteral("no default"));
+    BmpBuilder::writeTileFolder(noDefault, {"00", "01"});
+
+    QTest::newRow("missing track") << QStringList{"--tiles", m_tiles, path("nowhere.kwf")}
+                                   << path("nowhere.kwf") + ": Cannot open file " + path("nowhere.kwf") + ".";
+    QTest::newRow("missing tile") << QStringList{"--tiles", m_tiles, missingTile}
+                                  << missingTile + ": Cannot open file " + m_tiles + "/QQ.bmp.";
+    QTest::newRow("no default tile") << QStringList{"--tiles", noDefault, good}
+                                     << good + ": Cannot open file " + noDefault + "/07.bmp.";
+    QTest::newRow("output cannot be created")
+        << QStringList{"--tiles", m_tiles, "-o", path("no/such/folder.jpg"), good}
+        << good + ": Cannot create file " + path("no/such/folder.jpg") + ".";
+    QTest::newRow("track too wide") << QStringList{"--tiles", m_tiles, wide}
+                                    << wide + ": Track too large: at most 30 columns and 30 rows.";
+    QTest::newRow("folder as track") << QStringList{"--tiles", m_tiles, m_tiles}
+                                     << m_tiles + ": Text exceeds memo capacity.";
+}
+
+void TestExportCli::failures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    const Result result = run(arguments);
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.err, message + "\n");
+}
+
+void TestExportCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString good = path(QStringLiteral("good.kwf"));
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("options only") << QStringList{"--format", "bmp"};
+    QTest::newRow("unknown format") << QStringList{"--format", "gif", good};
+    QTest::newRow("depth 8") << QStringList{"--format", "bmp", "--depth", "8", good};
+    QTest::newRow("depth not a number") << QStringList{"--depth", "many", good};
+    QTest::newRow("unknown option") << QStringList{"--colour", good};
+    QTest::newRow("value missing") << QStringList{good, "--tiles"};
+}
+
+void TestExportCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QVERIFY(!track(QStringLiteral("good.kwf")).isEmpty());
+    QFile::remove(path("good.jpg"));
+
+    const Result result = run(arguments);
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.out, QString());
+    QVERIFY(result.err.startsWith(QStringLiteral("kerbwright-export: ")));
+    QVERIFY(result.err.contains(QStringLiteral("Usage: kerbwright-export")));
+    QVERIFY(!QFileInfo::exists(path("good.jpg")));
+}
+
+void TestExportCli::helpAndVersion()
+{
+    const Result help = run({"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith(QStringLiteral("Usage: kerbwright-export")));
+    QCOMPARE(help.err, QString());
+
+    const Result version = run({"--version"});
+    QCOMPARE(version.status, 0);
+    QVERIFY2(QRegularExpression(QStringLiteral("^kerbwright-export \\d+\\.\\d+\\.\\d+\\n$"))
+                 .match(version.out)
+                 .hasMatch(),
+             qPrintable(version.out));
+}
+
+void TestExportCli::quiet()
+{
+    const QString trackPath = track(QStringLiteral("hush.kwf"));
+    const Result result = run({"--quiet", "--tiles", m_tiles, trackPath});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.err, QString());
+    QVERIFY(QFileInfo(path("hush.jpg")).isFile());
+}
+
+QTEST_GUILESS_MAIN(TestExportCli)
+#include "tst_exportcli.moc"
