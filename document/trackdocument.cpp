@@ -210,7 +210,12 @@ QByteArray TrackDocument::readTrackFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw KwError::cannotOpen(path);
-    const QByteArray bytes = file.read(maxTrackFileSize + 1);
+    // A buffer sized to the file, not to the limit: a 1 MiB buffer for every
+    // small track costs far more than the read. A file that grew since it
+    // was measured is read on up to the limit.
+    QByteArray bytes = file.read(std::min(info.size(), maxTrackFileSize) + 1);
+    if (bytes.size() > info.size())
+        bytes += file.read(maxTrackFileSize + 1 - bytes.size());
     if (bytes.size() > maxTrackFileSize)
         throw KwError::memoCapacity();
     if (file.error() != QFileDevice::NoError)
