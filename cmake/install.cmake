@@ -1,0 +1,89 @@
+# Installation and the Debian package.
+#
+# The programs look for their tiles in tiles/ beside their own executable, so
+# the executables and the tiles stay together under lib/kerbwright/ and bin/
+# only holds relative links to them. The links resolve on Linux because Qt
+# takes the executable's folder from /proc/self/exe, which names the real file.
+
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE
+  GROUP_READ GROUP_EXECUTE
+  WORLD_READ WORLD_EXECUTE)
+
+set(KW_INSTALL_LIBDIR lib/kerbwright)
+set(KW_PROGRAMS kerbwright)
+if(TARGET kerbwright-export)
+  list(APPEND KW_PROGRAMS kerbwright-export)
+endif()
+
+# --- The application icon, rendered at build time -------------------------
+
+set(KW_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
+set(KW_ICON_SIZES 16 32 48 64 128 256)
+if(EXISTS ${CMAKE_SOURCE_DIR}/ui/appicon.cpp)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/tools/iconrender ${CMAKE_BINARY_DIR}/tools/iconrender)
+else()
+  message(WARNING "ui/appicon.cpp is missing: the icons will not be installed")
+endif()
+
+# --- What goes where -------------------------------------------------------
+
+# The programs link only system libraries, so the $ORIGIN search path that
+# Qt's project setup gives them would only make the loader look in
+# lib/kerbwright and lib/ first.
+set_target_properties(${KW_PROGRAMS} PROPERTIES INSTALL_RPATH "")
+install(TARGETS ${KW_PROGRAMS} RUNTIME DESTINATION ${KW_INSTALL_LIBDIR})
+install(DIRECTORY ${KW_TILES_DIR} DESTINATION ${KW_INSTALL_LIBDIR}
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
+# The links are made in the build tree (dangling there) and installed as
+# links, so they land in the install manifest and the package like any file.
+set(kw_link_dir ${CMAKE_BINARY_DIR}/install-links)
+file(MAKE_DIRECTORY ${kw_link_dir})
+foreach(program IN LISTS KW_PROGRAMS)
+  file(CREATE_LINK ../${KW_INSTALL_LIBDIR}/${program} ${kw_link_dir}/${program} SYMBOLIC)
+  install(FILES ${kw_link_dir}/${program} DESTINATION bin)
+endforeach()
+
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright.desktop
+  DESTINATION share/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright-mime.xml
+  DESTINATION share/mime/packages RENAME kerbwright.xml)
+if(TARGET icons)
+  foreach(size IN LISTS KW_ICON_SIZES)
+    install(FILES ${KW_ICON_DIR}/${size}x${size}/apps/kerbwright.png
+      DESTINATION share/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+endif()
+
+# --- The install test: a real install into a scratch folder ----------------
+
+if(BUILD_TESTING)
+  add_test(NAME tst_install
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/install_test.sh
+            ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} "${KW_PROGRAMS}" "${KW_ICON_SIZES}")
+  set_tests_properties(tst_install PROPERTIES TIMEOUT 120)
+endif()
+
+# --- The Debian package: cpack -G DEB --------------------------------------
+
+set(CPACK_PACKAGE_NAME kerbwright)
+set(CPACK_PACKAGE_VENDOR "Kerbwright developers")
+set(CPACK_PACKAGE_CONTACT "Kerbwright developers <kerbwright@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for radio-controlled car race tracks")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Kerbwright lays out race tracks for small radio-controlled model cars: pick\n"
+  "a piece from a palette and place it on a grid of up to 30 x 30 cells, save\n"
+  "and open plain-text track files (.kwf) and export a track as a JPEG or BMP\n"
+  "picture.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps reads the libraries the programs link (Qt 6, libjpeg, the C++
+# runtime). The desktop and MIME databases are refreshed by the triggers of
+# desktop-file-utils and shared-mime-info, so no maintainer scripts.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
