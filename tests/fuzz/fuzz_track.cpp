@@ -1,0 +1,348 @@
+// Any bytes as a track file. They are written to a file on a RAM disk and
+// opened the way the editor opens a track, then the outcome is checked
+// against a reading of the same bytes done here from the reading rules:
+// on failure the document must be exactly as before, on success its cells,
+// size, buffer and a save of it must be what the file says.
+
+#include "document/kwerror.h"
+#include "document/linebuffer.h"
+#include "document/progress.h"
+#include "document/trackdocument.h"
+#include "pieces/tilesource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QVector>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void fail(int line, const char *what)
+{
+    std::fprintf(stderr, "fuzz_track:%d: check failed: %s\n", line, what);
+    std::abort();
+}
+#define CHECK(cond) ((cond) ? void(0) : fail(__LINE__, #cond))
+
+const QByteArray defaultCode("07");
+
+// Serves four fixed pictures (one empty, as a zero-byte tile file gives) and
+// fails the ways tile files fail: codes holding 'X' are missing files, 'Y'
+// invalid bitmaps, 'Z' cut-off headers. The empty code is a missing ".bmp".
+class FuzzTiles : public TileSource
+{
+public:
+    FuzzTiles()
+    {
+        m_pictures[0] = solid(Qt::red, 50);
+        m_pictures[1] = solid(Qt::green, 50);
+        m_pictures[2] = QImage();
+        m_pictures[3] = solid(Qt::blue, 10);
+    }
+
+    static QString failure(const QByteArray &code)
+    {
+        if (code.isEmpty() || code.contains('X'))
+            return KwError::cannotOpen(QStringLiteral("/tiles/") + QFile::decodeName(code)
+                                       + QStringLiteral(".bmp")).message();
+        if (code.contains('Y'))
+            return KwError::invalidBitmap().message();
+        if (code.contains('Z'))
+            return KwError::streamRead().message();
+        return QString();
+    }
+
+    const QImage &picture(const QByteArray &code) const
+    {
+        unsigned sum = 0;
+        for (char c : code)
+            sum += uchar(c);
+        return m_pictures[sum % 4];
+    }
+
+    QImage load(const QByteArray &code) const override
+    {
+        const QString message = failure(code);
+        if (!message.isEmpty())
+            throw KwError(message);
+        return picture(code);
+    }
+
+private:
+    static QImage solid(Qt::GlobalColor colour, int side)
+    {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    QImage m_pictures[4];
+};
+
+// Remembers the last status text, which a finished read must leave empty.
+class LastText : public Progress
+{
+public:
+    void setText(const QString &text) override { last = text; }
+    QString last;
+};
+
+// The reading rules, written out afresh: NUL ends the text, CR LF / CR / LF
+// each end a line, a final break adds no line, the reader sees 4096 bytes.
+QVector<QByteArray> referenceLines(const QByteArray &bytes)
+{
+    QVector<QByteArray> lines;
+    QByteArray current;
+    bool open = false;  // characters since the last break
+    for (qsizetype i = 0; i < bytes.size() && bytes[i] != '\0'; ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.append(current);
+            current.clear();
+            open = false;
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            current += c;
+            open = true;
+        }
+    }
+    if (open)
+        lines.append(current);
+    return lines;
+}
+
+// Split at every comma; the piece after a final comma (or of an empty line)
+// is no code.
+QVector<QByteArray> referenceCodes(const QByteArray &line)
+{
+    QList<QByteArray> pieces = line.split(',');
+    if (line.isEmpty() || line.endsWith(','))
+        pieces.removeLast();
+    return QVector<QByteArray>(pieces.begin(), pieces.end());
+}
+
+struct Expected
+{
+    QString error;                    // empty: the read succeeds
+    QVector<QByteArray> lines;        // as the reader sees them
+    QVector<QVector<QByteArray>> codes;
+    int width = 0, height = 0;        // 0: the size stays
+};
+
+Expected expect(const QByteArray &bytes)
+{
+    Expected e;
+    for (const QByteArray &line : referenceLines(bytes))
+        e.lines.append(line.left(LineBuffer::maxLineLength));
+    for (int r = 0; r < e.lines.size(); ++r) {
+        e.codes.append(referenceCodes(e.lines[r]));
+        const int n = e.codes[r].size();
+        if (n > TrackDocument::side || (n > 0 && r >= TrackDocument::side))
+            e.error = KwError::trackTooLarge().message();
+    }
+    if (!e.error.isEmpty())
+        return e;
+    for (int r = 0; r < e.codes.size(); ++r) {
+        for (int c = 0; c < e.codes[r].size(); ++c) {
+            e.error = FuzzTiles::failure(e.codes[r][c]);
+            if (!e.error.isEmpty())
+                return e;
+            e.width = c + 1;
+            e.height = r + 1;
+        }
+    }
+    return e;
+}
+
+struct Snapshot
+{
+    QVector<QByteArray> codes;
+    QVector<qint64> pictures;
+    QVector<bool> visible;
+    int width = 0, height = 0;
+    bool modified = false;
+    QString fileName;
+    QByteArray memo;
+
+    explicit Snapshot(const TrackDocument &doc)
+        : width(doc.width()), height(doc.height()), modified(doc.isModified()),
+          fileName(doc.fileName()), memo(doc.memo().text())
+    {
+        codes.reserve(TrackDocument::cellCount);
+        pictures.reserve(TrackDocument::cellCount);
+        visible.reserve(TrackDocument::cellCount);
+        for (int i = 0; i < TrackDocument::cellCount; ++i) {
+            codes.append(doc.cell(i).code);
+            pictures.append(doc.cell(i).picture.cacheKey());
+            visible.append(doc.cell(i).visible);
+        }
+    }
+
+    bool operator==(const Snapshot &o) const
+    {
+        return codes == o.codes && pictures == o.pictures && visible == o.visible
+               && width == o.width && height == o.height && modified == o.modified
+               && fileName == o.fileName && memo == o.memo;
+    }
+};
+
+bool samePicture(const QImage &a, const QImage &b)
+{
+    return a.cacheKey() == b.cacheKey() || a == b;
+}
+
+// A document that is not in its fresh state, so "unchanged" means something.
+void prepare(TrackDocument &doc, const FuzzTiles &tiles)
+{
+    doc.setDefaultPicture(tiles.picture(defaultCode));
+    doc.ClearGrid();
+    doc.TrackClick(TrackDocument::index(0, 0), "A1", tiles.picture("A1"));
+    doc.TrackClick(TrackDocument::index(3, 5), "B2", tiles.picture("B2"));
+    doc.TrackClick(TrackDocument::index(29, 29), "C3", tiles.picture("C3"));
+    doc.setSize(12, 9);
+    doc.MakeArray();
+    doc.setFileName(QStringLiteral("/before.kwf"));
+}
+
+QString g_trackPath;
+QString g_savePath;
+
+void writeTrack(const uint8_t *data, size_t size)
+{
+    const int fd = ::open(QFile::encodeName(g_trackPath).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    CHECK(fd >= 0);
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size - done);
+        CHECK(n > 0);
+        done += size_t(n);
+    }
+    ::close(fd);
+}
+
+QByteArray readBack(const QString &path)
+{
+    QFile file(path);
+    CHECK(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+void checkCells(const TrackDocument &doc, const FuzzTiles &tiles, const Expected &e)
+{
+    QVector<bool> named(TrackDocument::cellCount, false);
+    for (int r = 0; r < e.codes.size(); ++r) {
+        for (int c = 0; c < e.codes[r].size(); ++c) {
+            const Cell &cell = doc.cell(c, r);
+            named[TrackDocument::index(c, r)] = true;
+            CHECK(cell.visible);
+            CHECK(cell.code == e.codes[r][c]);
+            CHECK(samePicture(cell.picture, tiles.picture(cell.code)));
+        }
+    }
+    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+        if (named[i])
+            continue;
+        CHECK(!doc.cell(i).visible);
+        CHECK(doc.cell(i).code == defaultCode);
+        CHECK(samePicture(doc.cell(i).picture, doc.defaultPicture()));
+    }
+}
+
+// Saving writes the width x height block: the file's codes, "07" where a
+// row is short, CR LF after every line.
+QByteArray expectedSave(const Expected &e, int width, int height)
+{
+    QByteArray out;
+    for (int r = 0; r < height; ++r) {
+        for (int c = 0; c < width; ++c) {
+            const bool named = r < e.codes.size() && c < e.codes[r].size();
+            out += named ? e.codes[r][c] : defaultCode;
+            if (c + 1 < width)
+                out += ',';
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+void checkSuccess(TrackDocument &doc, const FuzzTiles &tiles, const Expected &e,
+                  const Snapshot &before, const LastText &progress)
+{
+    checkCells(doc, tiles, e);
+    CHECK(doc.width() == (e.width ? e.width : before.width));
+    CHECK(doc.height() == (e.height ? e.height : before.height));
+    CHECK(doc.fileName() == g_trackPath);
+    CHECK(!doc.isModified());
+    CHECK(progress.last.isEmpty());
+    CHECK(doc.memo().lineCount() == e.lines.size());
+    for (int i = 0; i < e.lines.size(); ++i)
+        CHECK(doc.memo().line(i) == e.lines[i]);
+
+    doc.save(g_savePath);
+    CHECK(readBack(g_savePath) == expectedSave(e, doc.width(), doc.height()));
+    CHECK(doc.fileName() == g_savePath);
+    CHECK(!doc.isModified());
+}
+
+void removeFiles()
+{
+    QFile::remove(g_trackPath);
+    QFile::remove(g_savePath);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    // A RAM disk keeps the file round trip cheap; KW_FUZZ_TMP overrides it.
+    QString folder = qEnvironmentVariable("KW_FUZZ_TMP");
+    if (folder.isEmpty())
+        folder = QFileInfo(QStringLiteral("/dev/shm")).isDir() ? QStringLiteral("/dev/shm")
+                                                                : QDir::tempPath();
+    const QString stem = folder + QStringLiteral("/kw-fuzz-track-") + QString::number(getpid());
+    g_trackPath = stem + QStringLiteral(".kwf");
+    g_savePath = stem + QStringLiteral("-saved.kwf");
+    std::atexit(removeFiles);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const Expected e = expect(bytes);
+
+    // The line buffer on its own.
+    LineBuffer buffer;
+    buffer.setFileBytes(bytes);
+    CHECK(buffer.lineCount() == e.lines.size());
+    for (int i = 0; i < e.lines.size(); ++i)
+        CHECK(buffer.line(i) == e.lines[i]);
+
+    writeTrack(data, size);
+    // One document for all runs, brought back to the same state each time;
+    // the state before is the same every run, so it is taken once.
+    static const FuzzTiles tiles;
+    static TrackDocument doc;
+    prepare(doc, tiles);
+    static const Snapshot before(doc);
+    LastText progress;
+    try {
+        doc.open(g_trackPath, tiles, progress);
+    } catch (const KwError &error) {
+        CHECK(error.message() == e.error);
+        CHECK(Snapshot(doc) == before);
+        return 0;
+    }
+    CHECK(e.error.isEmpty());
+    checkSuccess(doc, tiles, e, before, progress);
+    return 0;
+}
