@@ -4,6 +4,7 @@
 #include "ui/tmainform.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +21,9 @@ int main(int argc, char *argv[])
     // creates them in that order.
     TMainForm window(TileFolder::besideExecutable(), commandLine.arguments());
     window.FormCreate();
+    // Fill the work area also where no window manager maximizes windows.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/filedialogs.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 
 namespace {
 
@@ -41,8 +42,12 @@ QString QtFileDialogs::askOpenName(const QString &proposed)
 
 QString QtFileDialogs::run(QFileDialog *dialog, const QString &proposed)
 {
+    // selectFile() ignores an empty name, yet after New the Save dialog is
+    // to propose none: the name box of Qt's own dialog is cleared instead.
     if (!proposed.isEmpty())
         dialog->selectFile(proposed);
+    else if (auto *nameBox = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        nameBox->clear();
     if (dialog->exec() != QDialog::Accepted)
         return QString();
     const QStringList chosen = dialog->selectedFiles();
