@@ -64,6 +64,11 @@ check_programs() {
     # Relative, so the tree can be moved (DESTDIR, the package's staging).
     [ "$(readlink "$link")" = "../lib/kerbwright/$p" ] || fail "$link points to $(readlink "$link")"
     [ "$(realpath "$link")" = "$(realpath "$libdir/$p")" ] || fail "$link does not resolve to $libdir/$p"
+    # A search path (even an empty one, which means the current folder)
+    # would let the loader take libraries from outside the system's.
+    if command -v readelf >/dev/null && readelf -d "$libdir/$p" | grep -q -E 'R(UN)?PATH'; then
+      fail "$libdir/$p carries a library search path: $(readelf -d "$libdir/$p" | grep -E 'R(UN)?PATH')"
+    fi
   done
 }
 
