@@ -1,1 +1,72 @@
 #include "pieces/tilesource.h"
+
+#include "document/kwerror.h"
+#include "pieces/bmpreader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TileFolder::TileFolder(const QString &folder)
+    : m_folder(folder)
+{
+}
+
+QString TileFolder::besideExecutable()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tiles");
+}
+
+QString TileFolder::pathFor(const QByteArray &code) const
+{
+    return m_folder + QLatin1Char('/') + QFile::decodeName(code) + QStringLiteral(".bmp");
+}
+
+namespace {
+
+// A code is a file name inside the folder, never a path: a slash would lead
+// elsewhere, and the system cuts a name at its first NUL byte.
+bool usableAsName(const QByteArray &code)
+{
+    return !code.contains('/') && !code.contains('\0');
+}
+
+// The first regular file in the folder whose name equals fileName in any
+// letter case, or an empty string. The folder is listed anew on each call,
+// so files added or renamed since the last load are seen.
+QString caseBlindMatch(const QString &folder, const QString &fileName)
+{
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString &name : names) {
+        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+            return dir.filePath(name);
+    }
+    return QString();
+}
+
+} // namespace
+
+QImage TileFolder::load(const QByteArray &code) const
+{
+    const QString exact = pathFor(code);
+    if (!usableAsName(code))
+        throw KwError::cannotOpen(exact);
+    // The exact name wins whenever something of that name is there, even a
+    // folder or a FIFO (which the reader then refuses as not openable).
+    if (QFileInfo::exists(exact))
+        return BmpReader::readFile(exact);
+    const QString other = caseBlindMatch(m_folder, QFile::decodeName(code) + QStringLiteral(".bmp"));
+    if (other.isEmpty())
+        throw KwError::cannotOpen(exact);
+    try {
+        return BmpReader::readFile(other);
+    } catch (const KwError &error) {
+        // The user knows the tile by its code, so the message names the
+        // exact-case path rather than the file we happened to find.
+        if (error.message() == KwError::cannotOpen(other).message())
+            throw KwError::cannotOpen(exact);
+        throw;
+    }
+}

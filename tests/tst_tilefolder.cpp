@@ -1,0 +1,209 @@
+#include "bmpbuilder.h"
+
+#include "document/kwerror.h"
+#include "pieces/tilesource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace BmpBuilder;
+
+namespace {
+
+QString failureOf(const TileFolder &tiles, const QByteArray &code)
+{
+    try {
+        tiles.load(code);
+    } catch (const KwError &e) {
+        return e.message();
+    }
+    return QStringLiteral("(no failure)");
+}
+
+bool writeTile(const QString &path, int seed)
+{
+    return writeFile(path, directFile(patterned(seed), 24));
+}
+
+bool makeFifo(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+} // namespace
+
+class TestTileFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void pathForKeepsTheCode();
+    void loadsExactName();
+    void caseBlindFallback_data();
+    void caseBlindFallback();
+    void exactNameWinsOverOtherCase();
+    void missing_data();
+    void missing();
+    void unusualCodesThatNameAFile_data();
+    void unusualCodesThatNameAFile();
+    void fallbackFailureNamesExactPath();
+    void everyLoadReadsTheFileAgain();
+    void fallbackSeesFilesAddedLater();
+
+private:
+    QScopedPointer<QTemporaryDir> m_dir;
+    QString folder() const { return m_dir->path() + QStringLiteral("/tiles"); }
+};
+
+void TestTileFolder::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir().mkpath(folder()));
+}
+
+void TestTileFolder::pathForKeepsTheCode()
+{
+    const TileFolder tiles(folder());
+    QCOMPARE(tiles.pathFor("3A"), folder() + QStringLiteral("/3A.bmp"));
+    QCOMPARE(tiles.pathFor(" 07"), folder() + QStringLiteral("/ 07.bmp"));
+    QCOMPARE(tiles.pathFor(""), folder() + QStringLiteral("/.bmp"));
+}
+
+void TestTileFolder::loadsExactName()
+{
+    QVERIFY(writeTileFolder(folder(), {"05", "A3", "1F"}));
+    const TileFolder tiles(folder());
+    QCOMPARE(tiles.load("A3"), patterned(1));
+    QCOMPARE(tiles.load("1F"), patterned(2));
+}
+
+void TestTileFolder::caseBlindFallback_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("code");
+    QTest::newRow("lower-case code letters") << QStringLiteral("a3.bmp") << QByteArray("A3");
+    QTest::newRow("upper-case extension") << QStringLiteral("A3.BMP") << QByteArray("A3");
+    QTest::newRow("mixed case") << QStringLiteral("a3.Bmp") << QByteArray("A3");
+    QTest::newRow("lower-case code asks for upper-case file") << QStringLiteral("3A.bmp") << QByteArray("3a");
+    QTest::newRow("empty code, hidden file in other case") << QStringLiteral(".BMP") << QByteArray("");
+}
+
+void TestTileFolder::caseBlindFallback()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, code);
+    QVERIFY(writeTile(folder() + QLatin1Char('/') + fileName, 9));
+    QCOMPARE(TileFolder(folder()).load(code), patterned(9));
+}
+
+void TestTileFolder::exactNameWinsOverOtherCase()
+{
+    QVERIFY(writeTile(folder() + QStringLiteral("/A3.bmp"), 1));
+    QVERIFY(writeTile(folder() + QStringLiteral("/a3.bmp"), 2));
+    const TileFolder tiles(folder());
+    QCOMPARE(tiles.load("A3"), patterned(1));
+    QCOMPARE(tiles.load("a3"), patterned(2));
+}
+
+void TestTileFolder::missing_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QString>("namedFile");  // the file name the message ends with
+    QTest::newRow("no such tile") << QByteArray("ZZ") << QStringLiteral("ZZ.bmp");
+    QTest::newRow("empty code") << QByteArray("") << QStringLiteral(".bmp");
+    QTest::newRow("dot dot") << QByteArray("..") << QStringLiteral("...bmp");
+    QTest::newRow("path to a real tile outside") << QByteArray("../outside") << QStringLiteral("../outside.bmp");
+    QTest::newRow("path into a sub-folder") << QByteArray("sub/05") << QStringLiteral("sub/05.bmp");
+    QTest::newRow("NUL byte") << QByteArray("05\0x", 4) << QStringLiteral("05") + QChar(0) + QStringLiteral("x.bmp");
+    QTest::newRow("folder named like a tile") << QByteArray("DD") << QStringLiteral("DD.bmp");
+    QTest::newRow("folder in other case only") << QByteArray("EE") << QStringLiteral("EE.bmp");
+    QTest::newRow("FIFO named like a tile") << QByteArray("FF") << QStringLiteral("FF.bmp");
+    QTest::newRow("FIFO in other case only") << QByteArray("GG") << QStringLiteral("GG.bmp");
+}
+
+// Every way of not finding a tile says "Cannot open file" with the exact-case
+// path, and none of them reads a file the code does not name.
+void TestTileFolder::missing()
+{
+    QFETCH(QByteArray, code);
+    QFETCH(QString, namedFile);
+    // Decoys: real tiles that a careless loader would reach.
+    QVERIFY(writeTile(m_dir->path() + QStringLiteral("/outside.bmp"), 1));
+    QVERIFY(QDir().mkpath(folder() + QStringLiteral("/sub")));
+    QVERIFY(writeTile(folder() + QStringLiteral("/sub/05.bmp"), 2));
+    QVERIFY(writeTile(folder() + QStringLiteral("/05"), 3));  // the name cut at the NUL byte
+    QVERIFY(QDir().mkpath(folder() + QStringLiteral("/DD.bmp")));
+    QVERIFY(QDir().mkpath(folder() + QStringLiteral("/ee.bmp")));
+    QVERIFY(makeFifo(folder() + QStringLiteral("/FF.bmp")));
+    QVERIFY(makeFifo(folder() + QStringLiteral("/gg.bmp")));
+
+    QCOMPARE(failureOf(TileFolder(folder()), code),
+             QStringLiteral("Cannot open file ") + folder() + QLatin1Char('/') + namedFile);
+}
+
+void TestTileFolder::unusualCodesThatNameAFile_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::newRow("empty code reads .bmp") << QByteArray("");
+    QTest::newRow("dot dot reads ...bmp") << QByteArray("..");
+    QTest::newRow("leading space") << QByteArray(" 07");
+    QTest::newRow("backslash is part of the name") << QByteArray("a\\b");
+    QTest::newRow("8-bit byte") << QByteArray("\xe9t\xe9");
+}
+
+// Codes are taken verbatim: any code whose file exists in the folder loads.
+void TestTileFolder::unusualCodesThatNameAFile()
+{
+    QFETCH(QByteArray, code);
+    const TileFolder tiles(folder());
+    QVERIFY(writeTile(tiles.pathFor(code), 4));
+    QCOMPARE(tiles.load(code), patterned(4));
+}
+
+void TestTileFolder::fallbackFailureNamesExactPath()
+{
+    const TileFolder tiles(folder());
+    QVERIFY(writeFile(folder() + QStringLiteral("/q1.bmp"), QByteArray("Not a picture at all, only text.")));
+    QCOMPARE(failureOf(tiles, "Q1"), QStringLiteral("Bitmap image is not valid"));
+
+    if (::geteuid() == 0)
+        QSKIP("root reads every file");
+    const QString locked = folder() + QStringLiteral("/q2.bmp");
+    QVERIFY(writeTile(locked, 1));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    QCOMPARE(failureOf(tiles, "Q2"), QStringLiteral("Cannot open file ") + folder() + QStringLiteral("/Q2.bmp"));
+}
+
+void TestTileFolder::everyLoadReadsTheFileAgain()
+{
+    const TileFolder tiles(folder());
+    const QString path = tiles.pathFor("05");
+    QVERIFY(writeTile(path, 1));
+    QCOMPARE(tiles.load("05"), patterned(1));
+    QVERIFY(writeTile(path, 2));
+    QCOMPARE(tiles.load("05"), patterned(2));
+    QVERIFY(writeFile(path, QByteArray()));
+    QVERIFY(tiles.load("05").isNull());
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(failureOf(tiles, "05"), QStringLiteral("Cannot open file ") + path);
+}
+
+void TestTileFolder::fallbackSeesFilesAddedLater()
+{
+    const TileFolder tiles(folder());
+    QCOMPARE(failureOf(tiles, "N1"), QStringLiteral("Cannot open file ") + tiles.pathFor("N1"));
+    QVERIFY(writeTile(folder() + QStringLiteral("/n1.bmp"), 6));
+    QCOMPARE(tiles.load("N1"), patterned(6));
+    QVERIFY(QFile::rename(folder() + QStringLiteral("/n1.bmp"), folder() + QStringLiteral("/N1.BMP")));
+    QCOMPARE(tiles.load("N1"), patterned(6));
+}
+
+QTEST_GUILESS_MAIN(TestTileFolder)
+#include "tst_tilefolder.moc"
