@@ -20,11 +20,7 @@ endif()
 
 set(KW_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
 set(KW_ICON_SIZES 16 32 48 64 128 256)
-if(EXISTS ${CMAKE_SOURCE_DIR}/ui/appicon.cpp)
-  add_subdirectory(${CMAKE_SOURCE_DIR}/tools/iconrender ${CMAKE_BINARY_DIR}/tools/iconrender)
-else()
-  message(WARNING "ui/appicon.cpp is missing: the icons will not be installed")
-endif()
+add_subdirectory(${CMAKE_SOURCE_DIR}/tools/iconrender ${CMAKE_BINARY_DIR}/tools/iconrender)
 
 # --- What goes where -------------------------------------------------------
 
@@ -49,12 +45,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright.desktop
   DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright-mime.xml
   DESTINATION share/mime/packages RENAME kerbwright.xml)
-if(TARGET icons)
-  foreach(size IN LISTS KW_ICON_SIZES)
-    install(FILES ${KW_ICON_DIR}/${size}x${size}/apps/kerbwright.png
-      DESTINATION share/icons/hicolor/${size}x${size}/apps)
-  endforeach()
-endif()
+foreach(size IN LISTS KW_ICON_SIZES)
+  install(FILES ${KW_ICON_DIR}/${size}x${size}/apps/kerbwright.png
+    DESTINATION share/icons/hicolor/${size}x${size}/apps)
+endforeach()
 
 # --- The install test: a real install into a scratch folder ----------------
 
