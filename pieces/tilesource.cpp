@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 TileFolder::TileFolder(const QString &folder)
     : m_folder(folder)
@@ -18,12 +19,16 @@ QString TileFolder::besideExecutable()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/tiles");
 }
 
-QString TileFolder::pathFor(const QByteArray &code) const
-{
-    return m_folder + QLatin1Char('/') + QFile::decodeName(code) + QStringLiteral(".bmp");
-}
-
 namespace {
+
+// The tile's file name for a code. Decoded with the initial byte-order mark
+// kept: a track file that starts with one names a code that begins with it,
+// and the plain system decoder would drop it and find the tile of the rest.
+QString fileNameOf(const QByteArray &code)
+{
+    QStringDecoder decoder(QStringDecoder::System, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(code + ".bmp");
+}
 
 // A code is a file name inside the folder, never a path: a slash would lead
 // elsewhere, and the system cuts a name at its first NUL byte.
@@ -48,6 +53,11 @@ QString caseBlindMatch(const QString &folder, const QString &fileName)
 
 } // namespace
 
+QString TileFolder::pathFor(const QByteArray &code) const
+{
+    return m_folder + QLatin1Char('/') + fileNameOf(code);
+}
+
 QImage TileFolder::load(const QByteArray &code) const
 {
     const QString exact = pathFor(code);
@@ -57,7 +67,7 @@ QImage TileFolder::load(const QByteArray &code) const
     // folder or a FIFO (which the reader then refuses as not openable).
     if (QFileInfo::exists(exact))
         return BmpReader::readFile(exact);
-    const QString other = caseBlindMatch(m_folder, QFile::decodeName(code) + QStringLiteral(".bmp"));
+    const QString other = caseBlindMatch(m_folder, fileNameOf(code));
     if (other.isEmpty())
         throw KwError::cannotOpen(exact);
     try {

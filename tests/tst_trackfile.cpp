@@ -3,6 +3,7 @@
 #include "document/progress.h"
 #include "document/trackdocument.h"
 #include "maptiles.h"
+#include "pieces/tilesource.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,6 +89,7 @@ private slots:
     void openFailuresChangeNothing();
     void failedWriteKeepsTheOldFile();
     void unwritableFolder();
+    void byteOrderMarkBelongsToTheFirstCode();
 
 private:
     QTemporaryDir m_dir;
@@ -347,6 +349,25 @@ void TestTrackFile::unwritableFolder()
         QFAIL("saved");
     } catch (const KwError &e) {
         QCOMPARE(e.message(), QStringLiteral("Cannot create file "));
+    }
+}
+
+void TestTrackFile::byteOrderMarkBelongsToTheFirstCode()
+{
+    // With a real tile folder holding 00.bmp, a track that starts with a
+    // byte-order mark must still fail on "<mark>00", not load tile 00.
+    const QString folder = m_dir.filePath(QStringLiteral("bomtiles"));
+    QVERIFY(BmpBuilder::writeTileFolder(folder, {"00", "07"}));
+    const QString path = m_dir.filePath(QStringLiteral("bom.kwf"));
+    QVERIFY(writeAll(path, "\xEF\xBB\xBF" "00,07\r\n"));
+    TileFolder tiles(folder);
+    TrackDocument doc;
+    Progress quiet;
+    try {
+        doc.open(path, tiles, quiet);
+        QFAIL("opened");
+    } catch (const KwError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Cannot open file ") + folder + QLatin1Char('/') + QChar(0xFEFF) + "00.bmp");
     }
 }
 
