@@ -1,0 +1,718 @@
+// Bad input from other people: track files, tile files, piece codes and
+// output places that are broken in every way we could think of. Each row
+// names the exact message the user sees, and every failure must leave the
+// document (and any earlier file) exactly as it was.
+
+#include "document/kwerror.h"
+#include "document/progress.h"
+#include "document/trackdocument.h"
+#include "export/pictureexport.h"
+#include "pieces/tilesource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <csignal>
+#include <cstring>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+// --- tile files, byte by byte ---
+
+void put16(QByteArray &out, quint32 v)
+{
+    char b[2];
+    qToLittleEndian(quint16(v), b);
+    out.append(b, 2);
+}
+
+void put32(QByteArray &out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+// The fields of a BMP file with a 40-byte information header (or a 12-byte
+// core header), written as they are, sound or not.
+struct Bmp
+{
+    quint32 headerSize = 40;
+    qint32 width = 2;
+    qint32 height = 2;
+    quint16 planes = 1;
+    quint16 bitsPerPixel = 24;
+    quint32 compression = 0;
+    quint32 coloursUsed = 0;
+    QByteArray extra;   // masks or colour table, right after the header
+    QByteArray pixels;
+
+    QByteArray bytes() const
+    {
+        QByteArray h;
+        put32(h, headerSize);
+        if (headerSize == 12) {
+            put16(h, quint32(width));
+            put16(h, quint32(height));
+            put16(h, planes);
+            put16(h, bitsPerPixel);
+        } else {
+            put32(h, quint32(width));
+            put32(h, quint32(height));
+            put16(h, planes);
+            put16(h, bitsPerPixel);
+            put32(h, compression);
+            put32(h, quint32(pixels.size()));
+            put32(h, 0);
+            put32(h, 0);
+            put32(h, coloursUsed);
+            put32(h, 0);
+        }
+        QByteArray out("BM");
+        put32(out, quint32(14 + h.size() + extra.size() + pixels.size()));
+        put32(out, 0);
+        put32(out, quint32(14 + h.size() + extra.size()));
+        return out + h + extra + pixels;
+    }
+};
+
+// A sound 2 x 2 picture at 24 bits: blue, green over red, white (bottom row first).
+Bmp sound24()
+{
+    Bmp b;
+    b.pixels = QByteArray("\x00\x00\xff\xff\xff\xff\x00\x00" "\xff\x00\x00\x00\xff\x00\x00\x00", 16);
+    return b;
+}
+
+QByteArray colourTable(int entries)
+{
+    QByteArray table;
+    for (int i = 0; i < entries; ++i)
+        table += QByteArray(1, char(i)) + QByteArray(1, char(255 - i)) + QByteArray(1, char(i * 7)) + '\0';
+    return table;
+}
+
+// A 4 x 2 RLE8 picture whose data are given.
+Bmp rle8(const QByteArray &data)
+{
+    Bmp b;
+    b.width = 4;
+    b.bitsPerPixel = 8;
+    b.compression = 1;
+    b.extra = colourTable(256);
+    b.pixels = data;
+    return b;
+}
+
+// A 2 x 1 picture at 16 bits with bit-field masks, both pixels 0x7fff.
+Bmp bitFields(quint32 red, quint32 green, quint32 blue)
+{
+    Bmp b;
+    b.height = 1;
+    b.bitsPerPixel = 16;
+    b.compression = 3;
+    put32(b.extra, red);
+    put32(b.extra, green);
+    put32(b.extra, blue);
+    b.pixels = QByteArray("\xff\x7f\xff\x7f", 4);
+    return b;
+}
+
+// --- files and folders ---
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+           && file.flush();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Lowers the file-size limit, so that writes past it fail with EFBIG (a
+// full disk) instead of killing the process; restores both on leaving.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+    bool m_active = false;
+};
+
+// Root writes into read-only folders. To see the folder as its owner would,
+// this thread drops the capabilities that bypass permissions while the
+// object lives (they stay permitted, so they come back afterwards).
+class WithoutPermissionOverride
+{
+public:
+    WithoutPermissionOverride()
+    {
+        if (syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2];
+        std::memcpy(reduced, m_saved, sizeof reduced);
+        reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH | 1u << CAP_FOWNER);
+        m_changed = syscall(SYS_capset, &m_header, reduced) == 0;
+    }
+    ~WithoutPermissionOverride()
+    {
+        if (m_changed)
+            syscall(SYS_capset, &m_header, m_saved);
+    }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
+    bool m_changed = false;
+};
+
+bool canCreateIn(const QString &folder)
+{
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.remove();
+    return true;
+}
+
+// --- the document ---
+
+// Everything a failure must leave alone: every cell's code, picture and
+// visibility, the size, the flag, the file name and the line buffer. (A
+// save fills the buffer with the lines it writes before it writes them, so
+// the buffer is left out after a failed save.)
+QString state(const TrackDocument &doc, bool withMemo = true)
+{
+    const QByteArray memo = withMemo ? doc.memo().text().toHex() : QByteArray("-");
+    QStringList parts{QStringLiteral("%1x%2 modified=%3 file=%4 memo=%5")
+                          .arg(doc.width()).arg(doc.height()).arg(doc.isModified())
+                          .arg(doc.fileName(), QString::fromLatin1(memo))};
+    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+        const Cell &cell = doc.cell(i);
+        parts << QStringLiteral("%1:%2:%3:%4").arg(i).arg(QString::fromLatin1(cell.code.toHex()))
+                     .arg(cell.visible).arg(cell.picture.cacheKey());
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// A document with a track read from <folder>/before.kwf and one cell
+// changed since, so it differs from a fresh one in every respect.
+bool loadEarlierTrack(TrackDocument &doc, const TileFolder &tiles, const QString &folder)
+{
+    const QString path = folder + QStringLiteral("/before.kwf");
+    if (!writeAll(path, "07,07,07\r\n07,07\r\n"))
+        return false;
+    Progress quiet;
+    doc.open(path, tiles, quiet);
+    doc.TrackClick(TrackDocument::index(1, 1), "07", tiles.load("07"));
+    return doc.isModified();
+}
+
+// A place to test in: a folder with tiles/07.bmp and nothing else.
+struct Workspace
+{
+    QTemporaryDir dir;
+    QString tiles;
+
+    bool ready()
+    {
+        tiles = dir.path() + QStringLiteral("/tiles");
+        return dir.isValid() && QDir().mkpath(tiles)
+               && writeAll(tiles + QStringLiteral("/07.bmp"), sound24().bytes());
+    }
+    QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
+};
+
+QString fill(QString text, const Workspace &w, const QString &track)
+{
+    return text.replace(QStringLiteral("{tiles}"), w.tiles).replace(QStringLiteral("{track}"), track);
+}
+
+// Opens the track and returns the message, or an empty string on success.
+QString openTrack(TrackDocument &doc, const QString &path, const TileSource &tiles)
+{
+    Progress quiet;
+    try {
+        doc.open(path, tiles, quiet);
+    } catch (const KwError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+enum class TrackKind { Bytes, Fifo, Folder, Missing, Device };
+
+const QString tooLarge = QStringLiteral("Track too large: at most 30 columns and 30 rows");
+const QString memoCapacity = QStringLiteral("Text exceeds memo capacity");
+
+QByteArray garbage(int size)
+{
+    // No NUL, line break or comma: one long code of odd bytes.
+    QByteArray bytes;
+    quint32 seed = 12345;
+    while (bytes.size() < size) {
+        seed = seed * 1103515245u + 12345u;
+        const char c = char(seed >> 24);
+        if (c != '\0' && c != '\r' && c != '\n' && c != ',')
+            bytes += c;
+    }
+    return bytes;
+}
+
+enum class Output { Track, Jpeg, Bmp };
+
+void writeOutput(TrackDocument &doc, Output kind, const QString &path)
+{
+    Progress quiet;
+    switch (kind) {
+    case Output::Track:
+        doc.save(path);
+        return;
+    case Output::Jpeg:
+        PictureExport::write(doc, path, PictureExport::Format::Jpeg, 24, quiet);
+        return;
+    case Output::Bmp:
+        PictureExport::write(doc, path, PictureExport::Format::Bmp, 24, quiet);
+        return;
+    }
+}
+
+QString tryWrite(TrackDocument &doc, Output kind, const QString &path)
+{
+    try {
+        writeOutput(doc, kind, path);
+    } catch (const KwError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(TrackKind)
+Q_DECLARE_METATYPE(Output)
+
+class TestBadInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trackFiles_data();
+    void trackFiles();
+    void tileFiles_data();
+    void tileFiles();
+    void codes_data();
+    void codes();
+    void outputPlaces_data();
+    void outputPlaces();
+    void fullDiskLosesNothing_data();
+    void fullDiskLosesNothing();
+};
+
+void TestBadInput::trackFiles_data()
+{
+    QTest::addColumn<TrackKind>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");  // empty: read without failure
+    QTest::addColumn<QString>("size");     // after a successful read
+
+    const QByteArray row30 = QByteArray("07") + QByteArray(",07").repeated(29) + "\r\n";
+    auto bytes = [](const char *name, const QByteArray &b, const QString &message, const QString &size = {}) {
+        QTest::newRow(name) << TrackKind::Bytes << b << message << size;
+    };
+    bytes("binary garbage", garbage(64),
+          QStringLiteral("Cannot open file {tiles}/") + QFile::decodeName(garbage(64)) + QStringLiteral(".bmp"));
+    bytes("byte-order mark", "\xEF\xBB\xBF" "07,07\r\n",
+          QStringLiteral("Cannot open file {tiles}/") + QChar(0xFEFF) + QStringLiteral("07.bmp"));
+    bytes("NUL ends the text", QByteArray("07,07\r\n07\0,ZZ\r\nZZ", 17), QString(), "1x2");
+    // No text at all: the size stays that of the earlier track.
+    bytes("NUL first", QByteArray("\0" "07,ZZ\r\n", 8), QString(), "2x2");
+    bytes("NUL bytes only", QByteArray(100, '\0'), QString(), "2x2");
+    bytes("line of 5000 characters", QByteArray(5000, 'a') + "\r\n",
+          QStringLiteral("Cannot open file {tiles}/%1.bmp").arg(QString(4096, QLatin1Char('a'))));
+    bytes("4097th character not seen", QByteArray(4095, 'b') + ",ZZ\r\n",
+          QStringLiteral("Cannot open file {tiles}/%1.bmp").arg(QString(4095, QLatin1Char('b'))));
+    bytes("long line of codes", QByteArray("07,").repeated(2000) + "\r\n", tooLarge);
+    bytes("10,000 commas", QByteArray(10000, ','), tooLarge);
+    bytes("10,000 commas on row 2", "07\r\n" + QByteArray(10000, ','), tooLarge);
+    bytes("10,000 lines", QByteArray("07\r\n").repeated(10000), tooLarge);
+    bytes("10,000 empty lines", QByteArray("\r\n").repeated(10000), QString(), "2x2");
+    bytes("10,000 lone CRs after a row", "07\r" + QByteArray(10000, '\r'), QString(), "1x1");
+    bytes("31 codes", QByteArray("07") + QByteArray(",07").repeated(30) + "\r\n", tooLarge);
+    bytes("31 rows", row30.repeated(31), tooLarge);
+    bytes("31st row far down", "07\r\n" + QByteArray("\r\n").repeated(40) + "07\r\n", tooLarge);
+    bytes("30 x 30 fits", row30.repeated(30), QString(), "30x30");
+    bytes("missing tile after good ones", "07,07,07,07\r\n07,07,ZZ\r\n",
+          QStringLiteral("Cannot open file {tiles}/ZZ.bmp"));
+    QTest::newRow("FIFO") << TrackKind::Fifo << QByteArray() << memoCapacity << QString();
+    QTest::newRow("folder") << TrackKind::Folder << QByteArray() << memoCapacity << QString();
+    QTest::newRow("device") << TrackKind::Device << QByteArray() << memoCapacity << QString();
+    QTest::newRow("missing file") << TrackKind::Missing << QByteArray()
+                                  << QStringLiteral("Cannot open file {track}") << QString();
+    QTest::newRow("over 1 MiB") << TrackKind::Bytes << QByteArray("07,07\r\n").repeated(150000)
+                                << memoCapacity << QString();
+    QTest::newRow("1 MiB exactly") << TrackKind::Bytes
+                                   << (QByteArray("07,07\r\n") + QByteArray(1048576 - 7, '\n'))
+                                   << QString() << "2x1";
+}
+
+void TestBadInput::trackFiles()
+{
+    QFETCH(TrackKind, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QString, size);
+    Workspace w;
+    QVERIFY(w.ready());
+    QString path = w.path(QStringLiteral("bad.kwf"));
+    switch (kind) {
+    case TrackKind::Bytes:
+        QVERIFY(writeAll(path, bytes));
+        break;
+    case TrackKind::Fifo:
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        break;
+    case TrackKind::Folder:
+        QVERIFY(QDir().mkpath(path));
+        break;
+    case TrackKind::Device:
+        path = QStringLiteral("/dev/zero");
+        break;
+    case TrackKind::Missing:
+        break;
+    }
+
+    const TileFolder tiles(w.tiles);
+    TrackDocument doc;
+    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
+    const QString before = state(doc);
+    QCOMPARE(openTrack(doc, path, tiles), fill(message, w, path));
+    if (!message.isEmpty()) {
+        QCOMPARE(state(doc), before);
+        return;
+    }
+    QCOMPARE(QStringLiteral("%1x%2").arg(doc.width()).arg(doc.height()), size);
+    QCOMPARE(doc.fileName(), path);
+    QVERIFY(!doc.isModified());
+}
+
+void TestBadInput::tileFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");   // the file T1.bmp
+    QTest::addColumn<QString>("message");    // empty: loads
+    QTest::addColumn<QSize>("size");         // of the loaded picture
+    QTest::addColumn<QRgb>("bottomLeft");    // its bottom-left pixel; 0: not checked
+
+    const QString streamRead = QStringLiteral("Stream read error");
+    const QString invalid = QStringLiteral("Bitmap image is not valid");
+    const QString resources = QStringLiteral("Out of system resources");
+    const QSize none;
+    const QByteArray good = sound24().bytes();
+
+    QTest::newRow("empty file") << QByteArray() << QString() << QSize(0, 0) << QRgb(0);
+    // Cut inside each field of the file header and of both kinds of
+    // information header.
+    const struct { const char *field; int length; } cuts[] = {
+        {"signature", 1},     {"file size", 4},     {"reserved", 8},        {"data offset", 12},
+        {"header size", 16},  {"width", 20},        {"height", 24},         {"planes", 27},
+        {"bits per pixel", 29}, {"compression", 32}, {"image size", 36},    {"x resolution", 40},
+        {"y resolution", 44}, {"colours used", 48}, {"colours important", 52},
+    };
+    for (const auto &cut : cuts)
+        QTest::addRow("cut in %s", cut.field) << good.left(cut.length) << streamRead << none << QRgb(0);
+    Bmp core = sound24();
+    core.headerSize = 12;
+    for (int length : {18, 20, 22, 24, 25})
+        QTest::addRow("core header cut at %d", length) << core.bytes().left(length) << streamRead << none
+                                                       << QRgb(0);
+    // The bottom row comes first in the file, so it is there.
+    QTest::newRow("pixels cut short") << good.left(good.size() - 10) << QString() << QSize(2, 2)
+                                      << qRgb(255, 0, 0);
+    QTest::newRow("sound") << good << QString() << QSize(2, 2) << qRgb(255, 0, 0);
+
+    QTest::newRow("text file") << QByteArray("this is not a picture at all") << invalid << none << QRgb(0);
+    QTest::newRow("BM and 8 bytes") << QByteArray("BM\0\0\0\0\0\0\0\0", 10) << streamRead << none << QRgb(0);
+    auto variant = [&](const char *name, Bmp b, const QString &message) {
+        QTest::newRow(name) << b.bytes() << message << none << QRgb(0);
+    };
+    Bmp b = sound24();
+    b.planes = 0;
+    variant("no planes", b, invalid);
+    b = sound24();
+    b.headerSize = 20;
+    variant("header size 20", b, invalid);
+    b = sound24();
+    b.headerSize = 0xffffffffu;
+    variant("header size 2^32 - 1", b, streamRead);
+    b = sound24();
+    b.bitsPerPixel = 7;
+    variant("7 bits per pixel", b, invalid);
+    b = sound24();
+    b.compression = 9;
+    variant("compression 9", b, invalid);
+    b = sound24();
+    b.width = qint32(0x80000000u);
+    variant("width 2^31", b, invalid);
+    b = sound24();
+    b.height = qint32(0x80000000u);
+    variant("height -2^31", b, invalid);
+    b = sound24();
+    b.width = 0;
+    variant("width 0", b, invalid);
+    b = sound24();
+    b.height = 0;
+    variant("height 0", b, invalid);
+    b = sound24();
+    b.width = 65536;
+    b.height = -65536;
+    variant("65536 x 65536", b, resources);
+    b = sound24();
+    b.width = 0x7fffffff;
+    b.height = 0x7fffffff;
+    variant("2^31 - 1 square", b, resources);
+
+    Bmp indexed;
+    indexed.bitsPerPixel = 8;
+    indexed.extra = colourTable(10);  // 256 entries are due
+    variant("colour table past the end", indexed, streamRead);
+    indexed.coloursUsed = 0xffffffffu;
+    variant("colours used 2^32 - 1", indexed, streamRead);
+
+    auto rle = [&](const char *name, const QByteArray &data) {
+        QTest::newRow(name) << rle8(data).bytes() << QString() << QSize(4, 2) << QRgb(0);
+    };
+    rle("RLE run past the row", QByteArray("\xff\x05\x00\x01", 4));
+    rle("RLE run past the picture", QByteArray("\x04\x01\x00\x00\x04\x01\x00\x00\x04\x01\x00\x00\xff\x02", 14));
+    rle("RLE absolute block past the row", QByteArray("\x00\x10", 2) + QByteArray(16, '\x03') + "\x00\x01");
+    rle("RLE delta past the picture", QByteArray("\x00\x02\xff\xff\x04\x01\x00\x01", 8));
+    rle("RLE data cut inside a block", QByteArray("\x00\xfe\x01\x02", 4));
+    rle("RLE without an end", QByteArray("\x02\x05", 2));
+
+    QTest::newRow("bit-field masks of zero") << bitFields(0, 0, 0).bytes() << QString() << QSize(2, 1)
+                                             << qRgb(0, 0, 0);
+    QTest::newRow("bit-field masks overlapping") << bitFields(0x7fff, 0x7fff, 0x7fff).bytes() << QString()
+                                                 << QSize(2, 1) << qRgb(255, 255, 255);
+    QTest::newRow("bit-field mask of all bits") << bitFields(0xffffffffu, 0, 0x8000).bytes() << QString()
+                                                << QSize(2, 1) << QRgb(0);
+    Bmp masksCut = bitFields(0x7c00, 0x03e0, 0x001f);
+    QByteArray cutMasks = masksCut.bytes();
+    cutMasks.truncate(14 + 40 + 6);
+    QTest::newRow("bit-field masks cut short") << cutMasks << streamRead << none << QRgb(0);
+}
+
+void TestBadInput::tileFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QSize, size);
+    QFETCH(QRgb, bottomLeft);
+    Workspace w;
+    QVERIFY(w.ready());
+    QVERIFY(writeAll(w.tiles + QStringLiteral("/T1.bmp"), bytes));
+    const TileFolder tiles(w.tiles);
+
+    // The tile on its own...
+    QString got;
+    QImage picture;
+    try {
+        picture = tiles.load("T1");
+    } catch (const KwError &error) {
+        got = error.message();
+    }
+    QCOMPARE(got, message);
+    if (message.isEmpty()) {
+        QCOMPARE(picture.size(), size);
+        if (!size.isEmpty() && bottomLeft)
+            QCOMPARE(picture.pixel(0, size.height() - 1) & 0xffffff, bottomLeft & 0xffffff);
+    }
+
+    // ...and named by a track: the same message, and nothing changes.
+    TrackDocument doc;
+    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
+    const QString before = state(doc);
+    const QString track = w.path(QStringLiteral("uses-t1.kwf"));
+    QVERIFY(writeAll(track, "07,T1\r\n"));
+    QCOMPARE(openTrack(doc, track, tiles), message);
+    if (message.isEmpty())
+        QCOMPARE(doc.cell(1, 0).picture.size(), size);
+    else
+        QCOMPARE(state(doc), before);
+}
+
+void TestBadInput::codes_data()
+{
+    QTest::addColumn<QByteArray>("track");
+    QTest::addColumn<QString>("message");  // empty: read, and the code is kept as it is
+    QTest::newRow("slash, file exists below tiles") << QByteArray("07,sub/T2\r\n")
+                                                    << QStringLiteral("Cannot open file {tiles}/sub/T2.bmp");
+    QTest::newRow("dot dot slash, file exists above tiles") << QByteArray("07,../T3\r\n")
+                                                            << QStringLiteral("Cannot open file {tiles}/../T3.bmp");
+    QTest::newRow("absolute path") << QByteArray("/etc/passwd\r\n")
+                                   << QStringLiteral("Cannot open file {tiles}//etc/passwd.bmp");
+    QTest::newRow("dot dot") << QByteArray("..\r\n") << QStringLiteral("Cannot open file {tiles}/...bmp");
+    QTest::newRow("dot") << QByteArray(".\r\n") << QStringLiteral("Cannot open file {tiles}/..bmp");
+    QTest::newRow("leading space, no such tile") << QByteArray(" 07\r\n")
+                                                 << QStringLiteral("Cannot open file {tiles}/ 07.bmp");
+    QTest::newRow("trailing space, no such tile") << QByteArray("07 \r\n")
+                                                  << QStringLiteral("Cannot open file {tiles}/07 .bmp");
+    QTest::newRow("empty code") << QByteArray("07,,07\r\n") << QStringLiteral("Cannot open file {tiles}/.bmp");
+    QTest::newRow("spaces, tile exists") << QByteArray("07, s p \r\n") << QString();
+}
+
+void TestBadInput::codes()
+{
+    QFETCH(QByteArray, track);
+    QFETCH(QString, message);
+    Workspace w;
+    QVERIFY(w.ready());
+    // Sound tiles where a code that is a path would lead, and one whose
+    // name has spaces: only the last may ever be read.
+    QVERIFY(QDir().mkpath(w.tiles + QStringLiteral("/sub")));
+    QVERIFY(writeAll(w.tiles + QStringLiteral("/sub/T2.bmp"), sound24().bytes()));
+    QVERIFY(writeAll(w.path(QStringLiteral("T3.bmp")), sound24().bytes()));
+    QVERIFY(writeAll(w.tiles + QStringLiteral("/ s p .bmp"), sound24().bytes()));
+
+    const TileFolder tiles(w.tiles);
+    TrackDocument doc;
+    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
+    const QString before = state(doc);
+    const QString path = w.path(QStringLiteral("codes.kwf"));
+    QVERIFY(writeAll(path, track));
+    QCOMPARE(openTrack(doc, path, tiles), fill(message, w, path));
+    if (!message.isEmpty()) {
+        QCOMPARE(state(doc), before);
+        return;
+    }
+    QCOMPARE(doc.cell(1, 0).code, QByteArray(" s p "));
+    QCOMPARE(doc.cell(1, 0).picture.size(), QSize(2, 2));
+}
+
+void TestBadInput::outputPlaces_data()
+{
+    QTest::addColumn<Output>("kind");
+    QTest::addColumn<QString>("place");  // "missing" or "read-only" folder
+    const struct { const char *name; Output kind; } kinds[] = {
+        {"track", Output::Track}, {"JPEG", Output::Jpeg}, {"BMP", Output::Bmp}};
+    for (const auto &k : kinds) {
+        QTest::addRow("%s in a missing folder", k.name) << k.kind << QStringLiteral("missing");
+        QTest::addRow("%s in a read-only folder", k.name) << k.kind << QStringLiteral("read-only");
+    }
+}
+
+void TestBadInput::outputPlaces()
+{
+    QFETCH(Output, kind);
+    QFETCH(QString, place);
+    Workspace w;
+    QVERIFY(w.ready());
+    const TileFolder tiles(w.tiles);
+    TrackDocument doc;
+    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
+    const QString before = state(doc, false);
+
+    const QString folder = w.path(place);
+    const QString path = folder + (kind == Output::Track  ? QStringLiteral("/out.kwf")
+                                   : kind == Output::Jpeg ? QStringLiteral("/out.jpg")
+                                                          : QStringLiteral("/out.bmp"));
+    if (place == QLatin1String("read-only")) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    QString message;
+    {
+        WithoutPermissionOverride asOwner;
+        if (place == QLatin1String("read-only") && canCreateIn(folder))
+            QSKIP("this process can write into read-only folders");
+        message = tryWrite(doc, kind, path);
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(message, QStringLiteral("Cannot create file ") + path);
+    QCOMPARE(state(doc, false), before);
+    QVERIFY(entries(folder).isEmpty());
+}
+
+void TestBadInput::fullDiskLosesNothing_data()
+{
+    QTest::addColumn<Output>("kind");
+    QTest::addColumn<int>("limit");  // bytes the disk takes; -1: one byte short of the file
+    const struct { const char *name; Output kind; } kinds[] = {
+        {"track", Output::Track}, {"JPEG", Output::Jpeg}, {"BMP", Output::Bmp}};
+    for (const auto &k : kinds) {
+        for (int limit : {0, 1, 100, -1})
+            QTest::addRow("%s, disk full after %d bytes", k.name, limit) << k.kind << limit;
+    }
+}
+
+void TestBadInput::fullDiskLosesNothing()
+{
+    QFETCH(Output, kind);
+    QFETCH(int, limit);
+    Workspace w;
+    QVERIFY(w.ready());
+    const TileFolder tiles(w.tiles);
+    TrackDocument doc;
+    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
+    doc.setSize(15, 7);  // a track big enough that every file passes 100 bytes
+
+    // The size of the complete file, from a write that is allowed to finish.
+    const QString folder = w.path(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString trial = w.path(QStringLiteral("trial"));
+    QVERIFY(tryWrite(doc, kind, trial).isEmpty());
+    const qint64 full = QFileInfo(trial).size();
+    QVERIFY(full > 100);
+    if (limit < 0)
+        limit = int(full - 1);
+
+    const QString path = folder + QStringLiteral("/track.out");
+    const QByteArray former("the former file, which must survive\r\n");
+    QVERIFY(writeAll(path, former));
+    doc.TrackClick(0, "07", tiles.load("07"));
+    const QString before = state(doc, false);
+    QString message;
+    {
+        FileSizeLimit disk(rlim_t(qMax(limit, 0)));
+        QVERIFY(disk.active());
+        message = tryWrite(doc, kind, path);
+    }
+    QCOMPARE(message, QStringLiteral("Stream write error"));
+    QCOMPARE(readAll(path), former);
+    QCOMPARE(entries(folder), QStringList{QStringLiteral("track.out")});
+    QCOMPARE(state(doc, false), before);
+}
+
+QTEST_GUILESS_MAIN(TestBadInput)
+#include "tst_badinput.moc"
