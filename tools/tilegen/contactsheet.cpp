@@ -1,0 +1,167 @@
+#include "contactsheet.h"
+
+#include "pieces/catalogue.h"
+#include "tilebook.h"
+#include "tilegeometry.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QPainter>
+
+namespace {
+
+const int margin = 12;
+const int captionHeight = 26;
+const int labelHeight = 16;
+const QColor background(244, 242, 236);
+
+} // namespace
+
+ContactSheet::ContactSheet(const TileBook &book, int scale)
+    : m_book(book)
+    , m_scale(scale)
+{
+}
+
+QList<ContactSheet::Sample> ContactSheet::samples()
+{
+    return {
+        {QStringLiteral("Club circuit"),
+         {QStringLiteral("07,07,07,07,07,07,07,07,07,07,07,07"),
+          QStringLiteral("07,00,04,04,44,40,48,40,45,04,01,07"),
+          QStringLiteral("07,05,07,73,07,07,07,07,07,75,05,07"),
+          QStringLiteral("07,05,07,07,07,07,07,07,77,07,05,07"),
+          QStringLiteral("07,02,04,04,04,06,04,04,04,04,03,07"),
+          QStringLiteral("07,07,07,07,07,07,07,07,07,07,07,07")}},
+        {QStringLiteral("Larger corners"),
+         {QStringLiteral("10,11,04,14,15"),
+          QStringLiteral("12,13,07,16,17"),
+          QStringLiteral("05,07,07,07,05"),
+          QStringLiteral("18,19,07,1C,1D"),
+          QStringLiteral("1A,1B,04,1E,1F")}},
+        {QStringLiteral("Diagonals"),
+         {QStringLiteral("07,07,07,07,07,07,07,07,07"),
+          QStringLiteral("07,07,3A,32,04,36,3B,07,07"),
+          QStringLiteral("07,3A,34,3D,07,3C,35,3B,07"),
+          QStringLiteral("07,39,3D,07,07,07,3C,33,07"),
+          QStringLiteral("07,05,07,07,07,07,07,05,07"),
+          QStringLiteral("07,31,3B,07,07,07,3A,37,07"),
+          QStringLiteral("07,3C,35,3B,07,3A,34,3D,07"),
+          QStringLiteral("07,07,3C,38,04,30,3D,07,07"),
+          QStringLiteral("07,07,07,07,07,07,07,07,07")}},
+        {QStringLiteral("Foam mat"),
+         {QStringLiteral("A0,A4,A8,A4,A1"),
+          QStringLiteral("A5,AH,A5,AH,A5"),
+          QStringLiteral("A2,AC,AA,A6,A3")}},
+        {QStringLiteral("Carpet"),
+         {QStringLiteral("B0,B4,B8,B4,B1"),
+          QStringLiteral("B5,BH,BD,BH,B5"),
+          QStringLiteral("B2,B4,B6,B4,B3")}},
+        {QStringLiteral("Open areas"),
+         {QStringLiteral("07,07,07,05,07,07,07"),
+          QStringLiteral("07,54,50,5C,50,55,07"),
+          QStringLiteral("07,53,5H,5G,5G,51,07"),
+          QStringLiteral("07,53,5G,5I,5G,51,07"),
+          QStringLiteral("07,56,52,52,52,57,07")}},
+        {QStringLiteral("Kerbed area"),
+         {QStringLiteral("64,60,60,65"),
+          QStringLiteral("63,68,69,61"),
+          QStringLiteral("63,6B,6A,61"),
+          QStringLiteral("66,62,62,67")}},
+    };
+}
+
+QImage ContactSheet::image() const
+{
+    // Measure by drawing into a tall scratch picture, then crop.
+    QImage sheet(1500, 6000, QImage::Format_RGB32);
+    sheet.fill(background);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    int right = 0;
+    for (const CataloguePage &page : Catalogue::pages())
+        for (const PiecePlace &place : page.pieces)
+            right = qMax(right, margin + place.left * m_scale + Tile::cell * m_scale);
+    int bottom = drawPages(painter, margin);
+    bottom = drawSamples(painter, bottom, right + margin);
+    painter.end();
+    return sheet.copy(0, 0, right + margin, bottom);
+}
+
+QByteArray ContactSheet::png() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image().save(&buffer, "PNG");
+    return bytes;
+}
+
+int ContactSheet::drawPages(QPainter &painter, int top) const
+{
+    QFont caption = painter.font();
+    caption.setPixelSize(16);
+    caption.setBold(true);
+    QFont label = painter.font();
+    label.setPixelSize(11);
+    const int cellSize = Tile::cell * m_scale;
+    for (const CataloguePage &page : Catalogue::pages()) {
+        if (page.pieces.isEmpty())
+            continue;
+        painter.setFont(caption);
+        painter.setPen(QColor(40, 40, 40));
+        painter.drawText(QRect(margin, top, 600, captionHeight), Qt::AlignLeft | Qt::AlignVCenter, page.caption);
+        top += captionHeight;
+        painter.setFont(label);
+        for (const PiecePlace &place : page.pieces) {
+            const int row = place.top == Catalogue::topRow ? 0 : 1;
+            const QRect target(margin + place.left * m_scale, top + row * (cellSize + labelHeight),
+                               cellSize, cellSize);
+            painter.drawImage(target, m_book.cell(place.code));
+            painter.drawText(QRect(target.left(), target.bottom() + 1, cellSize, labelHeight),
+                             Qt::AlignCenter, QString::fromLatin1(place.code));
+        }
+        top += 2 * (cellSize + labelHeight) + margin;
+    }
+    return top;
+}
+
+int ContactSheet::drawSamples(QPainter &painter, int top, int width) const
+{
+    // Actual size, as exported, flowed left to right.
+    QFont caption = painter.font();
+    caption.setPixelSize(13);
+    caption.setBold(true);
+    painter.setFont(caption);
+    painter.setPen(QColor(40, 40, 40));
+    int left = margin, rowBottom = top;
+    for (const Sample &sample : samples()) {
+        const QImage picture = track(sample);
+        if (left > margin && left + picture.width() > width - margin) {
+            left = margin;
+            top = rowBottom + margin;
+        }
+        painter.drawText(QRect(left, top, picture.width() + 200, captionHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         sample.title);
+        painter.drawImage(left, top + captionHeight, picture);
+        rowBottom = qMax(rowBottom, top + captionHeight + picture.height());
+        left += picture.width() + 2 * margin;
+    }
+    return rowBottom + margin;
+}
+
+QImage ContactSheet::track(const Sample &sample) const
+{
+    const int rows = sample.rows.size();
+    const int cols = sample.rows.first().split(QLatin1Char(',')).size();
+    const int pitch = Tile::cell + 1;
+    QImage picture(cols * pitch + 1, rows * pitch + 1, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    for (int r = 0; r < rows; ++r) {
+        const QStringList codes = sample.rows[r].split(QLatin1Char(','));
+        for (int c = 0; c < codes.size(); ++c)
+            painter.drawImage(c * pitch + 1, r * pitch + 1, m_book.cell(codes[c].toLatin1()));
+    }
+    return picture;
+}
