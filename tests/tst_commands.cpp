@@ -6,6 +6,7 @@
 #include "scriptedfiledialogs.h"
 
 #include "pieces/catalogue.h"
+#include "ui/filedialogs.h"
 #include "ui/palette.h"
 #include "ui/picturebutton.h"
 #include "ui/tmainform.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -125,6 +127,8 @@ private slots:
     void exportBesideTrack_data();
     void exportBesideTrack();
     void aboutIsModal();
+    void realFileDialogs_data();
+    void realFileDialogs();
 
 private:
     void start(Editor &editor);
@@ -616,6 +620,57 @@ void TestCommands::aboutIsModal()
     start(editor);
     editor.trigger("About1");
     QCOMPARE(editor.watcher.dialogs(), QStringList{"TAboutForm"});
+}
+
+void TestCommands::realFileDialogs_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Save") << true << "Save DizedidedeVida";
+    QTest::newRow("Open") << false << "Open Kerbwright File";
+}
+
+void TestCommands::realFileDialogs()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, title);
+    QWidget owner;
+    QtFileDialogs dialogs(&owner);
+    const QString proposed = m_dir.filePath(QStringLiteral("proposed.kwf"));
+    const QString typed = m_dir.filePath(QStringLiteral("typed-but-missing"));
+    QStringList seen;
+    ModalWatcher watcher;
+    watcher.onDialog([&](QDialog *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(files);
+        auto *nameBox = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        seen << files->objectName() << files->windowTitle() << files->nameFilters().join('|')
+             << files->defaultSuffix() << (nameBox ? nameBox->text() : QStringLiteral("?"));
+        QVERIFY(files->testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(files->fileMode(), QFileDialog::AnyFile);
+        // Typed into the name box, as a user would.
+        if (nameBox)
+            nameBox->setText(typed);
+        else
+            files->selectFile(typed);
+        dialog->accept();  // QFileDialog::accept, which checks the name
+        if (files->isVisible())
+            dialog->reject();
+    });
+    auto ask = [&](const QString &name) {
+        return save ? dialogs.askSaveName(name) : dialogs.askOpenName(name);
+    };
+    // The typed name comes back even though no such file exists.
+    QCOMPARE(ask(proposed), typed + QStringLiteral(".kwf"));
+    QCOMPARE(seen, (QStringList{save ? "SaveDialog" : "OpenDialog", title,
+                                "Kerbwright File (*.kwf)", "kwf", "proposed.kwf"}));
+    // No proposal: the name box starts empty, not with the last answer.
+    seen.clear();
+    ask(QString());
+    QCOMPARE(seen.value(4), QString());
+    // A cancel is an empty answer.
+    watcher.onDialog([](QDialog *dialog) { dialog->reject(); });
+    QCOMPARE(ask(proposed), QString());
 }
 
 QTEST_MAIN(TestCommands)
