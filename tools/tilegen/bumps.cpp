@@ -51,7 +51,8 @@ QImage washboard()
 {
     QImage image = road();
     QPainter p(&image);
-    for (qreal x = 1; x < Tile::cell; x += 4)
+    // Stops short of the edges, so a run of washboards meets plain road cleanly.
+    for (qreal x = 2; x < Tile::cell - 3; x += 4)
         ridge(p, x, x + 3, Colours::asphalt.lighter(110));
     return image;
 }
@@ -64,7 +65,7 @@ QImage ramp()
     p.setRenderHint(QPainter::Antialiasing);
     const QColor wood(176, 132, 84);
     const QRectF slope(8, roadLow + 1, 26, roadHigh - roadLow - 2);
-    p.fillRect(QRectF(34, slope.top() + 2, 7, slope.height()), QColor(0, 0, 0, 90));
+    p.fillRect(QRectF(34, slope.top(), 6, slope.height()), QColor(0, 0, 0, 90));  // the drop
     QLinearGradient rise(slope.left(), 0, slope.right(), 0);
     rise.setColorAt(0, wood.darker(130));
     rise.setColorAt(1, wood.lighter(125));

@@ -44,12 +44,14 @@ QImage pitStraight(bool garages)
     }
     // Four boxes, each with its garage behind and a car standing in it.
     const QColor cars[] = {QColor(200, 30, 30), QColor(30, 80, 200), QColor(240, 200, 30), QColor(30, 150, 70)};
-    p.fillRect(QRectF(2, 0, 44, laneTop), QColor(72, 80, 98));
+    // The garage roofs stop short of the cell's edges, so grass or anything
+    // else can stand behind them.
+    p.fillRect(QRectF(2, 1, 44, laneTop - 1), QColor(72, 80, 98));
     for (int i = 0; i < 4; ++i) {
         const qreal left = 2 + i * 11;
         p.fillRect(QRectF(left, laneTop, 1, laneBottom - laneTop), Colours::paint);
         if (i > 0)
-            p.fillRect(QRectF(left, 0, 1, laneTop), QColor(150, 156, 170));
+            p.fillRect(QRectF(left, 1, 1, laneTop - 1), QColor(150, 156, 170));
         p.fillRect(QRectF(left + 3, laneTop + 2, 6, 3), cars[i]);
         p.fillRect(QRectF(left + 6, laneTop + 2.5, 1.5, 2), QColor(30, 30, 40));
     }
