@@ -1,1 +1,0 @@
-// The windows arrive here one by one.
