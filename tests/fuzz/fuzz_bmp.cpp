@@ -47,7 +47,7 @@ qint64 declaredPixels(const uint8_t *data, size_t size)
     return std::abs(w) * std::abs(h);
 }
 
-constexpr qint64 maxFuzzedPixels = qint64(1) << 20;
+constexpr qint64 maxFuzzedPixels = qint64(1) << 14;
 
 bool knownMessage(const QString &message)
 {
