@@ -273,7 +273,30 @@ QString openTrack(TrackDocument &doc, const QString &path, const TileSource &til
     return QString();
 }
 
-enum class TrackKind { Bytes, Fifo, Folder, Missing, Device };
+enum class TrackKind { Bytes, Fifo, Folder, Missing, Device, Unreadable, SymlinkLoop };
+
+// Things in the place of a file that are no readable file.
+enum class NotAFile { Fifo, Folder, SymlinkLoop, DanglingSymlink, Unreadable };
+
+// Puts one of them at path. Unreadable files only stay unreadable for root
+// while a WithoutPermissionOverride lives.
+bool makeNotAFile(NotAFile kind, const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    switch (kind) {
+    case NotAFile::Fifo:
+        return mkfifo(name.constData(), 0600) == 0;
+    case NotAFile::Folder:
+        return QDir().mkpath(path);
+    case NotAFile::SymlinkLoop:
+        return symlink(name.constData(), name.constData()) == 0;
+    case NotAFile::DanglingSymlink:
+        return symlink("nowhere/at/all", name.constData()) == 0;
+    case NotAFile::Unreadable:
+        return writeAll(path, "07\r\n") && chmod(name.constData(), 0) == 0;
+    }
+    return false;
+}
 
 const QString tooLarge = QStringLiteral("Track too large: at most 30 columns and 30 rows");
 const QString memoCapacity = QStringLiteral("Text exceeds memo capacity");
@@ -323,6 +346,7 @@ QString tryWrite(TrackDocument &doc, Output kind, const QString &path)
 } // namespace
 
 Q_DECLARE_METATYPE(TrackKind)
+Q_DECLARE_METATYPE(NotAFile)
 Q_DECLARE_METATYPE(Output)
 
 class TestBadInput : public QObject
@@ -334,6 +358,8 @@ private slots:
     void trackFiles();
     void tileFiles_data();
     void tileFiles();
+    void tileNotAFile_data();
+    void tileNotAFile();
     void codes_data();
     void codes();
     void outputPlaces_data();
@@ -382,6 +408,10 @@ void TestBadInput::trackFiles_data()
     QTest::newRow("device") << TrackKind::Device << QByteArray() << memoCapacity << QString();
     QTest::newRow("missing file") << TrackKind::Missing << QByteArray()
                                   << QStringLiteral("Cannot open file {track}") << QString();
+    QTest::newRow("unreadable file") << TrackKind::Unreadable << QByteArray()
+                                     << QStringLiteral("Cannot open file {track}") << QString();
+    QTest::newRow("symbolic link loop") << TrackKind::SymlinkLoop << QByteArray()
+                                        << QStringLiteral("Cannot open file {track}") << QString();
     QTest::newRow("over 1 MiB") << TrackKind::Bytes << QByteArray("07,07\r\n").repeated(150000)
                                 << memoCapacity << QString();
     QTest::newRow("1 MiB exactly") << TrackKind::Bytes
@@ -411,6 +441,12 @@ void TestBadInput::trackFiles()
     case TrackKind::Device:
         path = QStringLiteral("/dev/zero");
         break;
+    case TrackKind::Unreadable:
+        QVERIFY(makeNotAFile(NotAFile::Unreadable, path));
+        break;
+    case TrackKind::SymlinkLoop:
+        QVERIFY(makeNotAFile(NotAFile::SymlinkLoop, path));
+        break;
     case TrackKind::Missing:
         break;
     }
@@ -419,7 +455,12 @@ void TestBadInput::trackFiles()
     TrackDocument doc;
     QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
     const QString before = state(doc);
-    QCOMPARE(openTrack(doc, path, tiles), fill(message, w, path));
+    QString got;
+    {
+        WithoutPermissionOverride asOwner;
+        got = openTrack(doc, path, tiles);
+    }
+    QCOMPARE(got, fill(message, w, path));
     if (!message.isEmpty()) {
         QCOMPARE(state(doc), before);
         return;
@@ -570,6 +611,40 @@ void TestBadInput::tileFiles()
         QCOMPARE(doc.cell(1, 0).picture.size(), size);
     else
         QCOMPARE(state(doc), before);
+}
+
+void TestBadInput::tileNotAFile_data()
+{
+    QTest::addColumn<NotAFile>("kind");
+    QTest::newRow("FIFO") << NotAFile::Fifo;
+    QTest::newRow("folder") << NotAFile::Folder;
+    QTest::newRow("symbolic link loop") << NotAFile::SymlinkLoop;
+    QTest::newRow("dangling symbolic link") << NotAFile::DanglingSymlink;
+    QTest::newRow("unreadable file") << NotAFile::Unreadable;
+}
+
+void TestBadInput::tileNotAFile()
+{
+    // Whatever stands in the tile's place, the track is refused with the
+    // tile's name, and nothing blocks (a FIFO has no writer).
+    QFETCH(NotAFile, kind);
+    Workspace w;
+    QVERIFY(w.ready());
+    const QString tile = w.tiles + QStringLiteral("/T1.bmp");
+    QVERIFY(makeNotAFile(kind, tile));
+    const TileFolder tiles(w.tiles);
+    TrackDocument doc;
+    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
+    const QString before = state(doc);
+    const QString track = w.path(QStringLiteral("uses-t1.kwf"));
+    QVERIFY(writeAll(track, "07,T1\r\n"));
+    QString got;
+    {
+        WithoutPermissionOverride asOwner;
+        got = openTrack(doc, track, tiles);
+    }
+    QCOMPARE(got, QStringLiteral("Cannot open file ") + tile);
+    QCOMPARE(state(doc), before);
 }
 
 void TestBadInput::codes_data()
