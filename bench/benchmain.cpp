@@ -1,0 +1,48 @@
+// kwbench [ROUNDS]: every benchmark of the editor, ROUNDS times (default
+// 11), printed as one table. Headless: the offscreen platform with a
+// 1920 x 1080 screen, set here for this process and the launches it times.
+
+#include "bench/benchrunner.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int defaultRounds = 11;
+
+// A desktop-sized screen: on the offscreen platform's default one the
+// editor would first ask for a larger screen resolution.
+bool useOffscreenScreen(const QString &folder)
+{
+    const QString path = folder + QStringLiteral("/offscreen.json");
+    QFile file(path);
+    const QByteArray json = R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920,
+        "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
+        return false;
+    const QByteArray platform = "offscreen:configfile=" + QFile::encodeName(path);
+    return setenv("QT_QPA_PLATFORM", platform.constData(), 1) == 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : defaultRounds;
+    if (rounds < 1) {
+        std::fputs("usage: kwbench [ROUNDS]\n", stderr);
+        return 2;
+    }
+    QTemporaryDir work;
+    if (!work.isValid() || !useOffscreenScreen(work.path())) {
+        std::fputs("kwbench: cannot prepare a work folder\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    return BenchRunner(rounds, work.path()).run();
+}

@@ -1,0 +1,159 @@
+#include "bench/benchrunner.h"
+
+#include "bench/benchtrack.h"
+#include "bench/launchbench.h"
+#include "bench/procinfo.h"
+#include "bench/resulttable.h"
+#include "bench/windowbench.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The targets the editor is held to on this kind of machine.
+constexpr double readyAfterShowMs = 150;
+constexpr double launchToReadyMs = 400;
+constexpr double openTrackMs = 80;
+constexpr double jpegOverCjpeg = 1.5;
+constexpr double peakWhenReadyMiB = 80;
+// Above this load average the figures say more about the other work.
+constexpr double calmLoad = 1.5;
+
+void print(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+void progress(const QString &text)
+{
+    // On stderr, so that stdout is the report alone.
+    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
+}
+
+void addLaunchRows(ResultTable &table, const LaunchBench &launches)
+{
+    const LaunchBench::Start &plain = launches.plain();
+    const LaunchBench::Start &track = launches.withTrack();
+    table.addTime(QStringLiteral("Start-up: window first shown → palette shown and painted"),
+                  plain.shownToReady, readyAfterShowMs);
+    table.addTime(QStringLiteral("  … → palette shown (before its paint)"), plain.shownToPalette);
+    table.addTime(QStringLiteral("Launch → ready (fork/exec → exit on ready)"), plain.launchToReady,
+                  launchToReadyMs);
+    table.addTime(QStringLiteral("  launch → main()"), plain.spawnToMain);
+    table.addTime(QStringLiteral("  launch → QApplication and icon"), plain.spawnToApp);
+    table.addTime(QStringLiteral("  launch → window first shown"), plain.spawnToShown);
+    table.addTime(QStringLiteral("  beside: launch → exit after QApplication (Qt's floor)"),
+                  launches.applicationOnly());
+    table.addTime(QStringLiteral("Launch → ready with the 30 × 30 track on the command line"),
+                  track.launchToReady);
+    table.addTime(QStringLiteral("  window first shown → ready, with that track"), track.shownToReady);
+    table.addFact(QStringLiteral("Waiting panel painted before ready (runs)"),
+                  QStringLiteral("%1 of %2 / %3 of %4 with track")
+                      .arg(plain.waitingPanelPainted).arg(plain.launchToReady.count())
+                      .arg(track.waitingPanelPainted).arg(track.launchToReady.count()));
+}
+
+void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int reads)
+{
+    const WindowBench::Figures &f = window.figures();
+    table.addTime(QStringLiteral("Open a 30 × 30 track into the window, repaint included"), f.open,
+                  openTrackMs);
+    table.addFact(QStringLiteral("  progress texts / tile reads of that open (counted)"),
+                  QStringLiteral("%1 / %2").arg(texts).arg(reads));
+    table.addTime(QStringLiteral("  beside: plain loop, BmpReader::readFile × 900"), f.plainReads);
+    table.addTime(QStringLiteral("New: DrawGrid with reset, 30 × 30 → 15 × 7"), f.newGrid);
+    table.addTime(QStringLiteral("Resize 15 × 7 → 30 × 30: DrawGrid without reset"), f.resize);
+    table.addTime(QStringLiteral("JPEG export of 30 × 30 (%1): compose + encode + write")
+                      .arg(window.pictureSize()),
+                  f.jpegExport);
+    if (!f.cjpeg.isEmpty()) {
+        table.addTime(QStringLiteral("  beside: cjpeg -quality 65, same picture as PPM (subprocess)"),
+                      f.cjpeg);
+        table.addRatio(QStringLiteral("  JPEG export / cjpeg"), f.jpegExport.median() / f.cjpeg.median(),
+                       jpegOverCjpeg);
+    } else {
+        table.addFact(QStringLiteral("  beside: cjpeg"), QStringLiteral("not installed"));
+    }
+    table.addTime(QStringLiteral("  of which composing alone"), f.compose);
+    table.addTime(QStringLiteral("  of which JpegWriter::encode alone"), f.jpegEncode);
+    table.addTime(QStringLiteral("BMP export of 30 × 30: compose + encode + write"), f.bmpExport);
+    table.addTime(QStringLiteral("Decode one tile (50 × 50, 24 bpp): BmpReader::decode"), f.decodeTile);
+    table.addTime(QStringLiteral("Read one tile: BmpReader::readFile"), f.readTile);
+}
+
+} // namespace
+
+BenchRunner::BenchRunner(int rounds, const QString &workDir)
+    : m_rounds(rounds), m_workDir(workDir)
+{
+}
+
+QString BenchRunner::header(double loadBefore) const
+{
+    return QStringLiteral("Machine: %1 CPUs, %2; Qt %3, %4 build, QT_QPA_PLATFORM=offscreen "
+                          "(1920 × 1080 screen); %5 rounds; load average %6 before\n")
+        .arg(ProcInfo::cpuCount())
+        .arg(ProcInfo::cpuModel(), QString::fromLatin1(qVersion()),
+             QStringLiteral(KWBENCH_BUILD_TYPE))
+        .arg(m_rounds)
+        .arg(loadBefore, 0, 'f', 2);
+}
+
+QString BenchRunner::footer(double loadBefore, double loadAfter) const
+{
+    QString text = QStringLiteral("Load average (1 min): %1 before, %2 after.\n")
+                       .arg(loadBefore, 0, 'f', 2)
+                       .arg(loadAfter, 0, 'f', 2);
+    if (std::max(loadBefore, loadAfter) > calmLoad)
+        text += QStringLiteral("The machine was busy: other work slowed these figures.\n");
+    return text;
+}
+
+int BenchRunner::run()
+{
+    const double loadBefore = ProcInfo::loadAverage();
+    const QString binDir = QCoreApplication::applicationDirPath();
+    const QString errorLog = m_workDir + QStringLiteral("/stderr.log");
+    const QString trackPath = m_workDir + QStringLiteral("/track30.kwf");
+    const BenchTrack track;
+    if (!track.write(trackPath)) {
+        progress(QStringLiteral("cannot write %1").arg(trackPath));
+        return 1;
+    }
+
+    LaunchBench launches(binDir + QStringLiteral("/kwbench-start"), trackPath, errorLog);
+    WindowBench window(trackPath, track.codes(), m_workDir,
+                       QStandardPaths::findExecutable(QStringLiteral("cjpeg")), errorLog);
+    int texts = 0, reads = 0;
+    if (!window.countOpen(texts, reads) || !window.start()) {
+        progress(window.error());
+        return 1;
+    }
+    for (int round = 1; round <= m_rounds; ++round) {
+        progress(QStringLiteral("round %1 of %2").arg(round).arg(m_rounds));
+        if (!launches.runRound()) {
+            progress(launches.error());
+            return 1;
+        }
+        if (!window.runRound()) {
+            progress(window.error());
+            return 1;
+        }
+    }
+
+    ResultTable table;
+    addLaunchRows(table, launches);
+    addWindowRows(table, window, texts, reads);
+    table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,
+                    peakWhenReadyMiB);
+    table.addMemory(QStringLiteral("Peak memory (VmHWM) ready with the 30 × 30 track opened"),
+                    launches.withTrack().peakKiB);
+    print(header(loadBefore) + QLatin1Char('\n') + table.toMarkdown() + QLatin1Char('\n')
+          + footer(loadBefore, ProcInfo::loadAverage()));
+    return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// The 30 x 30 track the benchmarks open and export: every catalogue code at
+// least once, the rest a fixed pseudo-random mix, so each run of the bench
+// reads the same files and draws the same picture.
+class BenchTrack
+{
+public:
+    static constexpr int side = 30;
+
+    BenchTrack();
+
+    // The code of each cell, row by row as the file lists them.
+    const QVector<QByteArray> &codes() const { return m_codes; }
+    // The file's bytes: a line a row, codes joined by commas, CR LF.
+    QByteArray fileBytes() const;
+    // Writes the file; false when it cannot.
+    bool write(const QString &path) const;
+
+private:
+    QVector<QByteArray> m_codes;
+};

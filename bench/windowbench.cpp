@@ -1,0 +1,282 @@
+#include "bench/windowbench.h"
+
+#include "bench/childprocess.h"
+#include "document/kwerror.h"
+#include "document/progress.h"
+#include "document/trackdocument.h"
+#include "export/jpegwriter.h"
+#include "export/picturecomposer.h"
+#include "pieces/bmpreader.h"
+#include "pieces/catalogue.h"
+#include "pieces/tilesource.h"
+#include "ui/filedialogs.h"
+#include "ui/statusprogress.h"
+#include "ui/tmainform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int decodesPerSample = 500;
+constexpr int startTimeoutMs = 60000;
+
+template <typename Work>
+double timeMs(Work &&work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Delivers what the command left queued, its repaints above all, so a
+// timing ends when the user would see the result.
+void settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// The Open dialog, answered with the bench's track.
+class TrackDialogs : public FileDialogs
+{
+public:
+    explicit TrackDialogs(const QString &track) : m_track(track) {}
+    QString askSaveName(const QString &) override { return QString(); }
+    QString askOpenName(const QString &) override { return m_track; }
+
+private:
+    QString m_track;
+};
+
+class CountingProgress : public Progress
+{
+public:
+    int texts = 0;
+    void setText(const QString &text) override { texts += text.isEmpty() ? 0 : 1; }
+};
+
+class CountingTiles : public TileSource
+{
+public:
+    explicit CountingTiles(const QString &folder) : m_folder(folder) {}
+    mutable int reads = 0;
+    QImage load(const QByteArray &code) const override
+    {
+        ++reads;
+        return m_folder.load(code);
+    }
+
+private:
+    TileFolder m_folder;
+};
+
+QByteArray ppmOf(const QImage &picture)
+{
+    QByteArray ppm = "P6\n" + QByteArray::number(picture.width()) + ' '
+                     + QByteArray::number(picture.height()) + "\n255\n";
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            ppm += char(qRed(line[x]));
+            ppm += char(qGreen(line[x]));
+            ppm += char(qBlue(line[x]));
+        }
+    }
+    return ppm;
+}
+
+} // namespace
+
+WindowBench::WindowBench(const QString &trackPath, const QVector<QByteArray> &codes,
+                         const QString &workDir, const QString &cjpeg, const QString &errorLog)
+    : m_trackPath(trackPath), m_codes(codes), m_workDir(workDir), m_cjpeg(cjpeg),
+      m_errorLog(errorLog)
+{
+}
+
+WindowBench::~WindowBench() = default;
+
+bool WindowBench::fail(const QString &message)
+{
+    m_error = message;
+    return false;
+}
+
+bool WindowBench::start()
+{
+    const QString tiles = TileFolder::besideExecutable();
+    m_tilePath = TileFolder(tiles).pathFor(Catalogue::defaultCode());
+    QFile tile(m_tilePath);
+    if (!tile.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("no tile %1: build the tiles target").arg(m_tilePath));
+    m_tileBytes = tile.readAll();
+
+    // As the editor's entry does it.
+    m_window = std::make_unique<TMainForm>(tiles, QStringList());
+    m_window->setFileDialogs(std::make_unique<TrackDialogs>(m_trackPath));
+    m_window->FormCreate();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        m_window->setGeometry(screen->availableGeometry());
+    QEventLoop loop;
+    bool completed = false;
+    QObject::connect(m_window.get(), &TMainForm::startupEnded, &loop, [&](bool ok) {
+        completed = ok;
+        loop.quit();
+    });
+    QTimer::singleShot(startTimeoutMs, &loop, &QEventLoop::quit);
+    m_window->showMaximized();
+    loop.exec();
+    if (!completed)
+        return fail(QStringLiteral("the window did not finish starting"));
+
+    m_progress = std::make_unique<StatusProgress>(
+        m_window->findChild<QLabel *>(QStringLiteral("StatusText")));
+    m_jpegAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoJPG1"));
+    m_bmpAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoBMP1"));
+    if (!m_jpegAction || !m_bmpAction)
+        return fail(QStringLiteral("the export commands were not found"));
+    return prepareCjpeg();
+}
+
+bool WindowBench::prepareCjpeg()
+{
+    // The picture the export makes of the track, once, for cjpeg and for
+    // the encoder timed alone.
+    m_window->Load1Click();
+    Progress quiet;
+    m_picture = PictureComposer::compose(m_window->document(), quiet);
+    if (m_picture.width() != 49 * 30 + 1 || m_picture.height() != 49 * 30 + 1)
+        return fail(QStringLiteral("the track did not open as 30 x 30"));
+    m_ppmPath = m_workDir + QStringLiteral("/picture.ppm");
+    QFile ppm(m_ppmPath);
+    const QByteArray bytes = ppmOf(m_picture);
+    if (!ppm.open(QIODevice::WriteOnly) || ppm.write(bytes) != bytes.size())
+        return fail(QStringLiteral("cannot write %1").arg(m_ppmPath));
+    return true;
+}
+
+QString WindowBench::pictureSize() const
+{
+    return QStringLiteral("%1 × %2").arg(m_picture.width()).arg(m_picture.height());
+}
+
+bool WindowBench::countOpen(int &progressTexts, int &tileReads)
+{
+    TrackDocument document;
+    CountingProgress progress;
+    CountingTiles tiles(TileFolder::besideExecutable());
+    try {
+        document.open(m_trackPath, tiles, progress);
+    } catch (const KwError &error) {
+        return fail(error.message());
+    }
+    progressTexts = progress.texts;
+    tileReads = tiles.reads;
+    return true;
+}
+
+bool WindowBench::runRound()
+{
+    timeOpen();
+    timePlainReads();
+    timeGridCommands();
+    if (!timeExports())
+        return false;
+    timeTileDecode();
+    return true;
+}
+
+void WindowBench::timeOpen()
+{
+    // The grid is at its default before each open, as after New.
+    m_window->document().setSize(TrackDocument::defaultWidth, TrackDocument::defaultHeight);
+    m_window->document().DrawGrid(true, *m_progress);
+    settle();
+    m_figures.open.add(timeMs([&] {
+        m_window->Load1Click();
+        settle();
+    }));
+}
+
+void WindowBench::timePlainReads()
+{
+    const TileFolder folder(TileFolder::besideExecutable());
+    QVector<QString> paths;
+    for (const QByteArray &code : std::as_const(m_codes))
+        paths.append(folder.pathFor(code));
+    qint64 pixels = 0;
+    m_figures.plainReads.add(timeMs([&] {
+        for (const QString &path : std::as_const(paths))
+            pixels += BmpReader::readFile(path).width();
+    }));
+    Q_ASSERT(pixels > 0);
+}
+
+void WindowBench::timeGridCommands()
+{
+    TrackDocument &document = m_window->document();
+    // New, with the size dialog left at the default size.
+    document.setSize(TrackDocument::defaultWidth, TrackDocument::defaultHeight);
+    m_figures.newGrid.add(timeMs([&] {
+        document.DrawGrid(true, *m_progress);
+        settle();
+    }));
+    // The size dialog moved to 30 x 30.
+    document.setSize(TrackDocument::side, TrackDocument::side);
+    m_figures.resize.add(timeMs([&] {
+        document.DrawGrid(false, *m_progress);
+        settle();
+    }));
+}
+
+bool WindowBench::timeExports()
+{
+    m_window->Load1Click();
+    settle();
+    m_figures.jpegExport.add(timeMs([&] {
+        m_window->PrintClick(m_jpegAction);
+        settle();
+    }));
+    if (!m_cjpeg.isEmpty()) {
+        const QString out = m_workDir + QStringLiteral("/cjpeg.jpg");
+        const auto result = ChildProcess::run(
+            m_cjpeg, {QStringLiteral("-quality"), QStringLiteral("65"), QStringLiteral("-outfile"),
+                      out, m_ppmPath},
+            {}, m_errorLog);
+        if (result.exitCode != 0)
+            return fail(QStringLiteral("cjpeg failed; see %1").arg(m_errorLog));
+        m_figures.cjpeg.add(result.ms);
+    }
+    m_figures.bmpExport.add(timeMs([&] {
+        m_window->PrintClick(m_bmpAction);
+        settle();
+    }));
+    Progress quiet;
+    QImage picture;
+    m_figures.compose.add(timeMs([&] { picture = PictureComposer::compose(m_window->document(), quiet); }));
+    QByteArray jpeg;
+    m_figures.jpegEncode.add(timeMs([&] { jpeg = JpegWriter::encode(picture); }));
+    return !jpeg.isEmpty() || fail(QStringLiteral("the JPEG encoder gave nothing"));
+}
+
+void WindowBench::timeTileDecode()
+{
+    int width = 0;
+    m_figures.decodeTile.add(timeMs([&] {
+        for (int i = 0; i < decodesPerSample; ++i)
+            width += BmpReader::decode(m_tileBytes).width();
+    }) / decodesPerSample);
+    m_figures.readTile.add(timeMs([&] {
+        for (int i = 0; i < decodesPerSample; ++i)
+            width += BmpReader::readFile(m_tilePath).width();
+    }) / decodesPerSample);
+    Q_ASSERT(width > 0);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "bench/samples.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class QAction;
+class StatusProgress;
+class TMainForm;
+
+// The editor's own window in this process, started as the editor starts,
+// and the commands a user waits for, each timed to the moment its result is
+// painted. One round runs every measurement once, each beside what it is
+// compared with, so that a burst of load from elsewhere hits both.
+class WindowBench
+{
+public:
+    struct Figures
+    {
+        Samples open;          // Open of the 30 x 30 track, through the command
+        Samples plainReads;    // BmpReader::readFile of the same 900 tiles
+        Samples newGrid;       // New's redraw with reset, 30 x 30 to 15 x 7
+        Samples resize;        // DrawGrid without reset, 15 x 7 to 30 x 30
+        Samples jpegExport;    // the JPEG command: compose, encode, write
+        Samples cjpeg;         // cjpeg -quality 65 on the same picture as PPM
+        Samples bmpExport;     // the BMP command
+        Samples compose;       // composing the picture alone
+        Samples jpegEncode;    // JpegWriter::encode alone
+        Samples decodeTile;    // BmpReader::decode of one tile's bytes
+        Samples readTile;      // BmpReader::readFile of one tile
+    };
+
+    // trackPath: the 30 x 30 track; codes: its codes in file order;
+    // cjpeg: the program's path, or empty to leave that comparison out.
+    WindowBench(const QString &trackPath, const QVector<QByteArray> &codes,
+                const QString &workDir, const QString &cjpeg, const QString &errorLog);
+    ~WindowBench();
+
+    // Starts the window and waits until it is ready. False, with error().
+    bool start();
+    // Opens the track in a bare document, counting what the window's open
+    // does: progress texts and tile reads.
+    bool countOpen(int &progressTexts, int &tileReads);
+    bool runRound();
+
+    const Figures &figures() const { return m_figures; }
+    QString error() const { return m_error; }
+    QString pictureSize() const;
+
+private:
+    bool fail(const QString &message);
+    bool prepareCjpeg();
+    void timeOpen();
+    void timePlainReads();
+    void timeGridCommands();
+    bool timeExports();
+    void timeTileDecode();
+
+    QString m_trackPath;
+    QVector<QByteArray> m_codes;
+    QString m_workDir;
+    QString m_cjpeg;
+    QString m_errorLog;
+    QString m_ppmPath;
+    QString m_error;
+    QImage m_picture;
+    QByteArray m_tileBytes;
+    QString m_tilePath;
+    std::unique_ptr<TMainForm> m_window;
+    std::unique_ptr<StatusProgress> m_progress;
+    QAction *m_jpegAction = nullptr;
+    QAction *m_bmpAction = nullptr;
+    Figures m_figures;
+};
