@@ -23,21 +23,34 @@ QFileDialog *makeDialog(QWidget *owner, const char *name, const QString &title,
 } // namespace
 
 QtFileDialogs::QtFileDialogs(QWidget *owner)
-    : m_save(makeDialog(owner, "SaveDialog", QStringLiteral("Save DizedidedeVida"),
-                        QFileDialog::AcceptSave)),
-      m_open(makeDialog(owner, "OpenDialog", QStringLiteral("Open Kerbwright File"),
-                        QFileDialog::AcceptOpen))
+    : m_owner(owner)
 {
+}
+
+QFileDialog *QtFileDialogs::saveDialog()
+{
+    if (!m_save)
+        m_save = makeDialog(m_owner, "SaveDialog", QStringLiteral("Save DizedidedeVida"),
+                            QFileDialog::AcceptSave);
+    return m_save;
+}
+
+QFileDialog *QtFileDialogs::openDialog()
+{
+    if (!m_open)
+        m_open = makeDialog(m_owner, "OpenDialog", QStringLiteral("Open Kerbwright File"),
+                            QFileDialog::AcceptOpen);
+    return m_open;
 }
 
 QString QtFileDialogs::askSaveName(const QString &proposed)
 {
-    return run(m_save, proposed);
+    return run(saveDialog(), proposed);
 }
 
 QString QtFileDialogs::askOpenName(const QString &proposed)
 {
-    return run(m_open, proposed);
+    return run(openDialog(), proposed);
 }
 
 QString QtFileDialogs::run(QFileDialog *dialog, const QString &proposed)

@@ -19,6 +19,9 @@ public:
 };
 
 // The real dialogs, created once and kept, as children of the main window.
+// Each is created when it is first needed: Qt's file dialog is costly to
+// build (icons, a file-system model and its thread), and the editor should
+// be ready without waiting for dialogs the user may never open.
 class QtFileDialogs : public FileDialogs
 {
 public:
@@ -29,7 +32,10 @@ public:
 
 private:
     static QString run(QFileDialog *dialog, const QString &proposed);
+    QFileDialog *saveDialog();
+    QFileDialog *openDialog();
 
-    QFileDialog *m_save;
-    QFileDialog *m_open;
+    QWidget *m_owner;
+    QFileDialog *m_save = nullptr;
+    QFileDialog *m_open = nullptr;
 };
