@@ -64,9 +64,15 @@ QImage TileFolder::load(const QByteArray &code) const
     if (!usableAsName(code))
         throw KwError::cannotOpen(exact);
     // The exact name wins whenever something of that name is there, even a
-    // folder or a FIFO (which the reader then refuses as not openable).
-    if (QFileInfo::exists(exact))
+    // folder or a FIFO (which the reader then refuses as not openable). It is
+    // read straight away: only when it cannot be opened do we ask whether
+    // it is there, which saves a system call on each of a track's 900 loads.
+    try {
         return BmpReader::readFile(exact);
+    } catch (const KwError &error) {
+        if (QFileInfo::exists(exact) || error.message() != KwError::cannotOpen(exact).message())
+            throw;
+    }
     const QString other = caseBlindMatch(m_folder, fileNameOf(code));
     if (other.isEmpty())
         throw KwError::cannotOpen(exact);
