@@ -7,6 +7,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <sys/mman.h>
+#endif
+
 namespace {
 
 // A cell takes 48 pixels and the grid line beside it one more.
@@ -44,13 +50,50 @@ void copyTile(const QImage &tile, QImage &picture, int left, int top)
     }
 }
 
+#ifdef MADV_HUGEPAGE
+constexpr size_t hugePage = size_t(2) << 20;
+
+void freePixels(void *pixels)
+{
+    std::free(pixels);
+}
+
+// A 30 x 30 picture is 8.6 MB of new memory. Filled page by page it costs
+// 2,100 page faults, which on a virtual machine took longer than composing
+// and encoding together. Large pictures therefore get memory aligned to,
+// and advised for, huge pages: a handful of faults where the system offers
+// them on request, and no harm where it does not.
+QImage newPicture(int width, int height)
+{
+    const qsizetype bytesPerLine = qsizetype(width) * qsizetype(sizeof(QRgb));
+    const size_t bytes = size_t(bytesPerLine) * size_t(height);
+    if (bytes < 2 * hugePage)
+        return QImage(width, height, QImage::Format_RGB32);
+    const size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
+    void *pixels = std::aligned_alloc(hugePage, rounded);
+    if (!pixels)
+        return QImage();
+    madvise(pixels, rounded, MADV_HUGEPAGE);
+    QImage picture(static_cast<uchar *>(pixels), width, height, bytesPerLine,
+                   QImage::Format_RGB32, freePixels, pixels);
+    if (picture.isNull())
+        std::free(pixels);
+    return picture;
+}
+#else
+QImage newPicture(int width, int height)
+{
+    return QImage(width, height, QImage::Format_RGB32);
+}
+#endif
+
 } // namespace
 
 QImage PictureComposer::compose(const TrackDocument &document, Progress &progress)
 {
     const int columns = std::min(document.width(), int(TrackDocument::side));
     const int rows = std::min(document.height(), int(TrackDocument::side));
-    QImage picture(pitch * columns + 1, pitch * rows + 1, QImage::Format_RGB32);
+    QImage picture = newPicture(pitch * columns + 1, pitch * rows + 1);
     if (picture.isNull()) {
         // The picture is first needed at the first cell, so that is the
         // progress a failure leaves behind.
