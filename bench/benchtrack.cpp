@@ -19,17 +19,22 @@ BenchTrack::BenchTrack()
     std::shuffle(m_codes.begin(), m_codes.end(), random);
 }
 
+QByteArray BenchTrack::lineOf(const QVector<QByteArray> &codes, int r)
+{
+    QByteArray line;
+    for (int c = 0; c < side; ++c) {
+        line += codes.at(r * side + c);
+        if (c + 1 < side)
+            line += ',';
+    }
+    return line;
+}
+
 QByteArray BenchTrack::fileBytes() const
 {
     QByteArray bytes;
-    for (int r = 0; r < side; ++r) {
-        for (int c = 0; c < side; ++c) {
-            bytes += m_codes.at(r * side + c);
-            if (c + 1 < side)
-                bytes += ',';
-        }
-        bytes += "\r\n";
-    }
+    for (int r = 0; r < side; ++r)
+        bytes += lineOf(m_codes, r) + "\r\n";
     return bytes;
 }
 

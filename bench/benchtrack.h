@@ -16,6 +16,8 @@ public:
 
     // The code of each cell, row by row as the file lists them.
     const QVector<QByteArray> &codes() const { return m_codes; }
+    // Row r as the file holds it, without its line break.
+    static QByteArray lineOf(const QVector<QByteArray> &codes, int r);
     // The file's bytes: a line a row, codes joined by commas, CR LF.
     QByteArray fileBytes() const;
     // Writes the file; false when it cannot.

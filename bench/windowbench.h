@@ -23,13 +23,18 @@ public:
     {
         Samples open;          // Open of the 30 x 30 track, through the command
         Samples plainReads;    // BmpReader::readFile of the same 900 tiles
+        Samples statusTexts;   // the open's 2,670 progress texts set alone
         Samples newGrid;       // New's redraw with reset, 30 x 30 to 15 x 7
         Samples resize;        // DrawGrid without reset, 15 x 7 to 30 x 30
         Samples jpegExport;    // the JPEG command: compose, encode, write
         Samples cjpeg;         // cjpeg -quality 65 on the same picture as PPM
         Samples bmpExport;     // the BMP command
-        Samples compose;       // composing the picture alone
-        Samples jpegEncode;    // JpegWriter::encode alone
+        // The export's steps, timed one by one in the export's own order.
+        Samples compose;       // PictureComposer::compose
+        Samples jpegEncode;    // JpegWriter::encode
+        Samples jpegWrite;     // SafeFile::write of the JPEG bytes
+        Samples bmpEncode;     // BmpWriter::encode at the display's depth
+        Samples bmpWrite;      // SafeFile::write of the BMP bytes
         Samples decodeTile;    // BmpReader::decode of one tile's bytes
         Samples readTile;      // BmpReader::readFile of one tile
     };
@@ -56,8 +61,10 @@ private:
     bool prepareCjpeg();
     void timeOpen();
     void timePlainReads();
+    void timeStatusTexts();
     void timeGridCommands();
     bool timeExports();
+    void timeExportSteps();
     void timeTileDecode();
 
     QString m_trackPath;
