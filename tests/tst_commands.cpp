@@ -2,6 +2,7 @@
 // real menu actions, the real dialogs and the real grid buttons.
 
 #include "bmpbuilder.h"
+#include "testfiles.h"
 #include "modalwatcher.h"
 #include "scriptedfiledialogs.h"
 
@@ -29,12 +30,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void clickChild(QWidget *dialog, const char *name)
 {
@@ -223,7 +218,7 @@ void TestCommands::protocol()
     QVERIFY(editor.watcher.boxes().isEmpty());
     QCOMPARE(editor.watcher.dialogs().value(0), QStringLiteral("TSaveForm"));
     // "Yes" wrote the track, "No" and "Cancel" left the file alone.
-    QCOMPARE(readAll(track), answer == 1 ? QByteArray("00,01\r\n02,3A\r\n") : before);
+    QCOMPARE(readBytes(track), answer == 1 ? QByteArray("00,01\r\n02,3A\r\n") : before);
     if (answer == 3) {
         QCOMPARE(editor.watcher.dialogs().size(), 1);
         QVERIFY(editor.window->isVisible());
@@ -282,7 +277,7 @@ void TestCommands::saveAfterOpenOverwritesInPlace()
     openTrack(editor, track);
     editor.place("05", 0, 0);
     editor.trigger("Save1");
-    QCOMPARE(readAll(track), QByteArray("05,01\r\n02,03\r\n"));
+    QCOMPARE(readBytes(track), QByteArray("05,01\r\n02,03\r\n"));
     QVERIFY(editor.files->saveProposals.isEmpty());
     QVERIFY(!editor.document().isModified());
     QCOMPARE(editor.window->openDialogName(), track);
@@ -291,7 +286,7 @@ void TestCommands::saveAfterOpenOverwritesInPlace()
     // Save writes also when nothing changed.
     BmpBuilder::writeFile(track, "changed elsewhere");
     editor.trigger("Save1");
-    QCOMPARE(readAll(track), QByteArray("05,01\r\n02,03\r\n"));
+    QCOMPARE(readBytes(track), QByteArray("05,01\r\n02,03\r\n"));
 }
 
 void TestCommands::saveAsProposesTheFileName()
@@ -304,7 +299,7 @@ void TestCommands::saveAsProposesTheFileName()
     editor.files->saveAnswers = {copy};
     editor.trigger("Saveas1");
     QCOMPARE(editor.files->saveProposals, QStringList{track});
-    QCOMPARE(readAll(copy), QByteArray("00\r\n"));
+    QCOMPARE(readBytes(copy), QByteArray("00\r\n"));
     QCOMPARE(editor.document().fileName(), copy);
     QCOMPARE(editor.window->openDialogName(), copy);
     editor.trigger("Load1");
@@ -473,7 +468,7 @@ void TestCommands::saveIntoMissingFolder()
     QVERIFY(editor.document().isModified());
     QCOMPARE(editor.document().fileName(), track);
     QCOMPARE(editor.window->openDialogName(), track);
-    QCOMPARE(readAll(track), QByteArray("00\r\n"));
+    QCOMPARE(readBytes(track), QByteArray("00\r\n"));
 }
 
 void TestCommands::failedWriteKeepsOldFile()
@@ -515,7 +510,7 @@ void TestCommands::failedWriteKeepsOldFile()
     QCOMPARE(editor.watcher.texts(), (QStringList{expected, expected}));
     QVERIFY(editor.window->isVisible());
     QVERIFY(editor.document().isModified());
-    QCOMPARE(readAll(track), old);
+    QCOMPARE(readBytes(track), old);
     QCOMPARE(editor.document().fileName(), track);
 }
 
@@ -596,7 +591,7 @@ void TestCommands::exportBesideTrack()
     editor.trigger(action.toLatin1().constData());
 
     QVERIFY(editor.watcher.boxes().isEmpty());
-    const QByteArray bytes = readAll(picture);
+    const QByteArray bytes = readBytes(picture);
     QVERIFY(bytes.startsWith(signature));
     if (extension == QLatin1String(".bmp")) {
         // 3 x 2 cells: 148 x 99 pixels at the display's depth.
@@ -610,7 +605,7 @@ void TestCommands::exportBesideTrack()
     QCOMPARE(editor.document().width(), 3);
     QCOMPARE(editor.document().height(), 2);
     QCOMPARE(editor.document().cell(0, 1).code, QByteArray("3A"));
-    QCOMPARE(readAll(track), QByteArray("00,01,02\r\n03,04,05\r\n"));
+    QCOMPARE(readBytes(track), QByteArray("00,01,02\r\n03,04,05\r\n"));
     QCOMPARE(editor.window->statusText(), QString());
 }
 

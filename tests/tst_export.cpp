@@ -1,4 +1,7 @@
 #include "bmpbuilder.h"
+#include "filesizelimit.h"
+#include "recordingprogress.h"
+#include "testfiles.h"
 #include "document/kwerror.h"
 #include "document/progress.h"
 #include "document/trackdocument.h"
@@ -26,16 +29,6 @@
 #include <unistd.h>
 
 namespace {
-
-class RecordingProgress : public Progress
-{
-public:
-    void setText(const QString &text) override { texts.append(text); }
-    void pump() override { ++pumps; }
-
-    QStringList texts;
-    int pumps = 0;
-};
 
 // Pictures by code, held in memory; an unknown code fails like a missing file.
 class MemoryTiles : public TileSource
@@ -71,18 +64,6 @@ MemoryTiles patternedTiles()
     return tiles;
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A columns x rows track file whose cell (c, r) holds codeAt(c, r).
 QByteArray trackText(int columns, int rows)
 {
@@ -115,32 +96,6 @@ QImage referencePicture(const TrackDocument &document)
     }
     return picture;
 }
-
-// Lowers the file-size limit so that writes past it fail with EFBIG instead
-// of killing the process; restores both on leaving the scope.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_active = false;
-};
 
 // --- JPEG reading, just enough to check what the writer put in the file ---
 

@@ -1,4 +1,5 @@
 #include "bmpbuilder.h"
+#include "testfiles.h"
 #include "document/progress.h"
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
@@ -19,18 +20,6 @@ struct Result
     QString out;
     QString err;
 };
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The codes of the test tile folders; a folder's picture of a code is
 // BmpBuilder::patterned(position in its list).

@@ -1,21 +1,13 @@
 #include "document/progress.h"
 #include "document/trackdocument.h"
 #include "bmpbuilder.h"
+#include "recordingprogress.h"
 #include "pieces/builtinpictures.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-
-class RecordingProgress : public Progress
-{
-public:
-    void setText(const QString &text) override { texts.append(text); }
-    void pump() override { ++pumps; }
-    QStringList texts;
-    int pumps = 0;
-};
 
 int visibleCount(const TrackDocument &doc)
 {

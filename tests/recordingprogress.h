@@ -1,0 +1,22 @@
+#pragma once
+
+#include "document/progress.h"
+
+#include <QStringList>
+
+// Records what a long loop reports: every text (empty ones too), the text
+// left standing at the end, and how often it pumped.
+class RecordingProgress : public Progress
+{
+public:
+    void setText(const QString &text) override
+    {
+        texts.append(text);
+        last = text;
+    }
+    void pump() override { ++pumps; }
+
+    QStringList texts;
+    QString last;
+    int pumps = 0;
+};
