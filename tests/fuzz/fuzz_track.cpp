@@ -36,6 +36,8 @@ const QByteArray defaultCode("07");
 // Serves four fixed pictures (one empty, as a zero-byte tile file gives) and
 // fails the ways tile files fail: codes holding 'X' are missing files, 'Y'
 // invalid bitmaps, 'Z' cut-off headers. The empty code is a missing ".bmp".
+// A code holding 'V' is a file that changes between reads: red and green by
+// turns, so a reader may not give one read's picture to another cell.
 class FuzzTiles : public TileSource
 {
 public:
@@ -67,13 +69,22 @@ public:
         return m_pictures[sum % 4];
     }
 
+    // The picture the load numbered n (counted over the whole run) gives.
+    const QImage &served(const QByteArray &code, quint64 n) const
+    {
+        return code.contains('V') ? m_pictures[n % 2] : picture(code);
+    }
+
     QImage load(const QByteArray &code) const override
     {
+        const quint64 n = loads++;
         const QString message = failure(code);
         if (!message.isEmpty())
             throw KwError(message);
-        return picture(code);
+        return served(code, n);
     }
+
+    mutable quint64 loads = 0;
 
 private:
     static QImage solid(Qt::GlobalColor colour, int side)
@@ -236,18 +247,23 @@ QByteArray readBack(const QString &path)
     return file.readAll();
 }
 
-void checkCells(const TrackDocument &doc, const FuzzTiles &tiles, const Expected &e)
+// firstLoad: the tile source's load count when the read began; the codes
+// are loaded one by one in reading order.
+void checkCells(const TrackDocument &doc, const FuzzTiles &tiles, const Expected &e,
+                quint64 firstLoad)
 {
     QVector<bool> named(TrackDocument::cellCount, false);
+    quint64 n = firstLoad;
     for (int r = 0; r < e.codes.size(); ++r) {
         for (int c = 0; c < e.codes[r].size(); ++c) {
             const Cell &cell = doc.cell(c, r);
             named[TrackDocument::index(c, r)] = true;
             CHECK(cell.visible);
             CHECK(cell.code == e.codes[r][c]);
-            CHECK(samePicture(cell.picture, tiles.picture(cell.code)));
+            CHECK(samePicture(cell.picture, tiles.served(cell.code, n++)));
         }
     }
+    CHECK(tiles.loads == n);
     for (int i = 0; i < TrackDocument::cellCount; ++i) {
         if (named[i])
             continue;
@@ -275,9 +291,9 @@ QByteArray expectedSave(const Expected &e, int width, int height)
 }
 
 void checkSuccess(TrackDocument &doc, const FuzzTiles &tiles, const Expected &e,
-                  const Snapshot &before, const LastText &progress)
+                  const Snapshot &before, const LastText &progress, quint64 firstLoad)
 {
-    checkCells(doc, tiles, e);
+    checkCells(doc, tiles, e, firstLoad);
     CHECK(doc.width() == (e.width ? e.width : before.width));
     CHECK(doc.height() == (e.height ? e.height : before.height));
     CHECK(doc.fileName() == g_trackPath);
@@ -335,6 +351,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     prepare(doc, tiles);
     static const Snapshot before(doc);
     LastText progress;
+    const quint64 firstLoad = tiles.loads;
     try {
         doc.open(g_trackPath, tiles, progress);
     } catch (const KwError &error) {
@@ -343,6 +360,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     CHECK(e.error.isEmpty());
-    checkSuccess(doc, tiles, e, before, progress);
+    checkSuccess(doc, tiles, e, before, progress, firstLoad);
     return 0;
 }

@@ -39,6 +39,7 @@ void trackSeeds(const QString &folder)
     put(folder, "bom", "\xEF\xBB\xBF" "00,01\r\n");
     put(folder, "nul", QByteArray("00,01\r\n02\0" "03\r\n", 12));
     put(folder, "failing-tiles", "00,X1\r\nY2,Z3\r\n");
+    put(folder, "changing-tiles", "0V,0V,0V,07\r\n0V,07,0V\r\n");
     put(folder, "spaces", " 07, 07 ,\t07\r\n");
     put(folder, "default", (row15 + "\r\n").repeated(7));
     put(folder, "full", (row30 + "\r\n").repeated(30));
