@@ -750,11 +750,14 @@ void TestBadInput::fullDiskLosesNothing_data()
 {
     QTest::addColumn<Output>("kind");
     QTest::addColumn<int>("limit");  // bytes the disk takes; -1: one byte short of the file
+    QTest::addColumn<int>("side");   // the track is side x 7, or 30 x 30
     const struct { const char *name; Output kind; } kinds[] = {
         {"track", Output::Track}, {"JPEG", Output::Jpeg}, {"BMP", Output::Bmp}};
     for (const auto &k : kinds) {
         for (int limit : {0, 1, 100, -1})
-            QTest::addRow("%s, disk full after %d bytes", k.name, limit) << k.kind << limit;
+            QTest::addRow("%s, disk full after %d bytes", k.name, limit) << k.kind << limit << 15;
+        // A 30 x 30 picture is large enough to be allocated apart.
+        QTest::addRow("%s of 30 x 30, disk full one byte short", k.name) << k.kind << -1 << 30;
     }
 }
 
@@ -762,12 +765,13 @@ void TestBadInput::fullDiskLosesNothing()
 {
     QFETCH(Output, kind);
     QFETCH(int, limit);
+    QFETCH(int, side);
     Workspace w;
     QVERIFY(w.ready());
     const TileFolder tiles(w.tiles);
     TrackDocument doc;
     QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
-    doc.setSize(15, 7);  // a track big enough that every file passes 100 bytes
+    doc.setSize(side, side == 30 ? 30 : 7);  // every file passes 100 bytes
 
     // The size of the complete file, from a write that is allowed to finish.
     const QString folder = w.path(QStringLiteral("out"));
