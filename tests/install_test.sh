@@ -222,6 +222,9 @@ await_editor() {
     wait "$editor_pid"
     fail "editor ended on its own with status $?"
   fi
+  # Looked up again: at launch the child found may have been one of strace's
+  # own short-lived probes, and strace ignores SIGTERM, so the wait would hang.
+  [ "$program_pid" = "$editor_pid" ] || program_pid=$(await_child "$editor_pid")
   kill "$program_pid" 2>/dev/null
   wait "$editor_pid" 2>/dev/null
   editor_pid= program_pid=
