@@ -12,6 +12,11 @@ bool LaunchBench::runRound()
 {
     Notes notes;
     double ms = 0;
+    // Whichever launch came first after the window's round (its exports end
+    // in disk syncs) was slower at every step, the dynamic loader's too, by
+    // up to 25 ms. One launch is run first and not counted.
+    if (!launch({}, false, notes, ms))
+        return false;
     if (!launch({}, true, notes, ms))
         return false;
     m_applicationOnly.add(ms);
