@@ -3,6 +3,8 @@
 // names the exact message the user sees, and every failure must leave the
 // document (and any earlier file) exactly as it was.
 
+#include "filesizelimit.h"
+#include "testfiles.h"
 #include "document/kwerror.h"
 #include "document/progress.h"
 #include "document/trackdocument.h"
@@ -135,42 +137,10 @@ bool writeAll(const QString &path, const QByteArray &bytes)
            && file.flush();
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
-
-// Lowers the file-size limit, so that writes past it fail with EFBIG (a
-// full disk) instead of killing the process; restores both on leaving.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_active = false;
-};
 
 // Root writes into read-only folders. To see the folder as its owner would,
 // this thread drops the capabilities that bypass permissions while the
@@ -795,7 +765,7 @@ void TestBadInput::fullDiskLosesNothing()
         message = tryWrite(doc, kind, path);
     }
     QCOMPARE(message, QStringLiteral("Stream write error"));
-    QCOMPARE(readAll(path), former);
+    QCOMPARE(readBytes(path), former);
     QCOMPARE(entries(folder), QStringList{QStringLiteral("track.out")});
     QCOMPARE(state(doc, false), before);
 }
