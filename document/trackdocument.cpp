@@ -2,13 +2,12 @@
 
 #include "document/kwerror.h"
 #include "document/progress.h"
+#include "document/regularfile.h"
 #include "document/safefile.h"
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilesource.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <algorithm>
 #include <cstring>
@@ -230,26 +229,22 @@ void TrackDocument::readLines(const LineBuffer &memo, const TileSource &tiles, P
 
 QByteArray TrackDocument::readTrackFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    if (path.isEmpty())
         throw KwError::cannotOpen(path);
-    // Folders, FIFOs and devices are no text; a FIFO would also block.
-    if (!info.isFile() || info.size() > maxTrackFileSize)
-        throw KwError::memoCapacity();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Folders, FIFOs and devices hold no text.
+    RegularFile::Result file = RegularFile::read(path, maxTrackFileSize);
+    switch (file.status) {
+    case RegularFile::Read:
+        return file.bytes;
+    case RegularFile::CannotOpen:
         throw KwError::cannotOpen(path);
-    // A buffer sized to the file, not to the limit: a 1 MiB buffer for every
-    // small track costs far more than the read. A file that grew since it
-    // was measured is read on up to the limit.
-    QByteArray bytes = file.read(std::min(info.size(), maxTrackFileSize) + 1);
-    if (bytes.size() > info.size())
-        bytes += file.read(maxTrackFileSize + 1 - bytes.size());
-    if (bytes.size() > maxTrackFileSize)
+    case RegularFile::NotRegular:
+    case RegularFile::TooLarge:
         throw KwError::memoCapacity();
-    if (file.error() != QFileDevice::NoError)
-        throw KwError::streamRead();
-    return bytes;
+    case RegularFile::ReadFailed:
+        break;
+    }
+    throw KwError::streamRead();
 }
 
 void TrackDocument::open(const QString &path, const TileSource &tiles, Progress &progress)

@@ -1,20 +1,12 @@
 #include "pieces/bmpreader.h"
 
 #include "document/kwerror.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "document/regularfile.h"
 
 #include <algorithm>
 #include <limits>
 #include <new>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 // Every offset and size below is computed in 64 bits: the header fields are
 // 32-bit values chosen by whoever wrote the file, and their sums and products
@@ -452,82 +444,27 @@ QImage decodeWhole(const QByteArray &bytes)
     return image;
 }
 
-#ifdef Q_OS_UNIX
-// Closes a descriptor however the read ends.
-struct Descriptor
-{
-    int fd;
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
-// Opens without blocking and checks the opened file itself, so a FIFO or a
-// folder is refused without waiting for a writer. Plain system calls: a
-// QFile asks the system for the size three more times for the same read,
-// and a track opens 900 tiles.
+// A tile file is read whole; what is no regular file is no tile.
 QByteArray readRegular(const QString &path)
 {
-    const Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    struct stat st;
-    if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
-        throw KwError::cannotOpen(path);
-    if (st.st_size > MaxFileBytes)
-        throw KwError::outOfResources();
     try {
-        // One byte more than the size, so a file that grew since is seen
-        // to go on and is read to its end.
-        QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
-        qint64 size = 0;
-        for (;;) {
-            if (size == bytes.size())
-                bytes.resize(std::min(size * 2, MaxFileBytes + 1));
-            const ssize_t n = ::read(file.fd, bytes.data() + size, size_t(bytes.size() - size));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                throw KwError::streamRead();
-            if (n == 0)
-                break;
-            size += n;
-            if (size > MaxFileBytes)
-                throw KwError::outOfResources();
+        RegularFile::Result file = RegularFile::read(path, MaxFileBytes);
+        switch (file.status) {
+        case RegularFile::Read:
+            return file.bytes;
+        case RegularFile::CannotOpen:
+        case RegularFile::NotRegular:
+            throw KwError::cannotOpen(path);
+        case RegularFile::TooLarge:
+            throw KwError::outOfResources();
+        case RegularFile::ReadFailed:
+            break;
         }
-        bytes.truncate(qsizetype(size));
-        return bytes;
+        throw KwError::streamRead();
     } catch (const std::bad_alloc &) {
         throw KwError::outOfResources();
     }
 }
-#else
-QByteArray readAllBytes(QFile &file)
-{
-    if (file.size() > MaxFileBytes)
-        throw KwError::outOfResources();
-    try {
-        QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw KwError::streamRead();
-        return bytes;
-    } catch (const std::bad_alloc &) {
-        throw KwError::outOfResources();
-    }
-}
-
-QByteArray readRegular(const QString &path)
-{
-    // Checked before opening: opening a FIFO for reading would wait for a writer.
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
-        throw KwError::cannotOpen(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw KwError::cannotOpen(path);
-    return readAllBytes(file);
-}
-#endif
 
 } // namespace
 

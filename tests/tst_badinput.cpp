@@ -9,6 +9,7 @@
 #include "document/progress.h"
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
+#include "pieces/bmpreader.h"
 #include "pieces/tilesource.h"
 
 #include <QDir>
@@ -17,8 +18,14 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <thread>
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -178,6 +185,59 @@ bool canCreateIn(const QString &folder)
     return true;
 }
 
+// --- a FIFO put in a file's place while it is read ---
+
+// Exchanges two names over and over until stopped, so whoever opens the
+// first name gets a regular file one moment and a FIFO the next.
+class NameSwapper
+{
+public:
+    NameSwapper(const QString &a, const QString &b)
+        : m_a(QFile::encodeName(a)), m_b(QFile::encodeName(b))
+    {
+        m_works = exchange();
+        if (m_works)
+            m_thread = std::thread([this] {
+                while (!m_stop)
+                    exchange();
+            });
+    }
+    ~NameSwapper() { stop(); }
+
+    bool works() const { return m_works; }
+    void stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    bool exchange()
+    {
+        return ::renameat2(AT_FDCWD, m_a.constData(), AT_FDCWD, m_b.constData(), RENAME_EXCHANGE) == 0;
+    }
+
+    QByteArray m_a, m_b;
+    bool m_works = false;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+// Reads a file the way the editor does and says what came of it: its bytes
+// (or its picture's size), or the message.
+using Reader = std::function<QString(const QString &)>;
+
+// Frees a reader that waits for a writer on the FIFO at either name.
+void releaseFifoReaders(const QString &a, const QString &b)
+{
+    for (const QString &name : {a, b}) {
+        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
 // --- the document ---
 
 // Everything a failure must leave alone: every cell's code, picture and
@@ -318,6 +378,7 @@ QString tryWrite(TrackDocument &doc, Output kind, const QString &path)
 Q_DECLARE_METATYPE(TrackKind)
 Q_DECLARE_METATYPE(NotAFile)
 Q_DECLARE_METATYPE(Output)
+Q_DECLARE_METATYPE(Reader)
 
 class TestBadInput : public QObject
 {
@@ -336,6 +397,8 @@ private slots:
     void outputPlaces();
     void fullDiskLosesNothing_data();
     void fullDiskLosesNothing();
+    void fifoSwappedInWhileReading_data();
+    void fifoSwappedInWhileReading();
 };
 
 void TestBadInput::trackFiles_data()
@@ -768,6 +831,85 @@ void TestBadInput::fullDiskLosesNothing()
     QCOMPARE(readBytes(path), former);
     QCOMPARE(entries(folder), QStringList{QStringLiteral("track.out")});
     QCOMPARE(state(doc, false), before);
+}
+
+void TestBadInput::fifoSwappedInWhileReading_data()
+{
+    QTest::addColumn<Reader>("read");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("whenFile");   // what reading the file gives
+    QTest::addColumn<QString>("whenFifo");   // {path} stands for the path
+
+    const auto outcome = [](const std::function<QString()> &read) {
+        try {
+            return read();
+        } catch (const KwError &error) {
+            return error.message();
+        }
+    };
+    const Reader track = [outcome](const QString &path) {
+        return outcome([&] { return QString::fromLatin1(TrackDocument::readTrackFile(path)); });
+    };
+    const Reader tile = [outcome](const QString &path) {
+        return outcome([&] {
+            const QImage picture = BmpReader::readFile(path);
+            return QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
+        });
+    };
+    QTest::newRow("track file") << track << QByteArray("07,07\r\n") << QStringLiteral("07,07\r\n")
+                                << QStringLiteral("Text exceeds memo capacity");
+    QTest::newRow("tile file") << tile << sound24().bytes() << QStringLiteral("2x2")
+                               << QStringLiteral("Cannot open file {path}");
+}
+
+void TestBadInput::fifoSwappedInWhileReading()
+{
+    // Whatever a name is between a look at it and the opening, the reader
+    // never waits on a FIFO: each read gives the file or the refusal.
+    QFETCH(Reader, read);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, whenFile);
+    QFETCH(QString, whenFifo);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("read-me"));
+    const QString other = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(writeAll(path, content));
+    QCOMPARE(mkfifo(QFile::encodeName(other).constData(), 0600), 0);
+    whenFifo.replace(QStringLiteral("{path}"), path);
+
+    NameSwapper swapper(path, other);
+    if (!swapper.works())
+        QSKIP("this file system cannot exchange names");
+    std::atomic<bool> done{false};
+    QString unexpected;
+    int files = 0, fifos = 0;
+    std::thread reader([&] {
+        for (int i = 0; i < 20000 && unexpected.isEmpty(); ++i) {
+            const QString got = read(path);
+            if (got == whenFile)
+                ++files;
+            else if (got == whenFifo)
+                ++fifos;
+            else
+                unexpected = got;
+        }
+        done = true;
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!done && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const bool waited = !done;
+    swapper.stop();
+    while (!done) {
+        releaseFifoReaders(path, other);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    reader.join();
+    QVERIFY2(!waited, "a read waited for a writer on a FIFO");
+    QCOMPARE(unexpected, QString());
+    qInfo("%d reads of the file, %d refusals of the FIFO", files, fifos);
+    QVERIFY(files > 0 && fifos > 0);
 }
 
 QTEST_GUILESS_MAIN(TestBadInput)

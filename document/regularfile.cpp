@@ -1,0 +1,103 @@
+#include "document/regularfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// Closes a descriptor however the read ends.
+struct Descriptor
+{
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+#endif
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+// Plain system calls: a QFile asks the system for the size three more times
+// for the same read, and opening a track reads up to 900 tiles.
+RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
+{
+    Result result;
+    const Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat st;
+    if (file.fd < 0 || ::fstat(file.fd, &st) != 0)
+        return result;
+    if (!S_ISREG(st.st_mode)) {
+        result.status = NotRegular;
+        return result;
+    }
+    if (st.st_size > limit) {
+        result.status = TooLarge;
+        return result;
+    }
+    // One byte more than the size, so a file that grew since is seen to go
+    // on and is read on, up to the limit.
+    QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qint64 size = 0;
+    for (;;) {
+        if (size == bytes.size())
+            bytes.resize(qsizetype(std::min(size * 2, limit + 1)));
+        const ssize_t n = ::read(file.fd, bytes.data() + size, size_t(bytes.size() - size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.status = ReadFailed;
+            return result;
+        }
+        if (n == 0)
+            break;
+        size += n;
+        if (size > limit) {
+            result.status = TooLarge;
+            return result;
+        }
+    }
+    bytes.truncate(qsizetype(size));
+    result.status = Read;
+    result.bytes = bytes;
+    return result;
+}
+#else
+RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
+{
+    Result result;
+    // Checked before opening: there is no opening without waiting here.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return result;
+    if (!info.isFile()) {
+        result.status = NotRegular;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.status = ReadFailed;
+    } else if (bytes.size() > limit) {
+        result.status = TooLarge;
+    } else {
+        result.status = Read;
+        result.bytes = bytes;
+    }
+    return result;
+}
+#endif
