@@ -3,6 +3,7 @@
 // names the exact message the user sees, and every failure must leave the
 // document (and any earlier file) exactly as it was.
 
+#include "bmpbuilder.h"
 #include "filesizelimit.h"
 #include "testfiles.h"
 #include "document/kwerror.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 #include <atomic>
@@ -36,101 +36,47 @@ namespace {
 
 // --- tile files, byte by byte ---
 
-void put16(QByteArray &out, quint32 v)
-{
-    char b[2];
-    qToLittleEndian(quint16(v), b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray &out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-// The fields of a BMP file with a 40-byte information header (or a 12-byte
-// core header), written as they are, sound or not.
-struct Bmp
-{
-    quint32 headerSize = 40;
-    qint32 width = 2;
-    qint32 height = 2;
-    quint16 planes = 1;
-    quint16 bitsPerPixel = 24;
-    quint32 compression = 0;
-    quint32 coloursUsed = 0;
-    QByteArray extra;   // masks or colour table, right after the header
-    QByteArray pixels;
-
-    QByteArray bytes() const
-    {
-        QByteArray h;
-        put32(h, headerSize);
-        if (headerSize == 12) {
-            put16(h, quint32(width));
-            put16(h, quint32(height));
-            put16(h, planes);
-            put16(h, bitsPerPixel);
-        } else {
-            put32(h, quint32(width));
-            put32(h, quint32(height));
-            put16(h, planes);
-            put16(h, bitsPerPixel);
-            put32(h, compression);
-            put32(h, quint32(pixels.size()));
-            put32(h, 0);
-            put32(h, 0);
-            put32(h, coloursUsed);
-            put32(h, 0);
-        }
-        QByteArray out("BM");
-        put32(out, quint32(14 + h.size() + extra.size() + pixels.size()));
-        put32(out, 0);
-        put32(out, quint32(14 + h.size() + extra.size()));
-        return out + h + extra + pixels;
-    }
-};
+using BmpBuilder::Layout;
 
 // A sound 2 x 2 picture at 24 bits: blue, green over red, white (bottom row first).
-Bmp sound24()
+Layout sound24()
 {
-    Bmp b;
+    Layout b;
+    b.width = 2;
+    b.height = 2;
     b.pixels = QByteArray("\x00\x00\xff\xff\xff\xff\x00\x00" "\xff\x00\x00\x00\xff\x00\x00\x00", 16);
     return b;
 }
 
-QByteArray colourTable(int entries)
+QVector<QRgb> colourTable(int entries)
 {
-    QByteArray table;
+    QVector<QRgb> table;
     for (int i = 0; i < entries; ++i)
-        table += QByteArray(1, char(i)) + QByteArray(1, char(255 - i)) + QByteArray(1, char(i * 7)) + '\0';
+        table.append(qRgb((i * 7) & 0xff, 255 - i, i));
     return table;
 }
 
 // A 4 x 2 RLE8 picture whose data are given.
-Bmp rle8(const QByteArray &data)
+Layout rle8(const QByteArray &data)
 {
-    Bmp b;
+    Layout b;
     b.width = 4;
+    b.height = 2;
     b.bitsPerPixel = 8;
-    b.compression = 1;
-    b.extra = colourTable(256);
+    b.compression = BmpBuilder::Rle8;
+    b.palette = colourTable(256);
     b.pixels = data;
     return b;
 }
 
 // A 2 x 1 picture at 16 bits with bit-field masks, both pixels 0x7fff.
-Bmp bitFields(quint32 red, quint32 green, quint32 blue)
+Layout bitFields(quint32 red, quint32 green, quint32 blue)
 {
-    Bmp b;
-    b.height = 1;
+    Layout b;
+    b.width = 2;
     b.bitsPerPixel = 16;
-    b.compression = 3;
-    put32(b.extra, red);
-    put32(b.extra, green);
-    put32(b.extra, blue);
+    b.compression = BmpBuilder::BitFields;
+    b.masks = {red, green, blue};
     b.pixels = QByteArray("\xff\x7f\xff\x7f", 4);
     return b;
 }
@@ -281,7 +227,7 @@ struct Workspace
     {
         tiles = dir.path() + QStringLiteral("/tiles");
         return dir.isValid() && QDir().mkpath(tiles)
-               && writeAll(tiles + QStringLiteral("/07.bmp"), sound24().bytes());
+               && writeAll(tiles + QStringLiteral("/07.bmp"), BmpBuilder::file(sound24()));
     }
     QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
 };
@@ -514,7 +460,7 @@ void TestBadInput::tileFiles_data()
     const QString invalid = QStringLiteral("Bitmap image is not valid");
     const QString resources = QStringLiteral("Out of system resources");
     const QSize none;
-    const QByteArray good = sound24().bytes();
+    const QByteArray good = BmpBuilder::file(sound24());
 
     QTest::newRow("empty file") << QByteArray() << QString() << QSize(0, 0) << QRgb(0);
     // Cut inside each field of the file header and of both kinds of
@@ -527,10 +473,10 @@ void TestBadInput::tileFiles_data()
     };
     for (const auto &cut : cuts)
         QTest::addRow("cut in %s", cut.field) << good.left(cut.length) << streamRead << none << QRgb(0);
-    Bmp core = sound24();
-    core.headerSize = 12;
+    Layout core = sound24();
+    core.headerSize = BmpBuilder::Core;
     for (int length : {18, 20, 22, 24, 25})
-        QTest::addRow("core header cut at %d", length) << core.bytes().left(length) << streamRead << none
+        QTest::addRow("core header cut at %d", length) << BmpBuilder::file(core).left(length) << streamRead << none
                                                        << QRgb(0);
     // The bottom row comes first in the file, so it is there.
     QTest::newRow("pixels cut short") << good.left(good.size() - 10) << QString() << QSize(2, 2)
@@ -539,17 +485,17 @@ void TestBadInput::tileFiles_data()
 
     QTest::newRow("text file") << QByteArray("this is not a picture at all") << invalid << none << QRgb(0);
     QTest::newRow("BM and 8 bytes") << QByteArray("BM\0\0\0\0\0\0\0\0", 10) << streamRead << none << QRgb(0);
-    auto variant = [&](const char *name, Bmp b, const QString &message) {
-        QTest::newRow(name) << b.bytes() << message << none << QRgb(0);
+    auto variant = [&](const char *name, const Layout &b, const QString &message) {
+        QTest::newRow(name) << BmpBuilder::file(b) << message << none << QRgb(0);
     };
-    Bmp b = sound24();
+    Layout b = sound24();
     b.planes = 0;
     variant("no planes", b, invalid);
     b = sound24();
     b.headerSize = 20;
     variant("header size 20", b, invalid);
     b = sound24();
-    b.headerSize = 0xffffffffu;
+    b.headerSize = -1;  // 2^32 - 1 in the file
     variant("header size 2^32 - 1", b, streamRead);
     b = sound24();
     b.bitsPerPixel = 7;
@@ -578,15 +524,17 @@ void TestBadInput::tileFiles_data()
     b.height = 0x7fffffff;
     variant("2^31 - 1 square", b, resources);
 
-    Bmp indexed;
+    Layout indexed;
+    indexed.width = 2;
+    indexed.height = 2;
     indexed.bitsPerPixel = 8;
-    indexed.extra = colourTable(10);  // 256 entries are due
+    indexed.palette = colourTable(10);  // 256 entries are due
     variant("colour table past the end", indexed, streamRead);
     indexed.coloursUsed = 0xffffffffu;
     variant("colours used 2^32 - 1", indexed, streamRead);
 
     auto rle = [&](const char *name, const QByteArray &data) {
-        QTest::newRow(name) << rle8(data).bytes() << QString() << QSize(4, 2) << QRgb(0);
+        QTest::newRow(name) << BmpBuilder::file(rle8(data)) << QString() << QSize(4, 2) << QRgb(0);
     };
     rle("RLE run past the row", QByteArray("\xff\x05\x00\x01", 4));
     rle("RLE run past the picture", QByteArray("\x04\x01\x00\x00\x04\x01\x00\x00\x04\x01\x00\x00\xff\x02", 14));
@@ -595,14 +543,13 @@ void TestBadInput::tileFiles_data()
     rle("RLE data cut inside a block", QByteArray("\x00\xfe\x01\x02", 4));
     rle("RLE without an end", QByteArray("\x02\x05", 2));
 
-    QTest::newRow("bit-field masks of zero") << bitFields(0, 0, 0).bytes() << QString() << QSize(2, 1)
+    QTest::newRow("bit-field masks of zero") << BmpBuilder::file(bitFields(0, 0, 0)) << QString() << QSize(2, 1)
                                              << qRgb(0, 0, 0);
-    QTest::newRow("bit-field masks overlapping") << bitFields(0x7fff, 0x7fff, 0x7fff).bytes() << QString()
+    QTest::newRow("bit-field masks overlapping") << BmpBuilder::file(bitFields(0x7fff, 0x7fff, 0x7fff)) << QString()
                                                  << QSize(2, 1) << qRgb(255, 255, 255);
-    QTest::newRow("bit-field mask of all bits") << bitFields(0xffffffffu, 0, 0x8000).bytes() << QString()
+    QTest::newRow("bit-field mask of all bits") << BmpBuilder::file(bitFields(0xffffffffu, 0, 0x8000)) << QString()
                                                 << QSize(2, 1) << QRgb(0);
-    Bmp masksCut = bitFields(0x7c00, 0x03e0, 0x001f);
-    QByteArray cutMasks = masksCut.bytes();
+    QByteArray cutMasks = BmpBuilder::file(bitFields(0x7c00, 0x03e0, 0x001f));
     cutMasks.truncate(14 + 40 + 6);
     QTest::newRow("bit-field masks cut short") << cutMasks << streamRead << none << QRgb(0);
 }
@@ -709,9 +656,9 @@ void TestBadInput::codes()
     // Sound tiles where a code that is a path would lead, and one whose
     // name has spaces: only the last may ever be read.
     QVERIFY(QDir().mkpath(w.tiles + QStringLiteral("/sub")));
-    QVERIFY(writeAll(w.tiles + QStringLiteral("/sub/T2.bmp"), sound24().bytes()));
-    QVERIFY(writeAll(w.path(QStringLiteral("T3.bmp")), sound24().bytes()));
-    QVERIFY(writeAll(w.tiles + QStringLiteral("/ s p .bmp"), sound24().bytes()));
+    QVERIFY(writeAll(w.tiles + QStringLiteral("/sub/T2.bmp"), BmpBuilder::file(sound24())));
+    QVERIFY(writeAll(w.path(QStringLiteral("T3.bmp")), BmpBuilder::file(sound24())));
+    QVERIFY(writeAll(w.tiles + QStringLiteral("/ s p .bmp"), BmpBuilder::file(sound24())));
 
     const TileFolder tiles(w.tiles);
     TrackDocument doc;
@@ -858,7 +805,7 @@ void TestBadInput::fifoSwappedInWhileReading_data()
     };
     QTest::newRow("track file") << track << QByteArray("07,07\r\n") << QStringLiteral("07,07\r\n")
                                 << QStringLiteral("Text exceeds memo capacity");
-    QTest::newRow("tile file") << tile << sound24().bytes() << QStringLiteral("2x2")
+    QTest::newRow("tile file") << tile << BmpBuilder::file(sound24()) << QStringLiteral("2x2")
                                << QStringLiteral("Cannot open file {path}");
 }
 
