@@ -34,19 +34,14 @@ struct Descriptor
 // for the same read, and opening a track reads up to 900 tiles.
 RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
 {
-    Result result;
     const Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat st;
     if (file.fd < 0 || ::fstat(file.fd, &st) != 0)
-        return result;
-    if (!S_ISREG(st.st_mode)) {
-        result.status = NotRegular;
-        return result;
-    }
-    if (st.st_size > limit) {
-        result.status = TooLarge;
-        return result;
-    }
+        return {CannotOpen, {}};
+    if (!S_ISREG(st.st_mode))
+        return {NotRegular, {}};
+    if (st.st_size > limit)
+        return {TooLarge, {}};
     // One byte more than the size, so a file that grew since is seen to go
     // on and is read on, up to the limit.
     QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
@@ -57,47 +52,34 @@ RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
         const ssize_t n = ::read(file.fd, bytes.data() + size, size_t(bytes.size() - size));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            result.status = ReadFailed;
-            return result;
-        }
+        if (n < 0)
+            return {ReadFailed, {}};
         if (n == 0)
             break;
         size += n;
-        if (size > limit) {
-            result.status = TooLarge;
-            return result;
-        }
+        if (size > limit)
+            return {TooLarge, {}};
     }
     bytes.truncate(qsizetype(size));
-    result.status = Read;
-    result.bytes = bytes;
-    return result;
+    return {Read, bytes};
 }
 #else
 RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
 {
-    Result result;
     // Checked before opening: there is no opening without waiting here.
     const QFileInfo info(path);
     if (!info.exists())
-        return result;
-    if (!info.isFile()) {
-        result.status = NotRegular;
-        return result;
-    }
+        return {CannotOpen, {}};
+    if (!info.isFile())
+        return {NotRegular, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return result;
+        return {CannotOpen, {}};
     QByteArray bytes = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.status = ReadFailed;
-    } else if (bytes.size() > limit) {
-        result.status = TooLarge;
-    } else {
-        result.status = Read;
-        result.bytes = bytes;
-    }
-    return result;
+    if (file.error() != QFileDevice::NoError)
+        return {ReadFailed, {}};
+    if (bytes.size() > limit)
+        return {TooLarge, {}};
+    return {Read, bytes};
 }
 #endif

@@ -229,10 +229,8 @@ void TrackDocument::readLines(const LineBuffer &memo, const TileSource &tiles, P
 
 QByteArray TrackDocument::readTrackFile(const QString &path)
 {
-    if (path.isEmpty())
-        throw KwError::cannotOpen(path);
-    // Folders, FIFOs and devices hold no text.
-    RegularFile::Result file = RegularFile::read(path, maxTrackFileSize);
+    // Folders, FIFOs and devices hold no text; an empty path opens nothing.
+    const RegularFile::Result file = RegularFile::read(path, maxTrackFileSize);
     switch (file.status) {
     case RegularFile::Read:
         return file.bytes;

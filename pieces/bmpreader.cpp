@@ -7,7 +7,6 @@
 #include <limits>
 #include <new>
 
-
 // Every offset and size below is computed in 64 bits: the header fields are
 // 32-bit values chosen by whoever wrote the file, and their sums and products
 // must never wrap.
@@ -448,7 +447,7 @@ QImage decodeWhole(const QByteArray &bytes)
 QByteArray readRegular(const QString &path)
 {
     try {
-        RegularFile::Result file = RegularFile::read(path, MaxFileBytes);
+        const RegularFile::Result file = RegularFile::read(path, MaxFileBytes);
         switch (file.status) {
         case RegularFile::Read:
             return file.bytes;
