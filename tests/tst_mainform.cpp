@@ -69,6 +69,7 @@ private slots:
     void cellClicks();
     void normalPageBackgroundPress_data();
     void normalPageBackgroundPress();
+    void maskColourLeftUndrawn_data();
     void maskColourLeftUndrawn();
     void pressedPictureMoves();
     void sharedPictureSharesPixmap();
@@ -506,16 +507,28 @@ void TestMainForm::normalPageBackgroundPress()
     QVERIFY(window->currentCode().isEmpty());
 }
 
+void TestMainForm::maskColourLeftUndrawn_data()
+{
+    // Tiles read from files are RGB32; built-in pictures may come in others.
+    QTest::addColumn<QImage::Format>("format");
+    QTest::newRow("RGB32") << QImage::Format_RGB32;
+    QTest::newRow("ARGB32") << QImage::Format_ARGB32;
+    QTest::newRow("ARGB32 premultiplied") << QImage::Format_ARGB32_Premultiplied;
+    QTest::newRow("RGB888") << QImage::Format_RGB888;
+}
+
 void TestMainForm::maskColourLeftUndrawn()
 {
     // A picture whose bottom-left colour also fills a block in the middle:
     // both show the button's face, everything else shows the picture.
+    QFETCH(QImage::Format, format);
     QImage picture = BmpBuilder::solid(QColor(10, 200, 30));
     const QColor mask(250, 0, 250);
     picture.setPixel(0, 49, mask.rgb());
     for (int y = 20; y < 30; ++y)
         for (int x = 20; x < 30; ++x)
             picture.setPixel(x, y, mask.rgb());
+    picture = picture.convertToFormat(format);
 
     PictureButton plain, pictured;
     for (PictureButton *button : {&plain, &pictured}) {

@@ -7,31 +7,25 @@
 
 namespace {
 
+// The picture with every pixel of its bottom-left colour made transparent,
+// in the premultiplied format pixmaps are drawn from, so making the pixmap
+// converts nothing (a track's open masks 900). Tiles read from files are
+// RGB32 and are read as they are; anything else is brought to ARGB32 first.
 QImage withMaskCleared(const QImage &picture)
 {
-    const QRgb mask = picture.pixel(0, picture.height() - 1) & RGB_MASK;
-    const int width = picture.width();
-    // Opaque pictures (every tile read from a file) are masked in one pass
-    // straight into the premultiplied format that pixmaps are drawn from,
-    // so making the pixmap converts nothing. A track's open masks 900.
-    if (picture.format() == QImage::Format_RGB32) {
-        QImage masked(picture.size(), QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < masked.height(); ++y) {
-            const auto *in = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-            auto *out = reinterpret_cast<QRgb *>(masked.scanLine(y));
-            for (int x = 0; x < width; ++x) {
-                const QRgb pixel = in[x] | 0xff000000u;
-                out[x] = (pixel & RGB_MASK) == mask ? 0 : pixel;
-            }
-        }
-        return masked;
-    }
-    QImage masked = picture.convertToFormat(QImage::Format_ARGB32);
+    const bool opaque = picture.format() == QImage::Format_RGB32;
+    const QImage in = opaque ? picture : picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb mask = in.pixel(0, in.height() - 1) & RGB_MASK;
+    QImage masked(in.size(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < masked.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(masked.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            if ((line[x] & RGB_MASK) == mask)
-                line[x] = 0;
+        const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x) {
+            const QRgb pixel = line[x];
+            if ((pixel & RGB_MASK) == mask)
+                out[x] = 0;
+            else
+                out[x] = opaque ? pixel | 0xff000000u : qPremultiply(pixel);
         }
     }
     return masked;
