@@ -49,6 +49,13 @@ bool formatNamed(const QString &name, PictureExport::Format &format)
     return true;
 }
 
+// Two names of one existing file (links and "./" included).
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 } // namespace
 
 ExportCommand::ExportCommand(QTextStream &out, QTextStream &err)
@@ -131,6 +138,9 @@ bool ExportCommand::parse(const QStringList &arguments)
         // Two different formats asked for at once: neither can be right.
         if (parser.isSet(format) && byName != m_format)
             return usageError(QStringLiteral("--format and the extension of -o disagree"));
+        // A picture never replaces the track it is made from.
+        if (sameFile(m_output, m_tracks.first()))
+            return usageError(QStringLiteral("-o names the track file itself"));
         m_format = byName;
     }
     return true;

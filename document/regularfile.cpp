@@ -29,12 +29,17 @@ struct Descriptor
 
 } // namespace
 
+RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
+{
+    return read(QFile::encodeName(path), limit);
+}
+
 #ifdef Q_OS_UNIX
 // Plain system calls: a QFile asks the system for the size three more times
 // for the same read, and opening a track reads up to 900 tiles.
-RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
+RegularFile::Result RegularFile::read(const QByteArray &nativePath, qint64 limit)
 {
-    const Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    const Descriptor file{::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat st;
     if (file.fd < 0 || ::fstat(file.fd, &st) != 0)
         return {CannotOpen, {}};
@@ -64,9 +69,10 @@ RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
     return {Read, bytes};
 }
 #else
-RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
+RegularFile::Result RegularFile::read(const QByteArray &nativePath, qint64 limit)
 {
     // Checked before opening: there is no opening without waiting here.
+    const QString path = QFile::decodeName(nativePath);
     const QFileInfo info(path);
     if (!info.exists())
         return {CannotOpen, {}};

@@ -23,4 +23,6 @@ public:
     // read, is TooLarge; reading stops one byte past the limit. May throw
     // std::bad_alloc.
     static Result read(const QString &path, qint64 limit);
+    // The same for a path given as the file system spells it, byte for byte.
+    static Result read(const QByteArray &nativePath, qint64 limit);
 };

@@ -192,6 +192,7 @@ void TrackDocument::readLines(const LineBuffer &memo, const TileSource &tiles, P
     staged.fill(Cell{Catalogue::defaultCode(), m_defaultPicture, false});
     QHash<QByteArray, QImage> read;
     int width = m_width, height = m_height;
+    int widest = 0;
     try {
         for (int r = 0; r < memo.lineCount(); ++r) {
             const QByteArray line = memo.line(r);
@@ -207,10 +208,12 @@ void TrackDocument::readLines(const LineBuffer &memo, const TileSource &tiles, P
                 if (ch != ',' && p != length)
                     continue;
                 ++k;
-                width = k;
+                // The widest row sets the width, so that a save keeps every
+                // code; the last row that names a code sets the height.
+                widest = std::max(widest, k);
+                width = widest;
                 height = r + 1;
                 Cell &cell = staged[size_t(index(k - 1, r))];
-                cell.visible = true;
                 cell.code = pending;
                 cell.picture = sharedIfIdentical(read, pending, tiles.load(pending));
                 progress.pump();
@@ -222,8 +225,13 @@ void TrackDocument::readLines(const LineBuffer &memo, const TileSource &tiles, P
         throw;
     }
     progress.clear();
-    for (int i = 0; i < cellCount; ++i)
-        setCell(i, staged[size_t(i)]);
+    // Exactly the block is visible: a short row's missing cells show the
+    // default piece that they hold. A file without a code shows nothing.
+    for (int i = 0; i < cellCount; ++i) {
+        Cell &cell = staged[size_t(i)];
+        cell.visible = widest > 0 && columnOf(i) < width && rowOf(i) < height;
+        setCell(i, cell);
+    }
     setSize(width, height);
 }
 

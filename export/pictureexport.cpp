@@ -44,9 +44,16 @@ QString PictureExport::outputName(const QString &trackFileName, const QString &e
     // Only the file-name part loses its last four characters: cutting the
     // whole path could climb out of the track's folder ("/x/ab" -> "/.jpg").
     const qsizetype nameStart = trackFileName.lastIndexOf(QLatin1Char('/')) + 1;
-    QString name = trackFileName.mid(nameStart);
-    name.chop(4);
-    return trackFileName.left(nameStart) + name + extension;
+    const QString folder = trackFileName.left(nameStart);
+    const QString name = trackFileName.mid(nameStart);
+    const QString cut = name.left(name.size() - 4) + extension;
+    // The cut must neither name the track itself ("self.bmp" exported as
+    // BMP) nor leave nothing before the extension ("oval" -> ".jpg", which
+    // every such track would share). Names are compared without regard to
+    // case: on a case-blind disk "SELF.BMP" and "SELF.bmp" are one file.
+    const bool nameless = name.size() <= 4;
+    const bool itself = cut.compare(name, Qt::CaseInsensitive) == 0;
+    return folder + ((nameless || itself) ? name + extension : cut);
 }
 
 QString PictureExport::extension(Format format)

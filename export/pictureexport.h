@@ -12,7 +12,10 @@ public:
     enum class Format { Jpeg, Bmp, Png };
 
     // The track file's name less the last four characters of its file-name
-    // part, plus the extension (".jpg"): the picture stays in the track's folder.
+    // part, plus the extension (".jpg"): the picture stays in the track's
+    // folder. Where that would name the track file itself or leave nothing
+    // before the extension, the whole file name takes the extension instead
+    // ("self.bmp" -> "self.bmp.bmp", "oval" -> "oval.jpg").
     static QString outputName(const QString &trackFileName, const QString &extension);
 
     static QString extension(Format format);

@@ -1,13 +1,19 @@
 #include "pieces/tilesource.h"
 
 #include "document/kwerror.h"
+#include "document/regularfile.h"
 #include "pieces/bmpreader.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
+#include <new>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <unistd.h>
+#else
+#include <QDir>
+#endif
 
 TileFolder::TileFolder(const QString &folder)
     : m_folder(folder)
@@ -21,13 +27,31 @@ QString TileFolder::besideExecutable()
 
 namespace {
 
-// The tile's file name for a code. Decoded with the initial byte-order mark
-// kept: a track file that starts with one names a code that begins with it,
-// and the plain system decoder would drop it and find the tile of the rest.
-QString fileNameOf(const QByteArray &code)
+// A tile file is read whole; what is no regular file is no tile. Tiles are
+// small: anything larger than this is refused rather than read.
+constexpr qint64 maxTileBytes = qint64(1) << 30;
+
+// Reads and decodes the tile at nativePath; messages name shownPath.
+QImage readTile(const QByteArray &nativePath, const QString &shownPath)
 {
-    QStringDecoder decoder(QStringDecoder::System, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder(code + ".bmp");
+    RegularFile::Result file;
+    try {
+        file = RegularFile::read(nativePath, maxTileBytes);
+    } catch (const std::bad_alloc &) {
+        throw KwError::outOfResources();
+    }
+    switch (file.status) {
+    case RegularFile::Read:
+        return BmpReader::decode(file.bytes);
+    case RegularFile::CannotOpen:
+    case RegularFile::NotRegular:
+        throw KwError::cannotOpen(shownPath);
+    case RegularFile::TooLarge:
+        throw KwError::outOfResources();
+    case RegularFile::ReadFailed:
+        break;
+    }
+    throw KwError::streamRead();
 }
 
 // A code is a file name inside the folder, never a path: a slash would lead
@@ -38,51 +62,83 @@ bool usableAsName(const QByteArray &code)
 }
 
 // The first regular file in the folder whose name equals fileName in any
-// letter case, or an empty string. The folder is listed anew on each call,
-// so files added or renamed since the last load are seen.
-QString caseBlindMatch(const QString &folder, const QString &fileName)
+// letter case (ASCII letters only; other bytes must match exactly), or an
+// empty name. The folder is listed anew on each call, so files added or
+// renamed since the last load are seen. Names are compared as bytes.
+QByteArray caseBlindMatch(const QByteArray &folder, const QByteArray &fileName)
 {
-    const QDir dir(folder);
+#ifdef Q_OS_UNIX
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return QByteArray();
+    QByteArray found;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_type == DT_DIR)
+            continue;
+        const QByteArray name(entry->d_name);
+        if (name.compare(fileName, Qt::CaseInsensitive) == 0 && (found.isEmpty() || name < found))
+            found = name;
+    }
+    ::closedir(dir);
+    return found.isEmpty() ? found : folder + '/' + found;
+#else
+    const QDir dir(QFile::decodeName(folder));
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString &name : names) {
-        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
-            return dir.filePath(name);
+        if (QFile::encodeName(name).compare(fileName, Qt::CaseInsensitive) == 0)
+            return QFile::encodeName(dir.filePath(name));
     }
-    return QString();
+    return QByteArray();
+#endif
+}
+
+// Whether anything (a file, a folder, a FIFO) has this name; a link that
+// leads nowhere does not count.
+bool exists(const QByteArray &nativePath)
+{
+#ifdef Q_OS_UNIX
+    return ::access(nativePath.constData(), F_OK) == 0;
+#else
+    return QFile::exists(QFile::decodeName(nativePath));
+#endif
 }
 
 } // namespace
 
+QByteArray TileFolder::nativePathFor(const QByteArray &code) const
+{
+    // The code's bytes are the file name's bytes: track files are 8-bit
+    // text, and decoding a code as text would lose the bytes that are not
+    // valid in it (and let two codes share one file).
+    return QFile::encodeName(m_folder) + '/' + code + ".bmp";
+}
+
 QString TileFolder::pathFor(const QByteArray &code) const
 {
-    return m_folder + QLatin1Char('/') + fileNameOf(code);
+    return QFile::decodeName(nativePathFor(code));
 }
 
 QImage TileFolder::load(const QByteArray &code) const
 {
-    const QString exact = pathFor(code);
+    const QByteArray exact = nativePathFor(code);
+    const QString shown = QFile::decodeName(exact);
     if (!usableAsName(code))
-        throw KwError::cannotOpen(exact);
+        throw KwError::cannotOpen(shown);
     // The exact name wins whenever something of that name is there, even a
     // folder or a FIFO (which the reader then refuses as not openable). It is
-    // read straight away: only when it cannot be opened do we ask whether
-    // it is there, which saves a system call on each of a track's 900 loads.
+    // read straight away: only when it cannot be opened do we look for the
+    // name in another letter case, which saves a system call on each of a
+    // track's 900 loads.
     try {
-        return BmpReader::readFile(exact);
+        return readTile(exact, shown);
     } catch (const KwError &error) {
-        if (QFileInfo::exists(exact) || error.message() != KwError::cannotOpen(exact).message())
+        if (error.message() != KwError::cannotOpen(shown).message() || exists(exact))
             throw;
     }
-    const QString other = caseBlindMatch(m_folder, fileNameOf(code));
-    if (other.isEmpty())
-        throw KwError::cannotOpen(exact);
-    try {
-        return BmpReader::readFile(other);
-    } catch (const KwError &error) {
-        // The user knows the tile by its code, so the message names the
-        // exact-case path rather than the file we happened to find.
-        if (error.message() == KwError::cannotOpen(other).message())
-            throw KwError::cannotOpen(exact);
-        throw;
-    }
+    const QByteArray other = caseBlindMatch(QFile::encodeName(m_folder), code + ".bmp");
+    if (other.isEmpty() || other == exact)
+        throw KwError::cannotOpen(shown);
+    // The user knows the tile by its code, so every message names the
+    // exact-case path rather than the file we happened to find.
+    return readTile(other, shown);
 }

@@ -27,6 +27,9 @@ public:
     static QString besideExecutable();
 
     const QString &folder() const { return m_folder; }
+    // The tile file of a code: the folder, "/", the code's bytes as they
+    // are, ".bmp". pathFor() is the same name as messages show it.
+    QByteArray nativePathFor(const QByteArray &code) const;
     QString pathFor(const QByteArray &code) const;
     QImage load(const QByteArray &code) const override;
 

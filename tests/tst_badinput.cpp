@@ -362,10 +362,10 @@ void TestBadInput::trackFiles_data()
           QStringLiteral("Cannot open file {tiles}/") + QFile::decodeName(garbage(64)) + QStringLiteral(".bmp"));
     bytes("byte-order mark", "\xEF\xBB\xBF" "07,07\r\n",
           QStringLiteral("Cannot open file {tiles}/") + QChar(0xFEFF) + QStringLiteral("07.bmp"));
-    bytes("NUL ends the text", QByteArray("07,07\r\n07\0,ZZ\r\nZZ", 17), QString(), "1x2");
+    bytes("NUL ends the text", QByteArray("07,07\r\n07\0,ZZ\r\nZZ", 17), QString(), "2x2");
     // No text at all: the size stays that of the earlier track.
-    bytes("NUL first", QByteArray("\0" "07,ZZ\r\n", 8), QString(), "2x2");
-    bytes("NUL bytes only", QByteArray(100, '\0'), QString(), "2x2");
+    bytes("NUL first", QByteArray("\0" "07,ZZ\r\n", 8), QString(), "3x2");
+    bytes("NUL bytes only", QByteArray(100, '\0'), QString(), "3x2");
     bytes("line of 5000 characters", QByteArray(5000, 'a') + "\r\n",
           QStringLiteral("Cannot open file {tiles}/%1.bmp").arg(QString(4096, QLatin1Char('a'))));
     bytes("4097th character not seen", QByteArray(4095, 'b') + ",ZZ\r\n",
@@ -374,7 +374,7 @@ void TestBadInput::trackFiles_data()
     bytes("10,000 commas", QByteArray(10000, ','), tooLarge);
     bytes("10,000 commas on row 2", "07\r\n" + QByteArray(10000, ','), tooLarge);
     bytes("10,000 lines", QByteArray("07\r\n").repeated(10000), tooLarge);
-    bytes("10,000 empty lines", QByteArray("\r\n").repeated(10000), QString(), "2x2");
+    bytes("10,000 empty lines", QByteArray("\r\n").repeated(10000), QString(), "3x2");
     bytes("10,000 lone CRs after a row", "07\r" + QByteArray(10000, '\r'), QString(), "1x1");
     bytes("31 codes", QByteArray("07") + QByteArray(",07").repeated(30) + "\r\n", tooLarge);
     bytes("31 rows", row30.repeated(31), tooLarge);

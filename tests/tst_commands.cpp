@@ -31,6 +31,15 @@
 
 namespace {
 
+// The user's config folder for this run, set before the application
+// exists: the file dialogs above must leave nothing in it.
+QTemporaryDir *configHome()
+{
+    static QTemporaryDir dir;
+    return &dir;
+}
+const bool configHomeSet = qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()->path()));
+
 void clickChild(QWidget *dialog, const char *name)
 {
     auto *button = dialog->findChild<QPushButton *>(QLatin1String(name));
@@ -124,6 +133,7 @@ private slots:
     void aboutIsModal();
     void realFileDialogs_data();
     void realFileDialogs();
+    void fileDialogsLeaveNoSettings();
 
 private:
     void start(Editor &editor);
@@ -621,14 +631,17 @@ void TestCommands::realFileDialogs_data()
 {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("title");
-    QTest::newRow("Save") << true << "Save DizedidedeVida";
-    QTest::newRow("Open") << false << "Open Kerbwright File";
+    QTest::addColumn<QString>("suffix");
+    // Only a name to save gets the extension; Open takes "oval" as typed.
+    QTest::newRow("Save") << true << "Save DizedidedeVida" << "kwf";
+    QTest::newRow("Open") << false << "Open Kerbwright File" << "";
 }
 
 void TestCommands::realFileDialogs()
 {
     QFETCH(bool, save);
     QFETCH(QString, title);
+    QFETCH(QString, suffix);
     QWidget owner;
     QtFileDialogs dialogs(&owner);
     const QString proposed = m_dir.filePath(QStringLiteral("proposed.kwf"));
@@ -656,9 +669,9 @@ void TestCommands::realFileDialogs()
         return save ? dialogs.askSaveName(name) : dialogs.askOpenName(name);
     };
     // The typed name comes back even though no such file exists.
-    QCOMPARE(ask(proposed), typed + QStringLiteral(".kwf"));
+    QCOMPARE(ask(proposed), suffix.isEmpty() ? typed : typed + QStringLiteral(".kwf"));
     QCOMPARE(seen, (QStringList{save ? "SaveDialog" : "OpenDialog", title,
-                                "Kerbwright File (*.kwf)", "kwf", "proposed.kwf"}));
+                                "Kerbwright File (*.kwf)", suffix, "proposed.kwf"}));
     // No proposal: the name box starts empty, not with the last answer.
     seen.clear();
     ask(QString());
@@ -666,6 +679,16 @@ void TestCommands::realFileDialogs()
     // A cancel is an empty answer.
     watcher.onDialog([](QDialog *dialog) { dialog->reject(); });
     QCOMPARE(ask(proposed), QString());
+}
+
+void TestCommands::fileDialogsLeaveNoSettings()
+{
+    // Qt's dialog would have written its history and last folder to
+    // QtProject.conf when the dialogs above were destroyed.
+    QVERIFY(configHomeSet);
+    const QStringList left = QDir(configHome()->path())
+                                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(left, QStringList());
 }
 
 QTEST_MAIN(TestCommands)

@@ -669,23 +669,36 @@ void TestExport::outputName_data()
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("picture");
 
+    // The plain rule: the file name less its last four characters.
     QTest::newRow("extension") << "/x/oval.kwf" << ".jpg" << "/x/oval.jpg";
     QTest::newRow("bmp") << "/x/oval.kwf" << ".bmp" << "/x/oval.bmp";
-    QTest::newRow("no extension") << "/x/tracks/oval" << ".jpg" << "/x/tracks/.jpg";
-    QTest::newRow("four characters") << "/x/abcd" << ".jpg" << "/x/.jpg";
+    QTest::newRow("upper-case extension") << "/x/OVAL.KWF" << ".jpg" << "/x/OVAL.jpg";
     QTest::newRow("five characters") << "/x/abcde" << ".jpg" << "/x/a.jpg";
-    QTest::newRow("short name") << "/x/ab" << ".jpg" << "/x/.jpg";
-    QTest::newRow("short name, short folder") << "/ab/c" << ".bmp" << "/ab/.bmp";
     QTest::newRow("longer extension") << "/x/oval.track" << ".jpg" << "/x/oval.t.jpg";
     QTest::newRow("dotted folder") << "/x/tracks.d/oval.kwf" << ".jpg" << "/x/tracks.d/oval.jpg";
-    QTest::newRow("dotted folder, no extension") << "/x/my.tracks/oval" << ".jpg"
-                                                 << "/x/my.tracks/.jpg";
     QTest::newRow("relative") << "oval.kwf" << ".jpg" << "oval.jpg";
-    QTest::newRow("relative short") << "ab" << ".jpg" << ".jpg";
     QTest::newRow("relative folder") << "tracks/oval.kwf" << ".png" << "tracks/oval.png";
     QTest::newRow("root") << "/oval.kwf" << ".jpg" << "/oval.jpg";
     QTest::newRow("spaces") << "/x/my track.kwf" << ".jpg" << "/x/my track.jpg";
     QTest::newRow("non-ASCII") << "/x/\u00f6vale.kwf" << ".jpg" << "/x/\u00f6vale.jpg";
+    QTest::newRow("picture extension, other format") << "/x/self.bmp" << ".jpg" << "/x/self.jpg";
+    // Nothing would be left before the extension: the whole name keeps it.
+    QTest::newRow("no extension") << "/x/tracks/oval" << ".jpg" << "/x/tracks/oval.jpg";
+    QTest::newRow("four characters") << "/x/abcd" << ".jpg" << "/x/abcd.jpg";
+    QTest::newRow("bare extension") << "/x/.kwf" << ".jpg" << "/x/.kwf.jpg";
+    QTest::newRow("short name") << "/x/ab" << ".jpg" << "/x/ab.jpg";
+    QTest::newRow("short name, short folder") << "/ab/c" << ".bmp" << "/ab/c.bmp";
+    QTest::newRow("dotted folder, no extension") << "/x/my.tracks/oval" << ".jpg"
+                                                 << "/x/my.tracks/oval.jpg";
+    QTest::newRow("cut inside a folder name") << "/x/tracks.kwf/ab" << ".png"
+                                              << "/x/tracks.kwf/ab.png";
+    QTest::newRow("relative short") << "ab" << ".jpg" << "ab.jpg";
+    // The cut would name the track file itself.
+    QTest::newRow("itself, bmp") << "/x/self.bmp" << ".bmp" << "/x/self.bmp.bmp";
+    QTest::newRow("itself, jpg") << "/x/self.jpg" << ".jpg" << "/x/self.jpg.jpg";
+    QTest::newRow("itself, png") << "self.png" << ".png" << "self.png.png";
+    QTest::newRow("itself, upper case") << "/x/SELF.BMP" << ".bmp" << "/x/SELF.BMP.bmp";
+    QTest::newRow("itself, mixed case") << "/x/Self.Jpg" << ".jpg" << "/x/Self.Jpg.jpg";
 }
 
 void TestExport::outputName()

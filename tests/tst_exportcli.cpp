@@ -31,8 +31,9 @@ QImage tilePicture(const QVector<QByteArray> &codes, const QByteArray &code)
     return BmpBuilder::patterned(int(codes.indexOf(code)));
 }
 
-// Three rows; the last has three codes, so the grid is 3 x 3. The middle row
-// names one cell, which leaves cells (1,1) and (2,1) to the default piece.
+// Three rows; the longest has four codes, so the grid is 4 x 3. The middle
+// row names one cell and the last three, which leaves cells (1,1), (2,1),
+// (3,1) and (3,2) to the default piece.
 const QByteArray trackText = "00,01,A3,01\r\nA3\r\n01,00,A3\r\n";
 
 } // namespace
@@ -61,6 +62,8 @@ private slots:
     void severalTracksOneBad();
     void outputOption_data();
     void outputOption();
+    void pictureNeverReplacesTrack_data();
+    void pictureNeverReplacesTrack();
     void otherTilesFolder();
     void tilesBesideExecutable();
     void failures_data();
@@ -157,7 +160,7 @@ void TestExportCli::formats()
     if (depth == 16)
         return;
     const QImage image = QImage::fromData(bytes);
-    QCOMPARE(image.size(), QSize(148, 148));
+    QCOMPARE(image.size(), QSize(197, 148));
     if (pictureFormat == PictureExport::Format::Jpeg)
         return;
     // Cell (0,0) holds "00"; cell (2,1) is not in the file and shows "07".
@@ -228,7 +231,38 @@ void TestExportCli::outputOption()
     QVERIFY(!QFileInfo::exists(path("single.jpg")));
     QImage image;
     QVERIFY(image.loadFromData(readBytes(picture), format.constData()));
-    QCOMPARE(image.size(), QSize(148, 148));
+    QCOMPARE(image.size(), QSize(197, 148));
+}
+
+void TestExportCli::pictureNeverReplacesTrack_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("picture");
+
+    QTest::newRow("bmp named .bmp") << "self.bmp" << QStringList{"--format", "bmp"} << "self.bmp.bmp";
+    QTest::newRow("png named .PNG") << "SELF.PNG" << QStringList{"--format", "png"} << "SELF.PNG.png";
+    QTest::newRow("no extension") << "club" << QStringList() << "club.jpg";
+    QTest::newRow("bare extension") << ".kwf" << QStringList() << ".kwf.jpg";
+}
+
+void TestExportCli::pictureNeverReplacesTrack()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, options);
+    QFETCH(QString, picture);
+
+    const QString trackPath = track(name);
+    const Result result = run(options + QStringList{"--tiles", m_tiles, trackPath});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, trackPath + " -> " + path(picture) + "\n");
+    QCOMPARE(readBytes(trackPath), trackText);
+    QCOMPARE(QImage::fromData(readBytes(path(picture))).size(), QSize(197, 148));
+
+    // Asked for by name, the track is refused as the output.
+    const Result named = run({"--tiles", m_tiles, "-o", trackPath, trackPath});
+    QCOMPARE(named.status, 2);
+    QCOMPARE(readBytes(trackPath), trackText);
 }
 
 void TestExportCli::otherTilesFolder()

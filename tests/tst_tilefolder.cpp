@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +29,15 @@ QString failureOf(const TileFolder &tiles, const QByteArray &code)
 bool writeTile(const QString &path, int seed)
 {
     return writeFile(path, directFile(patterned(seed), 24));
+}
+
+// Writes a tile under a name given byte for byte, as a track names it.
+bool writeNativeTile(const QByteArray &path, int seed)
+{
+    const QByteArray bytes = directFile(patterned(seed), 24);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const bool written = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    return ::close(fd) == 0 && written;
 }
 
 bool makeFifo(const QString &path)
@@ -52,6 +62,7 @@ private slots:
     void missing();
     void unusualCodesThatNameAFile_data();
     void unusualCodesThatNameAFile();
+    void eightBitCodesNameTheirOwnFiles();
     void fallbackFailureNamesExactPath();
     void everyLoadReadsTheFileAgain();
     void fallbackSeesFilesAddedLater();
@@ -155,16 +166,33 @@ void TestTileFolder::unusualCodesThatNameAFile_data()
     QTest::newRow("dot dot reads ...bmp") << QByteArray("..");
     QTest::newRow("leading space") << QByteArray(" 07");
     QTest::newRow("backslash is part of the name") << QByteArray("a\\b");
-    QTest::newRow("8-bit byte") << QByteArray("\xe9t\xe9");
+    QTest::newRow("8-bit bytes") << QByteArray("\xe9t\xe9");
+    QTest::newRow("UTF-8 letter") << QByteArray("\xc3\xa9t\xc3\xa9");
+    QTest::newRow("lone continuation byte") << QByteArray("0\x80");
 }
 
-// Codes are taken verbatim: any code whose file exists in the folder loads.
+// Codes are taken verbatim: any code whose file exists in the folder, its
+// name spelt with the code's very bytes, loads.
 void TestTileFolder::unusualCodesThatNameAFile()
 {
     QFETCH(QByteArray, code);
     const TileFolder tiles(folder());
-    QVERIFY(writeTile(tiles.pathFor(code), 4));
+    QVERIFY(writeNativeTile(tiles.nativePathFor(code), 4));
     QCOMPARE(tiles.load(code), patterned(4));
+}
+
+void TestTileFolder::eightBitCodesNameTheirOwnFiles()
+{
+    // Decoded as text, both codes would become one replacement character and
+    // share a file; as bytes each has its own, and a third has none.
+    const TileFolder tiles(folder());
+    QVERIFY(writeNativeTile(tiles.nativePathFor("\xe9"), 1));
+    QVERIFY(writeNativeTile(tiles.nativePathFor("\xff"), 2));
+    QCOMPARE(tiles.load("\xe9"), patterned(1));
+    QCOMPARE(tiles.load("\xff"), patterned(2));
+    QCOMPARE(tiles.nativePathFor("\xfe"), QFile::encodeName(folder()) + "/\xfe.bmp");
+    QCOMPARE(failureOf(tiles, "\xfe"),
+             QStringLiteral("Cannot open file ") + QFile::decodeName(QFile::encodeName(folder()) + "/\xfe.bmp"));
 }
 
 void TestTileFolder::fallbackFailureNamesExactPath()

@@ -111,10 +111,14 @@ void TestTrackFile::reader_data()
     QTest::newRow("codes verbatim, case kept") << QByteArray("a3,A3\r\n") << "2x1 0,0=a3 1,0=A3";
     QTest::newRow("space belongs to the code") << QByteArray(" 07\r\n") << "1x1 0,0= 07";
     QTest::newRow("empty middle line") << QByteArray("00,01\r\n\r\n02,03\r\n")
-        << "2x3 0,0=00 0,2=02 1,0=01 1,2=03";
+        << "2x3 0,0=00 0,1=07 0,2=02 1,0=01 1,1=07 1,2=03";
+    // The widest row sets the width; a short row's other cells show "07".
     QTest::newRow("5, 5 and 3 codes") << QByteArray("00,00,00,00,00\r\n01,01,01,01,01\r\n02,02,02\r\n")
-        << "3x3 0,0=00 0,1=01 0,2=02 1,0=00 1,1=01 1,2=02 2,0=00 2,1=01 2,2=02 "
-           "3,0=00 3,1=01 4,0=00 4,1=01";
+        << "5x3 0,0=00 0,1=01 0,2=02 1,0=00 1,1=01 1,2=02 2,0=00 2,1=01 2,2=02 "
+           "3,0=00 3,1=01 3,2=07 4,0=00 4,1=01 4,2=07";
+    QTest::newRow("3, 5 and 1 codes") << QByteArray("00,00,00\r\n01,01,01,01,01\r\n02\r\n")
+        << "5x3 0,0=00 0,1=01 0,2=02 1,0=00 1,1=01 1,2=07 2,0=00 2,1=01 2,2=07 "
+           "3,0=07 3,1=01 3,2=07 4,0=07 4,1=01 4,2=07";
     QTest::newRow("two final breaks") << QByteArray("00,01\r\n\r\n") << "2x1 0,0=00 1,0=01";
     QTest::newRow("LF only") << QByteArray("00,01,07\nA3,07,02\n")
         << "3x2 0,0=00 0,1=A3 1,0=01 1,1=07 2,0=07 2,1=02";
@@ -169,10 +173,10 @@ void TestTrackFile::reader()
         QCOMPARE(describe(doc), expected);
     QVERIFY(hiddenCellsHoldDefault(doc));
     QCOMPARE(doc.fileName(), path);
-    // Every visible cell shows its own code's tile; hidden ones the default.
+    // Every cell shows its own code's tile, the default piece's included.
     for (int i = 0; i < TrackDocument::cellCount; ++i) {
         const Cell &cell = doc.cell(i);
-        QCOMPARE(cell.picture, cell.visible ? tiles.picture(cell.code) : tiles.picture("07"));
+        QCOMPARE(cell.picture, tiles.picture(cell.code));
     }
 }
 
@@ -198,16 +202,18 @@ void TestTrackFile::workedExampleRoundTrip()
 
 void TestTrackFile::writerTakesTheBlockWhateverIsVisible()
 {
-    // 5, 5 and 3 codes: the size is 3 x 3 and cells beyond the width stay
-    // visible, yet a save writes exactly three codes a line.
+    // 5, 5 and 3 codes: the size is 5 x 3, and a plain save keeps every
+    // code, the short row filled up with the default piece it shows.
     const QString path = m_dir.filePath(QStringLiteral("553.kwf"));
     QVERIFY(writeBytes(path, "00,00,00,00,00\r\n01,01,01,01,01\r\n02,02,02\r\n"));
     MapTiles tiles(knownCodes);
     TrackDocument doc;
+    doc.setDefaultPicture(tiles.picture("07"));
     Progress quiet;
     doc.open(path, tiles, quiet);
+    QVERIFY(!doc.isModified());
     doc.save(path);
-    QCOMPARE(readBytes(path), QByteArray("00,00,00\r\n01,01,01\r\n02,02,02\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("00,00,00,00,00\r\n01,01,01,01,01\r\n02,02,02,07,07\r\n"));
 
     // A hidden cell inside the block is written with its code; the default
     // 15 x 7 grid is 322 bytes.

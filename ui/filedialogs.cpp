@@ -2,17 +2,39 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSettings>
 
 namespace {
+
+// Qt's file dialog keeps its history, last folder and view in the user's
+// QtProject.conf and reads them back. The editor stores no settings, so
+// Qt's settings files are pointed below /dev/null, where nothing can be
+// read or created; the program itself uses no QSettings.
+void keepNoSettings()
+{
+    static const bool done = [] {
+        const QString nowhere = QStringLiteral("/dev/null/kerbwright-keeps-no-settings");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, nowhere);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, nowhere);
+        return true;
+    }();
+    (void)done;
+}
 
 QFileDialog *makeDialog(QWidget *owner, const char *name, const QString &title,
                         QFileDialog::AcceptMode mode)
 {
+    keepNoSettings();
     auto *dialog = new QFileDialog(owner, title);
     dialog->setObjectName(QLatin1String(name));
     dialog->setAcceptMode(mode);
     dialog->setNameFilter(QStringLiteral("Kerbwright File (*.kwf)"));
-    dialog->setDefaultSuffix(QStringLiteral("kwf"));
+    // Only a name to save gets ".kwf" added; the Open dialog takes a typed
+    // name as it stands, so a track called "oval" can be opened by name.
+    if (mode == QFileDialog::AcceptSave)
+        dialog->setDefaultSuffix(QStringLiteral("kwf"));
     // Save never asks before replacing a track, and Open lets a typed name
     // that does not exist through to the reader, which reports it.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
