@@ -1,10 +1,10 @@
 #include "app/exportcommand.h"
 
-#include "document/kwerror.h"
-#include "document/progress.h"
+#include "base/kwerror.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
-#include "pieces/catalogue.h"
 #include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -61,15 +61,6 @@ bool sameFile(const QString &a, const QString &b)
 ExportCommand::ExportCommand(QTextStream &out, QTextStream &err)
     : m_out(out), m_err(err)
 {
-}
-
-QString ExportCommand::shownText(const QString &message)
-{
-    // Same rule as the error box: a full stop after a message whose last
-    // character sorts after '.', so one ending in a file name gets one.
-    if (!message.isEmpty() && message.back().unicode() > u'.')
-        return message + QLatin1Char('.');
-    return message;
 }
 
 int ExportCommand::run(const QStringList &arguments)
@@ -148,41 +139,42 @@ bool ExportCommand::parse(const QStringList &arguments)
 
 int ExportCommand::exportAll(const TileSource &tiles)
 {
-    // The editor gives fresh and cleared cells the default piece's tile, read
-    // at start-up; a track cannot be shown without it.
-    QImage defaultPicture;
+    // Fresh and cleared cells show the default piece, whose tile the editor
+    // has from its start-up; a track cannot be shown without it. The other
+    // tiles come with each track, so a tile folder needs only those.
+    TileStore store;
     try {
-        defaultPicture = tiles.load(Catalogue::defaultCode());
+        store.loadDefault(tiles);
     } catch (const KwError &error) {
         for (const QString &track : qAsConst(m_tracks))
-            reportFailure(track, error.message());
+            reportFailure(track, error);
         return SomeFailed;
     }
     bool allExported = true;
     for (const QString &track : qAsConst(m_tracks))
-        allExported = exportTrack(track, tiles, defaultPicture) && allExported;
+        allExported = exportTrack(track, tiles, store) && allExported;
     return allExported ? AllExported : SomeFailed;
 }
 
-bool ExportCommand::exportTrack(const QString &track, const TileSource &tiles,
-                                const QImage &defaultPicture)
+bool ExportCommand::exportTrack(const QString &track, const TileSource &tiles, const TileStore &store)
 {
     const QString picture = m_output.isEmpty()
                                 ? PictureExport::outputName(track, PictureExport::extension(m_format))
                                 : m_output;
     try {
         // A fresh document per track, as the editor has it after start-up,
-        // so no track depends on the ones before it.
+        // so no track depends on the ones before it; its pictures go into a
+        // copy of the store.
         TrackDocument document;
-        document.setDefaultPicture(defaultPicture);
+        TileStore trackTiles = store;
         Progress silent;
-        document.open(track, tiles, silent);
-        PictureExport::write(document, picture, m_format, m_depth, silent);
+        document.open(track, tiles, trackTiles, silent);
+        PictureExport::write(document.grid(), trackTiles, picture, m_format, m_depth, silent);
     } catch (const KwError &error) {
-        reportFailure(track, error.message());
+        reportFailure(track, error);
         return false;
     } catch (const std::bad_alloc &) {
-        reportFailure(track, KwError::outOfResources().message());
+        reportFailure(track, KwError::outOfResources());
         return false;
     }
     if (!m_quiet) {
@@ -192,8 +184,8 @@ bool ExportCommand::exportTrack(const QString &track, const TileSource &tiles,
     return true;
 }
 
-void ExportCommand::reportFailure(const QString &track, const QString &message)
+void ExportCommand::reportFailure(const QString &track, const KwError &error)
 {
-    m_err << track << ": " << shownText(message) << '\n';
+    m_err << track << ": " << error.shownText() << '\n';
     m_err.flush();
 }

@@ -2,12 +2,13 @@
 
 #include "export/pictureexport.h"
 
-#include <QImage>
 #include <QString>
 #include <QStringList>
 
+class KwError;
 class QTextStream;
 class TileSource;
+class TileStore;
 
 // kerbwright-export: writes the picture of each track named on the command
 // line, exactly as the editor exports it right after opening that track.
@@ -21,15 +22,12 @@ public:
     // arguments as QCoreApplication::arguments() gives them, program first.
     int run(const QStringList &arguments);
 
-    // The message as the editor's error box shows it.
-    static QString shownText(const QString &message);
-
 private:
     bool parse(const QStringList &arguments);
     bool usageError(const QString &problem);
     int exportAll(const TileSource &tiles);
-    bool exportTrack(const QString &track, const TileSource &tiles, const QImage &defaultPicture);
-    void reportFailure(const QString &track, const QString &message);
+    bool exportTrack(const QString &track, const TileSource &tiles, const TileStore &store);
+    void reportFailure(const QString &track, const KwError &error);
 
     QTextStream &m_out;
     QTextStream &m_err;

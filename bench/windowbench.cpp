@@ -2,16 +2,17 @@
 
 #include "bench/benchtrack.h"
 #include "bench/childprocess.h"
-#include "document/kwerror.h"
-#include "document/progress.h"
+#include "base/kwerror.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
-#include "document/safefile.h"
+#include "base/safefile.h"
 #include "export/bmpwriter.h"
 #include "export/jpegwriter.h"
 #include "export/picturecomposer.h"
 #include "pieces/bmpreader.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 #include "ui/filedialogs.h"
 #include "ui/statusprogress.h"
 #include "ui/tmainform.h"
@@ -155,7 +156,7 @@ bool WindowBench::prepareCjpeg()
     // the encoder timed alone.
     m_window->Load1Click();
     Progress quiet;
-    m_picture = PictureComposer::compose(m_window->document(), quiet);
+    m_picture = PictureComposer::compose(m_window->document().grid(), m_window->tiles(), quiet);
     if (m_picture.width() != 49 * 30 + 1 || m_picture.height() != 49 * 30 + 1)
         return fail(QStringLiteral("the track did not open as 30 x 30"));
     m_ppmPath = m_workDir + QStringLiteral("/picture.ppm");
@@ -174,10 +175,11 @@ QString WindowBench::pictureSize() const
 bool WindowBench::countOpen(int &progressTexts, int &tileReads)
 {
     TrackDocument document;
+    TileStore store;
     CountingProgress progress;
     CountingTiles tiles(TileFolder::besideExecutable());
     try {
-        document.open(m_trackPath, tiles, progress);
+        document.open(m_trackPath, tiles, store, progress);
     } catch (const KwError &error) {
         return fail(error.message());
     }
@@ -201,7 +203,7 @@ bool WindowBench::runRound()
 void WindowBench::timeOpen()
 {
     // The grid is at its default before each open, as after New.
-    m_window->document().setSize(TrackDocument::defaultWidth, TrackDocument::defaultHeight);
+    m_window->document().setSize(TrackGrid::defaultWidth, TrackGrid::defaultHeight);
     m_window->document().DrawGrid(true, *m_progress);
     settle();
     m_figures.open.add(timeMs([&] {
@@ -243,13 +245,13 @@ void WindowBench::timeGridCommands()
 {
     TrackDocument &document = m_window->document();
     // New, with the size dialog left at the default size.
-    document.setSize(TrackDocument::defaultWidth, TrackDocument::defaultHeight);
+    document.setSize(TrackGrid::defaultWidth, TrackGrid::defaultHeight);
     m_figures.newGrid.add(timeMs([&] {
         document.DrawGrid(true, *m_progress);
         settle();
     }));
     // The size dialog moved to 30 x 30.
-    document.setSize(TrackDocument::side, TrackDocument::side);
+    document.setSize(TrackGrid::side, TrackGrid::side);
     m_figures.resize.add(timeMs([&] {
         document.DrawGrid(false, *m_progress);
         settle();
@@ -286,7 +288,7 @@ void WindowBench::timeExportSteps()
 {
     Progress quiet;
     QImage picture;
-    m_figures.compose.add(timeMs([&] { picture = PictureComposer::compose(m_window->document(), quiet); }));
+    m_figures.compose.add(timeMs([&] { picture = PictureComposer::compose(m_window->document().grid(), m_window->tiles(), quiet); }));
     QByteArray bytes;
     m_figures.jpegEncode.add(timeMs([&] { bytes = JpegWriter::encode(picture); }));
     const QString jpeg = m_workDir + QStringLiteral("/steps.jpg");

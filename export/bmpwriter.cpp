@@ -1,6 +1,6 @@
 #include "export/bmpwriter.h"
 
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 
 #include <QtEndian>
 

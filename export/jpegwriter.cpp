@@ -1,6 +1,6 @@
 #include "export/jpegwriter.h"
 
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 
 #include <csetjmp>
 #include <cstdio>

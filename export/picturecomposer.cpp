@@ -1,8 +1,9 @@
 #include "export/picturecomposer.h"
 
-#include "document/kwerror.h"
-#include "document/progress.h"
-#include "document/trackdocument.h"
+#include "base/kwerror.h"
+#include "base/progress.h"
+#include "document/trackgrid.h"
+#include "pieces/tilestore.h"
 
 #include <algorithm>
 #include <cstring>
@@ -89,10 +90,10 @@ QImage newPicture(int width, int height)
 
 } // namespace
 
-QImage PictureComposer::compose(const TrackDocument &document, Progress &progress)
+QImage PictureComposer::compose(const TrackGrid &grid, const TileStore &tiles, Progress &progress)
 {
-    const int columns = std::min(document.width(), int(TrackDocument::side));
-    const int rows = std::min(document.height(), int(TrackDocument::side));
+    const int columns = grid.width();
+    const int rows = grid.height();
     QImage picture = newPicture(pitch * columns + 1, pitch * rows + 1);
     if (picture.isNull()) {
         // The picture is first needed at the first cell, so that is the
@@ -107,7 +108,7 @@ QImage PictureComposer::compose(const TrackDocument &document, Progress &progres
     for (int c = 0; c < columns; ++c) {
         for (int r = 0; r < rows; ++r) {
             progress.setText(Progress::text(prefix, c, r));
-            copyTile(document.cell(c, r).picture, picture, pitch * c + 1, pitch * r + 1);
+            copyTile(tiles.picture(grid.cell(c, r).code), picture, pitch * c + 1, pitch * r + 1);
         }
     }
     return picture;

@@ -3,13 +3,14 @@
 #include <QImage>
 
 class Progress;
-class TrackDocument;
+class TileStore;
+class TrackGrid;
 
 // Lays the track's width x height block out as one picture: 49 x width + 1 by
-// 49 x height + 1 pixels on white, each cell taking its tile's pixels
-// (1,1)..(48,48) at (49c + 1, 49r + 1). Reads the document, changes nothing.
+// 49 x height + 1 pixels on white, each cell taking its code's tile's pixels
+// (1,1)..(48,48) at (49c + 1, 49r + 1), whatever is visible.
 class PictureComposer
 {
 public:
-    static QImage compose(const TrackDocument &document, Progress &progress);
+    static QImage compose(const TrackGrid &grid, const TileStore &tiles, Progress &progress);
 };

@@ -1,8 +1,8 @@
 #include "export/pictureexport.h"
 
-#include "document/kwerror.h"
-#include "document/progress.h"
-#include "document/safefile.h"
+#include "base/kwerror.h"
+#include "base/progress.h"
+#include "base/safefile.h"
 #include "export/bmpwriter.h"
 #include "export/jpegwriter.h"
 #include "export/picturecomposer.h"
@@ -69,14 +69,14 @@ QString PictureExport::extension(Format format)
     return QStringLiteral(".jpg");
 }
 
-void PictureExport::write(const TrackDocument &document, const QString &path, Format format,
-                          int bmpDepth, Progress &progress)
+void PictureExport::write(const TrackGrid &grid, const TileStore &tiles, const QString &path,
+                          Format format, int bmpDepth, Progress &progress)
 {
     // The output is opened before anything is drawn, so an output that cannot
     // be created costs no work; the earlier picture is replaced only by a
     // complete new one.
     SafeFile::write(path, [&] {
-        return encode(PictureComposer::compose(document, progress), format, bmpDepth);
+        return encode(PictureComposer::compose(grid, tiles, progress), format, bmpDepth);
     });
     progress.clear();
 }

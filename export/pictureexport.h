@@ -3,7 +3,8 @@
 #include <QString>
 
 class Progress;
-class TrackDocument;
+class TileStore;
+class TrackGrid;
 
 // Exporting the track as one picture beside its track file.
 class PictureExport
@@ -20,8 +21,8 @@ public:
 
     static QString extension(Format format);
 
-    // Composes the document's picture and writes it to path, replacing an
+    // Composes the grid's picture and writes it to path, replacing an
     // earlier file only when the new one is complete. bmpDepth is 16, 24 or 32.
-    static void write(const TrackDocument &document, const QString &path, Format format,
-                      int bmpDepth, Progress &progress);
+    static void write(const TrackGrid &grid, const TileStore &tiles, const QString &path,
+                      Format format, int bmpDepth, Progress &progress);
 };

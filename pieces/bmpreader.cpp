@@ -1,7 +1,7 @@
 #include "pieces/bmpreader.h"
 
-#include "document/kwerror.h"
-#include "document/regularfile.h"
+#include "base/kwerror.h"
+#include "base/regularfile.h"
 
 #include <algorithm>
 #include <limits>

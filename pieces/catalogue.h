@@ -33,6 +33,7 @@ public:
     static constexpr int pageCount = 12;
     static constexpr int codeCount = 163;
     static constexpr int utilitiesPage = 11;
+    static constexpr int gridButtonCount = 4;  // the controls of "Utilities"
     static constexpr int topRow = 4;
     static constexpr int bottomRow = 59;
 };

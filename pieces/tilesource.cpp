@@ -1,7 +1,7 @@
 #include "pieces/tilesource.h"
 
-#include "document/kwerror.h"
-#include "document/regularfile.h"
+#include "base/kwerror.h"
+#include "base/regularfile.h"
 #include "pieces/bmpreader.h"
 
 #include <QCoreApplication>
@@ -132,7 +132,7 @@ QImage TileFolder::load(const QByteArray &code) const
     try {
         return readTile(exact, shown);
     } catch (const KwError &error) {
-        if (error.message() != KwError::cannotOpen(shown).message() || exists(exact))
+        if (error.kind() != KwError::Kind::CannotOpen || exists(exact))
             throw;
     }
     const QByteArray other = caseBlindMatch(QFile::encodeName(m_folder), code + ".bmp");

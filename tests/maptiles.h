@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bmpbuilder.h"
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 #include "pieces/tilesource.h"
 
 #include <QFile>

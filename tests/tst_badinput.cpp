@@ -6,9 +6,11 @@
 #include "bmpbuilder.h"
 #include "filesizelimit.h"
 #include "testfiles.h"
-#include "document/kwerror.h"
-#include "document/progress.h"
+#include "base/kwerror.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
+#include "document/trackfile.h"
+#include "pieces/tilestore.h"
 #include "export/pictureexport.h"
 #include "pieces/bmpreader.h"
 #include "pieces/tilesource.h"
@@ -190,30 +192,31 @@ void releaseFifoReaders(const QString &a, const QString &b)
 // visibility, the size, the flag, the file name and the line buffer. (A
 // save fills the buffer with the lines it writes before it writes them, so
 // the buffer is left out after a failed save.)
-QString state(const TrackDocument &doc, bool withMemo = true)
+QString state(const TrackDocument &doc, const TileStore &store, bool withMemo = true)
 {
     const QByteArray memo = withMemo ? doc.memo().text().toHex() : QByteArray("-");
     QStringList parts{QStringLiteral("%1x%2 modified=%3 file=%4 memo=%5")
                           .arg(doc.width()).arg(doc.height()).arg(doc.isModified())
                           .arg(doc.fileName(), QString::fromLatin1(memo))};
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
         const Cell &cell = doc.cell(i);
         parts << QStringLiteral("%1:%2:%3:%4").arg(i).arg(QString::fromLatin1(cell.code.toHex()))
-                     .arg(cell.visible).arg(cell.picture.cacheKey());
+                     .arg(cell.visible).arg(store.picture(cell.code).cacheKey());
     }
     return parts.join(QLatin1Char(' '));
 }
 
 // A document with a track read from <folder>/before.kwf and one cell
 // changed since, so it differs from a fresh one in every respect.
-bool loadEarlierTrack(TrackDocument &doc, const TileFolder &tiles, const QString &folder)
+bool loadEarlierTrack(TrackDocument &doc, TileStore &store, const TileFolder &tiles,
+                      const QString &folder)
 {
     const QString path = folder + QStringLiteral("/before.kwf");
     if (!writeAll(path, "07,07,07\r\n07,07\r\n"))
         return false;
     Progress quiet;
-    doc.open(path, tiles, quiet);
-    doc.TrackClick(TrackDocument::index(1, 1), "07", tiles.load("07"));
+    doc.open(path, tiles, store, quiet);
+    doc.TrackClick(TrackGrid::index(1, 1), "07");
     return doc.isModified();
 }
 
@@ -238,11 +241,11 @@ QString fill(QString text, const Workspace &w, const QString &track)
 }
 
 // Opens the track and returns the message, or an empty string on success.
-QString openTrack(TrackDocument &doc, const QString &path, const TileSource &tiles)
+QString openTrack(TrackDocument &doc, TileStore &store, const QString &path, const TileSource &tiles)
 {
     Progress quiet;
     try {
-        doc.open(path, tiles, quiet);
+        doc.open(path, tiles, store, quiet);
     } catch (const KwError &error) {
         return error.message();
     }
@@ -293,7 +296,7 @@ QByteArray garbage(int size)
 
 enum class Output { Track, Jpeg, Bmp };
 
-void writeOutput(TrackDocument &doc, Output kind, const QString &path)
+void writeOutput(TrackDocument &doc, const TileStore &store, Output kind, const QString &path)
 {
     Progress quiet;
     switch (kind) {
@@ -301,18 +304,18 @@ void writeOutput(TrackDocument &doc, Output kind, const QString &path)
         doc.save(path);
         return;
     case Output::Jpeg:
-        PictureExport::write(doc, path, PictureExport::Format::Jpeg, 24, quiet);
+        PictureExport::write(doc.grid(), store, path, PictureExport::Format::Jpeg, 24, quiet);
         return;
     case Output::Bmp:
-        PictureExport::write(doc, path, PictureExport::Format::Bmp, 24, quiet);
+        PictureExport::write(doc.grid(), store, path, PictureExport::Format::Bmp, 24, quiet);
         return;
     }
 }
 
-QString tryWrite(TrackDocument &doc, Output kind, const QString &path)
+QString tryWrite(TrackDocument &doc, const TileStore &store, Output kind, const QString &path)
 {
     try {
-        writeOutput(doc, kind, path);
+        writeOutput(doc, store, kind, path);
     } catch (const KwError &error) {
         return error.message();
     }
@@ -432,16 +435,17 @@ void TestBadInput::trackFiles()
 
     const TileFolder tiles(w.tiles);
     TrackDocument doc;
-    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
-    const QString before = state(doc);
+    TileStore store;
+    QVERIFY(loadEarlierTrack(doc, store, tiles, w.dir.path()));
+    const QString before = state(doc, store);
     QString got;
     {
         WithoutPermissionOverride asOwner;
-        got = openTrack(doc, path, tiles);
+        got = openTrack(doc, store, path, tiles);
     }
     QCOMPARE(got, fill(message, w, path));
     if (!message.isEmpty()) {
-        QCOMPARE(state(doc), before);
+        QCOMPARE(state(doc, store), before);
         return;
     }
     QCOMPARE(QStringLiteral("%1x%2").arg(doc.width()).arg(doc.height()), size);
@@ -582,15 +586,16 @@ void TestBadInput::tileFiles()
 
     // ...and named by a track: the same message, and nothing changes.
     TrackDocument doc;
-    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
-    const QString before = state(doc);
+    TileStore store;
+    QVERIFY(loadEarlierTrack(doc, store, tiles, w.dir.path()));
+    const QString before = state(doc, store);
     const QString track = w.path(QStringLiteral("uses-t1.kwf"));
     QVERIFY(writeAll(track, "07,T1\r\n"));
-    QCOMPARE(openTrack(doc, track, tiles), message);
+    QCOMPARE(openTrack(doc, store, track, tiles), message);
     if (message.isEmpty())
-        QCOMPARE(doc.cell(1, 0).picture.size(), size);
+        QCOMPARE(store.picture(doc.cell(1, 0).code).size(), size);
     else
-        QCOMPARE(state(doc), before);
+        QCOMPARE(state(doc, store), before);
 }
 
 void TestBadInput::tileNotAFile_data()
@@ -614,17 +619,18 @@ void TestBadInput::tileNotAFile()
     QVERIFY(makeNotAFile(kind, tile));
     const TileFolder tiles(w.tiles);
     TrackDocument doc;
-    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
-    const QString before = state(doc);
+    TileStore store;
+    QVERIFY(loadEarlierTrack(doc, store, tiles, w.dir.path()));
+    const QString before = state(doc, store);
     const QString track = w.path(QStringLiteral("uses-t1.kwf"));
     QVERIFY(writeAll(track, "07,T1\r\n"));
     QString got;
     {
         WithoutPermissionOverride asOwner;
-        got = openTrack(doc, track, tiles);
+        got = openTrack(doc, store, track, tiles);
     }
     QCOMPARE(got, QStringLiteral("Cannot open file ") + tile);
-    QCOMPARE(state(doc), before);
+    QCOMPARE(state(doc, store), before);
 }
 
 void TestBadInput::codes_data()
@@ -662,17 +668,18 @@ void TestBadInput::codes()
 
     const TileFolder tiles(w.tiles);
     TrackDocument doc;
-    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
-    const QString before = state(doc);
+    TileStore store;
+    QVERIFY(loadEarlierTrack(doc, store, tiles, w.dir.path()));
+    const QString before = state(doc, store);
     const QString path = w.path(QStringLiteral("codes.kwf"));
     QVERIFY(writeAll(path, track));
-    QCOMPARE(openTrack(doc, path, tiles), fill(message, w, path));
+    QCOMPARE(openTrack(doc, store, path, tiles), fill(message, w, path));
     if (!message.isEmpty()) {
-        QCOMPARE(state(doc), before);
+        QCOMPARE(state(doc, store), before);
         return;
     }
     QCOMPARE(doc.cell(1, 0).code, QByteArray(" s p "));
-    QCOMPARE(doc.cell(1, 0).picture.size(), QSize(2, 2));
+    QCOMPARE(store.picture(doc.cell(1, 0).code).size(), QSize(2, 2));
 }
 
 void TestBadInput::outputPlaces_data()
@@ -696,8 +703,9 @@ void TestBadInput::outputPlaces()
     QVERIFY(w.ready());
     const TileFolder tiles(w.tiles);
     TrackDocument doc;
-    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
-    const QString before = state(doc, false);
+    TileStore store;
+    QVERIFY(loadEarlierTrack(doc, store, tiles, w.dir.path()));
+    const QString before = state(doc, store, false);
 
     const QString folder = w.path(place);
     const QString path = folder + (kind == Output::Track  ? QStringLiteral("/out.kwf")
@@ -718,11 +726,11 @@ void TestBadInput::outputPlaces()
         WithoutPermissionOverride asOwner;
         if (place == QLatin1String("read-only") && canCreateIn(folder))
             QSKIP("this process can write into read-only folders");
-        message = tryWrite(doc, kind, path);
+        message = tryWrite(doc, store, kind, path);
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(message, QStringLiteral("Cannot create file ") + path);
-    QCOMPARE(state(doc, false), before);
+    QCOMPARE(state(doc, store, false), before);
     QCOMPARE(entries(folder), present);
 }
 
@@ -750,14 +758,15 @@ void TestBadInput::fullDiskLosesNothing()
     QVERIFY(w.ready());
     const TileFolder tiles(w.tiles);
     TrackDocument doc;
-    QVERIFY(loadEarlierTrack(doc, tiles, w.dir.path()));
+    TileStore store;
+    QVERIFY(loadEarlierTrack(doc, store, tiles, w.dir.path()));
     doc.setSize(side, side == 30 ? 30 : 7);  // every file passes 100 bytes
 
     // The size of the complete file, from a write that is allowed to finish.
     const QString folder = w.path(QStringLiteral("out"));
     QVERIFY(QDir().mkpath(folder));
     const QString trial = w.path(QStringLiteral("trial"));
-    QVERIFY(tryWrite(doc, kind, trial).isEmpty());
+    QVERIFY(tryWrite(doc, store, kind, trial).isEmpty());
     const qint64 full = QFileInfo(trial).size();
     QVERIFY(full > 100);
     if (limit < 0)
@@ -766,18 +775,18 @@ void TestBadInput::fullDiskLosesNothing()
     const QString path = folder + QStringLiteral("/track.out");
     const QByteArray former("the former file, which must survive\r\n");
     QVERIFY(writeAll(path, former));
-    doc.TrackClick(0, "07", tiles.load("07"));
-    const QString before = state(doc, false);
+    doc.TrackClick(0, "07");
+    const QString before = state(doc, store, false);
     QString message;
     {
         FileSizeLimit disk(rlim_t(qMax(limit, 0)));
         QVERIFY(disk.active());
-        message = tryWrite(doc, kind, path);
+        message = tryWrite(doc, store, kind, path);
     }
     QCOMPARE(message, QStringLiteral("Stream write error"));
     QCOMPARE(readBytes(path), former);
     QCOMPARE(entries(folder), QStringList{QStringLiteral("track.out")});
-    QCOMPARE(state(doc, false), before);
+    QCOMPARE(state(doc, store, false), before);
 }
 
 void TestBadInput::fifoSwappedInWhileReading_data()
@@ -795,7 +804,7 @@ void TestBadInput::fifoSwappedInWhileReading_data()
         }
     };
     const Reader track = [outcome](const QString &path) {
-        return outcome([&] { return QString::fromLatin1(TrackDocument::readTrackFile(path)); });
+        return outcome([&] { return QString::fromLatin1(TrackFile::readBytes(path)); });
     };
     const Reader tile = [outcome](const QString &path) {
         return outcome([&] {

@@ -1,6 +1,6 @@
 #include "bmpbuilder.h"
 
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 #include "pieces/bmpreader.h"
 
 #include <QDir>

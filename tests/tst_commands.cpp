@@ -77,7 +77,7 @@ struct Editor
     }
     void clickCell(int column, int row)
     {
-        QTest::mouseClick(window->cellButton(TrackDocument::index(column, row)), Qt::LeftButton);
+        QTest::mouseClick(window->cellButton(TrackGrid::index(column, row)), Qt::LeftButton);
     }
     void place(const QByteArray &code, int column, int row)
     {
@@ -94,7 +94,7 @@ struct Editor
     int visibleCells() const
     {
         int n = 0;
-        for (int i = 0; i < TrackDocument::cellCount; ++i)
+        for (int i = 0; i < TrackGrid::cellCount; ++i)
             n += window->cellButton(i)->isHidden() ? 0 : 1;
         return n;
     }
@@ -270,7 +270,7 @@ void TestCommands::newOnCleanTrack()
     QCOMPARE(editor.document().width(), 10);
     QCOMPARE(editor.document().height(), 4);
     QCOMPARE(editor.visibleCells(), 40);
-    for (int i = 0; i < TrackDocument::cellCount; ++i)
+    for (int i = 0; i < TrackGrid::cellCount; ++i)
         QCOMPARE(editor.document().cell(i).code, QByteArray("07"));
     QVERIFY(editor.document().fileName().isEmpty());
     QVERIFY(!editor.document().isModified());
@@ -339,16 +339,16 @@ void TestCommands::shrinkAndGrowKeepsPieces()
     editor.place("05", 14, 6);
     editor.gridButton("b81", 5);
     QCOMPARE(editor.document().width(), 10);
-    QVERIFY(editor.window->cellButton(TrackDocument::index(12, 0))->isHidden());
-    QVERIFY(!editor.window->cellButton(TrackDocument::index(9, 0))->isHidden());
+    QVERIFY(editor.window->cellButton(TrackGrid::index(12, 0))->isHidden());
+    QVERIFY(!editor.window->cellButton(TrackGrid::index(9, 0))->isHidden());
     QCOMPARE(editor.visibleCells(), 70);
     editor.gridButton("b80", 5);
     QCOMPARE(editor.document().width(), 15);
     QCOMPARE(editor.visibleCells(), 105);
     QCOMPARE(editor.document().cell(12, 0).code, QByteArray("3A"));
     QCOMPARE(editor.document().cell(14, 6).code, QByteArray("05"));
-    QVERIFY(!editor.window->cellButton(TrackDocument::index(14, 6))->isHidden());
-    QVERIFY(editor.window->cellButton(TrackDocument::index(14, 6))->picture()
+    QVERIFY(!editor.window->cellButton(TrackGrid::index(14, 6))->isHidden());
+    QVERIFY(editor.window->cellButton(TrackGrid::index(14, 6))->picture()
             == editor.window->palette()->pieceButton("05")->picture());
 }
 
@@ -367,9 +367,9 @@ void TestCommands::newClearsHiddenCells()
     editor.trigger("New1");
     QCOMPARE(editor.watcher.dialogs(), (QStringList{"TSaveForm", "TsizeForm"}));
     QCOMPARE(editor.document().cell(14, 6).code, QByteArray("07"));
-    QVERIFY(!editor.window->cellButton(TrackDocument::index(14, 6))->isHidden());
+    QVERIFY(!editor.window->cellButton(TrackGrid::index(14, 6))->isHidden());
     const QImage b07 = editor.window->palette()->pieceButton("07")->picture();
-    QCOMPARE(editor.window->cellButton(TrackDocument::index(14, 6))->picture().cacheKey(), b07.cacheKey());
+    QCOMPARE(editor.window->cellButton(TrackGrid::index(14, 6))->picture().cacheKey(), b07.cacheKey());
 }
 
 void TestCommands::gridButtonLimits_data()
@@ -433,7 +433,7 @@ void TestCommands::sizeDialogSetsTheGrid()
     });
     editor.trigger("Modifygridsize1");
     QCOMPARE(editor.visibleCells(), 12);
-    QVERIFY(editor.window->cellButton(TrackDocument::index(3, 3))->isHidden());
+    QVERIFY(editor.window->cellButton(TrackGrid::index(3, 3))->isHidden());
     QCOMPARE(editor.document().cell(3, 3).code, QByteArray("05"));
     QVERIFY(!editor.document().isModified());
 }

@@ -2,14 +2,15 @@
 #include "filesizelimit.h"
 #include "recordingprogress.h"
 #include "testfiles.h"
-#include "document/kwerror.h"
-#include "document/progress.h"
+#include "base/kwerror.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
 #include "export/bmpwriter.h"
 #include "export/jpegwriter.h"
 #include "export/picturecomposer.h"
 #include "export/pictureexport.h"
 #include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,9 +59,9 @@ QByteArray codeAt(int column, int row)
 MemoryTiles patternedTiles()
 {
     MemoryTiles tiles;
-    for (int c = 0; c < TrackDocument::side; ++c)
-        for (int r = 0; r < TrackDocument::side; ++r)
-            tiles.add(codeAt(c, r), BmpBuilder::patterned(c * TrackDocument::side + r + 1));
+    for (int c = 0; c < TrackGrid::side; ++c)
+        for (int r = 0; r < TrackGrid::side; ++r)
+            tiles.add(codeAt(c, r), BmpBuilder::patterned(c * TrackGrid::side + r + 1));
     return tiles;
 }
 
@@ -79,7 +80,7 @@ QByteArray trackText(int columns, int rows)
 // The picture as the rules describe it, pixel by pixel: white grid lines,
 // each cell showing its tile's pixels (1,1)..(48,48), white where the tile
 // has no pixel.
-QImage referencePicture(const TrackDocument &document)
+QImage referencePicture(const TrackDocument &document, const TileStore &tiles)
 {
     QImage picture(49 * document.width() + 1, 49 * document.height() + 1, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
@@ -87,7 +88,7 @@ QImage referencePicture(const TrackDocument &document)
             QRgb pixel = 0xffffffffu;
             const int tx = x % 49, ty = y % 49;
             if (tx != 0 && ty != 0) {
-                const QImage &tile = document.cell(x / 49, y / 49).picture;
+                const QImage tile = tiles.picture(document.cell(x / 49, y / 49).code);
                 if (tx < tile.width() && ty < tile.height())
                     pixel = 0xff000000u | tile.pixel(tx, ty);
             }
@@ -295,6 +296,7 @@ private:
 
     QTemporaryDir m_dir;
     MemoryTiles m_tiles = patternedTiles();
+    TileStore m_store;
 
 private slots:
     void initTestCase();
@@ -334,7 +336,7 @@ bool TestExport::openTrack(TrackDocument &document, int columns, int rows, const
     if (!writeBytes(file, trackText(columns, rows)))
         return false;
     Progress quiet;
-    document.open(file, m_tiles, quiet);
+    document.open(file, m_tiles, m_store, quiet);
     return document.width() == columns && document.height() == rows;
 }
 
@@ -373,12 +375,12 @@ void TestExport::composeGeometry()
     TrackDocument document;
     QVERIFY(openTrack(document, columns, rows, QStringLiteral("geometry.kwf")));
     RecordingProgress progress;
-    const QImage picture = PictureComposer::compose(document, progress);
+    const QImage picture = PictureComposer::compose(document.grid(), m_store, progress);
 
     QCOMPARE(picture.size(), size);
     QCOMPARE(picture.format(), QImage::Format_RGB32);
     // The corners of the grid and of the first tile.
-    const QImage &first = document.cell(0, 0).picture;
+    const QImage first = m_store.picture(document.cell(0, 0).code);
     QCOMPARE(picture.pixel(0, 0), 0xffffffffu);
     QCOMPARE(picture.pixel(1, 1), first.pixel(1, 1));
     QCOMPARE(picture.pixel(48, 48), first.pixel(48, 48));
@@ -390,7 +392,7 @@ void TestExport::composeGeometry()
         QCOMPARE(picture.pixel(x, 49), 0xffffffffu);
         QCOMPARE(picture.pixel(x, picture.height() - 1), 0xffffffffu);
     }
-    QVERIFY(picture == referencePicture(document));
+    QVERIFY(picture == referencePicture(document, m_store));
 
     QCOMPARE(progress.texts.size(), columns * rows);
     QCOMPARE(progress.texts.first(), QStringLiteral("Drawing Image - 0-0"));
@@ -432,11 +434,11 @@ void TestExport::composeOddTiles()
     QVERIFY(writeBytes(path(QStringLiteral("odd.kwf")), "odd\r\n"));
     TrackDocument document;
     Progress quiet;
-    document.open(path(QStringLiteral("odd.kwf")), m_tiles, quiet);
+    document.open(path(QStringLiteral("odd.kwf")), m_tiles, m_store, quiet);
 
-    const QImage picture = PictureComposer::compose(document, quiet);
+    const QImage picture = PictureComposer::compose(document.grid(), m_store, quiet);
     QCOMPARE(picture.size(), QSize(50, 50));
-    QVERIFY(picture == referencePicture(document));
+    QVERIFY(picture == referencePicture(document, m_store));
 }
 
 void TestExport::jpegKeepsColours_data()
@@ -456,9 +458,9 @@ void TestExport::jpegKeepsColours()
     QVERIFY(writeBytes(path(QStringLiteral("solid.kwf")), "solid\r\n"));
     TrackDocument document;
     Progress quiet;
-    document.open(path(QStringLiteral("solid.kwf")), m_tiles, quiet);
+    document.open(path(QStringLiteral("solid.kwf")), m_tiles, m_store, quiet);
 
-    const QImage decoded = QImage::fromData(JpegWriter::encode(PictureComposer::compose(document, quiet)), "JPEG");
+    const QImage decoded = QImage::fromData(JpegWriter::encode(PictureComposer::compose(document.grid(), m_store, quiet)), "JPEG");
     QCOMPARE(decoded.size(), QSize(50, 50));
     const QColor centre = decoded.pixelColor(25, 25);
     const auto near = [](int a, int b) { return std::abs(a - b) <= 12; };
@@ -472,7 +474,7 @@ void TestExport::jpegHeader()
     TrackDocument document;
     QVERIFY(openTrack(document, 15, 7, QStringLiteral("header.kwf")));
     Progress quiet;
-    const QByteArray jpeg = JpegWriter::encode(PictureComposer::compose(document, quiet));
+    const QByteArray jpeg = JpegWriter::encode(PictureComposer::compose(document.grid(), m_store, quiet));
     const JpegLayout layout = parseJpeg(jpeg);
     QVERIFY(layout.wellFormed);
 
@@ -513,7 +515,7 @@ void TestExport::jpegMatchesCjpeg()
     TrackDocument document;
     QVERIFY(openTrack(document, 6, 4, QStringLiteral("cjpeg.kwf")));
     Progress quiet;
-    const QImage picture = PictureComposer::compose(document, quiet);
+    const QImage picture = PictureComposer::compose(document.grid(), m_store, quiet);
     QByteArray ppm = "P6\n" + QByteArray::number(picture.width()) + " "
                      + QByteArray::number(picture.height()) + "\n255\n";
     for (int y = 0; y < picture.height(); ++y)
@@ -584,7 +586,7 @@ void TestExport::bmpFile()
     QVERIFY(openTrack(document, 15, 7, QStringLiteral("bmp.kwf")));
     Progress quiet;
     const QString out = path(QStringLiteral("bmp.bmp"));
-    PictureExport::write(document, out, PictureExport::Format::Bmp, depth, quiet);
+    PictureExport::write(document.grid(), m_store, out, PictureExport::Format::Bmp, depth, quiet);
     const QByteArray bmp = readBytes(out);
 
     QCOMPARE(int(bmp.size()), fileSize);
@@ -603,7 +605,7 @@ void TestExport::bmpFile()
         QCOMPARE(le32(bmp, offset), 0u);
 
     // Bottom row first; every pixel in the file's own layout.
-    const QImage picture = PictureComposer::compose(document, quiet);
+    const QImage picture = PictureComposer::compose(document.grid(), m_store, quiet);
     for (int y = 0; y < picture.height(); ++y) {
         const char *row = bmp.constData() + 54 + qsizetype(picture.height() - 1 - y) * rowLength;
         for (int x = 0; x < picture.width(); ++x) {
@@ -724,17 +726,17 @@ void TestExport::exportReplacesEarlierPicture()
     QVERIFY(writeBytes(out, QByteArray(5000, 'x')));
 
     RecordingProgress progress;
-    PictureExport::write(document, out, PictureExport::Format::Jpeg, 24, progress);
-    QCOMPARE(readBytes(out), JpegWriter::encode(PictureComposer::compose(document, progress)));
+    PictureExport::write(document.grid(), m_store, out, PictureExport::Format::Jpeg, 24, progress);
+    QCOMPARE(readBytes(out), JpegWriter::encode(PictureComposer::compose(document.grid(), m_store, progress)));
 
     // The cells first, then an empty status text when all went well.
     progress.texts.clear();
-    PictureExport::write(document, out, PictureExport::Format::Png, 24, progress);
+    PictureExport::write(document.grid(), m_store, out, PictureExport::Format::Png, 24, progress);
     QCOMPARE(progress.texts.size(), 7);
     QCOMPARE(progress.texts.at(5), QStringLiteral("Drawing Image - 2-1"));
     QCOMPARE(progress.texts.last(), QString());
     const QImage png = QImage::fromData(readBytes(out), "PNG");
-    QCOMPARE(png.convertToFormat(QImage::Format_RGB32), PictureComposer::compose(document, progress));
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32), PictureComposer::compose(document.grid(), m_store, progress));
 }
 
 void TestExport::failingWriteKeepsEarlierPicture_data()
@@ -764,7 +766,7 @@ void TestExport::failingWriteKeepsEarlierPicture()
         FileSizeLimit limit(2000);
         QVERIFY(limit.active());
         try {
-            PictureExport::write(document, out, PictureExport::Format(format), 24, progress);
+            PictureExport::write(document.grid(), m_store, out, PictureExport::Format(format), 24, progress);
         } catch (const KwError &error) {
             message = error.message();
         }
@@ -807,7 +809,7 @@ void TestExport::cannotCreate()
     const QString out = dir.filePath(name);
     QString message;
     try {
-        PictureExport::write(document, out, PictureExport::Format::Jpeg, 24, progress);
+        PictureExport::write(document.grid(), m_store, out, PictureExport::Format::Jpeg, 24, progress);
     } catch (const KwError &error) {
         message = error.message();
     }
@@ -825,38 +827,24 @@ void TestExport::exportLeavesDocumentAlone()
     QVERIFY(openTrack(document, 4, 3, QStringLiteral("alone.kwf")));
     // A change after the save: the picture shows it, the flag stays set.
     const QImage placed = BmpBuilder::solid(QColor(10, 200, 40));
-    document.TrackClick(TrackDocument::index(2, 1), "placed", placed);
+    m_store.insert("placed", placed);
+    document.TrackClick(TrackGrid::index(2, 1), "placed");
     QVERIFY(document.isModified());
 
-    struct Snapshot
-    {
-        QByteArray code;
-        qint64 key;
-        bool visible;
-    };
-    QVector<Snapshot> before;
-    for (int i = 0; i < TrackDocument::cellCount; ++i)
-        before.append({document.cell(i).code, document.cell(i).picture.cacheKey(),
-                       document.cell(i).visible});
-    QSignalSpy cells(&document, &TrackDocument::cellChanged);
+    const TrackGrid before = document.grid();
+    QSignalSpy cells(&document, &TrackDocument::changed);
     QSignalSpy size(&document, &TrackDocument::sizeChanged);
     QSignalSpy modified(&document, &TrackDocument::modifiedChanged);
     QSignalSpy name(&document, &TrackDocument::fileNameChanged);
 
     const QString out = PictureExport::outputName(document.fileName(), QStringLiteral(".bmp"));
     RecordingProgress progress;
-    PictureExport::write(document, out, PictureExport::Format::Bmp, 24, progress);
+    PictureExport::write(document.grid(), m_store, out, PictureExport::Format::Bmp, 24, progress);
 
     QCOMPARE(cells.count() + size.count() + modified.count() + name.count(), 0);
     QCOMPARE(document.fileName(), path(QStringLiteral("alone.kwf")));
     QVERIFY(document.isModified());
-    QCOMPARE(document.width(), 4);
-    QCOMPARE(document.height(), 3);
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
-        QCOMPARE(document.cell(i).code, before[i].code);
-        QCOMPARE(document.cell(i).picture.cacheKey(), before[i].key);
-        QCOMPARE(document.cell(i).visible, before[i].visible);
-    }
+    QVERIFY(document.grid() == before);
 
     QCOMPARE(out, path(QStringLiteral("alone.bmp")));
     const QImage written = QImage::fromData(readBytes(out), "BMP");

@@ -1,9 +1,10 @@
 #include "bmpbuilder.h"
 #include "testfiles.h"
-#include "document/progress.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
 #include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,11 +106,12 @@ QByteArray TestExportCli::editorPicture(const QString &trackPath, const QString 
 {
     const TileFolder folder(tiles);
     TrackDocument document;
-    document.setDefaultPicture(folder.load("07"));
+    TileStore store;
+    store.loadDefault(folder);
     Progress quiet;
-    document.open(trackPath, folder, quiet);
+    document.open(trackPath, folder, store, quiet);
     const QString out = path(QStringLiteral("editor.picture"));
-    PictureExport::write(document, out, format, depth, quiet);
+    PictureExport::write(document.grid(), store, out, format, depth, quiet);
     return readBytes(out);
 }
 

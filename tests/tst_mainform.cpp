@@ -127,8 +127,8 @@ void TestMainForm::verifyDefaultGrid(TMainForm &window)
     QCOMPARE(document.width(), 15);
     QCOMPARE(document.height(), 7);
     const QImage b07 = window.palette()->pieceButton("07")->picture();
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
-        const bool inside = TrackDocument::columnOf(i) < 15 && TrackDocument::rowOf(i) < 7;
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
+        const bool inside = TrackGrid::columnOf(i) < 15 && TrackGrid::rowOf(i) < 7;
         PictureButton *cell = window.cellButton(i);
         QCOMPARE(cell->isHidden(), !inside);
         QCOMPARE(document.cell(i).code, QByteArray("07"));
@@ -219,10 +219,10 @@ void TestMainForm::startupTrackFromCommandLine()
     QCOMPARE(document.height(), 2);
     QCOMPARE(document.cell(2, 0).code, QByteArray("05"));
     QCOMPARE(document.cell(0, 1).code, QByteArray("3A"));
-    QVERIFY(sameImage(window->cellButton(TrackDocument::index(0, 1))->picture(),
+    QVERIFY(sameImage(window->cellButton(TrackGrid::index(0, 1))->picture(),
                       window->palette()->pieceButton("3A")->picture()));
-    QVERIFY(window->cellButton(TrackDocument::index(2, 1))->isVisible());
-    QVERIFY(window->cellButton(TrackDocument::index(3, 0))->isHidden());
+    QVERIFY(window->cellButton(TrackGrid::index(2, 1))->isVisible());
+    QVERIFY(window->cellButton(TrackGrid::index(3, 0))->isHidden());
     QCOMPARE(document.fileName(), path);
     QCOMPARE(window->openDialogName(), path);
     QVERIFY(!document.isModified());
@@ -445,7 +445,7 @@ void TestMainForm::cellClicks()
     auto window = start();
     TrackDocument &document = window->document();
     PictureButton *cell = window->findChild<PictureButton *>(QStringLiteral("tp0302"));
-    const int index = TrackDocument::index(2, 1);
+    const int index = TrackGrid::index(2, 1);
 
     // No piece chosen yet: a click places nothing.
     QTest::mouseClick(cell, Qt::LeftButton);
@@ -458,7 +458,7 @@ void TestMainForm::cellClicks()
     QCOMPARE(document.cell(index).code, QByteArray("05"));
     QVERIFY(sameImage(cell->picture(), b05->picture()));
     QVERIFY(document.isModified());
-    QCOMPARE(document.cell(TrackDocument::index(2, 0)).code, QByteArray("07"));
+    QCOMPARE(document.cell(TrackGrid::index(2, 0)).code, QByteArray("07"));
 
     // The same piece again still marks the track modified.
     document.setModified(false);
@@ -598,7 +598,7 @@ void TestMainForm::errorBoxText()
 {
     QFETCH(QString, message);
     QFETCH(QString, shown);
-    QCOMPARE(ErrorBox::text(message), shown);
+    QCOMPARE(KwError::shownText(message), shown);
 }
 
 QTEST_MAIN(TestMainForm)

@@ -1,12 +1,13 @@
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 #include "document/linebuffer.h"
-#include "document/progress.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
 #include "filesizelimit.h"
 #include "maptiles.h"
 #include "recordingprogress.h"
 #include "testfiles.h"
 #include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,18 +27,18 @@ const QVector<QByteArray> knownCodes = {"00", "01", "02", "03", "07", "A3", "a3"
 QString describe(const TrackDocument &doc)
 {
     QStringList parts{QStringLiteral("%1x%2").arg(doc.width()).arg(doc.height())};
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
         const Cell &cell = doc.cell(i);
         if (cell.visible)
-            parts << QStringLiteral("%1,%2=%3").arg(TrackDocument::columnOf(i))
-                         .arg(TrackDocument::rowOf(i)).arg(QString::fromLatin1(cell.code));
+            parts << QStringLiteral("%1,%2=%3").arg(TrackGrid::columnOf(i))
+                         .arg(TrackGrid::rowOf(i)).arg(QString::fromLatin1(cell.code));
     }
     return parts.join(QLatin1Char(' '));
 }
 
 bool hiddenCellsHoldDefault(const TrackDocument &doc)
 {
-    for (int i = 0; i < TrackDocument::cellCount; ++i)
+    for (int i = 0; i < TrackGrid::cellCount; ++i)
         if (!doc.cell(i).visible && doc.cell(i).code != "07")
             return false;
     return true;
@@ -151,20 +152,23 @@ void TestTrackFile::reader()
 
     MapTiles tiles(knownCodes);
     TrackDocument doc;
-    doc.setDefaultPicture(tiles.picture("07"));
+    TileStore store;
+    store.insert("07", tiles.picture("07"));
     Progress quiet;
     doc.DrawGrid(true, quiet);
-    doc.TrackClick(TrackDocument::index(20, 20), "01", tiles.picture("01"));  // hidden, must be cleared
+    doc.TrackClick(TrackGrid::index(20, 20), "01");  // hidden, must be cleared
     doc.setModified(false);
     const QString before = describe(doc);
 
     try {
-        doc.open(path, tiles, quiet);
+        doc.open(path, tiles, store, quiet);
     } catch (const KwError &e) {
         QCOMPARE(e.message(), expected);
         QCOMPARE(describe(doc), before);
         QCOMPARE(doc.cell(20, 20).code, QByteArray("01"));
         QVERIFY(doc.fileName().isEmpty());
+        // Nor does the store take the tiles read before the failure.
+        QVERIFY(!store.contains("00"));
         return;
     }
     if (expected.endsWith('*'))
@@ -173,10 +177,11 @@ void TestTrackFile::reader()
         QCOMPARE(describe(doc), expected);
     QVERIFY(hiddenCellsHoldDefault(doc));
     QCOMPARE(doc.fileName(), path);
-    // Every cell shows its own code's tile, the default piece's included.
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+    // The store holds what the read found: every code's own tile, and the
+    // default piece's picture for the cells a short row leaves.
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
         const Cell &cell = doc.cell(i);
-        QCOMPARE(cell.picture, tiles.picture(cell.code));
+        QCOMPARE(store.picture(cell.code), tiles.picture(cell.code));
     }
 }
 
@@ -186,8 +191,9 @@ void TestTrackFile::workedExampleRoundTrip()
     QVERIFY(writeBytes(path, workedExample));
     MapTiles tiles(knownCodes);
     TrackDocument doc;
+    TileStore store;
     Progress quiet;
-    doc.open(path, tiles, quiet);
+    doc.open(path, tiles, store, quiet);
     QCOMPARE(doc.cell(0).code, QByteArray("00"));
     QCOMPARE(doc.cell(30).code, QByteArray("01"));
     QCOMPARE(doc.cell(61).code, QByteArray("02"));
@@ -208,9 +214,9 @@ void TestTrackFile::writerTakesTheBlockWhateverIsVisible()
     QVERIFY(writeBytes(path, "00,00,00,00,00\r\n01,01,01,01,01\r\n02,02,02\r\n"));
     MapTiles tiles(knownCodes);
     TrackDocument doc;
-    doc.setDefaultPicture(tiles.picture("07"));
+    TileStore store;
     Progress quiet;
-    doc.open(path, tiles, quiet);
+    doc.open(path, tiles, store, quiet);
     QVERIFY(!doc.isModified());
     doc.save(path);
     QCOMPARE(readBytes(path), QByteArray("00,00,00,00,00\r\n01,01,01,01,01\r\n02,02,02,07,07\r\n"));
@@ -233,8 +239,9 @@ void TestTrackFile::progressOfADefaultTrack()
     QVERIFY(writeBytes(path, (QByteArray("07") + QByteArray(",07").repeated(14) + "\r\n").repeated(7)));
     MapTiles tiles(knownCodes);
     TrackDocument doc;
+    TileStore store;
     RecordingProgress progress;
-    doc.open(path, tiles, progress);
+    doc.open(path, tiles, store, progress);
     QCOMPARE(progress.texts.size(), 308 + 1);  // and the emptying at the end
     QCOMPARE(progress.texts.first(), QStringLiteral("Loading Track - 0-1"));
     QCOMPARE(progress.texts.at(307), QStringLiteral("Loading Track - 6-44"));
@@ -264,12 +271,13 @@ void TestTrackFile::openFailuresChangeNothing()
 
     MapTiles tiles(knownCodes);
     TrackDocument doc;
+    TileStore store;
     Progress quiet;
     doc.DrawGrid(true, quiet);
-    doc.TrackClick(0, "01", tiles.picture("01"));
+    doc.TrackClick(0, "01");
     doc.setFileName(QStringLiteral("/earlier.kwf"));
     try {
-        doc.open(path, tiles, quiet);
+        doc.open(path, tiles, store, quiet);
         QFAIL("opened");
     } catch (const KwError &e) {
         QCOMPARE(e.message(), message.contains("%1") ? message.arg(path) : message);
@@ -290,8 +298,9 @@ void TestTrackFile::failedWriteKeepsTheOldFile()
 
     Progress quiet;
     TrackDocument doc;
+    TileStore store;
     doc.DrawGrid(true, quiet);
-    doc.TrackClick(0, "00", QImage());
+    doc.TrackClick(0, "00");
     QString message;
     {
         FileSizeLimit limit(100);
@@ -313,6 +322,7 @@ void TestTrackFile::unwritableFolder()
 {
     const QString path = m_dir.filePath(QStringLiteral("nowhere/track.kwf"));
     TrackDocument doc;
+    TileStore store;
     try {
         doc.save(path);
         QFAIL("saved");
@@ -337,9 +347,10 @@ void TestTrackFile::byteOrderMarkBelongsToTheFirstCode()
     QVERIFY(writeBytes(path, "\xEF\xBB\xBF" "00,07\r\n"));
     TileFolder tiles(folder);
     TrackDocument doc;
+    TileStore store;
     Progress quiet;
     try {
-        doc.open(path, tiles, quiet);
+        doc.open(path, tiles, store, quiet);
         QFAIL("opened");
     } catch (const KwError &e) {
         QCOMPARE(e.message(), QStringLiteral("Cannot open file ") + folder + QLatin1Char('/') + QChar(0xFEFF) + "00.bmp");

@@ -1,8 +1,6 @@
-#include "document/progress.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
-#include "bmpbuilder.h"
 #include "recordingprogress.h"
-#include "pieces/builtinpictures.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -12,15 +10,15 @@ namespace {
 int visibleCount(const TrackDocument &doc)
 {
     int n = 0;
-    for (int i = 0; i < TrackDocument::cellCount; ++i)
+    for (int i = 0; i < TrackGrid::cellCount; ++i)
         n += doc.cell(i).visible;
     return n;
 }
 
 bool visibleIsExactlyTheBlock(const TrackDocument &doc)
 {
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
-        const bool inside = TrackDocument::columnOf(i) < doc.width() && TrackDocument::rowOf(i) < doc.height();
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
+        const bool inside = TrackGrid::columnOf(i) < doc.width() && TrackGrid::rowOf(i) < doc.height();
         if (doc.cell(i).visible != inside)
             return false;
     }
@@ -37,7 +35,7 @@ private slots:
     void init();
     void cellNames_data();
     void cellNames();
-    void resetGivesTheDefaultPieceSharedPicture();
+    void resetGivesTheDefaultPiece();
     void drawGridProgress();
     void editGrid_data();
     void editGrid();
@@ -46,15 +44,14 @@ private slots:
     void trackClick();
     void sizeIsClampedToThePool_data();
     void sizeIsClampedToThePool();
+    void gridIsAValue();
 
 private:
-    QImage m_default = BmpBuilder::patterned(7);
     Progress m_quiet;
 };
 
 void TestTrackGrid::init()
 {
-    m_default = BmpBuilder::patterned(7);
 }
 
 void TestTrackGrid::cellNames_data()
@@ -74,22 +71,19 @@ void TestTrackGrid::cellNames()
     QFETCH(int, row);
     QFETCH(QString, name);
     // Column-major: the next entry is the next row of the same column.
-    QCOMPARE(TrackDocument::index(column, row), column * 30 + row);
-    QCOMPARE(TrackDocument::cellName(TrackDocument::index(column, row)), name);
+    QCOMPARE(TrackGrid::index(column, row), column * 30 + row);
+    QCOMPARE(TrackGrid::cellName(TrackGrid::index(column, row)), name);
 }
 
-void TestTrackGrid::resetGivesTheDefaultPieceSharedPicture()
+void TestTrackGrid::resetGivesTheDefaultPiece()
 {
     TrackDocument doc;
-    doc.setDefaultPicture(m_default);
+    doc.TrackClick(TrackGrid::index(20, 20), "03");
     doc.DrawGrid(true, m_quiet);
     QCOMPARE(visibleCount(doc), 15 * 7);
     QVERIFY(visibleIsExactlyTheBlock(doc));
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+    for (int i = 0; i < TrackGrid::cellCount; ++i)
         QCOMPARE(doc.cell(i).code, QByteArray("07"));
-        // Every cell shares the one pixel store of the default picture.
-        QCOMPARE(doc.cell(i).picture.cacheKey(), m_default.cacheKey());
-    }
 }
 
 void TestTrackGrid::drawGridProgress()
@@ -109,30 +103,32 @@ void TestTrackGrid::editGrid_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::addColumn<QByteArray>("hint");
+    QTest::addColumn<int>("widthChange");
+    QTest::addColumn<int>("heightChange");
     QTest::addColumn<int>("newWidth");
     QTest::addColumn<int>("newHeight");
-    QTest::newRow("add column") << 15 << 7 << QByteArray("01-00") << 16 << 7;
-    QTest::newRow("remove column") << 15 << 7 << QByteArray("-1-00") << 14 << 7;
-    QTest::newRow("add row") << 15 << 7 << QByteArray("00-01") << 15 << 8;
-    QTest::newRow("remove row") << 15 << 7 << QByteArray("00--1") << 15 << 6;
-    QTest::newRow("width stays 1") << 1 << 1 << QByteArray("-1-00") << 1 << 1;
-    QTest::newRow("height stays 1") << 1 << 1 << QByteArray("00--1") << 1 << 1;
-    QTest::newRow("width stays 30") << 30 << 30 << QByteArray("01-00") << 30 << 30;
-    QTest::newRow("height stays 30") << 30 << 30 << QByteArray("00-01") << 30 << 30;
+    QTest::newRow("add column") << 15 << 7 << 1 << 0 << 16 << 7;
+    QTest::newRow("remove column") << 15 << 7 << -1 << 0 << 14 << 7;
+    QTest::newRow("add row") << 15 << 7 << 0 << 1 << 15 << 8;
+    QTest::newRow("remove row") << 15 << 7 << 0 << -1 << 15 << 6;
+    QTest::newRow("width stays 1") << 1 << 1 << -1 << 0 << 1 << 1;
+    QTest::newRow("height stays 1") << 1 << 1 << 0 << -1 << 1 << 1;
+    QTest::newRow("width stays 30") << 30 << 30 << 1 << 0 << 30 << 30;
+    QTest::newRow("height stays 30") << 30 << 30 << 0 << 1 << 30 << 30;
 }
 
 void TestTrackGrid::editGrid()
 {
     QFETCH(int, width);
     QFETCH(int, height);
-    QFETCH(QByteArray, hint);
+    QFETCH(int, widthChange);
+    QFETCH(int, heightChange);
     QFETCH(int, newWidth);
     QFETCH(int, newHeight);
     TrackDocument doc;
     doc.setSize(width, height);
     doc.DrawGrid(true, m_quiet);
-    doc.EditGrid(hint, m_quiet);
+    doc.EditGrid(widthChange, heightChange, m_quiet);
     QCOMPARE(doc.width(), newWidth);
     QCOMPARE(doc.height(), newHeight);
     QVERIFY(visibleIsExactlyTheBlock(doc));
@@ -144,9 +140,8 @@ void TestTrackGrid::shrinkAndGrowKeepsPieces()
 {
     TrackDocument doc;
     doc.DrawGrid(true, m_quiet);
-    const QImage piece = BmpBuilder::patterned(3);
     for (int c = 10; c < 15; ++c)
-        doc.TrackClick(TrackDocument::index(c, 2), "03", piece);
+        doc.TrackClick(TrackGrid::index(c, 2), "03");
     doc.setSize(10, 7);
     doc.DrawGrid(false, m_quiet);
     QVERIFY(!doc.cell(12, 2).visible);
@@ -156,21 +151,18 @@ void TestTrackGrid::shrinkAndGrowKeepsPieces()
     for (int c = 10; c < 15; ++c) {
         QVERIFY(doc.cell(c, 2).visible);
         QCOMPARE(doc.cell(c, 2).code, QByteArray("03"));
-        QCOMPARE(doc.cell(c, 2).picture, piece);
     }
 }
 
 void TestTrackGrid::resetClearsHiddenCells()
 {
     TrackDocument doc;
-    doc.setDefaultPicture(m_default);
     doc.setSize(30, 30);
     doc.DrawGrid(true, m_quiet);
-    doc.TrackClick(TrackDocument::index(25, 25), "03", BmpBuilder::patterned(3));
+    doc.TrackClick(TrackGrid::index(25, 25), "03");
     doc.setSize(15, 7);
     doc.DrawGrid(true, m_quiet);
     QCOMPARE(doc.cell(25, 25).code, QByteArray("07"));
-    QCOMPARE(doc.cell(25, 25).picture.cacheKey(), m_default.cacheKey());
     QVERIFY(!doc.cell(25, 25).visible);
 }
 
@@ -179,26 +171,28 @@ void TestTrackGrid::trackClick()
     TrackDocument doc;
     doc.DrawGrid(true, m_quiet);
     QSignalSpy modified(&doc, &TrackDocument::modifiedChanged);
-    QSignalSpy cells(&doc, &TrackDocument::cellChanged);
+    QSignalSpy changed(&doc, &TrackDocument::changed);
 
     // No piece chosen yet: the click places nothing.
-    doc.TrackClick(0, QByteArray(), BuiltinPictures::blank());
+    doc.TrackClick(0, QByteArray());
     QVERIFY(!doc.isModified());
-    QCOMPARE(cells.count(), 0);
+    QCOMPARE(changed.count(), 0);
 
-    // Placing the piece a cell already holds still marks the track modified.
-    doc.TrackClick(0, "07", doc.cell(0).picture);
+    // Placing the piece a cell already holds still marks the track modified,
+    // though no cell changed.
+    doc.TrackClick(0, "07");
     QVERIFY(doc.isModified());
     QCOMPARE(modified.count(), 1);
+    QCOMPARE(changed.count(), 0);
 
     doc.setModified(false);
-    const QImage piece = BmpBuilder::patterned(5);
-    doc.TrackClick(TrackDocument::index(3, 4), "05", piece);
+    doc.TrackClick(TrackGrid::index(3, 4), "05");
     QVERIFY(doc.isModified());
     QCOMPARE(doc.cell(3, 4).code, QByteArray("05"));
-    QCOMPARE(doc.cell(3, 4).picture.cacheKey(), piece.cacheKey());
-    QCOMPARE(cells.count(), 1);
-    QCOMPARE(cells.last().at(0).toInt(), TrackDocument::index(3, 4));
+    QCOMPARE(changed.count(), 1);
+    const TrackGrid grid = doc.grid();
+    for (int i = 0; i < TrackGrid::cellCount; ++i)
+        QCOMPARE(grid.cell(i).code, QByteArray(i == TrackGrid::index(3, 4) ? "05" : "07"));
 }
 
 void TestTrackGrid::sizeIsClampedToThePool_data()
@@ -223,6 +217,37 @@ void TestTrackGrid::sizeIsClampedToThePool()
     doc.setSize(width, height);
     QCOMPARE(doc.width(), clampedWidth);
     QCOMPARE(doc.height(), clampedHeight);
+}
+
+void TestTrackGrid::gridIsAValue()
+{
+    // A copy is independent of its source, and equal exactly as long as
+    // every code, every visible flag and the size agree.
+    TrackDocument doc;
+    doc.DrawGrid(true, m_quiet);
+    TrackGrid copy = doc.grid();
+    QVERIFY(copy == doc.grid());
+    copy.setCode(TrackGrid::index(29, 29), "03");  // hidden, outside the block
+    QVERIFY(copy != doc.grid());
+    QCOMPARE(doc.cell(29, 29).code, QByteArray("07"));
+
+    QSignalSpy changed(&doc, &TrackDocument::changed);
+    QSignalSpy size(&doc, &TrackDocument::sizeChanged);
+    doc.setGrid(copy);
+    QCOMPARE(doc.cell(29, 29).code, QByteArray("03"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(size.count(), 0);
+    doc.setGrid(copy);  // the same again changes nothing
+    QCOMPARE(changed.count(), 1);
+
+    copy.setCell(0, Cell{"07", false});
+    QVERIFY(copy != doc.grid());
+    copy = doc.grid();
+    copy.setSize(3, 2);
+    QVERIFY(copy != doc.grid());
+    doc.setGrid(copy);
+    QCOMPARE(size.count(), 1);
+    QCOMPARE(doc.width(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestTrackGrid)

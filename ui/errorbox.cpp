@@ -3,16 +3,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-QString ErrorBox::text(const QString &message)
+void ErrorBox::show(QWidget *parent, const KwError &error)
 {
-    if (!message.isEmpty() && message.back().unicode() > u'.')
-        return message + QLatin1Char('.');
-    return message;
-}
-
-void ErrorBox::show(QWidget *parent, const QString &message)
-{
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
-                    text(message), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), error.shownText(),
+                    QMessageBox::Ok, parent);
     box.exec();
 }

@@ -1,9 +1,8 @@
 #include "ui/palette.h"
 
-#include "document/progress.h"
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
-#include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 #include "ui/picturebutton.h"
 
 #include <QButtonGroup>
@@ -63,13 +62,8 @@ QWidget *Palette::addPiecePage(int index)
     page->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
     auto *group = new QButtonGroup(page);
     group->setExclusive(true);
-    QVector<PictureButton *> controls;
-    for (const PiecePlace &place : source.pieces) {
-        PictureButton *button = addPieceButton(page, place.code, place.left, place.top);
-        group->addButton(button);
-        controls.append(button);
-    }
-    m_pageControls.append(controls);
+    for (const PiecePlace &place : source.pieces)
+        group->addButton(addPieceButton(page, place.code, place.left, place.top));
     addTab(page, source.caption);
     return page;
 }
@@ -91,7 +85,6 @@ QWidget *Palette::addUtilitiesPage()
 {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet%1").arg(Catalogue::utilitiesPage + 1));
-    QVector<PictureButton *> controls;
     int which = 0;
     for (const GridButton &grid : gridButtons) {
         auto *button = new PictureButton(page);
@@ -101,27 +94,15 @@ QWidget *Palette::addUtilitiesPage()
         button->setPicture(BuiltinPictures::gridButton(which++));
         connect(button, &PictureButton::clicked, this,
                 [this, button] { emit gridClicked(hintOf(button)); });
-        controls.append(button);
     }
-    m_pageControls.append(controls);
     addTab(page, Catalogue::pages().at(Catalogue::utilitiesPage).caption);
     return page;
 }
 
-void Palette::loadTiles(const TileSource &tiles, Progress &progress)
+void Palette::showPictures(const TileStore &tiles)
 {
-    for (int p = 0; p < m_pageControls.size(); ++p) {
-        const QVector<PictureButton *> &controls = m_pageControls.at(p);
-        for (int k = 0; k < controls.size(); ++k) {
-            progress.pump();
-            progress.setText(Progress::text("Loading Tiles - ", p, k));
-            PictureButton *button = controls.at(k);
-            // Piece buttons are the toggle buttons; the grid buttons keep
-            // their built-in pictures.
-            if (button->isCheckable())
-                button->setPicture(tiles.load(hintOf(button)));
-        }
-    }
+    for (auto it = m_pieces.constBegin(); it != m_pieces.constEnd(); ++it)
+        it.value()->setPicture(tiles.picture(it.key()));
 }
 
 bool Palette::eventFilter(QObject *watched, QEvent *event)

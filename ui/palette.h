@@ -6,8 +6,7 @@
 #include <QVector>
 
 class PictureButton;
-class Progress;
-class TileSource;
+class TileStore;
 
 // The tabbed palette (PageControl): eleven pages of piece buttons in
 // exclusive groups per page, and the page "Utilities" with the four grid
@@ -23,10 +22,10 @@ public:
     PictureButton *pieceButton(const QByteArray &code) const { return m_pieces.value(code); }
     QWidget *normalPage() const { return widget(0); }
 
-    // Loads every piece button's tile, page by page and control by control,
-    // reporting "Loading Tiles - page-control". The grid buttons are passed
-    // over. A failure stops at that button and is thrown.
-    void loadTiles(const TileSource &tiles, Progress &progress);
+    // Gives every piece button its code's picture from the store (a code
+    // the store has no picture for yet keeps an empty one). The grid
+    // buttons keep their built-in pictures.
+    void showPictures(const TileStore &tiles);
 
 signals:
     void pieceClicked(PictureButton *button);
@@ -43,5 +42,4 @@ private:
     PictureButton *addPieceButton(QWidget *page, const QByteArray &code, int left, int top);
 
     QHash<QByteArray, PictureButton *> m_pieces;
-    QVector<QVector<PictureButton *>> m_pageControls;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/progress.h"
+#include "base/progress.h"
 
 #include <QElapsedTimer>
 

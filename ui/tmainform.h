@@ -2,30 +2,31 @@
 
 #include "document/trackdocument.h"
 #include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 
 #include <QByteArray>
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
-#include <array>
 #include <memory>
 
+class FileCommands;
 class FileDialogs;
 class Palette;
 class PictureButton;
+class PiecePanel;
 class QAction;
-class QFrame;
 class QLabel;
-class QScrollArea;
 class StatusProgress;
 class TAboutForm;
 class TSaveForm;
+class TrackView;
 class TsizeForm;
 
 // The editor's main window: the palette with the current piece on top, the
-// 900 cells of the track below, the status bar, and the File and Help menus.
-// The track itself lives in the TrackDocument; the window shows it and runs
-// the commands on it.
+// track view below, the status bar, and the menus. It runs the start-up and
+// the commands; the track lives in the TrackDocument, its pictures in the
+// TileStore, and the track view shows the one with the other.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
@@ -41,13 +42,17 @@ public:
     void FormCreate();
 
     TrackDocument &document() { return m_document; }
+    const TileStore &tiles() const { return m_store; }
     const QByteArray &currentCode() const { return m_currentCode; }
     bool isReady() const { return m_ready; }
     QString statusText() const;
     // The name the Open dialog proposes next.
-    const QString &openDialogName() const { return m_openDialogName; }
-    PictureButton *cellButton(int index) const { return m_cells[size_t(index)]; }
+    const QString &openDialogName() const;
+    FileCommands *fileCommands() const { return m_files; }
+    TrackView *trackView() const { return TrackBox; }
+    PictureButton *cellButton(int index) const;
     Palette *palette() const { return PageControl; }
+    PictureButton *currentPiece() const { return CurPiece; }
     TsizeForm *sizeForm() const { return m_sizeForm; }
     TSaveForm *saveForm() const { return m_saveForm; }
     TAboutForm *aboutForm() const { return m_aboutForm; }
@@ -60,6 +65,8 @@ public:
 
     void PieceClick(PictureButton *sender);
     void TrackClick(int index);
+    // A grid button's hint "XX-YY": characters 1-2 change the width, 4-5
+    // the height, each a signed number.
     void EditGrid(const QByteArray &hint);
     void TabSheet1MouseDown();
 
@@ -79,53 +86,35 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createPanels();
-    void createTrackBox();
     void createStatusBar();
     void createMenu();
     QAction *addCommand(QMenu *menu, const char *name, const QString &text,
                         const QKeySequence &shortcut = QKeySequence());
-    void centrePanel3();
 
-    void MakeCells();
-    PictureButton *makeCell(int column, int row);
+    void loadPalette();
     void openStartupTrack();
     void finishStartup();
 
-    void showCell(int index);
-    void countVisible(int index, bool visible);
-    void resizeTrackArea();
-
-    int askSaveChanges();
-    bool saveTrack();
-    bool saveTrackAs();
     void showMessage(const QString &text);
 
     TrackDocument m_document;
     TileFolder m_tiles;
+    TileStore m_store;
     QStringList m_arguments;
-    std::unique_ptr<FileDialogs> m_fileDialogs;
     std::unique_ptr<StatusProgress> m_progress;
+    FileCommands *m_files = nullptr;
     QByteArray m_currentCode;
-    QString m_openDialogName;
     bool m_started = false;
     bool m_ready = false;
-
-    std::array<PictureButton *, TrackDocument::cellCount> m_cells{};
-    std::array<int, TrackDocument::side> m_visibleInColumn{};
-    std::array<int, TrackDocument::side> m_visibleInRow{};
     QVector<QAction *> m_trackCommands;  // enabled once start-up has completed
 
-    QWidget *Panel1 = nullptr;
+    PiecePanel *Panel1 = nullptr;
     Palette *PageControl = nullptr;
-    QFrame *Panel2 = nullptr;
     PictureButton *CurPiece = nullptr;
-    QScrollArea *TrackBox = nullptr;
-    QWidget *m_trackArea = nullptr;
-    QLabel *Panel3 = nullptr;
+    TrackView *TrackBox = nullptr;
     QLabel *m_statusText = nullptr;
 
     TsizeForm *m_sizeForm = nullptr;

@@ -62,7 +62,7 @@ QSlider *TsizeForm::createBar(const char *name, int y, int value)
     auto *bar = new QSlider(Qt::Horizontal, this);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(56, y, 180, 28);
-    bar->setRange(1, TrackDocument::side);
+    bar->setRange(1, TrackGrid::side);
     bar->setValue(value);
     bar->setTickInterval(10);
     bar->setTickPosition(QSlider::TicksBelow);

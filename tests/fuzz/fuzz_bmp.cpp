@@ -2,7 +2,7 @@
 // messages; anything else that escapes, and any crash, is a finding. What
 // it accepts must be a picture the rest of the program can use.
 
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 #include "pieces/bmpreader.h"
 
 #include <QByteArray>

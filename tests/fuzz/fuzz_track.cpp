@@ -4,16 +4,18 @@
 // on failure the document must be exactly as before, on success its cells,
 // size, buffer and a save of it must be what the file says.
 
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 #include "document/linebuffer.h"
-#include "document/progress.h"
+#include "base/progress.h"
 #include "document/trackdocument.h"
 #include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 
 #include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QVector>
 
@@ -38,7 +40,7 @@ const QByteArray defaultCode("07");
 // fails the ways tile files fail: codes holding 'X' are missing files, 'Y'
 // invalid bitmaps, 'Z' cut-off headers. The empty code is a missing ".bmp".
 // A code holding 'V' is a file that changes between reads: red and green by
-// turns, so a reader may not give one read's picture to another cell.
+// turns, and the store must end up with the last one read.
 class FuzzTiles : public TileSource
 {
 public:
@@ -157,7 +159,7 @@ Expected expect(const QByteArray &bytes)
     for (int r = 0; r < e.lines.size(); ++r) {
         e.codes.append(referenceCodes(e.lines[r]));
         const int n = e.codes[r].size();
-        if (n > TrackDocument::side || (n > 0 && r >= TrackDocument::side))
+        if (n > TrackGrid::side || (n > 0 && r >= TrackGrid::side))
             e.error = KwError::trackTooLarge().message();
     }
     if (!e.error.isEmpty())
@@ -174,34 +176,35 @@ Expected expect(const QByteArray &bytes)
     return e;
 }
 
+// Everything a failed read must leave alone: the grid, the flag, the file
+// name, the buffer, and the store's picture of every code the document
+// holds or the file names (a code read before the failure must not have
+// reached the store).
 struct Snapshot
 {
-    QVector<QByteArray> codes;
-    QVector<qint64> pictures;
-    QVector<bool> visible;
-    int width = 0, height = 0;
+    TrackGrid grid;
+    QHash<QByteArray, qint64> pictures;  // 0: the store has no picture
     bool modified = false;
     QString fileName;
     QByteArray memo;
 
-    explicit Snapshot(const TrackDocument &doc)
-        : width(doc.width()), height(doc.height()), modified(doc.isModified()),
-          fileName(doc.fileName()), memo(doc.memo().text())
+    Snapshot(const TrackDocument &doc, const TileStore &store, const Expected &e)
+        : grid(doc.grid()), modified(doc.isModified()), fileName(doc.fileName()),
+          memo(doc.memo().text())
     {
-        codes.reserve(TrackDocument::cellCount);
-        pictures.reserve(TrackDocument::cellCount);
-        visible.reserve(TrackDocument::cellCount);
-        for (int i = 0; i < TrackDocument::cellCount; ++i) {
-            codes.append(doc.cell(i).code);
-            pictures.append(doc.cell(i).picture.cacheKey());
-            visible.append(doc.cell(i).visible);
-        }
+        auto take = [&](const QByteArray &code) {
+            pictures.insert(code, store.contains(code) ? store.picture(code).cacheKey() : 0);
+        };
+        for (int i = 0; i < TrackGrid::cellCount; ++i)
+            take(doc.cell(i).code);
+        for (const QVector<QByteArray> &row : e.codes)
+            for (const QByteArray &code : row)
+                take(code);
     }
 
     bool operator==(const Snapshot &o) const
     {
-        return codes == o.codes && pictures == o.pictures && visible == o.visible
-               && width == o.width && height == o.height && modified == o.modified
+        return grid == o.grid && pictures == o.pictures && modified == o.modified
                && fileName == o.fileName && memo == o.memo;
     }
 };
@@ -211,14 +214,17 @@ bool samePicture(const QImage &a, const QImage &b)
     return a.cacheKey() == b.cacheKey() || a == b;
 }
 
-// A document that is not in its fresh state, so "unchanged" means something.
-void prepare(TrackDocument &doc, const FuzzTiles &tiles)
+// A document that is not in its fresh state, so "unchanged" means something,
+// and a store that holds the pictures of its codes.
+void prepare(TrackDocument &doc, TileStore &store, const FuzzTiles &tiles)
 {
-    doc.setDefaultPicture(tiles.picture(defaultCode));
+    store = TileStore();
+    for (const QByteArray &code : {defaultCode, QByteArray("A1"), QByteArray("B2"), QByteArray("C3")})
+        store.insert(code, tiles.picture(code));
     doc.ClearGrid();
-    doc.TrackClick(TrackDocument::index(0, 0), "A1", tiles.picture("A1"));
-    doc.TrackClick(TrackDocument::index(3, 5), "B2", tiles.picture("B2"));
-    doc.TrackClick(TrackDocument::index(29, 29), "C3", tiles.picture("C3"));
+    doc.TrackClick(TrackGrid::index(0, 0), "A1");
+    doc.TrackClick(TrackGrid::index(3, 5), "B2");
+    doc.TrackClick(TrackGrid::index(29, 29), "C3");
     doc.setSize(12, 9);
     doc.MakeArray();
     doc.setFileName(QStringLiteral("/before.kwf"));
@@ -249,31 +255,35 @@ QByteArray readBack(const QString &path)
 }
 
 // firstLoad: the tile source's load count when the read began; the codes
-// are loaded one by one in reading order.
-void checkCells(const TrackDocument &doc, const FuzzTiles &tiles, const Expected &e,
-                quint64 firstLoad)
+// are loaded one by one in reading order, and the store keeps the last
+// picture read for each. defaultPicture: the store's "07" before the read.
+void checkCells(const TrackDocument &doc, const TileStore &store, const FuzzTiles &tiles,
+                const Expected &e, quint64 firstLoad, const QImage &defaultPicture)
 {
-    QVector<bool> named(TrackDocument::cellCount, false);
+    QVector<bool> named(TrackGrid::cellCount, false);
+    QHash<QByteArray, QImage> lastRead;
     quint64 n = firstLoad;
     for (int r = 0; r < e.codes.size(); ++r) {
         for (int c = 0; c < e.codes[r].size(); ++c) {
             const Cell &cell = doc.cell(c, r);
-            named[TrackDocument::index(c, r)] = true;
+            named[TrackGrid::index(c, r)] = true;
             CHECK(cell.visible);
             CHECK(cell.code == e.codes[r][c]);
-            CHECK(samePicture(cell.picture, tiles.served(cell.code, n++)));
+            lastRead.insert(cell.code, tiles.served(cell.code, n++));
         }
     }
     CHECK(tiles.loads == n);
-    for (int i = 0; i < TrackDocument::cellCount; ++i) {
+    for (auto it = lastRead.constBegin(); it != lastRead.constEnd(); ++it)
+        CHECK(samePicture(store.picture(it.key()), it.value()));
+    CHECK(samePicture(store.picture(defaultCode), lastRead.value(defaultCode, defaultPicture)));
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
         if (named[i])
             continue;
         // Exactly the block is visible, a short row's cells there too; a
         // file without codes shows nothing (e.width is then 0).
-        const bool inBlock = TrackDocument::columnOf(i) < e.width && TrackDocument::rowOf(i) < e.height;
+        const bool inBlock = TrackGrid::columnOf(i) < e.width && TrackGrid::rowOf(i) < e.height;
         CHECK(doc.cell(i).visible == inBlock);
         CHECK(doc.cell(i).code == defaultCode);
-        CHECK(samePicture(doc.cell(i).picture, doc.defaultPicture()));
     }
 }
 
@@ -294,12 +304,13 @@ QByteArray expectedSave(const Expected &e, int width, int height)
     return out;
 }
 
-void checkSuccess(TrackDocument &doc, const FuzzTiles &tiles, const Expected &e,
-                  const Snapshot &before, const LastText &progress, quint64 firstLoad)
+void checkSuccess(TrackDocument &doc, const TileStore &store, const FuzzTiles &tiles,
+                  const Expected &e, const Snapshot &before, const LastText &progress,
+                  quint64 firstLoad)
 {
-    checkCells(doc, tiles, e, firstLoad);
-    CHECK(doc.width() == (e.width ? e.width : before.width));
-    CHECK(doc.height() == (e.height ? e.height : before.height));
+    checkCells(doc, store, tiles, e, firstLoad, tiles.picture(defaultCode));
+    CHECK(doc.width() == (e.width ? e.width : before.grid.width()));
+    CHECK(doc.height() == (e.height ? e.height : before.grid.height()));
     CHECK(doc.fileName() == g_trackPath);
     CHECK(!doc.isModified());
     CHECK(progress.last.isEmpty());
@@ -352,18 +363,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // the state before is the same every run, so it is taken once.
     static const FuzzTiles tiles;
     static TrackDocument doc;
-    prepare(doc, tiles);
-    static const Snapshot before(doc);
+    static TileStore store;
+    prepare(doc, store, tiles);
+    const Snapshot before(doc, store, e);
     LastText progress;
     const quint64 firstLoad = tiles.loads;
     try {
-        doc.open(g_trackPath, tiles, progress);
+        doc.open(g_trackPath, tiles, store, progress);
     } catch (const KwError &error) {
         CHECK(error.message() == e.error);
-        CHECK(Snapshot(doc) == before);
+        CHECK(Snapshot(doc, store, e) == before);
         return 0;
     }
     CHECK(e.error.isEmpty());
-    checkSuccess(doc, tiles, e, before, progress, firstLoad);
+    checkSuccess(doc, store, tiles, e, before, progress, firstLoad);
     return 0;
 }

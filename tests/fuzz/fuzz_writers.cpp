@@ -9,9 +9,10 @@
 // (format, width, height of its tile); the rest is the tiles' pixel bytes,
 // used round and round.
 
-#include "document/kwerror.h"
-#include "document/progress.h"
-#include "document/trackdocument.h"
+#include "base/kwerror.h"
+#include "base/progress.h"
+#include "document/trackgrid.h"
+#include "pieces/tilestore.h"
 #include "export/bmpwriter.h"
 #include "export/jpegwriter.h"
 #include "export/picturecomposer.h"
@@ -212,14 +213,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QVector<QImage> tiles;
     for (int i = 0; i < w * h; ++i)
         tiles.append(makeTile(in));
-    TrackDocument doc;
-    for (int c = 0; c < w; ++c)
-        for (int r = 0; r < h; ++r)
-            doc.TrackClick(TrackDocument::index(c, r), "t", tiles[c * h + r]);
-    doc.setSize(w, h);
+    // Every cell its own code, so that every cell has its own tile.
+    TrackGrid grid;
+    TileStore store;
+    for (int i = 0; i < w * h; ++i) {
+        const QByteArray code = QByteArray::number(i);
+        grid.setCode(TrackGrid::index(i / h, i % h), code);
+        store.insert(code, tiles[i]);
+    }
+    grid.setSize(w, h);
 
     Progress quiet;
-    const QImage picture = PictureComposer::compose(doc, quiet);
+    const QImage picture = PictureComposer::compose(grid, store, quiet);
     checkComposition(picture, tiles, w, h);
     checkJpeg(JpegWriter::encode(picture), picture);
     const QByteArray bmp = BmpWriter::encode(picture, asked);

@@ -7,7 +7,7 @@
 // so starts a (headless) GUI application for the fonts.
 #include "artseries.h"
 #include "contactsheet.h"
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 #include "export/bmpwriter.h"
 #include "tilebook.h"
 

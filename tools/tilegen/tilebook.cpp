@@ -1,6 +1,6 @@
 #include "tilebook.h"
 
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 #include "pieces/catalogue.h"
 #include "tilegeometry.h"
 

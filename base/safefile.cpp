@@ -1,6 +1,6 @@
-#include "document/safefile.h"
+#include "base/safefile.h"
 
-#include "document/kwerror.h"
+#include "base/kwerror.h"
 
 #include <QSaveFile>
 

@@ -1,4 +1,4 @@
-#include "document/regularfile.h"
+#include "base/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,0 +1,1 @@
+// Nothing of its own: the layer's whole archive is what gets linked.
