@@ -185,8 +185,9 @@ qint64 readMasks(const Bytes &b, const Header &h, qint64 pos, quint32 masks[3])
     return inHeader ? pos : pos + 12;
 }
 
-// Reads the entries that pixels can refer to; a table longer than 2^bpp only
-// moves the pixel data further on.
+// Reads the entries that pixels can refer to. A table longer than 2^bpp must
+// still be in the file whole, since the pixels come after it; a colour table
+// cut short is a read error, not a black picture. Its extra entries are skipped.
 qint64 readPalette(const Bytes &b, const Header &h, qint64 pos, QVector<QRgb> &palette)
 {
     if (h.bitsPerPixel > 8)
@@ -195,7 +196,7 @@ qint64 readPalette(const Bytes &b, const Header &h, qint64 pos, QVector<QRgb> &p
     const qint64 full = qint64(1) << h.bitsPerPixel;
     const qint64 declared = (h.core || h.coloursUsed == 0) ? full : qint64(h.coloursUsed);
     const qint64 used = std::min(declared, full);
-    if (!b.has(pos, used * entrySize))
+    if (!b.has(pos, declared * entrySize))
         throw KwError::streamRead();
     palette.resize(int(used));
     for (qint64 i = 0; i < used; ++i) {

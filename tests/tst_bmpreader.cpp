@@ -175,6 +175,13 @@ void TestBmpReader::addIndexed()
         << file([&] { Layout l = header(11, 3, 1); l.palette = palette(3); l.coloursUsed = 3;
                       l.pixels = packRows(fileOrder(r1, false), 1); return l; }())
         << fromIndices(r1, palette(3));
+    QTest::newRow("more colours used than 8 bits allow, all in the file")
+        << file([&] { Layout l = header(5, 3, 8); l.palette = palette(300); l.coloursUsed = 300;
+                      l.pixels = packRows(fileOrder(r8, false), 8); return l; }())
+        << fromIndices(r8, all);
+    QTest::newRow("colours used end where the file ends")
+        << file([] { Layout l = header(2, 2, 8); l.coloursUsed = 20; l.palette = palette(20); return l; }())
+        << fromIndices({{B, B}, {B, B}}, {});
 }
 
 void TestBmpReader::addDirect()
@@ -400,6 +407,13 @@ void TestBmpReader::failures_data()
         << cut(indexedFile(indexRows(4, 4, 16), palette(16), 4, Core), 14 + 12 + 40) << StreamRead;
     QTest::newRow("colours used beyond the file")
         << file([] { Layout l = header(2, 2, 8); l.coloursUsed = 20; l.palette = palette(10); return l; }())
+        << StreamRead;
+    QTest::newRow("colours used past 2^bpp, one entry short")
+        << file([] { Layout l = header(2, 2, 8); l.coloursUsed = 300; l.palette = palette(299); return l; }())
+        << StreamRead;
+    QTest::newRow("colours used 305402420 in a 9 KB file")
+        << file([] { Layout l = header(92, 88, 8); l.coloursUsed = 305402420; l.palette = palette(256);
+                     l.pixels = QByteArray(92 * 88, '\x07'); return l; }())
         << StreamRead;
     QTest::newRow("masks cut short")
         << file([] { Layout l = header(2, 2, 16, BitFields); l.masks = {0xf800}; return l; }()) << StreamRead;
