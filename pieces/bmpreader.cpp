@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 #include <new>
+#include <optional>
 
 // Every offset and size below is computed in 64 bits: the header fields are
 // 32-bit values chosen by whoever wrote the file, and their sums and products
@@ -185,24 +186,46 @@ qint64 readMasks(const Bytes &b, const Header &h, qint64 pos, quint32 masks[3])
     return inHeader ? pos : pos + 12;
 }
 
-// Reads the entries that pixels can refer to; a table longer than 2^bpp only
-// moves the pixel data further on.
-qint64 readPalette(const Bytes &b, const Header &h, qint64 pos, QVector<QRgb> &palette)
+// Reads the colour table that starts at pos and returns where it ends. It has
+// room up to the pixel data, or up to the end of the file when the offset
+// gives no place for them. Without a count in the header the table holds
+// 2^bpp entries, or as many as the room before the pixel data allows; a
+// count in the header is a claim, and a table cut short of it (by the pixel
+// data or the end of the file) is a read error, not a black picture. Entries
+// past 2^bpp are never indexed and are skipped.
+qint64 readPalette(const Bytes &b, const Header &h, qint64 pos, std::optional<qint64> pixelsAt,
+                   QVector<QRgb> &palette)
 {
     if (h.bitsPerPixel > 8)
         return pos;
     const qint64 entrySize = h.core ? 3 : 4;
     const qint64 full = qint64(1) << h.bitsPerPixel;
-    const qint64 declared = (h.core || h.coloursUsed == 0) ? full : qint64(h.coloursUsed);
-    const qint64 used = std::min(declared, full);
-    if (!b.has(pos, used * entrySize))
+    const qint64 room = pixelsAt.value_or(b.size()) - pos;
+    qint64 entries = h.coloursUsed != 0 ? qint64(h.coloursUsed) : full;
+    if (h.coloursUsed == 0 && pixelsAt)
+        entries = std::min(full, room / entrySize);
+    if (entries * entrySize > room)
         throw KwError::streamRead();
+    const qint64 used = std::min(entries, full);
     palette.resize(int(used));
     for (qint64 i = 0; i < used; ++i) {
         const qint64 at = pos + i * entrySize;
         palette[int(i)] = qRgb(b.u8(at + 2), b.u8(at + 1), b.u8(at));
     }
-    return pos + declared * entrySize;
+    return pos + entries * entrySize;
+}
+
+// The file header says where the pixels are. Writers that leave it 0 or
+// point it into the headers mean "right after the colour table"; an offset
+// at or past the end of the file cannot be right either, and is read the same
+// way. Any other offset is honoured, even one inside the table the header
+// would have: the core header has no count of colours, and there the offset
+// is the only word on how long the table is.
+std::optional<qint64> pixelOffset(const Bytes &b, const Header &h, qint64 headersEnd)
+{
+    if (h.dataOffset < headersEnd || h.dataOffset >= b.size())
+        return std::nullopt;
+    return h.dataOffset;
 }
 
 Layout readLayout(const Bytes &b, const Header &h)
@@ -210,10 +233,9 @@ Layout readLayout(const Bytes &b, const Header &h)
     Layout layout;
     qint64 pos = FileHeaderSize + h.headerSize;
     pos = readMasks(b, h, pos, layout.masks);
-    pos = readPalette(b, h, pos, layout.palette);
-    // The file header says where the pixels are; writers that leave it 0 (or
-    // point into the headers) mean "right after the colour table".
-    layout.dataStart = h.dataOffset >= pos ? h.dataOffset : pos;
+    const std::optional<qint64> pixelsAt = pixelOffset(b, h, pos);
+    pos = readPalette(b, h, pos, pixelsAt, layout.palette);
+    layout.dataStart = pixelsAt.value_or(pos);
     return layout;
 }
 

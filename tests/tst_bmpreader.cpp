@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -87,6 +88,13 @@ Layout header(qint32 w, qint32 h, int bpp = 24, quint32 compression = Rgb, int h
 QByteArray cut(const QByteArray &data, int length)
 {
     return data.left(length);
+}
+
+// The file with another pixel-data offset in its file header.
+QByteArray withOffset(QByteArray data, qint64 offset)
+{
+    qToLittleEndian(quint32(offset), data.data() + 10);
+    return data;
 }
 
 // Rows of indices for the indexed formats, wide enough to cross byte borders.
@@ -175,6 +183,13 @@ void TestBmpReader::addIndexed()
         << file([&] { Layout l = header(11, 3, 1); l.palette = palette(3); l.coloursUsed = 3;
                       l.pixels = packRows(fileOrder(r1, false), 1); return l; }())
         << fromIndices(r1, palette(3));
+    QTest::newRow("more colours used than 8 bits allow, all in the file")
+        << file([&] { Layout l = header(5, 3, 8); l.palette = palette(300); l.coloursUsed = 300;
+                      l.pixels = packRows(fileOrder(r8, false), 8); return l; }())
+        << fromIndices(r8, all);
+    QTest::newRow("colours used end where the file ends")
+        << file([] { Layout l = header(2, 2, 8); l.coloursUsed = 20; l.palette = palette(20); return l; }())
+        << fromIndices({{B, B}, {B, B}}, {});
 }
 
 void TestBmpReader::addDirect()
@@ -257,6 +272,26 @@ void TestBmpReader::addLayoutVariants()
     QTest::newRow("data offset 0 means after the headers") << file(gap) << picture;
     gap.dataOffset = 20;
     QTest::newRow("data offset inside the headers") << file(gap) << picture;
+    QTest::newRow("data offset past the end of the file")
+        << withOffset(file(gap), file(gap).size() + 1) << picture;
+
+    // 8 bpp without a count of colours: the offset tells how many there are.
+    const Rows r = {{0, 251, 252, 255}, {3, 100, 200, 250}, {9, 8, 7, 6}, {254, 253, 1, 2}};
+    const auto indexed = [&](int headerSize, int colours) {
+        Layout l = header(4, 4, 8, Rgb, headerSize);
+        l.palette = palette(colours);
+        l.pixels = packRows(fileOrder(r, false), 8);
+        return l;
+    };
+    for (int kind : {Core, Info})
+        QTest::addRow("header of %d bytes, 252 colours before the data offset", kind)
+            << file(indexed(kind, 252)) << fromIndices(r, palette(252));
+    Layout zero = indexed(Core, 256);
+    zero.dataOffset = 0;
+    QTest::newRow("core header, data offset 0 means after 256 colours") << file(zero) << fromIndices(r, palette(256));
+    const QByteArray whole = file(indexed(Core, 256));
+    QTest::newRow("core header, data offset past the end means after 256 colours")
+        << withOffset(whole, whole.size() + 1) << fromIndices(r, palette(256));
 }
 
 void TestBmpReader::addShortData()
@@ -400,6 +435,17 @@ void TestBmpReader::failures_data()
         << cut(indexedFile(indexRows(4, 4, 16), palette(16), 4, Core), 14 + 12 + 40) << StreamRead;
     QTest::newRow("colours used beyond the file")
         << file([] { Layout l = header(2, 2, 8); l.coloursUsed = 20; l.palette = palette(10); return l; }())
+        << StreamRead;
+    QTest::newRow("colours used past 2^bpp, one entry short")
+        << file([] { Layout l = header(2, 2, 8); l.coloursUsed = 300; l.palette = palette(299); return l; }())
+        << StreamRead;
+    QTest::newRow("colours used past the data offset")
+        << file([] { Layout l = header(2, 2, 8); l.coloursUsed = 300; l.palette = palette(299);
+                     l.pixels = QByteArray(8, '\x07'); return l; }())
+        << StreamRead;
+    QTest::newRow("colours used 305402420 in a 9 KB file")
+        << file([] { Layout l = header(92, 88, 8); l.coloursUsed = 305402420; l.palette = palette(256);
+                     l.pixels = QByteArray(92 * 88, '\x07'); return l; }())
         << StreamRead;
     QTest::newRow("masks cut short")
         << file([] { Layout l = header(2, 2, 16, BitFields); l.masks = {0xf800}; return l; }()) << StreamRead;
