@@ -3,6 +3,8 @@
 #include "base/kwerror.h"
 #include "base/regularfile.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <limits>
 #include <new>
@@ -465,17 +467,18 @@ QImage decodeWhole(const QByteArray &bytes)
     return image;
 }
 
-// A tile file is read whole; what is no regular file is no tile.
-QByteArray readRegular(const QString &path)
+// A tile file is read whole; what is no regular file is no tile. Messages
+// name shownPath.
+QByteArray readRegular(const QByteArray &nativePath, const QString &shownPath)
 {
     try {
-        const RegularFile::Result file = RegularFile::read(path, MaxFileBytes);
+        const RegularFile::Result file = RegularFile::read(nativePath, MaxFileBytes);
         switch (file.status) {
         case RegularFile::Read:
             return file.bytes;
         case RegularFile::CannotOpen:
         case RegularFile::NotRegular:
-            throw KwError::cannotOpen(path);
+            throw KwError::cannotOpen(shownPath);
         case RegularFile::TooLarge:
             throw KwError::outOfResources();
         case RegularFile::ReadFailed:
@@ -498,5 +501,10 @@ QImage BmpReader::decode(const QByteArray &bytes)
 
 QImage BmpReader::readFile(const QString &path)
 {
-    return decode(readRegular(path));
+    return decode(readRegular(QFile::encodeName(path), path));
+}
+
+QImage BmpReader::readFile(const QByteArray &nativePath, const QString &shownPath)
+{
+    return decode(readRegular(nativePath, shownPath));
 }

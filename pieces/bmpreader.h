@@ -17,4 +17,7 @@ public:
     // Opens a regular file, reads it whole and decodes it. A path that is
     // missing, unreadable or not a regular file throws "Cannot open file <path>".
     static QImage readFile(const QString &path);
+    // The same for a path given as the file system spells it, byte for
+    // byte; messages name shownPath.
+    static QImage readFile(const QByteArray &nativePath, const QString &shownPath);
 };

@@ -1,12 +1,10 @@
 #include "pieces/tilesource.h"
 
 #include "base/kwerror.h"
-#include "base/regularfile.h"
 #include "pieces/bmpreader.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <new>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
@@ -26,33 +24,6 @@ QString TileFolder::besideExecutable()
 }
 
 namespace {
-
-// A tile file is read whole; what is no regular file is no tile. Tiles are
-// small: anything larger than this is refused rather than read.
-constexpr qint64 maxTileBytes = qint64(1) << 30;
-
-// Reads and decodes the tile at nativePath; messages name shownPath.
-QImage readTile(const QByteArray &nativePath, const QString &shownPath)
-{
-    RegularFile::Result file;
-    try {
-        file = RegularFile::read(nativePath, maxTileBytes);
-    } catch (const std::bad_alloc &) {
-        throw KwError::outOfResources();
-    }
-    switch (file.status) {
-    case RegularFile::Read:
-        return BmpReader::decode(file.bytes);
-    case RegularFile::CannotOpen:
-    case RegularFile::NotRegular:
-        throw KwError::cannotOpen(shownPath);
-    case RegularFile::TooLarge:
-        throw KwError::outOfResources();
-    case RegularFile::ReadFailed:
-        break;
-    }
-    throw KwError::streamRead();
-}
 
 // A code is a file name inside the folder, never a path: a slash would lead
 // elsewhere, and the system cuts a name at its first NUL byte.
@@ -130,7 +101,7 @@ QImage TileFolder::load(const QByteArray &code) const
     // name in another letter case, which saves a system call on each of a
     // track's 900 loads.
     try {
-        return readTile(exact, shown);
+        return BmpReader::readFile(exact, shown);
     } catch (const KwError &error) {
         if (error.kind() != KwError::Kind::CannotOpen || exists(exact))
             throw;
@@ -140,5 +111,5 @@ QImage TileFolder::load(const QByteArray &code) const
         throw KwError::cannotOpen(shown);
     // The user knows the tile by its code, so every message names the
     // exact-case path rather than the file we happened to find.
-    return readTile(other, shown);
+    return BmpReader::readFile(other, shown);
 }
