@@ -118,6 +118,12 @@ void TMainForm::createMenu()
     file->addSeparator();
     QAction *exit = addCommand(file, "Exit1", QStringLiteral("E&xit"));
 
+    // Menus of our own between File and Help; their commands add themselves.
+    m_editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    m_editMenu->setObjectName(QStringLiteral("Edit1"));
+    m_trackMenu = menuBar()->addMenu(QStringLiteral("Track"));
+    m_trackMenu->setObjectName(QStringLiteral("Track1"));
+
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction *about = addCommand(help, "About1", QStringLiteral("About..."));
@@ -151,6 +157,11 @@ const QString &TMainForm::openDialogName() const
 QString TMainForm::statusText() const
 {
     return m_statusText->text();
+}
+
+void TMainForm::setStatusText(const QString &text)
+{
+    m_statusText->setText(text);
 }
 
 void TMainForm::showMessage(const QString &text)

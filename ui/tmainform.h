@@ -17,6 +17,7 @@ class PictureButton;
 class PiecePanel;
 class QAction;
 class QLabel;
+class QMenu;
 class StatusProgress;
 class TAboutForm;
 class TSaveForm;
@@ -46,6 +47,9 @@ public:
     const QByteArray &currentCode() const { return m_currentCode; }
     bool isReady() const { return m_ready; }
     QString statusText() const;
+    void setStatusText(const QString &text);
+    QMenu *editMenu() const { return m_editMenu; }
+    QMenu *trackMenu() const { return m_trackMenu; }
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
@@ -116,6 +120,8 @@ private:
     PictureButton *CurPiece = nullptr;
     TrackView *TrackBox = nullptr;
     QLabel *m_statusText = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_trackMenu = nullptr;
 
     TsizeForm *m_sizeForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
