@@ -62,8 +62,7 @@ private slots:
             << "07,05,05,05,07/04,24,28,29,04/07,07,05,05,07"
             << "1:2 west, 2:1 north, 3:1 north, 3:3 south, 4:1 north, 4:3 south, 5:2 east";
         QTest::newRow("bumps, start lights, tyre wall") << "04,90,92,94,96,98,74,71" << "1:1 west, 7:1 east";
-        QTest::newRow("turning bay") << "B4,BC" << "1:1 west";
-        QTest::newRow("styles meet") << "04,A4,B4" << "1:1 west, 3:1 east";
+        QTest::newRow("styles meet, a turning bay") << "04,A4,B4,BC" << "1:1 west";
         QTest::newRow("smallest area") << "54,55/56,57" << "";
         QTest::newRow("area open to the grass") << "54,07/56,57" << "1:1 east, 2:2 north";
         QTest::newRow("lined and kerbed edges meet") << "54,65/66,57" << "";
