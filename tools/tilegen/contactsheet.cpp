@@ -1,6 +1,7 @@
 #include "contactsheet.h"
 
 #include "pieces/catalogue.h"
+#include "samplelayouts.h"
 #include "tilebook.h"
 #include "tilegeometry.h"
 
@@ -21,54 +22,6 @@ ContactSheet::ContactSheet(const TileBook &book, int scale)
     : m_book(book)
     , m_scale(scale)
 {
-}
-
-QList<ContactSheet::Sample> ContactSheet::samples()
-{
-    return {
-        {QStringLiteral("Club circuit"),
-         {QStringLiteral("07,07,07,07,07,07,07,07,07,07,07,07"),
-          QStringLiteral("07,00,04,04,44,40,48,40,45,04,01,07"),
-          QStringLiteral("07,05,07,73,07,07,07,07,07,75,05,07"),
-          QStringLiteral("07,05,07,07,07,07,07,07,77,07,05,07"),
-          QStringLiteral("07,02,04,04,04,06,04,04,04,04,03,07"),
-          QStringLiteral("07,07,07,07,07,07,07,07,07,07,07,07")}},
-        {QStringLiteral("Larger corners"),
-         {QStringLiteral("10,11,04,14,15"),
-          QStringLiteral("12,13,07,16,17"),
-          QStringLiteral("05,07,07,07,05"),
-          QStringLiteral("18,19,07,1C,1D"),
-          QStringLiteral("1A,1B,04,1E,1F")}},
-        {QStringLiteral("Diagonals"),
-         {QStringLiteral("07,07,07,07,07,07,07,07,07"),
-          QStringLiteral("07,07,3A,32,04,36,3B,07,07"),
-          QStringLiteral("07,3A,34,3D,07,3C,35,3B,07"),
-          QStringLiteral("07,39,3D,07,07,07,3C,33,07"),
-          QStringLiteral("07,05,07,07,07,07,07,05,07"),
-          QStringLiteral("07,31,3B,07,07,07,3A,37,07"),
-          QStringLiteral("07,3C,35,3B,07,3A,34,3D,07"),
-          QStringLiteral("07,07,3C,38,04,30,3D,07,07"),
-          QStringLiteral("07,07,07,07,07,07,07,07,07")}},
-        {QStringLiteral("Foam mat"),
-         {QStringLiteral("A0,A4,A8,A4,A1"),
-          QStringLiteral("A5,AH,A5,AH,A5"),
-          QStringLiteral("A2,AC,AA,A6,A3")}},
-        {QStringLiteral("Carpet"),
-         {QStringLiteral("B0,B4,B8,B4,B1"),
-          QStringLiteral("B5,BH,BD,BH,B5"),
-          QStringLiteral("B2,B4,B6,B4,B3")}},
-        {QStringLiteral("Open areas"),
-         {QStringLiteral("07,07,07,05,07,07,07"),
-          QStringLiteral("07,54,50,5C,50,55,07"),
-          QStringLiteral("07,53,5H,5G,5G,51,07"),
-          QStringLiteral("07,53,5G,5I,5G,51,07"),
-          QStringLiteral("07,56,52,52,52,57,07")}},
-        {QStringLiteral("Kerbed area"),
-         {QStringLiteral("64,60,60,65"),
-          QStringLiteral("63,68,69,61"),
-          QStringLiteral("63,6B,6A,61"),
-          QStringLiteral("66,62,62,67")}},
-    };
 }
 
 QImage ContactSheet::image() const
@@ -135,7 +88,7 @@ int ContactSheet::drawSamples(QPainter &painter, int top, int width) const
     painter.setFont(caption);
     painter.setPen(QColor(40, 40, 40));
     int left = margin, rowBottom = top;
-    for (const Sample &sample : samples()) {
+    for (const SampleLayout &sample : SampleLayout::all()) {
         const QImage picture = track(sample);
         if (left > margin && left + picture.width() > width - margin) {
             left = margin;
@@ -150,7 +103,7 @@ int ContactSheet::drawSamples(QPainter &painter, int top, int width) const
     return rowBottom + margin;
 }
 
-QImage ContactSheet::track(const Sample &sample) const
+QImage ContactSheet::track(const SampleLayout &sample) const
 {
     const int rows = sample.rows.size();
     const int cols = sample.rows.first().split(QLatin1Char(',')).size();

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QStringList>
 
 class TileBook;
+struct SampleLayout;
 
 // A picture of every palette page, pieces placed as on the palette and
 // labelled with their codes, followed by a few small sample tracks laid out
@@ -19,16 +19,9 @@ public:
     QByteArray png() const;
 
 private:
-    struct Sample
-    {
-        QString title;
-        QStringList rows;  // comma-separated codes, as in a track file
-    };
-    static QList<Sample> samples();
-
     int drawPages(QPainter &painter, int top) const;
     int drawSamples(QPainter &painter, int top, int width) const;
-    QImage track(const Sample &sample) const;
+    QImage track(const SampleLayout &sample) const;
 
     const TileBook &m_book;
     int m_scale;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "pieces/edge.h"
+#include "pieces/edgeprofile.h"
+
+#include <QByteArray>
+
+#include <array>
+
+// The profiles of a catalogue piece's four edges. They are written out once
+// from the geometry that draws the tiles (tools/tilegen), in pieceedges.cpp;
+// tst_edgeprofiles reads every generated tile and holds the two together.
+class PieceEdges
+{
+public:
+    PieceEdges() = default;
+    PieceEdges(EdgeProfile north, EdgeProfile east, EdgeProfile south, EdgeProfile west);
+
+    // The edges of a catalogue piece, or nullptr for any other code.
+    static const PieceEdges *find(const QByteArray &code);
+    // How many codes have edges: the catalogue's 163.
+    static int count();
+
+    const EdgeProfile &operator[](Edge edge) const { return m_edges[size_t(edge)]; }
+
+private:
+    std::array<EdgeProfile, 4> m_edges;
+};
