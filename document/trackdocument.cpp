@@ -101,6 +101,10 @@ void TrackDocument::readMemo(const LineBuffer &memo, const TileSource &tiles, Ti
 {
     const TrackFile::Read read = TrackFile::read(memo, m_grid, tiles, progress);
     store.insert(read.pictures);
+    // A tile file may have changed since its code was last read, so the
+    // views redraw even when the grid itself is the same.
+    if (read.grid == m_grid)
+        emit changed();
     setGrid(read.grid);
 }
 

@@ -68,7 +68,8 @@ public:
     void save(const QString &path);
 
 signals:
-    // The cells or the size changed; once for each operation.
+    // The cells or the size changed, or a read brought new pictures for
+    // them; once for each operation.
     void changed();
     void sizeChanged(int width, int height);
     void modifiedChanged(bool modified);

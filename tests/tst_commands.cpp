@@ -126,6 +126,7 @@ private slots:
     void failedWriteKeepsOldFile();
     void openMissingTypedName();
     void openCancelled();
+    void openShowsWhatTheTileFilesHoldNow();
     void exportWithoutFileName_data();
     void exportWithoutFileName();
     void exportBesideTrack_data();
@@ -555,6 +556,27 @@ void TestCommands::openCancelled()
     QCOMPARE(editor.document().cell(1, 0).code, QByteArray("05"));
     QVERIFY(editor.document().isModified());
     QVERIFY(editor.document().fileName().isEmpty());
+}
+
+void TestCommands::openShowsWhatTheTileFilesHoldNow()
+{
+    // The cells show the pictures read with the track: a code outside the
+    // catalogue whose tile exists, and a tile changed on disk since the last
+    // read, even when the track read again is the same grid.
+    Editor editor;
+    start(editor);
+    const QString tile = m_tiles + QStringLiteral("/00.bmp");
+    const QByteArray original = readBytes(tile);
+    QVERIFY(BmpBuilder::writeFile(m_tiles + QStringLiteral("/QQ.bmp"),
+                                  BmpBuilder::bmp24(BmpBuilder::patterned(500))));
+    const QString track = writeTrack(QStringLiteral("reread.kwf"), "00,QQ\r\n");
+    openTrack(editor, track);
+    QCOMPARE(editor.window->cellButton(TrackGrid::index(1, 0))->picture(), BmpBuilder::patterned(500));
+    QVERIFY(BmpBuilder::writeFile(tile, BmpBuilder::bmp24(BmpBuilder::patterned(501))));
+    openTrack(editor, track);
+    const QImage shown = editor.window->cellButton(0)->picture();
+    QVERIFY(BmpBuilder::writeFile(tile, original));
+    QCOMPARE(shown, BmpBuilder::patterned(501));
 }
 
 void TestCommands::exportWithoutFileName_data()
