@@ -269,6 +269,19 @@ run_exporter() {
     fail "no JPEG picture at $picture"
 }
 
+# The track is grass only, so it has no open road end; reading it needs the
+# tiles beside the program, found through the link in bin/.
+run_checker() {
+  local output
+  if ! printf '%s\n' "${programs[@]}" | grep -qx kerbwright-check; then
+    echo "skipped: kerbwright-check is not built"
+    return 2
+  fi
+  output=$(cd "$scratch" && PATH="$usr/bin:$PATH" timeout 20 kerbwright-check "$track" 2>&1) ||
+    fail "kerbwright-check exited with status $?: $output"
+  [ "$output" = "$track: no open road ends" ] || fail "kerbwright-check printed: $output"
+}
+
 check "cmake --install --prefix /usr into a scratch DESTDIR" install_build
 check "programs in lib/kerbwright, relative links in bin: ${programs[*]}" check_programs
 check "$tile_count tiles in lib/kerbwright/tiles" check_tiles
@@ -278,6 +291,7 @@ check "MIME type $mime_type for *.kwf" check_mime_type
 make_track
 check "the desktop entry's command starts the editor on a track" run_editor
 check "kerbwright-export writes the track's picture" run_exporter
+check "kerbwright-check finds no open road end" run_checker
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
