@@ -15,6 +15,9 @@ set(KW_PROGRAMS kerbwright)
 if(TARGET kerbwright-export)
   list(APPEND KW_PROGRAMS kerbwright-export)
 endif()
+if(TARGET kerbwright-check)
+  list(APPEND KW_PROGRAMS kerbwright-check)
+endif()
 
 # --- The application icon, rendered at build time -------------------------
 
@@ -69,7 +72,8 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Kerbwright lays out race tracks for small radio-controlled model cars: pick\n"
   "a piece from a palette and place it on a grid of up to 30 x 30 cells, save\n"
   "and open plain-text track files (.kwf) and export a track as a JPEG or BMP\n"
-  "picture.")
+  "picture. kerbwright-check lists the open road ends of track files, as the\n"
+  "editor's Check connections marks them.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

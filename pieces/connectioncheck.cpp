@@ -70,3 +70,12 @@ QVector<OpenEnd> ConnectionCheck::openEnds(int width, int height, const CodeAt &
                         ends.append({column, row, edge});
     return ends;
 }
+
+QString ConnectionCheck::countText(int count)
+{
+    if (count == 0)
+        return QStringLiteral("no open road ends");
+    if (count == 1)
+        return QStringLiteral("1 open road end");
+    return QStringLiteral("%1 open road ends").arg(count);
+}

@@ -3,6 +3,7 @@
 #include "pieces/edge.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QVector>
 
 #include <functional>
@@ -41,4 +42,8 @@ public:
     // then row, then edge in the order north, east, south, west. codeAt is
     // asked once for each cell.
     static QVector<OpenEnd> openEnds(int width, int height, const CodeAt &codeAt);
+
+    // How many there are, as the editor's status bar and kerbwright-check
+    // say it: "no open road ends", "1 open road end", "3 open road ends".
+    static QString countText(int count);
 };

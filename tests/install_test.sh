@@ -269,6 +269,14 @@ run_exporter() {
     fail "no JPEG picture at $picture"
 }
 
+# The track is grass only: no open road end; its tiles are found through bin/.
+run_checker() {
+  local output
+  output=$(cd "$scratch" && PATH="$usr/bin:$PATH" timeout 20 kerbwright-check "$track" 2>&1) ||
+    fail "kerbwright-check exited with status $?: $output"
+  [ "$output" = "$track: no open road ends" ] || fail "kerbwright-check printed: $output"
+}
+
 check "cmake --install --prefix /usr into a scratch DESTDIR" install_build
 check "programs in lib/kerbwright, relative links in bin: ${programs[*]}" check_programs
 check "$tile_count tiles in lib/kerbwright/tiles" check_tiles
@@ -278,6 +286,7 @@ check "MIME type $mime_type for *.kwf" check_mime_type
 make_track
 check "the desktop entry's command starts the editor on a track" run_editor
 check "kerbwright-export writes the track's picture" run_exporter
+check "kerbwright-check finds no open road end" run_checker
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

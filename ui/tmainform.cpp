@@ -3,6 +3,7 @@
 #include "base/kwerror.h"
 #include "export/pictureexport.h"
 #include "ui/commandline.h"
+#include "ui/connectioncommands.h"
 #include "ui/errorbox.h"
 #include "ui/filecommands.h"
 #include "ui/filedialogs.h"
@@ -55,6 +56,8 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     m_saveForm = new TSaveForm(this);
     m_files = new FileCommands({m_document, m_tiles, m_store, *m_progress, *m_sizeForm, *m_saveForm},
                                std::make_unique<QtFileDialogs>(this), this);
+    // Owned by the window; adds its items to the Track menu.
+    new ConnectionCommands(*this);
 }
 
 TMainForm::~TMainForm() = default;

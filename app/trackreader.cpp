@@ -1,0 +1,43 @@
+#include "app/trackreader.h"
+
+#include "base/kwerror.h"
+#include "base/progress.h"
+#include "document/trackdocument.h"
+
+#include <new>
+
+QCommandLineOption TrackReader::tilesOption()
+{
+    return QCommandLineOption(QStringLiteral("tiles"), QString(), QStringLiteral("DIR"));
+}
+
+TrackReader::TrackReader(const QString &tilesFolder)
+    : m_tiles(tilesFolder.isEmpty() ? TileFolder::besideExecutable() : tilesFolder)
+{
+}
+
+void TrackReader::loadDefault()
+{
+    m_store.loadDefault(m_tiles);
+}
+
+TrackReader::Track TrackReader::read(const QString &path) const
+{
+    try {
+        // The pictures go into a copy of the store, so no track depends on
+        // the ones read before it.
+        TrackDocument document;
+        Track track{TrackGrid(), m_store};
+        Progress silent;
+        document.open(path, m_tiles, track.tiles, silent);
+        track.grid = document.grid();
+        return track;
+    } catch (const std::bad_alloc &) {
+        throw KwError::outOfResources();
+    }
+}
+
+QString TrackReader::failureLine(const QString &track, const KwError &error)
+{
+    return track + QStringLiteral(": ") + error.shownText();
+}

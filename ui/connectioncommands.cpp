@@ -1,0 +1,79 @@
+#include "ui/connectioncommands.h"
+
+#include "pieces/connectioncheck.h"
+#include "ui/connectionoverlay.h"
+#include "ui/tmainform.h"
+
+#include <QAction>
+#include <QMenu>
+
+ConnectionCommands::ConnectionCommands(TMainForm &window)
+    : QObject(&window), m_window(window), m_overlay(new ConnectionOverlay(*window.trackView()))
+{
+    m_check = window.trackMenu()->addAction(QStringLiteral("Check connections"));
+    m_check->setObjectName(QStringLiteral("Checkconnections1"));
+    m_check->setShortcut(QKeySequence(Qt::Key_F5));
+    m_show = window.trackMenu()->addAction(QStringLiteral("Show open ends"));
+    m_show->setObjectName(QStringLiteral("Showopenends1"));
+    m_show->setCheckable(true);
+    for (QAction *action : {m_check, m_show})
+        action->setEnabled(false);
+
+    // A change is followed once the command that made it has finished: an
+    // edit of the size changes the grid twice, and the progress text that
+    // ends a command would wipe a count set in the middle of it.
+    m_pending.setSingleShot(true);
+    m_pending.setInterval(0);
+    connect(&m_pending, &QTimer::timeout, this, &ConnectionCommands::followTrack);
+
+    connect(m_check, &QAction::triggered, this, &ConnectionCommands::check);
+    connect(m_show, &QAction::toggled, this, &ConnectionCommands::followTrack);
+    connect(&window.document(), &TrackDocument::changed, this, &ConnectionCommands::trackChanged);
+    connect(&window, &TMainForm::startupEnded, this, [this](bool completed) {
+        m_check->setEnabled(completed);
+        m_show->setEnabled(completed);
+    });
+}
+
+void ConnectionCommands::check()
+{
+    m_pending.stop();
+    const TrackDocument &document = m_window.document();
+    const TrackGrid &grid = document.grid();
+    const QVector<OpenEnd> ends = ConnectionCheck::openEnds(
+        grid.width(), grid.height(), [&grid](int column, int row) { return grid.cell(column, row).code; });
+    // A cell of the block that does not show has no place for a mark.
+    QVector<OpenEnd> shown;
+    for (const OpenEnd &end : ends)
+        if (grid.cell(end.column, end.row).visible)
+            shown.append(end);
+    m_overlay->setMarks(shown);
+
+    QString text = ConnectionCheck::countText(int(shown.size()));
+    text[0] = text[0].toUpper();
+    m_window.setStatusText(text);
+    m_shown = text;
+}
+
+void ConnectionCommands::trackChanged()
+{
+    m_pending.start();
+}
+
+void ConnectionCommands::followTrack()
+{
+    if (m_show->isChecked())
+        check();
+    else
+        clearMarks();
+}
+
+void ConnectionCommands::clearMarks()
+{
+    m_pending.stop();
+    m_overlay->setMarks({});
+    // The count goes with its marks, unless something else has been said since.
+    if (!m_shown.isEmpty() && m_window.statusText() == m_shown)
+        m_window.setStatusText(QString());
+    m_shown.clear();
+}
