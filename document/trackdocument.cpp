@@ -48,6 +48,12 @@ void TrackDocument::setFileName(const QString &fileName)
 void TrackDocument::DrawGrid(bool reset, Progress &progress)
 {
     TrackGrid grid = m_grid;
+    draw(grid, reset, progress);
+    setGrid(grid);
+}
+
+void TrackDocument::draw(TrackGrid &grid, bool reset, Progress &progress)
+{
     for (int c = 0; c < TrackGrid::side; ++c) {
         for (int r = 0; r < TrackGrid::side; ++r) {
             progress.setText(Progress::text("Drawing Grid - ", c, r));
@@ -57,7 +63,6 @@ void TrackDocument::DrawGrid(bool reset, Progress &progress)
             grid.setCell(i, Cell{grid.cell(i).code, grid.inBlock(i)});
         }
     }
-    setGrid(grid);
     progress.clear();
 }
 
@@ -70,8 +75,11 @@ void TrackDocument::ClearGrid()
 
 void TrackDocument::EditGrid(int widthChange, int heightChange, Progress &progress)
 {
-    setSize(width() + widthChange, height() + heightChange);
-    DrawGrid(false, progress);
+    // The new size and the cells it shows arrive together, as one change.
+    TrackGrid grid = m_grid;
+    grid.setSize(width() + widthChange, height() + heightChange);
+    draw(grid, false, progress);
+    setGrid(grid);
 }
 
 void TrackDocument::TrackClick(int index, const QByteArray &code)

@@ -76,6 +76,9 @@ signals:
     void fileNameChanged(const QString &fileName);
 
 private:
+    // Walks the pool with progress texts, resetting cells when asked, and
+    // makes exactly the block visible; the progress text ends empty.
+    static void draw(TrackGrid &grid, bool reset, Progress &progress);
     void readMemo(const LineBuffer &memo, const TileSource &tiles, TileStore &store, Progress &progress);
 
     TrackGrid m_grid;
