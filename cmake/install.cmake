@@ -34,6 +34,11 @@ set_target_properties(${KW_PROGRAMS} PROPERTIES INSTALL_RPATH "")
 install(TARGETS ${KW_PROGRAMS} RUNTIME DESTINATION ${KW_INSTALL_LIBDIR})
 install(DIRECTORY ${KW_TILES_DIR} DESTINATION ${KW_INSTALL_LIBDIR}
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+# The example tracks stay beside the programs too: the editor's Examples
+# menu looks for them there.
+install(DIRECTORY ${KW_EXAMPLES_DIR} DESTINATION ${KW_INSTALL_LIBDIR}
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+install(FILES ${KW_MAN_PAGES} DESTINATION share/man/man1)
 
 # The links are made in the build tree (dangling there) and installed as
 # links, so they land in the install manifest and the package like any file.
@@ -58,7 +63,8 @@ endforeach()
 if(BUILD_TESTING)
   add_test(NAME tst_install
     COMMAND ${CMAKE_SOURCE_DIR}/tests/install_test.sh
-            ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} "${KW_PROGRAMS}" "${KW_ICON_SIZES}")
+            ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} "${KW_PROGRAMS}" "${KW_ICON_SIZES}"
+            ${CMAKE_SOURCE_DIR}/examples "${KW_MAN_SOURCES}")
   set_tests_properties(tst_install PROPERTIES TIMEOUT 120)
 endif()
 

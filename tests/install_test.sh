@@ -2,7 +2,10 @@
 # Installs the build into a scratch folder, as a package would lay it out
 # under /usr, then checks the layout and starts the installed programs.
 #
-#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..."
+#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..." EXAMPLES_DIR "MAN_PAGE;..."
+#
+# EXAMPLES_DIR holds the example tracks (*.kwf) and the MAN_PAGEs are the
+# manual pages' sources, as the build installs them.
 #
 # When strace is available the editor's start-up is traced, which shows that
 # it found its tiles through the link in bin/ and opened the track; without
@@ -13,6 +16,8 @@ cmake=$1
 build=$2
 IFS=';' read -r -a programs <<<"$3"
 IFS=';' read -r -a icon_sizes <<<"$4"
+examples_source=$5
+IFS=';' read -r -a man_sources <<<"$6"
 
 tile_count=163
 mime_type=application/x-kerbwright-track
@@ -81,6 +86,35 @@ check_tiles() {
   [ "$(head -qc 2 "$libdir"/tiles/*.bmp)" = "$(printf 'BM%.0s' $(seq "$n"))" ] && return
   for f in "$libdir"/tiles/*.bmp; do
     [ "$(head -c 2 "$f")" = BM ] || fail "not a bitmap: $f"
+  done
+}
+
+check_examples() {
+  local source name n
+  n=0
+  for source in "$examples_source"/*.kwf; do
+    name=$(basename "$source")
+    n=$((n + 1))
+    cmp -s "$source" "$libdir/examples/$name" || fail "$libdir/examples/$name is missing or differs from $source"
+  done
+  [ "$n" -gt 0 ] || fail "no example tracks in $examples_source"
+  [ "$(find "$libdir/examples" -type f | wc -l)" -eq "$n" ] || fail "$libdir/examples holds other files than the $n examples"
+}
+
+# Compressed, intact, and shown by man without a warning.
+check_man_pages() {
+  local source page warnings
+  for source in "${man_sources[@]}"; do
+    page=$usr/share/man/man1/$(basename "$source").gz
+    if ! gzip -t "$page" 2>/dev/null; then
+      fail "$page is missing or no intact gzip file"
+      continue
+    fi
+    cmp -s <(gzip -dc "$page") "$source" || fail "$page is not $source"
+    if command -v man >/dev/null; then
+      warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+      [ -z "$warnings" ] || fail "man warns about $page: $warnings"
+    fi
   done
 }
 
@@ -239,6 +273,9 @@ check_editor_trace() {
   track_opened || fail "the editor did not open $track within ${startup_limit}s"
   grep -F "\"$tiles_dir/07.bmp\"" "$scratch/trace" | grep -q ' = [0-9]' ||
     fail "the editor did not read $tiles_dir/07.bmp"
+  # The Examples menu lists the folder beside the program.
+  grep -F "\"$libdir/examples\"" "$scratch/trace" | grep -q ' = [0-9]' ||
+    fail "the editor did not read its examples folder $libdir/examples"
   if grep -F "/tiles/" "$scratch/trace" | grep -q ' = -1'; then
     grep -F "/tiles/" "$scratch/trace" | grep ' = -1' | head -5
     fail "the editor failed to open some tiles"
@@ -280,6 +317,8 @@ run_checker() {
 check "cmake --install --prefix /usr into a scratch DESTDIR" install_build
 check "programs in lib/kerbwright, relative links in bin: ${programs[*]}" check_programs
 check "$tile_count tiles in lib/kerbwright/tiles" check_tiles
+check "example tracks in lib/kerbwright/examples, as in the source" check_examples
+check "manual pages ${man_sources[*]##*/} in share/man/man1, gzipped" check_man_pages
 check "desktop entry valid, with the MIME type and icon" check_desktop_entry
 check "icons ${icon_sizes[*]}" check_icons
 check "MIME type $mime_type for *.kwf" check_mime_type

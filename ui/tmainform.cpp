@@ -5,6 +5,7 @@
 #include "ui/commandline.h"
 #include "ui/connectioncommands.h"
 #include "ui/errorbox.h"
+#include "ui/examplesmenu.h"
 #include "ui/filecommands.h"
 #include "ui/filedialogs.h"
 #include "ui/palette.h"
@@ -118,6 +119,8 @@ void TMainForm::createMenu()
     jpeg->setData(int(JpegTag));
     QAction *bmp = addCommand(file, "ExporttoBMP1", QStringLiteral("Export to &BMP"));
     bmp->setData(int(BmpTag));
+    auto *examples = new ExamplesMenu(ExamplesMenu::besideExecutable(), file);
+    file->addMenu(examples);
     file->addSeparator();
     QAction *exit = addCommand(file, "Exit1", QStringLiteral("E&xit"));
 
@@ -140,9 +143,13 @@ void TMainForm::createMenu()
     connect(bmp, &QAction::triggered, this, [this, bmp] { PrintClick(bmp); });
     connect(exit, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(about, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(examples, &ExamplesMenu::exampleChosen, this, [this](const QString &path) {
+        ErrorBox::guard(this, [&] { m_files->openNamed(path); });
+    });
 
     // These act on the cells, which exist only once start-up has completed.
     m_trackCommands = {newTrack, open, save, saveAs, size, jpeg, bmp};
+    m_trackCommands += examples->actions();
     for (QAction *action : std::as_const(m_trackCommands))
         action->setEnabled(false);
 }
