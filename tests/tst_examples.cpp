@@ -12,6 +12,7 @@
 #include "pieces/tilestore.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -133,6 +134,23 @@ private slots:
         }
         for (const CataloguePage &page : Catalogue::pages())
             QVERIFY2(page.pieces.isEmpty() || used.contains(page.caption), qPrintable(page.caption));
+    }
+
+    // What a club runs before it packs the pieces: the checker on every
+    // example at once, as users call it.
+    void checkerFindsEveryExampleClosed()
+    {
+        QStringList tracks, expected;
+        for (const Example &example : examples()) {
+            tracks << QStringLiteral(KW_EXAMPLES_DIR "/") + QLatin1String(example.file);
+            expected << tracks.last() + QStringLiteral(": no open road ends");
+        }
+        QProcess check;
+        check.start(QStringLiteral(KW_CHECK_EXE), QStringList{"--tiles", KW_TILES_DIR} + tracks);
+        QVERIFY(check.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(check.readAllStandardError()), QString());
+        QCOMPARE(QString::fromUtf8(check.readAllStandardOutput()), expected.join('\n') + '\n');
+        QCOMPARE(check.exitCode(), 0);
     }
 
     // A new example gets a row above, so that it is held to the same checks.
