@@ -2,7 +2,7 @@
 
 #include "app/exportorder.h"
 #include "base/kwerror.h"
-#include "base/progress.h"
+#include "base/quietprogress.h"
 #include "document/trackdocument.h"
 #include "pieces/tilesource.h"
 #include "pieces/tilestore.h"
@@ -194,7 +194,7 @@ BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const Tile
         // copy of the store.
         TrackDocument document;
         TileStore trackTiles = store;
-        Progress silent;
+        QuietProgress silent;
         document.open(track, tiles, trackTiles, silent);
         PictureExport::write(document.grid(), trackTiles, picture, m_format, m_depth, silent);
     } catch (const KwError &error) {

@@ -98,7 +98,7 @@ QImage PictureComposer::compose(const TrackGrid &grid, const TileStore &tiles, P
     if (picture.isNull()) {
         // The picture is first needed at the first cell, so that is the
         // progress a failure leaves behind.
-        progress.setText(Progress::text(prefix, 0, 0));
+        progress.step(prefix, 0, 0);
         throw KwError::outOfResources();
     }
     picture.setDotsPerMeterX(dotsPerMeter);
@@ -107,7 +107,7 @@ QImage PictureComposer::compose(const TrackGrid &grid, const TileStore &tiles, P
     picture.fill(0xffffffffu);
     for (int c = 0; c < columns; ++c) {
         for (int r = 0; r < rows; ++r) {
-            progress.setText(Progress::text(prefix, c, r));
+            progress.step(prefix, c, r);
             copyTile(tiles.picture(grid.cell(c, r).code), picture, pitch * c + 1, pitch * r + 1);
         }
     }
