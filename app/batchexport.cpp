@@ -1,6 +1,7 @@
 #include "app/batchexport.h"
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -12,24 +13,35 @@ BatchExport::BatchExport(int workers, const QVector<int> &waitFor)
 
 bool BatchExport::run(const Work &work, const Report &report)
 {
-    // One at a time needs no thread: every track is done before the next
-    // starts, which also satisfies every wait.
-    if (m_workers == 1) {
-        bool allWritten = true;
-        for (int track = 0; track < m_waitFor.size(); ++track) {
-            const Outcome outcome = work(track);
-            report(track, outcome);
-            allWritten = outcome.written && allWritten;
-        }
-        return allWritten;
-    }
+    if (m_workers == 1)
+        return runInTurn(work, report);
     std::vector<std::thread> threads;
     threads.reserve(size_t(m_workers));
-    for (int i = 0; i < m_workers; ++i)
-        threads.emplace_back([this, &work] { workerLoop(work); });
+    for (int i = 0; i < m_workers; ++i) {
+        try {
+            threads.emplace_back([this, &work] { workerLoop(work); });
+        } catch (const std::system_error &) {
+            break;  // the system gives no more threads: the ones it gave do the work
+        }
+    }
+    if (threads.empty())
+        return runInTurn(work, report);
     const bool allWritten = reportInOrder(report);
     for (std::thread &thread : threads)
         thread.join();
+    return allWritten;
+}
+
+bool BatchExport::runInTurn(const Work &work, const Report &report)
+{
+    // One at a time needs no thread: every track is done before the next
+    // starts, which also satisfies every wait.
+    bool allWritten = true;
+    for (int track = 0; track < m_waitFor.size(); ++track) {
+        const Outcome outcome = work(track);
+        report(track, outcome);
+        allWritten = outcome.written && allWritten;
+    }
     return allWritten;
 }
 

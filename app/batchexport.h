@@ -38,6 +38,7 @@ public:
     bool run(const Work &work, const Report &report);
 
 private:
+    bool runInTurn(const Work &work, const Report &report);
     void workerLoop(const Work &work);
     int takeTrack();
     void waitUntilDone(int count);
