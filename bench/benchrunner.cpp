@@ -98,11 +98,11 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
 void addBatchRows(ResultTable &table, const BatchBench &batch)
 {
     const BatchBench::Figures &f = batch.figures();
-    table.addTime(QStringLiteral("Batch: kerbwright-export of twenty 30 × 30 tracks as JPEG (one call)"),
+    table.addTime(QStringLiteral("Batch: kerbwright-export of twenty 30 × 30 tracks (one call)"),
                   f.batch);
     table.addTime(QStringLiteral("  the same with --jobs 1"), f.oneAtATime);
     if (batch.hasCjpeg()) {
-        table.addTime(QStringLiteral("  beside: cjpeg -quality 65 on the twenty pictures as BMP, in turn"),
+        table.addTime(QStringLiteral("  beside: cjpeg -quality 65 on the 20 pictures as BMP, in turn"),
                       f.cjpegLoop);
         table.addRatio(QStringLiteral("  batch / cjpeg loop (ratio run by run)"), f.batchOverCjpeg,
                        batchOverCjpegLoop);
