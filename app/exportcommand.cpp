@@ -1,7 +1,8 @@
 #include "app/exportcommand.h"
 
+#include "app/exportorder.h"
 #include "base/kwerror.h"
-#include "base/progress.h"
+#include "base/quietprogress.h"
 #include "document/trackdocument.h"
 #include "pieces/tilesource.h"
 #include "pieces/tilestore.h"
@@ -10,13 +11,14 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
+#include <QThread>
 #include <new>
 
 namespace {
 
 const char usage[] =
     "Usage: kerbwright-export [--format jpg|bmp|png] [--depth 16|24|32] [--tiles DIR]\n"
-    "                         [-o OUTPUT] [--quiet] TRACK...\n"
+    "                         [-o OUTPUT] [--jobs N] [--quiet] TRACK...\n"
     "       kerbwright-export --help | --version\n";
 
 const char help[] =
@@ -29,6 +31,8 @@ const char help[] =
     "  --tiles DIR           tile folder (default: tiles beside the program)\n"
     "  -o, --output OUTPUT   picture file for a single TRACK; its extension\n"
     "                        (.jpg, .jpeg, .bmp, .png) chooses the format\n"
+    "  -j, --jobs N          tracks exported at once (default: one per processor);\n"
+    "                        lines and pictures are the same for every N\n"
     "  -q, --quiet           print nothing for pictures written\n"
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
@@ -89,9 +93,11 @@ bool ExportCommand::parse(const QStringList &arguments)
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
                                     QStringLiteral("OUTPUT"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, QString());
+    const QCommandLineOption jobs({QStringLiteral("j"), QStringLiteral("jobs")}, QString(),
+                                  QStringLiteral("N"));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({format, depth, tiles, output, quiet, helpOption, version});
+    parser.addOptions({format, depth, tiles, output, quiet, jobs, helpOption, version});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
@@ -111,6 +117,12 @@ bool ExportCommand::parse(const QStringList &arguments)
         m_depth = parser.value(depth).toInt();
         if (m_depth != 16 && m_depth != 24 && m_depth != 32)
             return usageError(QStringLiteral("--depth takes 16, 24 or 32"));
+    }
+    if (parser.isSet(jobs)) {
+        bool number = false;
+        m_jobs = parser.value(jobs).toInt(&number);
+        if (!number || m_jobs < 1)
+            return usageError(QStringLiteral("--jobs takes a whole number from 1 on"));
     }
     m_tilesFolder = parser.value(tiles);
     m_quiet = parser.isSet(quiet);
@@ -150,38 +162,58 @@ int ExportCommand::exportAll(const TileSource &tiles)
             reportFailure(track, error);
         return SomeFailed;
     }
-    bool allExported = true;
+    // The workers share the store read-only: each track's pictures go into
+    // a copy of its own.
+    const TileStore &shared = store;
+    QStringList pictures;
     for (const QString &track : qAsConst(m_tracks))
-        allExported = exportTrack(track, tiles, store) && allExported;
+        pictures.append(pictureOf(track));
+    const QString tilesFolder =
+        m_tilesFolder.isEmpty() ? TileFolder::besideExecutable() : m_tilesFolder;
+    const int jobs = m_jobs > 0 ? m_jobs : QThread::idealThreadCount();
+    BatchExport batch(jobs, ExportOrder::waitCounts(m_tracks, pictures, tilesFolder));
+    const bool allExported = batch.run(
+        [&](int i) { return exportTrack(m_tracks.at(i), tiles, shared); },
+        [&](int i, const BatchExport::Outcome &outcome) { report(m_tracks.at(i), outcome); });
     return allExported ? AllExported : SomeFailed;
 }
 
-bool ExportCommand::exportTrack(const QString &track, const TileSource &tiles, const TileStore &store)
+QString ExportCommand::pictureOf(const QString &track) const
 {
-    const QString picture = m_output.isEmpty()
-                                ? PictureExport::outputName(track, PictureExport::extension(m_format))
-                                : m_output;
+    return m_output.isEmpty() ? PictureExport::outputName(track, PictureExport::extension(m_format))
+                              : m_output;
+}
+
+BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const TileSource &tiles,
+                                                const TileStore &store) const
+{
+    const QString picture = pictureOf(track);
     try {
         // A fresh document per track, as the editor has it after start-up,
         // so no track depends on the ones before it; its pictures go into a
         // copy of the store.
         TrackDocument document;
         TileStore trackTiles = store;
-        Progress silent;
+        QuietProgress silent;
         document.open(track, tiles, trackTiles, silent);
         PictureExport::write(document.grid(), trackTiles, picture, m_format, m_depth, silent);
     } catch (const KwError &error) {
-        reportFailure(track, error);
-        return false;
+        return {false, error.shownText()};
     } catch (const std::bad_alloc &) {
-        reportFailure(track, KwError::outOfResources());
-        return false;
+        return {false, KwError::outOfResources().shownText()};
     }
-    if (!m_quiet) {
-        m_out << track << " -> " << picture << '\n';
+    return {true, picture};
+}
+
+void ExportCommand::report(const QString &track, const BatchExport::Outcome &outcome)
+{
+    if (!outcome.written) {
+        m_err << track << ": " << outcome.text << '\n';
+        m_err.flush();
+    } else if (!m_quiet) {
+        m_out << track << " -> " << outcome.text << '\n';
         m_out.flush();
     }
-    return true;
 }
 
 void ExportCommand::reportFailure(const QString &track, const KwError &error)

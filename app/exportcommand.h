@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/batchexport.h"
 #include "export/pictureexport.h"
 
 #include <QString>
@@ -26,7 +27,11 @@ private:
     bool parse(const QStringList &arguments);
     bool usageError(const QString &problem);
     int exportAll(const TileSource &tiles);
-    bool exportTrack(const QString &track, const TileSource &tiles, const TileStore &store);
+    // Runs on a worker thread: reads only what parsing set.
+    BatchExport::Outcome exportTrack(const QString &track, const TileSource &tiles,
+                                     const TileStore &store) const;
+    QString pictureOf(const QString &track) const;
+    void report(const QString &track, const BatchExport::Outcome &outcome);
     void reportFailure(const QString &track, const KwError &error);
 
     QTextStream &m_out;
@@ -36,6 +41,7 @@ private:
     QString m_tilesFolder;
     QString m_output;
     bool m_quiet = false;
+    int m_jobs = 0;  // tracks exported at once; 0: one per core
     bool m_done = false;  // --help or --version answered
     QStringList m_tracks;
 };

@@ -1,6 +1,7 @@
-// kwbench [ROUNDS]: every benchmark of the editor, ROUNDS times (default
-// 11), printed as one table. Headless: the offscreen platform with a
-// 1920 x 1080 screen, set here for this process and the launches it times.
+// kwbench [--batch] [ROUNDS]: every benchmark of the editor, ROUNDS times
+// (default 11), printed as one table; with --batch only the batch export of
+// twenty tracks. Headless: the offscreen platform with a 1920 x 1080 screen,
+// set here for this process and the launches it times.
 
 #include "bench/benchrunner.h"
 
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -33,9 +35,11 @@ bool useOffscreenScreen(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : defaultRounds;
-    if (rounds < 1) {
-        std::fputs("usage: kwbench [ROUNDS]\n", stderr);
+    const bool batchOnly = argc > 1 && std::strcmp(argv[1], "--batch") == 0;
+    const int roundsAt = batchOnly ? 2 : 1;
+    const int rounds = argc > roundsAt ? std::atoi(argv[roundsAt]) : defaultRounds;
+    if (rounds < 1 || argc > roundsAt + 1) {
+        std::fputs("usage: kwbench [--batch] [ROUNDS]\n", stderr);
         return 2;
     }
     QTemporaryDir work;
@@ -44,5 +48,5 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    return BenchRunner(rounds, work.path()).run();
+    return BenchRunner(rounds, work.path(), batchOnly).run();
 }

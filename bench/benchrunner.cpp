@@ -1,5 +1,6 @@
 #include "bench/benchrunner.h"
 
+#include "bench/batchbench.h"
 #include "bench/benchtrack.h"
 #include "bench/launchbench.h"
 #include "bench/procinfo.h"
@@ -20,6 +21,7 @@ constexpr double launchToReadyMs = 400;
 constexpr double openTrackMs = 80;
 constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
+constexpr double batchOverCjpegLoop = 0.7;
 // Above this load average the figures say more about the other work.
 constexpr double calmLoad = 1.5;
 
@@ -93,10 +95,29 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
     table.addTime(QStringLiteral("Read one tile: BmpReader::readFile"), f.readTile);
 }
 
+void addBatchRows(ResultTable &table, const BatchBench &batch)
+{
+    const BatchBench::Figures &f = batch.figures();
+    table.addTime(QStringLiteral("Batch: kerbwright-export of twenty 30 × 30 tracks (one call)"),
+                  f.batch);
+    table.addTime(QStringLiteral("  the same with --jobs 1"), f.oneAtATime);
+    if (batch.hasCjpeg()) {
+        table.addTime(QStringLiteral("  beside: cjpeg -quality 65 on the 20 pictures as BMP, in turn"),
+                      f.cjpegLoop);
+        table.addRatio(QStringLiteral("  batch / cjpeg loop (ratio run by run)"), f.batchOverCjpeg,
+                       batchOverCjpegLoop);
+        table.addRatio(QStringLiteral("  --jobs 1 / cjpeg loop (ratio run by run)"),
+                       f.oneAtATimeOverCjpeg);
+    } else {
+        table.addFact(QStringLiteral("  beside: cjpeg"), QStringLiteral("not installed"));
+    }
+    table.addRatio(QStringLiteral("  batch / --jobs 1 (ratio run by run)"), f.batchOverOneAtATime);
+}
+
 } // namespace
 
-BenchRunner::BenchRunner(int rounds, const QString &workDir)
-    : m_rounds(rounds), m_workDir(workDir)
+BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly)
+    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly)
 {
 }
 
@@ -124,18 +145,51 @@ QString BenchRunner::footer(double loadBefore, double loadAfter) const
 int BenchRunner::run()
 {
     const double loadBefore = ProcInfo::loadAverage();
+    ResultTable table;
+    if (runAll(table) != 0)
+        return 1;
+    print(header(loadBefore) + QLatin1Char('\n') + table.toMarkdown() + QLatin1Char('\n')
+          + footer(loadBefore, ProcInfo::loadAverage()));
+    return 0;
+}
+
+bool BenchRunner::runBatch(BatchBench &batch)
+{
+    if (!batch.runRound()) {
+        progress(batch.error());
+        return false;
+    }
+    return true;
+}
+
+int BenchRunner::runAll(ResultTable &table)
+{
     const QString binDir = QCoreApplication::applicationDirPath();
     const QString errorLog = m_workDir + QStringLiteral("/stderr.log");
     const QString trackPath = m_workDir + QStringLiteral("/track30.kwf");
+    const QString cjpeg = QStandardPaths::findExecutable(QStringLiteral("cjpeg"));
+    BatchBench batch(binDir + QStringLiteral("/kerbwright-export"), cjpeg, m_workDir, errorLog);
+    if (!batch.prepare()) {
+        progress(batch.error());
+        return 1;
+    }
+    if (m_batchOnly) {
+        for (int round = 1; round <= m_rounds; ++round) {
+            progress(QStringLiteral("round %1 of %2").arg(round).arg(m_rounds));
+            if (!runBatch(batch))
+                return 1;
+        }
+        addBatchRows(table, batch);
+        return 0;
+    }
+
     const BenchTrack track;
     if (!track.write(trackPath)) {
         progress(QStringLiteral("cannot write %1").arg(trackPath));
         return 1;
     }
-
     LaunchBench launches(binDir + QStringLiteral("/kwbench-start"), trackPath, errorLog);
-    WindowBench window(trackPath, track.codes(), m_workDir,
-                       QStandardPaths::findExecutable(QStringLiteral("cjpeg")), errorLog);
+    WindowBench window(trackPath, track.codes(), m_workDir, cjpeg, errorLog);
     int texts = 0, reads = 0;
     if (!window.countOpen(texts, reads) || !window.start()) {
         progress(window.error());
@@ -151,16 +205,16 @@ int BenchRunner::run()
             progress(window.error());
             return 1;
         }
+        if (!runBatch(batch))
+            return 1;
     }
 
-    ResultTable table;
     addLaunchRows(table, launches);
     addWindowRows(table, window, texts, reads);
+    addBatchRows(table, batch);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,
                     peakWhenReadyMiB);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) ready with the 30 × 30 track opened"),
                     launches.withTrack().peakKiB);
-    print(header(loadBefore) + QLatin1Char('\n') + table.toMarkdown() + QLatin1Char('\n')
-          + footer(loadBefore, ProcInfo::loadAverage()));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class BatchBench;
 class ResultTable;
 
 // Runs every benchmark the given number of rounds, interleaving them, and
@@ -9,15 +10,19 @@ class ResultTable;
 class BenchRunner
 {
 public:
-    BenchRunner(int rounds, const QString &workDir);
+    // batchOnly: the batch export alone, a quicker figure to repeat.
+    BenchRunner(int rounds, const QString &workDir, bool batchOnly = false);
 
     // 0 when every figure was measured (targets met or not), else 1.
     int run();
 
 private:
+    int runAll(ResultTable &table);
+    bool runBatch(BatchBench &batch);
     QString header(double loadBefore) const;
     QString footer(double loadBefore, double loadAfter) const;
 
     int m_rounds;
     QString m_workDir;
+    bool m_batchOnly;
 };

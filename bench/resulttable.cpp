@@ -66,6 +66,16 @@ void ResultTable::addRatio(const QString &label, double ratio, double limit)
                    verdict(ratio, limit)});
 }
 
+void ResultTable::addRatio(const QString &label, const Samples &ratios, double limit)
+{
+    const auto times = [](double r) { return QString::number(r, 'f', 2); };
+    m_rows.append({label, times(ratios.median()) + QStringLiteral(" ×"),
+                   times(ratios.min()) + QStringLiteral("–") + times(ratios.max()),
+                   QString::number(ratios.count()),
+                   limit > 0 ? QStringLiteral("≤ %1 ×").arg(limit) : QString(),
+                   verdict(ratios.median(), limit)});
+}
+
 void ResultTable::addFact(const QString &label, const QString &value)
 {
     m_rows.append({label, value, QString(), QString(), QString(), QString()});

@@ -17,6 +17,9 @@ public:
     void addMemory(const QString &label, const Samples &kib, double limitMiB = 0);
     // A ratio of two medians measured side by side.
     void addRatio(const QString &label, double ratio, double limit = 0);
+    // Ratios taken run by run, each of two measurements made one after the
+    // other: the median of those, with their range.
+    void addRatio(const QString &label, const Samples &ratios, double limit = 0);
     // A row that only states a fact (a count that was checked).
     void addFact(const QString &label, const QString &value);
 

@@ -3,6 +3,7 @@
 #include "base/kwerror.h"
 #include "base/progress.h"
 #include "base/regularfile.h"
+#include "pieces/decodedtiles.h"
 #include "pieces/tilesource.h"
 
 #include <algorithm>
@@ -30,13 +31,13 @@ void checkFitsPool(const LineBuffer &memo)
 
 // Reads one line's codes into row r of the grid; returns how many it named.
 int readLine(const QByteArray &line, int r, TrackFile::Read &read, const TileSource &tiles,
-             Progress &progress)
+             DecodedTiles &decoded, Progress &progress)
 {
     const int length = int(line.size());
     int k = 0;
     QByteArray pending;
     for (int p = 1; p <= length; ++p) {
-        progress.setText(Progress::text("Loading Track - ", r, p));
+        progress.step("Loading Track - ", r, p);
         progress.pump();
         const char ch = line[p - 1];
         if (ch != ',')
@@ -44,7 +45,7 @@ int readLine(const QByteArray &line, int r, TrackFile::Read &read, const TileSou
         if (ch != ',' && p != length)
             continue;
         read.grid.setCode(TrackGrid::index(k++, r), pending);
-        read.pictures.insert(pending, tiles.load(pending));
+        read.pictures.insert(pending, tiles.loadReusing(pending, decoded));
         progress.pump();
         pending.clear();
     }
@@ -78,9 +79,10 @@ TrackFile::Read TrackFile::read(const LineBuffer &memo, const TrackGrid &current
     Read read{current, {}};
     read.grid.clear();
     int widest = 0, height = 0;
+    DecodedTiles decoded;
     try {
         for (int r = 0; r < memo.lineCount(); ++r) {
-            const int named = readLine(memo.line(r), r, read, tiles, progress);
+            const int named = readLine(memo.line(r), r, read, tiles, decoded, progress);
             // The widest row sets the width, so that a save keeps every
             // code; the last row that names a code sets the height.
             widest = std::max(widest, named);

@@ -92,16 +92,48 @@ void setUpDestination(Compression *job)
     job->cinfo.dest = &dest.pub;
 }
 
-// One row of the RGB32 picture as red, green, blue bytes.
-void packRow(const QImage &image, int y, JSAMPLE *out)
+#ifdef JCS_EXTENSIONS
+// libjpeg-turbo reads the picture's own 32-bit rows, in the byte order a
+// QRgb has in memory; converting them to YCbCr it ignores the fourth byte
+// and computes exactly what it computes for packed red, green, blue bytes.
+constexpr J_COLOR_SPACE pictureSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+constexpr int pictureComponents = 4;
+
+// Pointers to the rows, in the compressor's own memory so that they go
+// with it. libjpeg only reads the rows it is given.
+void writeRows(const QImage &image, j_compress_ptr cinfo)
 {
-    const auto *pixel = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x, out += 3) {
-        out[0] = JSAMPLE(qRed(pixel[x]));
-        out[1] = JSAMPLE(qGreen(pixel[x]));
-        out[2] = JSAMPLE(qBlue(pixel[x]));
+    const JDIMENSION height = cinfo->image_height;
+    auto *rows = static_cast<JSAMPARRAY>((*cinfo->mem->alloc_small)(
+        reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, height * sizeof(JSAMPROW)));
+    for (JDIMENSION y = 0; y < height; ++y)
+        rows[y] = const_cast<JSAMPLE *>(image.constScanLine(int(y)));
+    while (cinfo->next_scanline < height)
+        jpeg_write_scanlines(cinfo, rows + cinfo->next_scanline, height - cinfo->next_scanline);
+}
+#else
+constexpr J_COLOR_SPACE pictureSpace = JCS_RGB;
+constexpr int pictureComponents = 3;
+
+// A libjpeg without colour-space extensions takes red, green, blue bytes,
+// one row at a time.
+void writeRows(const QImage &image, j_compress_ptr cinfo)
+{
+    const int width = image.width();
+    JSAMPARRAY row = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
+                                                 JDIMENSION(width) * 3, 1);
+    while (cinfo->next_scanline < cinfo->image_height) {
+        const auto *pixel = reinterpret_cast<const QRgb *>(image.constScanLine(int(cinfo->next_scanline)));
+        JSAMPLE *out = row[0];
+        for (int x = 0; x < width; ++x, out += 3) {
+            out[0] = JSAMPLE(qRed(pixel[x]));
+            out[1] = JSAMPLE(qGreen(pixel[x]));
+            out[2] = JSAMPLE(qBlue(pixel[x]));
+        }
+        jpeg_write_scanlines(cinfo, row, 1);
     }
 }
+#endif
 
 // Runs libjpeg from create to destroy. Returns 0, or the library's message
 // code after a fatal error. No object with a destructor lives in this frame,
@@ -122,18 +154,12 @@ int compress(const QImage &image, Compression *job)
     setUpDestination(job);
     cinfo->image_width = JDIMENSION(image.width());
     cinfo->image_height = JDIMENSION(image.height());
-    cinfo->input_components = 3;
-    cinfo->in_color_space = JCS_RGB;
+    cinfo->input_components = pictureComponents;
+    cinfo->in_color_space = pictureSpace;
     jpeg_set_defaults(cinfo);
     jpeg_set_quality(cinfo, quality, TRUE);
     jpeg_start_compress(cinfo, TRUE);
-    // The row buffer belongs to the compressor and goes with it.
-    JSAMPARRAY row = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
-                                                 JDIMENSION(image.width()) * 3, 1);
-    while (cinfo->next_scanline < cinfo->image_height) {
-        packRow(image, int(cinfo->next_scanline), row[0]);
-        jpeg_write_scanlines(cinfo, row, 1);
-    }
+    writeRows(image, cinfo);
     jpeg_finish_compress(cinfo);
     jpeg_destroy_compress(cinfo);
     return 0;

@@ -508,3 +508,8 @@ QImage BmpReader::readFile(const QByteArray &nativePath, const QString &shownPat
 {
     return decode(readRegular(nativePath, shownPath));
 }
+
+QByteArray BmpReader::readBytes(const QByteArray &nativePath, const QString &shownPath)
+{
+    return readRegular(nativePath, shownPath);
+}

@@ -20,4 +20,6 @@ public:
     // The same for a path given as the file system spells it, byte for
     // byte; messages name shownPath.
     static QImage readFile(const QByteArray &nativePath, const QString &shownPath);
+    // The whole file's bytes, read as readFile() reads them, undecoded.
+    static QByteArray readBytes(const QByteArray &nativePath, const QString &shownPath);
 };

@@ -2,6 +2,7 @@
 
 #include "base/kwerror.h"
 #include "pieces/bmpreader.h"
+#include "pieces/decodedtiles.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,6 +13,12 @@
 #else
 #include <QDir>
 #endif
+
+QImage TileSource::loadReusing(const QByteArray &code, DecodedTiles &decoded) const
+{
+    (void)decoded;
+    return load(code);
+}
 
 TileFolder::TileFolder(const QString &folder)
     : m_folder(folder)
@@ -91,6 +98,16 @@ QString TileFolder::pathFor(const QByteArray &code) const
 
 QImage TileFolder::load(const QByteArray &code) const
 {
+    return BmpReader::decode(readBytes(code));
+}
+
+QImage TileFolder::loadReusing(const QByteArray &code, DecodedTiles &decoded) const
+{
+    return decoded.decode(code, readBytes(code));
+}
+
+QByteArray TileFolder::readBytes(const QByteArray &code) const
+{
     const QByteArray exact = nativePathFor(code);
     const QString shown = QFile::decodeName(exact);
     if (!usableAsName(code))
@@ -101,7 +118,7 @@ QImage TileFolder::load(const QByteArray &code) const
     // name in another letter case, which saves a system call on each of a
     // track's 900 loads.
     try {
-        return BmpReader::readFile(exact, shown);
+        return BmpReader::readBytes(exact, shown);
     } catch (const KwError &error) {
         if (error.kind() != KwError::Kind::CannotOpen || exists(exact))
             throw;
@@ -111,5 +128,5 @@ QImage TileFolder::load(const QByteArray &code) const
         throw KwError::cannotOpen(shown);
     // The user knows the tile by its code, so every message names the
     // exact-case path rather than the file we happened to find.
-    return BmpReader::readFile(other, shown);
+    return BmpReader::readBytes(other, shown);
 }

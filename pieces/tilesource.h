@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+class DecodedTiles;
+
 // Where the cells and the palette get a piece code's picture from.
 class TileSource
 {
@@ -13,6 +15,10 @@ public:
     // The picture of a code, read anew on every call (no cache).
     // Throws KwError on failure.
     virtual QImage load(const QByteArray &code) const = 0;
+    // The same read, for a caller that reads many cells in one go: a file
+    // whose bytes that go already decoded gives the picture decoded then.
+    // A source without files to compare simply loads.
+    virtual QImage loadReusing(const QByteArray &code, DecodedTiles &decoded) const;
 };
 
 // The tiles folder: <folder>/<code>.bmp. The exact name is tried first, then
@@ -32,7 +38,11 @@ public:
     QByteArray nativePathFor(const QByteArray &code) const;
     QString pathFor(const QByteArray &code) const;
     QImage load(const QByteArray &code) const override;
+    QImage loadReusing(const QByteArray &code, DecodedTiles &decoded) const override;
 
 private:
+    // The bytes of the code's tile file, found as load() finds it.
+    QByteArray readBytes(const QByteArray &code) const;
+
     QString m_folder;
 };

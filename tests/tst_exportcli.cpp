@@ -7,6 +7,7 @@
 #include "pieces/tilestore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -37,6 +38,28 @@ QImage tilePicture(const QVector<QByteArray> &codes, const QByteArray &code)
 // (3,1) and (3,2) to the default piece.
 const QByteArray trackText = "00,01,A3,01\r\nA3\r\n01,00,A3\r\n";
 
+QByteArray fullTrack()
+{
+    QByteArray text;
+    for (int r = 0; r < 30; ++r) {
+        for (int c = 0; c < 30; ++c)
+            text += tileCodes.at((r * 7 + c * 3) % tileCodes.size()) + (c < 29 ? "," : "\r\n");
+    }
+    return text;
+}
+
+// Every file under a folder, by relative name, with its bytes.
+QMap<QString, QByteArray> filesUnder(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        files.insert(QDir(folder).relativeFilePath(file), readBytes(file));
+    }
+    return files;
+}
+
 } // namespace
 
 class TestExportCli : public QObject
@@ -44,7 +67,10 @@ class TestExportCli : public QObject
     Q_OBJECT
 
 private:
-    Result run(const QStringList &arguments) const;
+    Result run(const QStringList &arguments, const QString &workDir = QString()) const;
+    // A folder of its own with a tile folder and tracks good and bad, named
+    // relative to it, so that two runs can be compared file by file.
+    QString batchFolder(const QString &name) const;
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString track(const QString &name, const QByteArray &text = trackText) const;
     // The picture that PictureExport::write makes of the track opened as the
@@ -61,6 +87,8 @@ private slots:
     void formats_data();
     void formats();
     void severalTracksOneBad();
+    void jobsChangeNothing_data();
+    void jobsChangeNothing();
     void outputOption_data();
     void outputOption();
     void pictureNeverReplacesTrack_data();
@@ -75,7 +103,7 @@ private slots:
     void quiet();
 };
 
-Result TestExportCli::run(const QStringList &arguments) const
+Result TestExportCli::run(const QStringList &arguments, const QString &workDir) const
 {
     QProcess process;
     // No display of any kind: the exporter must not need one.
@@ -84,7 +112,7 @@ Result TestExportCli::run(const QStringList &arguments) const
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_dir.path());
+    process.setWorkingDirectory(workDir.isEmpty() ? m_dir.path() : workDir);
     process.start(QStringLiteral(KW_EXPORT_EXE), arguments);
     Result result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -186,6 +214,62 @@ void TestExportCli::severalTracksOneBad()
     QVERIFY(QFileInfo(path("first.bmp")).isFile());
     QVERIFY(!QFileInfo(path("bad.bmp")).exists());
     QCOMPARE(QImage::fromData(readBytes(path("last.bmp"))).size(), QSize(50, 50));
+}
+
+QString TestExportCli::batchFolder(const QString &name) const
+{
+    const QString folder = path(QStringLiteral("batch/") + name);
+    QString wide;
+    for (int i = 0; i < 31; ++i)
+        wide += QStringLiteral("00,");
+    const QMap<QString, QByteArray> tracks{
+        {"good.kwf", trackText}, {"small.kwf", "A3\r\n"}, {"big.kwf", fullTrack()},
+        {"missingtile.kwf", "00,01\r\nQQ\r\n"}, {"wide.kwf", wide.toLatin1()},
+        {"same/x.kwf", fullTrack()}, {"same/x", "01\r\n"}, {"chain.kwf", "01,00\r\n"},
+        {"tiles/07.kwf", "01,00\r\n"}, {"uses07.kwf", "07,07,00\r\n"}};
+    if (!QDir().mkpath(folder + "/same") || !QDir().mkpath(folder + "/folder")
+        || !BmpBuilder::writeTileFolder(folder + "/tiles", tileCodes))
+        return QString();
+    for (auto it = tracks.begin(); it != tracks.end(); ++it) {
+        if (!writeBytes(folder + '/' + it.key(), it.value()))
+            return QString();
+    }
+    return folder;
+}
+
+void TestExportCli::jobsChangeNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    const QStringList mixed{"good.kwf", "missingtile.kwf", "nowhere.kwf", "big.kwf", "folder",
+                            "wide.kwf", "small.kwf", "good.kwf", "big.kwf", "small.kwf"};
+    QTest::newRow("good and bad, jpg") << mixed;
+    QTest::newRow("good and bad, png") << QStringList{"--format", "png"} + mixed;
+    // The slow track first: unordered, the quick one would be overwritten.
+    QTest::newRow("one picture from two tracks")
+        << QStringList{"--format", "bmp", "same/x.kwf", "small.kwf", "same/x", "good.kwf"};
+    QTest::newRow("a picture read as a track")
+        << QStringList{"--format", "bmp", "chain.bmp", "big.kwf", "chain.kwf", "chain.bmp"};
+    QTest::newRow("a picture written into the tile folder")
+        << QStringList{"--format", "bmp", "big.kwf", "uses07.kwf", "tiles/07.kwf", "uses07.kwf"};
+}
+
+void TestExportCli::jobsChangeNothing()
+{
+    QFETCH(QStringList, arguments);
+
+    const QString tag = QString::fromLatin1(QTest::currentDataTag());
+    const QString serial = batchFolder(tag + " serial"), parallel = batchFolder(tag + " parallel");
+    QVERIFY(!serial.isEmpty() && !parallel.isEmpty());
+    const Result one = run(QStringList{"--tiles", "tiles", "--jobs", "1"} + arguments, serial);
+    const Result many = run(QStringList{"--tiles", "tiles", "--jobs", "4"} + arguments, parallel);
+    QVERIFY(one.status >= 0);
+    QCOMPARE(many.status, one.status);
+    QCOMPARE(many.out, one.out);
+    QCOMPARE(many.err, one.err);
+    const QMap<QString, QByteArray> expected = filesUnder(serial);
+    QCOMPARE(filesUnder(parallel).keys(), expected.keys());
+    QVERIFY(filesUnder(parallel) == expected);
 }
 
 void TestExportCli::outputOption_data()
@@ -341,6 +425,9 @@ void TestExportCli::usageErrors_data()
     QTest::newRow("depth not a number") << QStringList{"--depth", "many", good};
     QTest::newRow("unknown option") << QStringList{"--colour", good};
     QTest::newRow("value missing") << QStringList{good, "--tiles"};
+    QTest::newRow("no jobs") << QStringList{"--jobs", "0", good};
+    QTest::newRow("jobs below zero") << QStringList{"-j", "-2", good};
+    QTest::newRow("jobs not a number") << QStringList{"--jobs", "all", good};
 }
 
 void TestExportCli::usageErrors()
