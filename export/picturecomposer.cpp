@@ -113,3 +113,13 @@ QImage PictureComposer::compose(const TrackGrid &grid, const TileStore &tiles, P
     }
     return picture;
 }
+
+QImage PictureComposer::cellPicture(const QByteArray &code, const TileStore &tiles)
+{
+    QImage cell(tileSide, tileSide, QImage::Format_RGB32);
+    if (cell.isNull())
+        throw KwError::outOfResources();
+    cell.fill(0xffffffffu);
+    copyTile(tiles.picture(code), cell, 0, 0);
+    return cell;
+}
