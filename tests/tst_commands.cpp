@@ -562,6 +562,7 @@ void TestCommands::exportWithoutFileName_data()
     QTest::addColumn<QString>("action");
     QTest::newRow("JPG") << "ExporttoJPG1";
     QTest::newRow("BMP") << "ExporttoBMP1";
+    QTest::newRow("PDF") << "ExporttoPDF1";
 }
 
 void TestCommands::exportWithoutFileName()
@@ -584,6 +585,7 @@ void TestCommands::exportBesideTrack_data()
     QTest::addColumn<QByteArray>("signature");
     QTest::newRow("JPG") << "ExporttoJPG1" << ".jpg" << QByteArray("\xFF\xD8\xFF");
     QTest::newRow("BMP") << "ExporttoBMP1" << ".bmp" << QByteArray("BM");
+    QTest::newRow("PDF") << "ExporttoPDF1" << ".pdf" << QByteArray("%PDF-");
 }
 
 void TestCommands::exportBesideTrack()

@@ -1,0 +1,153 @@
+#include "ui/partslistwindow.h"
+
+#include "base/safefile.h"
+#include "document/trackdocument.h"
+#include "export/picturecomposer.h"
+#include "export/pictureexport.h"
+#include "ui/csvfiledialog.h"
+#include "ui/errorbox.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { PictureColumn, CodeColumn, PageColumn, CountColumn, ColumnCount };
+
+constexpr int pictureSide = 24;
+
+QTableWidgetItem *textItem(const QString &text, Qt::Alignment align = Qt::AlignLeft)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(align | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore &tiles,
+                                 QWidget *parent)
+    : QWidget(parent, Qt::Window), m_document(document), m_tiles(tiles),
+      m_csvDialog(std::make_unique<QtCsvFileDialog>(this))
+{
+    setObjectName(QStringLiteral("PartsListWindow"));
+    setWindowTitle(QStringLiteral("Parts list"));
+    createWidgets();
+    resize(440, 520);
+    connect(&m_document, &TrackDocument::changed, this, &PartsListWindow::trackChanged);
+}
+
+PartsListWindow::~PartsListWindow() = default;
+
+void PartsListWindow::createWidgets()
+{
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setObjectName(QStringLiteral("PartsTable"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Piece"), QStringLiteral("Code"),
+                                        QStringLiteral("Page"), QStringLiteral("Count")});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setIconSize(QSize(pictureSide, pictureSide));
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(pictureSide + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(PageColumn, QHeaderView::Stretch);
+
+    m_total = new QLabel(this);
+    m_total->setObjectName(QStringLiteral("PartsTotal"));
+    auto *copy = new QPushButton(QStringLiteral("Copy"), this);
+    copy->setObjectName(QStringLiteral("CopyParts"));
+    auto *save = new QPushButton(QStringLiteral("Save as CSV…"), this);
+    save->setObjectName(QStringLiteral("SaveParts"));
+    connect(copy, &QPushButton::clicked, this, &PartsListWindow::copy);
+    connect(save, &QPushButton::clicked, this, &PartsListWindow::saveCsv);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_total, 1);
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(m_table);
+    column->addLayout(buttons);
+}
+
+void PartsListWindow::setCsvDialog(std::unique_ptr<CsvFileDialog> dialog)
+{
+    m_csvDialog = std::move(dialog);
+}
+
+void PartsListWindow::showAndRaise()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void PartsListWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_stale)
+        ErrorBox::guard(this, [this] { refresh(); });
+}
+
+void PartsListWindow::trackChanged()
+{
+    // Counting and refilling on every click is cheap, but not free: a
+    // closed window waits until it is shown again.
+    m_stale = true;
+    if (isVisible())
+        ErrorBox::guard(this, [this] { refresh(); });
+}
+
+void PartsListWindow::refresh()
+{
+    m_list = PartsList(m_document.grid());
+    m_stale = false;
+    const QVector<PartsList::Row> &rows = m_list.rows();
+    m_table->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        fillRow(r, rows[r]);
+    m_total->setText(QStringLiteral("Total: ") + m_list.summary());
+}
+
+void PartsListWindow::fillRow(int row, const PartsList::Row &part)
+{
+    const QImage picture = PictureComposer::cellPicture(part.code, m_tiles);
+    auto *pictureItem = new QTableWidgetItem(QIcon(QPixmap::fromImage(picture)), QString());
+    m_table->setItem(row, PictureColumn, pictureItem);
+    m_table->setItem(row, CodeColumn, textItem(PartsList::codeText(part.code)));
+    m_table->setItem(row, PageColumn, textItem(part.page));
+    m_table->setItem(row, CountColumn, textItem(QString::number(part.count), Qt::AlignRight));
+}
+
+void PartsListWindow::copy()
+{
+    if (m_stale)
+        refresh();
+    QGuiApplication::clipboard()->setText(m_list.tabText());
+}
+
+QString PartsListWindow::proposedCsvName() const
+{
+    // Beside the track, named as its exports are; a track never saved has
+    // no folder of its own.
+    const QString &track = m_document.fileName();
+    return track.isEmpty() ? QStringLiteral("parts.csv")
+                           : PictureExport::outputName(track, QStringLiteral(".csv"));
+}
+
+void PartsListWindow::saveCsv()
+{
+    if (m_stale)
+        refresh();
+    const QString name = m_csvDialog->askCsvName(proposedCsvName());
+    if (name.isEmpty())
+        return;
+    ErrorBox::guard(this, [&] { SafeFile::write(name, m_list.csv()); });
+}
