@@ -4,6 +4,7 @@
 #include "document/trackdocument.h"
 #include "export/picturecomposer.h"
 #include "export/pictureexport.h"
+#include "pieces/tilestore.h"
 #include "ui/csvfiledialog.h"
 #include "ui/errorbox.h"
 
@@ -21,13 +22,6 @@ namespace {
 enum Column { PictureColumn, CodeColumn, PageColumn, CountColumn, ColumnCount };
 
 constexpr int pictureSide = 24;
-
-QTableWidgetItem *textItem(const QString &text, Qt::Alignment align = Qt::AlignLeft)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(align | Qt::AlignVCenter);
-    return item;
-}
 
 } // namespace
 
@@ -56,8 +50,10 @@ void PartsListWindow::createWidgets()
     m_table->setIconSize(QSize(pictureSide, pictureSide));
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(pictureSide + 6);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized after each refill, not per item: a header that sizes itself to
+    // its contents measures every row whenever one item changes.
     m_table->horizontalHeader()->setSectionResizeMode(PageColumn, QHeaderView::Stretch);
+    m_table->setColumnWidth(PictureColumn, pictureSide + 12);
 
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("PartsTotal"));
@@ -113,17 +109,39 @@ void PartsListWindow::refresh()
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
         fillRow(r, rows[r]);
+    m_table->resizeColumnToContents(CodeColumn);
+    m_table->resizeColumnToContents(CountColumn);
     m_total->setText(QStringLiteral("Total: ") + m_list.summary());
 }
 
 void PartsListWindow::fillRow(int row, const PartsList::Row &part)
 {
-    const QImage picture = PictureComposer::cellPicture(part.code, m_tiles);
-    auto *pictureItem = new QTableWidgetItem(QIcon(QPixmap::fromImage(picture)), QString());
-    m_table->setItem(row, PictureColumn, pictureItem);
-    m_table->setItem(row, CodeColumn, textItem(PartsList::codeText(part.code)));
-    m_table->setItem(row, PageColumn, textItem(part.page));
-    m_table->setItem(row, CountColumn, textItem(QString::number(part.count), Qt::AlignRight));
+    // A click changes a count or two: only what differs is touched, so the
+    // table does not lay out and repaint every row on every edit.
+    setCell(row, CodeColumn, PartsList::codeText(part.code), Qt::AlignLeft);
+    setCell(row, PageColumn, part.page, Qt::AlignLeft);
+    setCell(row, CountColumn, QString::number(part.count), Qt::AlignRight);
+    QTableWidgetItem *item = setCell(row, PictureColumn, QString(), Qt::AlignLeft);
+    const QImage tile = m_tiles.picture(part.code);
+    const QVariant shown = QVariantList{part.code, tile.cacheKey()};
+    if (item->data(Qt::UserRole) != shown) {
+        item->setIcon(QPixmap::fromImage(PictureComposer::cellPicture(part.code, m_tiles)));
+        item->setData(Qt::UserRole, shown);
+    }
+}
+
+QTableWidgetItem *PartsListWindow::setCell(int row, int column, const QString &text,
+                                           Qt::Alignment align)
+{
+    QTableWidgetItem *item = m_table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(align | Qt::AlignVCenter);
+        m_table->setItem(row, column, item);
+    }
+    if (item->text() != text)
+        item->setText(text);
+    return item;
 }
 
 void PartsListWindow::copy()

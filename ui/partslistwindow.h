@@ -8,6 +8,7 @@
 class CsvFileDialog;
 class QLabel;
 class QTableWidget;
+class QTableWidgetItem;
 class TileStore;
 class TrackDocument;
 
@@ -42,6 +43,7 @@ private:
     void trackChanged();
     void refresh();
     void fillRow(int row, const PartsList::Row &part);
+    QTableWidgetItem *setCell(int row, int column, const QString &text, Qt::Alignment align);
     QString proposedCsvName() const;
 
     const TrackDocument &m_document;
