@@ -94,6 +94,17 @@ void dropCreationDate(QByteArray &pdf)
         std::fill(pdf.begin() + start, pdf.begin() + end + 1, ' ');
 }
 
+// One face throughout, in several sizes and no bold: Qt writes the fonts of
+// a PDF in the order of a hash that is seeded anew in every process, so a
+// second face would make the bytes differ from run to run.
+QFont planFont(qreal points)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
 class PlanPainter
 {
 public:
@@ -103,7 +114,6 @@ public:
                const TileStore &tiles);
 
 private:
-    QFont font(qreal points) const;
     void heading(bool continued);
     void footer(int page, int pages);
     void picture(const QImage &picture, const TrackGrid &grid, const QRectF &area);
@@ -126,17 +136,6 @@ PlanPainter::PlanPainter(QPdfWriter &writer, const QString &title, const QString
 {
     if (!m_painter.begin(&m_writer))
         throw KwError::outOfResources();
-}
-
-// One face throughout, in several sizes and no bold: Qt writes the fonts of
-// a PDF in the order of a hash that is seeded anew in every process, so a
-// second face would make the bytes differ from run to run.
-QFont PlanPainter::font(qreal points) const
-{
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
 }
 
 void PlanPainter::paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
@@ -163,13 +162,13 @@ void PlanPainter::paint(const QImage &picture, const TrackGrid &grid, const Part
 
 void PlanPainter::heading(bool continued)
 {
-    m_painter.setFont(font(16));
+    m_painter.setFont(planFont(16));
     // A long file name leaves room for the size.
     const QString title = m_painter.fontMetrics().elidedText(m_title, Qt::ElideMiddle,
                                                              int(m_page.width() * 2 / 3));
     m_painter.drawText(QPointF(0, headingBaseline), title);
     const qreal after = m_painter.fontMetrics().horizontalAdvance(title) + 5 * mm;
-    m_painter.setFont(font(12));
+    m_painter.setFont(planFont(12));
     const QString size = continued ? m_size + QStringLiteral(", parts list continued") : m_size;
     m_painter.drawText(QPointF(after, headingBaseline), size);
 }
@@ -179,7 +178,7 @@ void PlanPainter::footer(int page, int pages)
     // A single sheet needs no number.
     if (pages == 1)
         return;
-    m_painter.setFont(font(8));
+    m_painter.setFont(planFont(8));
     const QRectF line(0, m_page.bottom() - footerHeight / 2, m_page.width(), footerHeight / 2);
     m_painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
                        QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
@@ -196,7 +195,7 @@ void PlanPainter::picture(const QImage &picture, const TrackGrid &grid, const QR
     m_painter.drawImage(QRectF(origin, QSizeF(picture.size()) * scale), picture);
     // The numbers are as large as a cell leaves room for two digits.
     const qreal pitch = pixelPitch * scale;
-    m_painter.setFont(font(std::min(9.0, 1.6 * pitch / mm)));
+    m_painter.setFont(planFont(std::min(9.0, 1.6 * pitch / mm)));
     for (int c = 0; c < grid.width(); ++c) {
         const QRectF box(origin.x() + c * pitch, area.top(), pitch, labelBand - 1 * mm);
         m_painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, QString::number(c + 1));
@@ -216,7 +215,7 @@ void PlanPainter::table(const TableBlock &block, const PartsList &list, const Ti
         if (i < list.distinct()) {
             pieceRow(line, list.rows()[i], tiles);
         } else {
-            m_painter.setFont(font(9));
+            m_painter.setFont(planFont(9));
             m_painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                                QStringLiteral("Total: ") + list.summary());
         }
@@ -225,11 +224,12 @@ void PlanPainter::table(const TableBlock &block, const PartsList &list, const Ti
 
 void PlanPainter::headerRow(const QRectF &line)
 {
-    m_painter.setFont(font(9));
+    m_painter.setFont(planFont(9));
     // The titles are ours and are not cut short: "Piece" reaches past its
     // narrow column into the gap before the codes.
     for (const TableColumn &column : tableColumns) {
-        const QRectF box(line.left() + column.left, line.top(), tableWidth - column.left, rowHeight);
+        const QRectF box(line.left() + column.left, line.top(), tableWidth - column.left,
+                         rowHeight);
         m_painter.drawText(box, column.align | Qt::AlignVCenter, QLatin1String(column.title));
     }
     rule(line, 0.3 * mm);
@@ -237,9 +237,10 @@ void PlanPainter::headerRow(const QRectF &line)
 
 void PlanPainter::pieceRow(const QRectF &line, const PartsList::Row &row, const TileStore &tiles)
 {
-    const QRectF square(line.left(), line.top() + (rowHeight - pieceSide) / 2, pieceSide, pieceSide);
+    const qreal top = line.top() + (rowHeight - pieceSide) / 2;
+    const QRectF square(line.left(), top, pieceSide, pieceSide);
     m_painter.drawImage(square, PictureComposer::cellPicture(row.code, tiles));
-    m_painter.setFont(font(9));
+    m_painter.setFont(planFont(9));
     cellText(line, tableColumns[1], PartsList::codeText(row.code));
     cellText(line, tableColumns[2], row.page);
     cellText(line, tableColumns[3], QString::number(row.count));
@@ -256,7 +257,8 @@ void PlanPainter::rule(const QRectF &line, qreal width)
 void PlanPainter::cellText(const QRectF &line, const TableColumn &column, const QString &text)
 {
     const QRectF box(line.left() + column.left, line.top(), column.width, line.height());
-    const QString shown = m_painter.fontMetrics().elidedText(text, Qt::ElideRight, int(column.width));
+    const QString shown =
+        m_painter.fontMetrics().elidedText(text, Qt::ElideRight, int(column.width));
     m_painter.drawText(box, column.align | Qt::AlignVCenter, shown);
 }
 
@@ -267,8 +269,7 @@ void setUp(QPdfWriter &writer, const QString &title)
                                      QMarginsF(margin, margin, margin, margin),
                                      QPageLayout::Millimeter));
     writer.setTitle(title);
-    // Set, not left to Qt: it would take the program's name, and the editor
-    // and the command line are to write the same bytes.
+    // What PDF viewers show as the program that made the file; Qt leaves it empty.
     writer.setCreator(QStringLiteral("Kerbwright"));
 }
 
