@@ -39,7 +39,7 @@ PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore 
 
 PartsListWindow::~PartsListWindow() = default;
 
-void PartsListWindow::createWidgets()
+void PartsListWindow::createTable()
 {
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("PartsTable"));
@@ -54,7 +54,11 @@ void PartsListWindow::createWidgets()
     // its contents measures every row whenever one item changes.
     m_table->horizontalHeader()->setSectionResizeMode(PageColumn, QHeaderView::Stretch);
     m_table->setColumnWidth(PictureColumn, pictureSide + 12);
+}
 
+void PartsListWindow::createWidgets()
+{
+    createTable();
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("PartsTotal"));
     auto *copy = new QPushButton(QStringLiteral("Copy"), this);

@@ -39,6 +39,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void createTable();
     void createWidgets();
     void trackChanged();
     void refresh();
