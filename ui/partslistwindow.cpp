@@ -84,6 +84,8 @@ void PartsListWindow::setCsvDialog(std::unique_ptr<CsvFileDialog> dialog)
 
 void PartsListWindow::showAndRaise()
 {
+    // A minimised list comes back too: the command is how users find it.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
