@@ -4,6 +4,7 @@
 #include "base/kwerror.h"
 #include "base/quietprogress.h"
 #include "document/trackdocument.h"
+#include "export/pictureexport.h"
 #include "pieces/tilesource.h"
 #include "pieces/tilestore.h"
 
@@ -17,37 +18,44 @@
 namespace {
 
 const char usage[] =
-    "Usage: kerbwright-export [--format jpg|bmp|png] [--depth 16|24|32] [--tiles DIR]\n"
-    "                         [-o OUTPUT] [--jobs N] [--quiet] TRACK...\n"
+    "Usage: kerbwright-export [--format jpg|bmp|png|pdf|csv] [--depth 16|24|32]\n"
+    "                         [--tiles DIR] [-o OUTPUT] [--jobs N] [--quiet] TRACK...\n"
     "       kerbwright-export --help | --version\n";
 
 const char help[] =
     "\n"
-    "Writes the picture of each track file as the editor's export does: beside\n"
-    "the track, named after it less its last four characters.\n"
+    "Writes the picture of each track file as the editor's export does, or its\n"
+    "printable plan or parts list: beside the track, named after it less its\n"
+    "last four characters.\n"
     "\n"
-    "  --format jpg|bmp|png  picture format (default jpg)\n"
+    "  --format FORMAT       jpg, bmp or png: the track's picture (default jpg);\n"
+    "                        pdf: the plan, picture and parts list on A4;\n"
+    "                        csv: the parts list, lines of code,page,count\n"
     "  --depth 16|24|32      bits per pixel of a BMP picture (default 24)\n"
     "  --tiles DIR           tile folder (default: tiles beside the program)\n"
-    "  -o, --output OUTPUT   picture file for a single TRACK; its extension\n"
-    "                        (.jpg, .jpeg, .bmp, .png) chooses the format\n"
+    "  -o, --output OUTPUT   output file for a single TRACK; its extension (.jpg,\n"
+    "                        .jpeg, .bmp, .png, .pdf, .csv) chooses the format\n"
     "  -j, --jobs N          tracks exported at once (default: one per processor);\n"
-    "                        lines and pictures are the same for every N\n"
-    "  -q, --quiet           print nothing for pictures written\n"
+    "                        lines and files are the same for every N\n"
+    "  -q, --quiet           print nothing for files written\n"
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
     "\n"
-    "Exit status: 0 all pictures written, 1 some track failed, 2 usage error.\n";
+    "Exit status: 0 all files written, 1 some track failed, 2 usage error.\n";
 
-bool formatNamed(const QString &name, PictureExport::Format &format)
+bool formatNamed(const QString &name, TrackExport::Format &format)
 {
     const QString lower = name.toLower();
     if (lower == QLatin1String("jpg") || lower == QLatin1String("jpeg"))
-        format = PictureExport::Format::Jpeg;
+        format = TrackExport::Format::Jpeg;
     else if (lower == QLatin1String("bmp"))
-        format = PictureExport::Format::Bmp;
+        format = TrackExport::Format::Bmp;
     else if (lower == QLatin1String("png"))
-        format = PictureExport::Format::Png;
+        format = TrackExport::Format::Png;
+    else if (lower == QLatin1String("pdf"))
+        format = TrackExport::Format::Pdf;
+    else if (lower == QLatin1String("csv"))
+        format = TrackExport::Format::Csv;
     else
         return false;
     return true;
@@ -134,9 +142,10 @@ bool ExportCommand::parse(const QStringList &arguments)
         m_output = parser.value(output);
         if (m_tracks.size() != 1)
             return usageError(QStringLiteral("-o takes exactly one track file"));
-        PictureExport::Format byName;
+        TrackExport::Format byName;
         if (!formatNamed(QFileInfo(m_output).suffix(), byName))
-            return usageError(QStringLiteral("the extension of \"%1\" is not .jpg, .jpeg, .bmp or .png")
+            return usageError(QStringLiteral("the extension of \"%1\" is not .jpg, .jpeg, .bmp, .png, "
+                                             ".pdf or .csv")
                                   .arg(m_output));
         // Two different formats asked for at once: neither can be right.
         if (parser.isSet(format) && byName != m_format)
@@ -180,7 +189,7 @@ int ExportCommand::exportAll(const TileSource &tiles)
 
 QString ExportCommand::pictureOf(const QString &track) const
 {
-    return m_output.isEmpty() ? PictureExport::outputName(track, PictureExport::extension(m_format))
+    return m_output.isEmpty() ? PictureExport::outputName(track, TrackExport::extension(m_format))
                               : m_output;
 }
 
@@ -196,7 +205,7 @@ BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const Tile
         TileStore trackTiles = store;
         QuietProgress silent;
         document.open(track, tiles, trackTiles, silent);
-        PictureExport::write(document.grid(), trackTiles, picture, m_format, m_depth, silent);
+        TrackExport::write(document.grid(), trackTiles, track, picture, m_format, m_depth, silent);
     } catch (const KwError &error) {
         return {false, error.shownText()};
     } catch (const std::bad_alloc &) {

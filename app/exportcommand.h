@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/batchexport.h"
-#include "export/pictureexport.h"
+#include "export/trackexport.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,8 +11,9 @@ class QTextStream;
 class TileSource;
 class TileStore;
 
-// kerbwright-export: writes the picture of each track named on the command
-// line, exactly as the editor exports it right after opening that track.
+// kerbwright-export: writes the picture, the plan or the parts list of each
+// track named on the command line, exactly as the editor exports it right
+// after opening that track.
 class ExportCommand
 {
 public:
@@ -36,7 +37,7 @@ private:
 
     QTextStream &m_out;
     QTextStream &m_err;
-    PictureExport::Format m_format = PictureExport::Format::Jpeg;
+    TrackExport::Format m_format = TrackExport::Format::Jpeg;
     int m_depth = 24;
     QString m_tilesFolder;
     QString m_output;

@@ -91,6 +91,17 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
     table.addTime(QStringLiteral("  step: BmpWriter::encode"), f.bmpEncode);
     table.addTime(QStringLiteral("  step: SafeFile::write of the BMP (write, fdatasync, rename)"),
                   f.bmpWrite);
+    table.addTime(QStringLiteral("PDF export of 30 × 30 (%1 pages): compose + lay out + write")
+                      .arg(window.pdfPages()),
+                  f.pdfExport);
+    table.addTime(QStringLiteral("  step: PlanPdf::render (compose, lay out, Qt's PDF writer)"),
+                  f.pdfRender);
+    table.addTime(QStringLiteral("  step: SafeFile::write of the PDF (write, fdatasync, rename)"),
+                  f.pdfWrite);
+    table.addTime(QStringLiteral("Cell click on 30 × 30, parts list window open, repaint included"),
+                  f.clickListOpen);
+    table.addTime(QStringLiteral("  beside: the same click with the parts list closed"),
+                  f.clickListClosed);
     table.addTime(QStringLiteral("Decode one tile (50 × 50, 24 bpp): BmpReader::decode"), f.decodeTile);
     table.addTime(QStringLiteral("Read one tile: BmpReader::readFile"), f.readTile);
 }

@@ -9,6 +9,7 @@
 #include "export/bmpwriter.h"
 #include "export/jpegwriter.h"
 #include "export/picturecomposer.h"
+#include "export/planpdf.h"
 #include "pieces/bmpreader.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilesource.h"
@@ -145,8 +146,10 @@ bool WindowBench::start()
         m_window->findChild<QLabel *>(QStringLiteral("StatusText")));
     m_jpegAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoJPG1"));
     m_bmpAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoBMP1"));
-    if (!m_jpegAction || !m_bmpAction)
-        return fail(QStringLiteral("the export commands were not found"));
+    m_pdfAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoPDF1"));
+    m_partsList = m_window->findChild<QWidget *>(QStringLiteral("PartsListWindow"));
+    if (!m_jpegAction || !m_bmpAction || !m_pdfAction || !m_partsList)
+        return fail(QStringLiteral("the export commands or the parts list were not found"));
     return prepareCjpeg();
 }
 
@@ -196,6 +199,8 @@ bool WindowBench::runRound()
     timeGridCommands();
     if (!timeExports())
         return false;
+    timePdf();
+    timeClicks();
     timeTileDecode();
     return true;
 }
@@ -297,6 +302,45 @@ void WindowBench::timeExportSteps()
     m_figures.bmpEncode.add(timeMs([&] { bytes = BmpWriter::encode(picture, depth); }));
     const QString bmp = m_workDir + QStringLiteral("/steps.bmp");
     m_figures.bmpWrite.add(timeMs([&] { SafeFile::write(bmp, bytes); }));
+}
+
+void WindowBench::timePdf()
+{
+    m_figures.pdfExport.add(timeMs([&] {
+        m_window->PrintClick(m_pdfAction);
+        settle();
+    }));
+    Progress quiet;
+    QByteArray bytes;
+    m_figures.pdfRender.add(timeMs([&] {
+        bytes = PlanPdf::render(m_window->document().grid(), m_window->tiles(),
+                                QStringLiteral("track30.kwf"), quiet);
+    }));
+    m_pdfPages = int(bytes.count("/Type /Page\n"));
+    const QString pdf = m_workDir + QStringLiteral("/steps.pdf");
+    m_figures.pdfWrite.add(timeMs([&] { SafeFile::write(pdf, bytes); }));
+}
+
+void WindowBench::timeClicks()
+{
+    // Each click changes the cell, so the track changes every time.
+    const QByteArray codes[] = {QByteArrayLiteral("A3"), QByteArrayLiteral("07")};
+    auto click = [&](Samples &samples) {
+        for (const QByteArray &code : codes) {
+            samples.add(timeMs([&] {
+                m_window->document().TrackClick(TrackGrid::index(3, 3), code);
+                settle();
+            }));
+        }
+    };
+    m_partsList->show();
+    settle();
+    click(m_figures.clickListOpen);
+    m_partsList->hide();
+    settle();
+    click(m_figures.clickListClosed);
+    // The next open must not stop to ask about saving.
+    m_window->document().setModified(false);
 }
 
 void WindowBench::timeTileDecode()

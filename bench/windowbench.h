@@ -29,6 +29,11 @@ public:
         Samples jpegExport;    // the JPEG command: compose, encode, write
         Samples cjpeg;         // cjpeg -quality 65 on the same picture as PPM
         Samples bmpExport;     // the BMP command
+        Samples pdfExport;     // the PDF command: compose, lay out, write
+        Samples pdfRender;     // PlanPdf::render alone
+        Samples pdfWrite;      // SafeFile::write of the PDF bytes
+        Samples clickListOpen;    // a cell click with the parts list shown
+        Samples clickListClosed;  // the same click with it closed
         // The export's steps, timed one by one in the export's own order.
         Samples compose;       // PictureComposer::compose
         Samples jpegEncode;    // JpegWriter::encode
@@ -55,6 +60,7 @@ public:
     const Figures &figures() const { return m_figures; }
     QString error() const { return m_error; }
     QString pictureSize() const;
+    int pdfPages() const { return m_pdfPages; }
 
 private:
     bool fail(const QString &message);
@@ -65,6 +71,8 @@ private:
     void timeGridCommands();
     bool timeExports();
     void timeExportSteps();
+    void timePdf();
+    void timeClicks();
     void timeTileDecode();
 
     QString m_trackPath;
@@ -81,5 +89,8 @@ private:
     std::unique_ptr<StatusProgress> m_progress;
     QAction *m_jpegAction = nullptr;
     QAction *m_bmpAction = nullptr;
+    QAction *m_pdfAction = nullptr;
+    QWidget *m_partsList = nullptr;
+    int m_pdfPages = 0;
     Figures m_figures;
 };

@@ -142,3 +142,14 @@ QImage PictureComposer::compose(const TrackGrid &grid, const TileStore &tiles, P
     }
     return picture;
 }
+
+QImage PictureComposer::cellPicture(const QByteArray &code, const TileStore &tiles)
+{
+    // One pixel wider than the cell, for the line that drawCell writes
+    // left of every row; the cell is what lies right of it.
+    QImage lined(tileSide + 1, tileSide, QImage::Format_RGB32);
+    if (lined.isNull())
+        throw KwError::outOfResources();
+    drawCell(tiles.picture(code), lined, 1, 0);
+    return lined.copy(1, 0, tileSide, tileSide);
+}

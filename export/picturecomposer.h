@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 class Progress;
@@ -13,4 +14,6 @@ class PictureComposer
 {
 public:
     static QImage compose(const TrackGrid &grid, const TileStore &tiles, Progress &progress);
+    // One cell of that picture, 48 x 48: how lists show a piece beside it.
+    static QImage cellPicture(const QByteArray &code, const TileStore &tiles);
 };

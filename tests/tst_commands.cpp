@@ -7,21 +7,27 @@
 #include "scriptedfiledialogs.h"
 
 #include "pieces/catalogue.h"
+#include "ui/csvfiledialog.h"
 #include "ui/filedialogs.h"
 #include "ui/palette.h"
+#include "ui/partslistwindow.h"
 #include "ui/picturebutton.h"
 #include "ui/tmainform.h"
 #include "ui/tsaveform.h"
 #include "ui/tsizeform.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -132,6 +138,11 @@ private slots:
     void exportBesideTrack_data();
     void exportBesideTrack();
     void aboutIsModal();
+    // Before the real file dialogs: the CSV dialog is the first of the
+    // program's file dialogs, so it alone must keep Qt's settings away.
+    void partsListFollows_data();
+    void partsListFollows();
+    void partsListCopyAndSave();
     void realFileDialogs_data();
     void realFileDialogs();
     void fileDialogsLeaveNoSettings();
@@ -584,6 +595,7 @@ void TestCommands::exportWithoutFileName_data()
     QTest::addColumn<QString>("action");
     QTest::newRow("JPG") << "ExporttoJPG1";
     QTest::newRow("BMP") << "ExporttoBMP1";
+    QTest::newRow("PDF") << "ExporttoPDF1";
 }
 
 void TestCommands::exportWithoutFileName()
@@ -606,6 +618,7 @@ void TestCommands::exportBesideTrack_data()
     QTest::addColumn<QByteArray>("signature");
     QTest::newRow("JPG") << "ExporttoJPG1" << ".jpg" << QByteArray("\xFF\xD8\xFF");
     QTest::newRow("BMP") << "ExporttoBMP1" << ".bmp" << QByteArray("BM");
+    QTest::newRow("PDF") << "ExporttoPDF1" << ".pdf" << QByteArray("%PDF-");
 }
 
 void TestCommands::exportBesideTrack()
@@ -701,6 +714,115 @@ void TestCommands::realFileDialogs()
     // A cancel is an empty answer.
     watcher.onDialog([](QDialog *dialog) { dialog->reject(); });
     QCOMPARE(ask(proposed), QString());
+}
+
+namespace {
+
+struct ScriptedCsvDialog : CsvFileDialog
+{
+    QStringList answers, proposals;
+    QString askCsvName(const QString &proposed) override
+    {
+        proposals.append(proposed);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+PartsListWindow *openPartsList(Editor &editor)
+{
+    editor.trigger("Partslist1");
+    return editor.window->findChild<PartsListWindow *>(QStringLiteral("PartsListWindow"));
+}
+
+// Every row as code|page|count, marked when it shows no picture.
+QStringList partsRows(const PartsListWindow *parts)
+{
+    const auto *table = parts->findChild<QTableWidget *>(QStringLiteral("PartsTable"));
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        rows.append(table->item(r, 1)->text() + '|' + table->item(r, 2)->text() + '|'
+                    + table->item(r, 3)->text()
+                    + (table->item(r, 0)->icon().isNull() ? "|no picture" : ""));
+    }
+    return rows;
+}
+
+} // namespace
+
+void TestCommands::partsListFollows_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("opened") << "" << QStringList{"07|Normal|105"};
+    QTest::newRow("edit") << "edit" << QStringList{"07|Normal|103", "A3|RCP 1|1", "79|Extra's|1"};
+    // One column less: 79's column goes.
+    QTest::newRow("resize") << "resize" << QStringList{"07|Normal|97", "A3|RCP 1|1"};
+    QTest::newRow("open") << "open" << QStringList{"00|Normal|1", "ZZ||1"};
+    QTest::newRow("new") << "new" << QStringList{"07|Normal|105"};
+}
+
+void TestCommands::partsListFollows()
+{
+    QFETCH(QString, step);
+    QFETCH(QStringList, rows);
+    QFile::copy(m_tiles + "/00.bmp", m_tiles + "/ZZ.bmp");
+    Editor editor;
+    start(editor);
+    QAction *command = editor.window->findChild<QAction *>(QStringLiteral("Partslist1"));
+    QVERIFY(editor.window->trackMenu()->actions().contains(command));
+    QCOMPARE(command->text() + command->shortcut().toString(),
+             QStringLiteral("Parts list…Ctrl+L"));
+    const PartsListWindow *parts = openPartsList(editor);
+    QVERIFY(parts->isVisible() && !parts->isModal() && !QApplication::activeModalWidget());
+    if (step.isEmpty()) {
+        QCOMPARE(parts->findChild<QLabel *>(QStringLiteral("PartsTotal"))->text(),
+                 QStringLiteral("Total: 105 pieces, 1 distinct"));
+    } else {
+        editor.place("A3", 0, 0);
+        editor.place("79", 14, 6);
+    }
+    if (step == QLatin1String("resize"))
+        editor.gridButton("b81");
+    else if (step == QLatin1String("open"))
+        openTrack(editor, writeTrack(QStringLiteral("parts/two.kwf"), "00,ZZ\r\n"));
+    else if (step == QLatin1String("new"))
+        editor.trigger("New1");
+    QCOMPARE(partsRows(parts), rows);
+}
+
+void TestCommands::partsListCopyAndSave()
+{
+    Editor editor;
+    start(editor);
+    PartsListWindow *parts = openPartsList(editor);
+    auto *csv = new ScriptedCsvDialog;
+    parts->setCsvDialog(std::unique_ptr<CsvFileDialog>(csv));
+    editor.place("A3", 0, 0);
+    parts->findChild<QPushButton *>(QStringLiteral("CopyParts"))->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("code\tpage\tcount\n07\tNormal\t104\nA3\tRCP 1\t1\n"));
+
+    const QString saved = m_dir.filePath(QStringLiteral("list.csv"));
+    const QString nowhere = m_dir.filePath(QStringLiteral("no/such/list.csv"));
+    csv->answers = {saved, QString(), nowhere};
+    auto *save = parts->findChild<QPushButton *>(QStringLiteral("SaveParts"));
+    QCOMPARE(save->text(), QStringLiteral("Save as CSV…"));
+    for (int i = 0; i < 3; ++i)  // saved, cancelled, refused
+        save->click();
+    QCOMPARE(readBytes(saved), QByteArray("code,page,count\n07,Normal,104\nA3,\"RCP 1\",1\n"));
+    QCOMPARE(csv->proposals, QStringList(3, QStringLiteral("parts.csv")));
+    QCOMPARE(editor.watcher.texts(), QStringList{"Cannot create file " + nowhere + "."});
+
+    // The real dialog adds the extension; fileDialogsLeaveNoSettings checks
+    // that it leaves no settings behind.
+    QtCsvFileDialog real(parts);
+    editor.watcher.onDialog([&](QDialog *shown) {
+        QCOMPARE(shown->objectName(), QStringLiteral("CsvDialog"));
+        auto *nameBox = shown->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        nameBox->setText(m_dir.filePath(QStringLiteral("typed")));
+        shown->accept();
+    });
+    QCOMPARE(real.askCsvName(QStringLiteral("oval.csv")), m_dir.filePath("typed.csv"));
 }
 
 void TestCommands::fileDialogsLeaveNoSettings()

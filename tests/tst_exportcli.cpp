@@ -3,6 +3,7 @@
 #include "base/progress.h"
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
+#include "export/trackexport.h"
 #include "pieces/tilesource.h"
 #include "pieces/tilestore.h"
 
@@ -77,6 +78,8 @@ private:
     // editor opens it.
     QByteArray editorPicture(const QString &trackPath, const QString &tiles,
                              PictureExport::Format format, int depth) const;
+    // The same for the plan or the parts list, written by TrackExport.
+    QByteArray editorExport(const QString &trackPath, TrackExport::Format format) const;
 
     QTemporaryDir m_dir;
     QString m_tiles;
@@ -86,6 +89,8 @@ private slots:
     void initTestCase();
     void formats_data();
     void formats();
+    void plansAndLists_data();
+    void plansAndLists();
     void severalTracksOneBad();
     void jobsChangeNothing_data();
     void jobsChangeNothing();
@@ -140,6 +145,19 @@ QByteArray TestExportCli::editorPicture(const QString &trackPath, const QString 
     document.open(trackPath, folder, store, quiet);
     const QString out = path(QStringLiteral("editor.picture"));
     PictureExport::write(document.grid(), store, out, format, depth, quiet);
+    return readBytes(out);
+}
+
+QByteArray TestExportCli::editorExport(const QString &trackPath, TrackExport::Format format) const
+{
+    const TileFolder folder(m_tiles);
+    TrackDocument document;
+    TileStore store;
+    store.loadDefault(folder);
+    Progress quiet;
+    document.open(trackPath, folder, store, quiet);
+    const QString out = path(QStringLiteral("editor.export"));
+    TrackExport::write(document.grid(), store, trackPath, out, format, 24, quiet);
     return readBytes(out);
 }
 
@@ -198,6 +216,40 @@ void TestExportCli::formats()
     QCOMPARE(image.pixel(48, 48), tilePicture(tileCodes, "00").pixel(48, 48));
     QCOMPARE(image.pixel(99, 50), tilePicture(tileCodes, "07").pixel(1, 1));
     QCOMPARE(image.pixel(49, 20), 0xffffffffu);
+}
+
+void TestExportCli::plansAndLists_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("format");
+
+    const int pdf = int(TrackExport::Format::Pdf), csv = int(TrackExport::Format::Csv);
+    QTest::newRow("pdf") << QStringList{"--format", "pdf"} << "oval.pdf" << pdf;
+    QTest::newRow("csv") << QStringList{"--format", "CSV"} << "oval.csv" << csv;
+    QTest::newRow("-o .PDF, --format agrees")
+        << QStringList{"--format", "pdf", "-o", path("plan.PDF")} << "plan.PDF" << pdf;
+}
+
+void TestExportCli::plansAndLists()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    QFETCH(int, format);
+
+    const QString trackPath = track(QStringLiteral("oval.kwf"));
+    QFile::remove(path(output));
+    const Result result = run(options + QStringList{"--tiles", m_tiles, trackPath});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, trackPath + " -> " + path(output) + "\n");
+    const QByteArray bytes = readBytes(path(output));
+    QVERIFY(bytes == editorExport(trackPath, TrackExport::Format(format)));
+    if (format == int(TrackExport::Format::Csv))
+        QCOMPARE(bytes, QByteArray("code,page,count\n00,Normal,2\n01,Normal,3\n07,Normal,4\n"
+                                   "A3,\"RCP 1\",3\n"));
+    else
+        QVERIFY(bytes.startsWith("%PDF-") && bytes.contains("/Title"));
 }
 
 void TestExportCli::severalTracksOneBad()
@@ -469,5 +521,6 @@ void TestExportCli::quiet()
     QVERIFY(QFileInfo(path("hush.jpg")).isFile());
 }
 
-QTEST_GUILESS_MAIN(TestExportCli)
+// A QGuiApplication: the plan written here to compare with needs fonts.
+QTEST_MAIN(TestExportCli)
 #include "tst_exportcli.moc"

@@ -1,32 +1,16 @@
 #include "ui/filedialogs.h"
 
+#include "ui/nosettings.h"
+
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QSettings>
 
 namespace {
-
-// Qt's file dialog keeps its history, last folder and view in the user's
-// QtProject.conf and reads them back. The editor stores no settings, so
-// Qt's settings files are pointed below /dev/null, where nothing can be
-// read or created; the program itself uses no QSettings.
-void keepNoSettings()
-{
-    static const bool done = [] {
-        const QString nowhere = QStringLiteral("/dev/null/kerbwright-keeps-no-settings");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, nowhere);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
-        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, nowhere);
-        return true;
-    }();
-    (void)done;
-}
 
 QFileDialog *makeDialog(QWidget *owner, const char *name, const QString &title,
                         QFileDialog::AcceptMode mode)
 {
-    keepNoSettings();
+    NoSettings::apply();
     auto *dialog = new QFileDialog(owner, title);
     dialog->setObjectName(QLatin1String(name));
     dialog->setAcceptMode(mode);

@@ -2,6 +2,7 @@
 
 #include "base/kwerror.h"
 #include "export/pictureexport.h"
+#include "export/trackexport.h"
 #include "ui/commandline.h"
 #include "ui/connectioncommands.h"
 #include "ui/errorbox.h"
@@ -9,6 +10,7 @@
 #include "ui/filecommands.h"
 #include "ui/filedialogs.h"
 #include "ui/palette.h"
+#include "ui/partslistwindow.h"
 #include "ui/picturebutton.h"
 #include "ui/piecepanel.h"
 #include "ui/statusprogress.h"
@@ -32,7 +34,7 @@ namespace {
 
 constexpr int minimumScreenWidth = 1024;
 
-enum ExportTag { JpegTag = 2, BmpTag = 3 };
+enum ExportTag { JpegTag = 2, BmpTag = 3, PdfTag = 4 };
 
 // The BMP export takes the display's depth where a BMP can hold it.
 int displayDepth()
@@ -40,6 +42,13 @@ int displayDepth()
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int depth = screen ? screen->depth() : 0;
     return (depth == 16 || depth == 24 || depth == 32) ? depth : 24;
+}
+
+TrackExport::Format exportFormat(int tag)
+{
+    if (tag == JpegTag)
+        return TrackExport::Format::Jpeg;
+    return tag == BmpTag ? TrackExport::Format::Bmp : TrackExport::Format::Pdf;
 }
 
 } // namespace
@@ -52,6 +61,7 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     createPanels();
     createStatusBar();
     createMenu();
+    createPartsList();
     m_sizeForm = new TsizeForm(&m_document, this);
     m_aboutForm = new TAboutForm(this);
     m_saveForm = new TSaveForm(this);
@@ -119,6 +129,8 @@ void TMainForm::createMenu()
     jpeg->setData(int(JpegTag));
     QAction *bmp = addCommand(file, "ExporttoBMP1", QStringLiteral("Export to &BMP"));
     bmp->setData(int(BmpTag));
+    QAction *pdf = addCommand(file, "ExporttoPDF1", QStringLiteral("Export to PDF"));
+    pdf->setData(int(PdfTag));
     auto *examples = new ExamplesMenu(ExamplesMenu::besideExecutable(), file);
     file->addMenu(examples);
     file->addSeparator();
@@ -141,6 +153,7 @@ void TMainForm::createMenu()
     connect(size, &QAction::triggered, this, &TMainForm::Modifygridsize1Click);
     connect(jpeg, &QAction::triggered, this, [this, jpeg] { PrintClick(jpeg); });
     connect(bmp, &QAction::triggered, this, [this, bmp] { PrintClick(bmp); });
+    connect(pdf, &QAction::triggered, this, [this, pdf] { PrintClick(pdf); });
     connect(exit, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(about, &QAction::triggered, this, &TMainForm::About1Click);
     connect(examples, &ExamplesMenu::exampleChosen, this, [this](const QString &path) {
@@ -148,10 +161,20 @@ void TMainForm::createMenu()
     });
 
     // These act on the cells, which exist only once start-up has completed.
-    m_trackCommands = {newTrack, open, save, saveAs, size, jpeg, bmp};
+    m_trackCommands = {newTrack, open, save, saveAs, size, jpeg, bmp, pdf};
     m_trackCommands += examples->actions();
     for (QAction *action : std::as_const(m_trackCommands))
         action->setEnabled(false);
+}
+
+void TMainForm::createPartsList()
+{
+    auto *window = new PartsListWindow(m_document, m_store, this);
+    QAction *parts = addCommand(m_trackMenu, "Partslist1", QStringLiteral("Parts list…"),
+                                QKeySequence(QStringLiteral("Ctrl+L")));
+    connect(parts, &QAction::triggered, window, &PartsListWindow::showAndRaise);
+    parts->setEnabled(false);
+    m_trackCommands.append(parts);
 }
 
 void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
@@ -343,10 +366,10 @@ void TMainForm::PrintClick(QAction *item)
             m_progress->clear();
             return;
         }
-        const auto format = item->data().toInt() == JpegTag ? PictureExport::Format::Jpeg
-                                                            : PictureExport::Format::Bmp;
-        const QString path = PictureExport::outputName(fileName, PictureExport::extension(format));
-        PictureExport::write(m_document.grid(), m_store, path, format, displayDepth(), *m_progress);
+        const TrackExport::Format format = exportFormat(item->data().toInt());
+        const QString path = PictureExport::outputName(fileName, TrackExport::extension(format));
+        TrackExport::write(m_document.grid(), m_store, fileName, path, format, displayDepth(),
+                           *m_progress);
         m_progress->clear();
     });
 }

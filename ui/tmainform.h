@@ -95,6 +95,7 @@ private:
     void createPanels();
     void createStatusBar();
     void createMenu();
+    void createPartsList();
     QAction *addCommand(QMenu *menu, const char *name, const QString &text,
                         const QKeySequence &shortcut = QKeySequence());
 

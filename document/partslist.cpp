@@ -1,0 +1,110 @@
+#include "document/partslist.h"
+
+#include "document/trackgrid.h"
+#include "pieces/catalogue.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace {
+
+struct Place
+{
+    int rank = 0;  // position in palette order
+    int page = 0;
+};
+
+// Every catalogue code's place in palette order, built once.
+const QHash<QByteArray, Place> &palettePlaces()
+{
+    static const QHash<QByteArray, Place> places = [] {
+        QHash<QByteArray, Place> result;
+        const QVector<CataloguePage> &pages = Catalogue::pages();
+        int rank = 0;
+        for (int p = 0; p < pages.size(); ++p) {
+            for (const PiecePlace &piece : pages[p].pieces)
+                result.insert(piece.code, Place{rank++, p});
+        }
+        return result;
+    }();
+    return places;
+}
+
+bool inPaletteOrder(const PartsList::Row &a, const PartsList::Row &b)
+{
+    const QHash<QByteArray, Place> &places = palettePlaces();
+    const auto pa = places.constFind(a.code);
+    const auto pb = places.constFind(b.code);
+    const bool aKnown = pa != places.constEnd();
+    const bool bKnown = pb != places.constEnd();
+    if (aKnown != bKnown)
+        return aKnown;
+    return aKnown ? pa->rank < pb->rank : a.code < b.code;
+}
+
+QString quoted(const QString &value, QLatin1String specials)
+{
+    const bool needsQuotes = std::any_of(value.cbegin(), value.cend(),
+                                         [&](QChar c) { return specials.contains(c); });
+    if (!needsQuotes)
+        return value;
+    QString doubled = value;
+    doubled.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + doubled + QLatin1Char('"');
+}
+
+// A space counts in CSV: readers trim unquoted fields, and a code is its
+// exact bytes.
+const QLatin1String csvSpecials(",\" \r\n");
+const QLatin1String tabSpecials("\t\"\r\n");
+
+} // namespace
+
+PartsList::PartsList(const TrackGrid &grid)
+{
+    QHash<QByteArray, int> counts;
+    for (int c = 0; c < grid.width(); ++c) {
+        for (int r = 0; r < grid.height(); ++r)
+            ++counts[grid.cell(c, r).code];
+    }
+    const QHash<QByteArray, Place> &places = palettePlaces();
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const auto place = places.constFind(it.key());
+        const bool known = place != places.constEnd();
+        const QString page = known ? Catalogue::pages()[place->page].caption : QString();
+        m_rows.append(Row{it.key(), page, it.value()});
+        m_total += it.value();
+    }
+    std::sort(m_rows.begin(), m_rows.end(), inPaletteOrder);
+}
+
+QString PartsList::summary() const
+{
+    return QStringLiteral("%1 %2, %3 distinct")
+        .arg(m_total)
+        .arg(m_total == 1 ? QStringLiteral("piece") : QStringLiteral("pieces"))
+        .arg(distinct());
+}
+
+QByteArray PartsList::csv() const
+{
+    QByteArray text = "code,page,count\n";
+    for (const Row &row : m_rows) {
+        // Codes go out as the bytes they are; captions are ours, in UTF-8.
+        text += quoted(codeText(row.code), csvSpecials).toLatin1() + ','
+                + quoted(row.page, csvSpecials).toUtf8() + ',' + QByteArray::number(row.count)
+                + '\n';
+    }
+    return text;
+}
+
+QString PartsList::tabText() const
+{
+    QString text = QStringLiteral("code\tpage\tcount\n");
+    for (const Row &row : m_rows) {
+        text += quoted(codeText(row.code), tabSpecials) + QLatin1Char('\t')
+                + quoted(row.page, tabSpecials) + QLatin1Char('\t') + QString::number(row.count)
+                + QLatin1Char('\n');
+    }
+    return text;
+}

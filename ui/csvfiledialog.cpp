@@ -1,0 +1,29 @@
+#include "ui/csvfiledialog.h"
+
+#include "ui/nosettings.h"
+
+#include <QFileDialog>
+
+QtCsvFileDialog::QtCsvFileDialog(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+QString QtCsvFileDialog::askCsvName(const QString &proposed)
+{
+    if (!m_dialog) {
+        NoSettings::apply();
+        m_dialog = new QFileDialog(m_owner, QStringLiteral("Save Parts List"));
+        m_dialog->setObjectName(QStringLiteral("CsvDialog"));
+        m_dialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_dialog->setNameFilter(QStringLiteral("CSV File (*.csv)"));
+        m_dialog->setDefaultSuffix(QStringLiteral("csv"));
+        // Any file can be picked here, not just lists, so Qt's own question
+        // before replacing a file stays on.
+    }
+    m_dialog->selectFile(proposed);
+    if (m_dialog->exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = m_dialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+// The parts list's "Save as CSV…" dialog behind a small interface, so that
+// tests can pick a name or cancel without a modal dialog.
+class CsvFileDialog
+{
+public:
+    virtual ~CsvFileDialog() = default;
+
+    // Proposes the given name; returns the chosen file name, or an empty
+    // string when the user cancelled.
+    virtual QString askCsvName(const QString &proposed) = 0;
+};
+
+// The real dialog, created when first asked for and kept, as a child of
+// the parts list window.
+class QtCsvFileDialog : public CsvFileDialog
+{
+public:
+    explicit QtCsvFileDialog(QWidget *owner);
+
+    QString askCsvName(const QString &proposed) override;
+
+private:
+    QWidget *m_owner;
+    QFileDialog *m_dialog = nullptr;
+};
