@@ -9,6 +9,7 @@
 #include "ui/examplesmenu.h"
 #include "ui/filecommands.h"
 #include "ui/filedialogs.h"
+#include "ui/mainmenu.h"
 #include "ui/palette.h"
 #include "ui/partslistwindow.h"
 #include "ui/picturebutton.h"
@@ -23,6 +24,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QAction>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -34,8 +36,6 @@ namespace {
 
 constexpr int minimumScreenWidth = 1024;
 
-enum ExportTag { JpegTag = 2, BmpTag = 3, PdfTag = 4 };
-
 // The BMP export takes the display's depth where a BMP can hold it.
 int displayDepth()
 {
@@ -46,9 +46,9 @@ int displayDepth()
 
 TrackExport::Format exportFormat(int tag)
 {
-    if (tag == JpegTag)
+    if (tag == MainMenu::JpegTag)
         return TrackExport::Format::Jpeg;
-    return tag == BmpTag ? TrackExport::Format::Bmp : TrackExport::Format::Pdf;
+    return tag == MainMenu::BmpTag ? TrackExport::Format::Bmp : TrackExport::Format::Pdf;
 }
 
 } // namespace
@@ -105,64 +105,22 @@ void TMainForm::createStatusBar()
     m_progress = std::make_unique<StatusProgress>(m_statusText);
 }
 
-QAction *TMainForm::addCommand(QMenu *menu, const char *name, const QString &text,
-                               const QKeySequence &shortcut)
-{
-    QAction *action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    return action;
-}
-
 void TMainForm::createMenu()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("File1"));
-    QAction *newTrack = addCommand(file, "New1", QStringLiteral("New"), QKeySequence(QStringLiteral("Ctrl+N")));
-    QAction *open = addCommand(file, "Load1", QStringLiteral("Open"), QKeySequence(QStringLiteral("Ctrl+O")));
-    QAction *save = addCommand(file, "Save1", QStringLiteral("Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    QAction *saveAs = addCommand(file, "Saveas1", QStringLiteral("Save &as"),
-                                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    file->addSeparator();
-    QAction *size = addCommand(file, "Modifygridsize1", QStringLiteral("Modify gridsize"));
-    QAction *jpeg = addCommand(file, "ExporttoJPG1", QStringLiteral("Export to &JPG"));
-    jpeg->setData(int(JpegTag));
-    QAction *bmp = addCommand(file, "ExporttoBMP1", QStringLiteral("Export to &BMP"));
-    bmp->setData(int(BmpTag));
-    QAction *pdf = addCommand(file, "ExporttoPDF1", QStringLiteral("Export to PDF"));
-    pdf->setData(int(PdfTag));
-    auto *examples = new ExamplesMenu(ExamplesMenu::besideExecutable(), file);
-    file->addMenu(examples);
-    file->addSeparator();
-    QAction *exit = addCommand(file, "Exit1", QStringLiteral("E&xit"));
-
-    // Menus of our own between File and Help; their commands add themselves.
-    m_editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
-    m_editMenu->setObjectName(QStringLiteral("Edit1"));
-    m_trackMenu = menuBar()->addMenu(QStringLiteral("Track"));
-    m_trackMenu->setObjectName(QStringLiteral("Track1"));
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("Help1"));
-    QAction *about = addCommand(help, "About1", QStringLiteral("About..."));
-
-    connect(newTrack, &QAction::triggered, this, &TMainForm::New1Click);
-    connect(open, &QAction::triggered, this, &TMainForm::Load1Click);
-    connect(save, &QAction::triggered, this, &TMainForm::Save1Click);
-    connect(saveAs, &QAction::triggered, this, &TMainForm::Saveas1Click);
-    connect(size, &QAction::triggered, this, &TMainForm::Modifygridsize1Click);
-    connect(jpeg, &QAction::triggered, this, [this, jpeg] { PrintClick(jpeg); });
-    connect(bmp, &QAction::triggered, this, [this, bmp] { PrintClick(bmp); });
-    connect(pdf, &QAction::triggered, this, [this, pdf] { PrintClick(pdf); });
-    connect(exit, &QAction::triggered, this, &TMainForm::Exit1Click);
-    connect(about, &QAction::triggered, this, &TMainForm::About1Click);
-    connect(examples, &ExamplesMenu::exampleChosen, this, [this](const QString &path) {
+    m_menu = std::make_unique<MainMenu>(menuBar());
+    connect(m_menu->newTrack, &QAction::triggered, this, &TMainForm::New1Click);
+    connect(m_menu->open, &QAction::triggered, this, &TMainForm::Load1Click);
+    connect(m_menu->save, &QAction::triggered, this, &TMainForm::Save1Click);
+    connect(m_menu->saveAs, &QAction::triggered, this, &TMainForm::Saveas1Click);
+    connect(m_menu->gridSize, &QAction::triggered, this, &TMainForm::Modifygridsize1Click);
+    for (QAction *item : {m_menu->jpeg, m_menu->bmp, m_menu->pdf})
+        connect(item, &QAction::triggered, this, [this, item] { PrintClick(item); });
+    connect(m_menu->exit, &QAction::triggered, this, &TMainForm::Exit1Click);
+    connect(m_menu->about, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(m_menu->examples, &ExamplesMenu::exampleChosen, this, [this](const QString &path) {
         ErrorBox::guard(this, [&] { m_files->openNamed(path); });
     });
-
-    // These act on the cells, which exist only once start-up has completed.
-    m_trackCommands = {newTrack, open, save, saveAs, size, jpeg, bmp, pdf};
-    m_trackCommands += examples->actions();
+    m_trackCommands = m_menu->trackCommands();
     for (QAction *action : std::as_const(m_trackCommands))
         action->setEnabled(false);
 }
@@ -170,7 +128,7 @@ void TMainForm::createMenu()
 void TMainForm::createPartsList()
 {
     auto *window = new PartsListWindow(m_document, m_store, this);
-    QAction *parts = addCommand(m_trackMenu, "Partslist1", QStringLiteral("Parts list…"),
+    QAction *parts = MainMenu::addCommand(m_menu->track, "Partslist1", QStringLiteral("Parts list…"),
                                 QKeySequence(QStringLiteral("Ctrl+L")));
     connect(parts, &QAction::triggered, window, &PartsListWindow::showAndRaise);
     parts->setEnabled(false);
@@ -185,6 +143,16 @@ void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
 const QString &TMainForm::openDialogName() const
 {
     return m_files->openDialogName();
+}
+
+QMenu *TMainForm::editMenu() const
+{
+    return m_menu->edit;
+}
+
+QMenu *TMainForm::trackMenu() const
+{
+    return m_menu->track;
 }
 
 QString TMainForm::statusText() const

@@ -12,6 +12,7 @@
 
 class FileCommands;
 class FileDialogs;
+class MainMenu;
 class Palette;
 class PictureButton;
 class PiecePanel;
@@ -48,8 +49,8 @@ public:
     bool isReady() const { return m_ready; }
     QString statusText() const;
     void setStatusText(const QString &text);
-    QMenu *editMenu() const { return m_editMenu; }
-    QMenu *trackMenu() const { return m_trackMenu; }
+    QMenu *editMenu() const;
+    QMenu *trackMenu() const;
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
@@ -96,8 +97,6 @@ private:
     void createStatusBar();
     void createMenu();
     void createPartsList();
-    QAction *addCommand(QMenu *menu, const char *name, const QString &text,
-                        const QKeySequence &shortcut = QKeySequence());
 
     void loadPalette();
     void openStartupTrack();
@@ -121,8 +120,7 @@ private:
     PictureButton *CurPiece = nullptr;
     TrackView *TrackBox = nullptr;
     QLabel *m_statusText = nullptr;
-    QMenu *m_editMenu = nullptr;
-    QMenu *m_trackMenu = nullptr;
+    std::unique_ptr<MainMenu> m_menu;
 
     TsizeForm *m_sizeForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;

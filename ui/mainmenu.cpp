@@ -1,0 +1,62 @@
+#include "ui/mainmenu.h"
+
+#include "ui/examplesmenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+MainMenu::MainMenu(QMenuBar *bar)
+{
+    createFile(bar);
+    // Menus of our own between File and Help; their commands add themselves.
+    edit = addMenu(bar, "Edit1", QStringLiteral("Edit"));
+    track = addMenu(bar, "Track1", QStringLiteral("Track"));
+    help = addMenu(bar, "Help1", QStringLiteral("Help"));
+    about = addCommand(help, "About1", QStringLiteral("About..."));
+}
+
+QMenu *MainMenu::addMenu(QMenuBar *bar, const char *name, const QString &title)
+{
+    QMenu *menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction *MainMenu::addCommand(QMenu *menu, const char *name, const QString &text,
+                              const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void MainMenu::createFile(QMenuBar *bar)
+{
+    file = addMenu(bar, "File1", QStringLiteral("File"));
+    newTrack = addCommand(file, "New1", QStringLiteral("New"), QKeySequence(QStringLiteral("Ctrl+N")));
+    open = addCommand(file, "Load1", QStringLiteral("Open"), QKeySequence(QStringLiteral("Ctrl+O")));
+    save = addCommand(file, "Save1", QStringLiteral("Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    saveAs = addCommand(file, "Saveas1", QStringLiteral("Save &as"),
+                        QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    file->addSeparator();
+    gridSize = addCommand(file, "Modifygridsize1", QStringLiteral("Modify gridsize"));
+    jpeg = addCommand(file, "ExporttoJPG1", QStringLiteral("Export to &JPG"));
+    jpeg->setData(int(JpegTag));
+    bmp = addCommand(file, "ExporttoBMP1", QStringLiteral("Export to &BMP"));
+    bmp->setData(int(BmpTag));
+    pdf = addCommand(file, "ExporttoPDF1", QStringLiteral("Export to PDF"));
+    pdf->setData(int(PdfTag));
+    examples = new ExamplesMenu(ExamplesMenu::besideExecutable(), file);
+    file->addMenu(examples);
+    file->addSeparator();
+    exit = addCommand(file, "Exit1", QStringLiteral("E&xit"));
+}
+
+QVector<QAction *> MainMenu::trackCommands() const
+{
+    QVector<QAction *> commands{newTrack, open, save, saveAs, gridSize, jpeg, bmp, pdf};
+    commands += examples->actions();
+    return commands;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+#include <QVector>
+
+class ExamplesMenu;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The menu bar as the user sees it: "File", "Edit", "Track" and "Help", with
+// every item's caption, name, shortcut and export tag. The window connects
+// the items to its commands; "Edit" and "Track" are filled by the commands
+// that own their items.
+class MainMenu
+{
+public:
+    // The tags that tell the export items apart.
+    enum ExportTag { JpegTag = 2, BmpTag = 3, PdfTag = 4 };
+
+    explicit MainMenu(QMenuBar *bar);
+
+    // Adds an item named name (its objectName) with the caption and shortcut.
+    static QAction *addCommand(QMenu *menu, const char *name, const QString &text,
+                               const QKeySequence &shortcut = QKeySequence());
+
+    // The items that act on the cells, which exist only once start-up has
+    // completed; disabled until then.
+    QVector<QAction *> trackCommands() const;
+
+    QMenu *file = nullptr;
+    QMenu *edit = nullptr;
+    QMenu *track = nullptr;
+    QMenu *help = nullptr;
+
+    QAction *newTrack = nullptr;
+    QAction *open = nullptr;
+    QAction *save = nullptr;
+    QAction *saveAs = nullptr;
+    QAction *gridSize = nullptr;
+    QAction *jpeg = nullptr;
+    QAction *bmp = nullptr;
+    QAction *pdf = nullptr;
+    ExamplesMenu *examples = nullptr;
+    QAction *exit = nullptr;
+    QAction *about = nullptr;
+
+private:
+    QMenu *addMenu(QMenuBar *bar, const char *name, const QString &title);
+    void createFile(QMenuBar *bar);
+};
