@@ -20,6 +20,12 @@ bool CellMouse::eventFilter(QObject *watched, QEvent *event)
 {
     auto *cell = static_cast<QWidget *>(watched);
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click comes as this alone, and may
+        // start the next stroke; where a plain press came first, it is done.
+        if (m_stroking)
+            return false;
+        return pressed(cell, static_cast<const QMouseEvent &>(*event));
     case QEvent::MouseButtonPress:
         return pressed(cell, static_cast<const QMouseEvent &>(*event));
     case QEvent::MouseMove:
