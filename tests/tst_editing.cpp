@@ -148,6 +148,9 @@ void TestEditing::perform(Editor &editor, const QString &step)
     if (step == "place") {
         editor.press(editor.window->palette()->pieceButton("3A"));
         editor.mouse(QTest::MouseClick, {1, 1});
+    } else if (step == "dclick") {  // the second press comes as a double click
+        editor.press(editor.window->palette()->pieceButton("3A"));
+        editor.mouse(QTest::MouseDClick, {1, 1});
     } else if (step == "stroke") {
         editor.press(editor.window->palette()->pieceButton("05"));
         editor.stroke({{0, 0}, {2, 0}});
@@ -241,6 +244,7 @@ void TestEditing::history_data()
     QTest::newRow("size dialog") << "shrink size" << false << "Undo Resize grid";
     QTest::newRow("insert") << "shrink insert" << true << "Undo Insert column";
     QTest::newRow("delete") << "shrink delete" << true << "Undo Delete row";
+    QTest::newRow("double click, two clicks") << "dclick undo" << true << "Undo Place piece";
     QTest::newRow("slider drag, one step") << "place size undo" << true << "Undo Place piece";
     QTest::newRow("saved, resized, resize undone") << "place save grow undo" << false << "Undo Place piece";
     QTest::newRow("back to the opened track") << "place grow undo undo" << false << "Undo";
