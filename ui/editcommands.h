@@ -32,8 +32,6 @@ public:
     ~EditCommands() override;
 
     QUndoStack &history() { return m_history; }
-    QAction *undoAction() const { return m_undo; }
-    QAction *redoAction() const { return m_redo; }
 
     // Runs change, which alters the document, and keeps what it did as one
     // step called name: always when marks, otherwise only when the grid
