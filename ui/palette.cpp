@@ -99,6 +99,29 @@ QWidget *Palette::addUtilitiesPage()
     return page;
 }
 
+bool Palette::pressPiece(const QByteArray &code)
+{
+    PictureButton *button = m_pieces.value(code);
+    if (!button) {
+        releaseButtons(currentWidget());
+        return false;
+    }
+    setCurrentWidget(button->parentWidget());
+    button->click();
+    return true;
+}
+
+void Palette::releaseButtons(QWidget *page)
+{
+    auto *group = page->findChild<QButtonGroup *>();
+    if (!group || !group->checkedButton())
+        return;
+    // An exclusive group keeps one button down; it has to let go first.
+    group->setExclusive(false);
+    group->checkedButton()->setChecked(false);
+    group->setExclusive(true);
+}
+
 void Palette::showPictures(const TileStore &tiles)
 {
     for (auto it = m_pieces.constBegin(); it != m_pieces.constEnd(); ++it)

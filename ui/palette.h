@@ -21,6 +21,10 @@ public:
 
     PictureButton *pieceButton(const QByteArray &code) const { return m_pieces.value(code); }
     QWidget *normalPage() const { return widget(0); }
+    // Presses the code's button as a user would, on its page brought to
+    // front. A code without a button (a tile from outside the catalogue)
+    // leaves the page shown with no button down; returns false then.
+    bool pressPiece(const QByteArray &code);
 
     // Gives every piece button its code's picture from the store (a code
     // the store has no picture for yet keeps an empty one). The grid
@@ -40,6 +44,7 @@ private:
     QWidget *addPiecePage(int index);
     QWidget *addUtilitiesPage();
     PictureButton *addPieceButton(QWidget *page, const QByteArray &code, int left, int top);
+    static void releaseButtons(QWidget *page);
 
     QHash<QByteArray, PictureButton *> m_pieces;
 };

@@ -3,8 +3,10 @@
 #include "base/kwerror.h"
 #include "export/pictureexport.h"
 #include "export/trackexport.h"
+#include "ui/celledits.h"
 #include "ui/commandline.h"
 #include "ui/connectioncommands.h"
+#include "ui/editcommands.h"
 #include "ui/errorbox.h"
 #include "ui/examplesmenu.h"
 #include "ui/filecommands.h"
@@ -67,6 +69,10 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     m_saveForm = new TSaveForm(this);
     m_files = new FileCommands({m_document, m_tiles, m_store, *m_progress, *m_sizeForm, *m_saveForm},
                                std::make_unique<QtFileDialogs>(this), this);
+    m_edits = new EditCommands(m_document, *m_files, *m_menu->edit, this);
+    connect(this, &TMainForm::startupEnded, m_edits, &EditCommands::setReady);
+    auto *cells = new CellEdits({m_document, *TrackBox, *m_edits, m_currentCode}, this);
+    connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
     // Owned by the window; adds its items to the Track menu.
     new ConnectionCommands(*this);
 }
@@ -89,7 +95,6 @@ void TMainForm::createPanels()
     column->addWidget(Panel1);
 
     TrackBox = new TrackView(m_document, m_store, central);
-    connect(TrackBox, &TrackView::cellClicked, this, &TMainForm::TrackClick);
     column->addWidget(TrackBox);
     setCentralWidget(central);
 }
@@ -261,16 +266,22 @@ void TMainForm::PieceClick(PictureButton *sender)
     CurPiece->setPicture(sender->picture());
 }
 
-void TMainForm::TrackClick(int index)
+void TMainForm::PickPiece(const QByteArray &code)
 {
-    ErrorBox::guard(this, [&] { m_document.TrackClick(index, m_currentCode); });
+    if (PageControl->pressPiece(code))
+        return;
+    m_currentCode = code;
+    CurPiece->setPicture(m_store.picture(code));
 }
 
 void TMainForm::EditGrid(const QByteArray &hint)
 {
     const int widthChange = hint.mid(0, 2).toInt();
     const int heightChange = hint.mid(3, 2).toInt();
-    ErrorBox::guard(this, [&] { m_document.EditGrid(widthChange, heightChange, *m_progress); });
+    ErrorBox::guard(this, [&] {
+        m_edits->record(QStringLiteral("Resize grid"), false,
+                        [&] { m_document.EditGrid(widthChange, heightChange, *m_progress); });
+    });
 }
 
 void TMainForm::TabSheet1MouseDown()
@@ -319,9 +330,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::Modifygridsize1Click()
 {
+    // The whole visit of the dialog, however the sliders moved, is one step.
     ErrorBox::guard(this, [this] {
-        m_sizeForm->exec();
-        m_document.DrawGrid(false, *m_progress);
+        m_edits->record(QStringLiteral("Resize grid"), false, [this] {
+            m_sizeForm->exec();
+            m_document.DrawGrid(false, *m_progress);
+        });
     });
 }
 

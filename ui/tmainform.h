@@ -10,6 +10,7 @@
 #include <QVector>
 #include <memory>
 
+class EditCommands;
 class FileCommands;
 class FileDialogs;
 class MainMenu;
@@ -54,6 +55,7 @@ public:
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
+    EditCommands *editCommands() const { return m_edits; }
     TrackView *trackView() const { return TrackBox; }
     PictureButton *cellButton(int index) const;
     Palette *palette() const { return PageControl; }
@@ -69,7 +71,8 @@ public:
     void init();
 
     void PieceClick(PictureButton *sender);
-    void TrackClick(int index);
+    // A piece picked from a cell becomes the current piece.
+    void PickPiece(const QByteArray &code);
     // A grid button's hint "XX-YY": characters 1-2 change the width, 4-5
     // the height, each a signed number.
     void EditGrid(const QByteArray &hint);
@@ -110,6 +113,7 @@ private:
     QStringList m_arguments;
     std::unique_ptr<StatusProgress> m_progress;
     FileCommands *m_files = nullptr;
+    EditCommands *m_edits = nullptr;
     QByteArray m_currentCode;
     bool m_started = false;
     bool m_ready = false;

@@ -3,6 +3,7 @@
 #include "base/progress.h"
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
+#include "ui/cellmouse.h"
 #include "ui/picturebutton.h"
 
 #include <QLabel>
@@ -30,6 +31,7 @@ TrackView::TrackView(const TrackDocument &document, const TileStore &tiles, QWid
     m_waiting->resize(385, 49);
     m_waiting->raise();
     connect(&m_document, &TrackDocument::changed, this, &TrackView::sync);
+    m_mouse = new CellMouse(*this, this);
 }
 
 void TrackView::MakeCells(Progress &progress)
@@ -52,7 +54,7 @@ PictureButton *TrackView::makeCell(int column, int row)
     cell->setAutoRaise(true);
     cell->setGeometry(cellMargin + cellSize * column, cellMargin + cellSize * row, cellSize, cellSize);
     cell->hide();
-    connect(cell, &PictureButton::clicked, this, [this, index] { emit cellClicked(index); });
+    m_mouse->watch(cell);
     return cell;
 }
 

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <array>
 
+class CellMouse;
 class Progress;
 class PictureButton;
 class QLabel;
@@ -13,7 +14,8 @@ class TrackDocument;
 
 // The track area (TrackBox): a scroll box around the 900 cell buttons. It
 // shows the document's grid with the store's pictures, sized to the visible
-// cells so that it scrolls exactly when they do not fit, and reports clicks.
+// cells so that it scrolls exactly when they do not fit; its CellMouse
+// reports what the mouse does on the cells.
 // Until start-up has built the cells it shows the waiting panel (Panel3).
 class TrackView : public QScrollArea
 {
@@ -33,6 +35,7 @@ public:
     // The cell under a point of the track area, or -1.
     int cellAt(const QPoint &areaPoint) const;
     QWidget *area() const { return widget(); }
+    CellMouse *mouse() const { return m_mouse; }
 
     QLabel *waitingPanel() const { return m_waiting; }
     void centreWaitingPanel();
@@ -42,9 +45,6 @@ public:
     // Brings every cell in line with the document and the store: its
     // picture, and whether it shows. Cheap when little changed.
     void sync();
-
-signals:
-    void cellClicked(int index);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -59,4 +59,5 @@ private:
     std::array<int, TrackGrid::side> m_visibleInColumn{};
     std::array<int, TrackGrid::side> m_visibleInRow{};
     QLabel *m_waiting = nullptr;
+    CellMouse *m_mouse = nullptr;
 };

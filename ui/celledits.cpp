@@ -1,0 +1,103 @@
+#include "ui/celledits.h"
+
+#include "document/gridedits.h"
+#include "document/trackdocument.h"
+#include "ui/cellmenu.h"
+#include "ui/cellmouse.h"
+#include "ui/editcommands.h"
+#include "ui/errorbox.h"
+#include "ui/gridstep.h"
+#include "ui/trackview.h"
+
+namespace {
+
+struct Reshape
+{
+    QString name;  // the step's
+    TrackGrid grid;
+};
+
+// What a choice of the cell menu makes of the grid, for the cell at index.
+Reshape reshape(const TrackGrid &grid, int choice, int index)
+{
+    const int column = TrackGrid::columnOf(index), row = TrackGrid::rowOf(index);
+    switch (choice) {
+    case CellMenu::InsertColumnLeft:
+    case CellMenu::InsertColumnRight:
+        return {QStringLiteral("Insert column"),
+                GridEdits::insertColumn(grid, column + (choice == CellMenu::InsertColumnRight))};
+    case CellMenu::DeleteColumn:
+        return {QStringLiteral("Delete column"), GridEdits::deleteColumn(grid, column)};
+    case CellMenu::InsertRowAbove:
+    case CellMenu::InsertRowBelow:
+        return {QStringLiteral("Insert row"),
+                GridEdits::insertRow(grid, row + (choice == CellMenu::InsertRowBelow))};
+    case CellMenu::DeleteRow:
+        return {QStringLiteral("Delete row"), GridEdits::deleteRow(grid, row)};
+    default:
+        return {QString(), grid};
+    }
+}
+
+} // namespace
+
+CellEdits::CellEdits(const Parts &parts, QWidget *window)
+    : QObject(window), m_parts(parts), m_window(window), m_menu(new CellMenu(window))
+{
+    const CellMouse *mouse = parts.view.mouse();
+    connect(mouse, &CellMouse::strokeStarted, this, &CellEdits::startStroke);
+    connect(mouse, &CellMouse::strokeEntered, this, &CellEdits::continueStroke);
+    connect(mouse, &CellMouse::strokeEnded, this, [this] { m_stroke = 0; });
+    connect(mouse, &CellMouse::pickRequested, this, &CellEdits::pick);
+    connect(mouse, &CellMouse::menuRequested, this, &CellEdits::showMenu);
+    // Painting on after an undo would build on a step that is gone.
+    connect(&parts.edits, &EditCommands::interrupted, this, [this] { m_stroke = 0; });
+}
+
+void CellEdits::startStroke(int index)
+{
+    // Before any piece was chosen a press places nothing, and starts nothing.
+    if (m_parts.currentCode.isEmpty())
+        return;
+    m_stroke = ++m_strokes;
+    place(index, QStringLiteral("Place piece"));
+}
+
+void CellEdits::continueStroke(int index)
+{
+    if (m_stroke != 0)
+        place(index, QStringLiteral("Paint stroke"));
+}
+
+// Every cell of a stroke is its own small step that merges into the
+// stroke's first, so the history is right at every moment of the stroke.
+void CellEdits::place(int index, const QString &name)
+{
+    ErrorBox::guard(m_window, [&] {
+        const TrackGrid before = m_parts.document.grid();
+        m_parts.document.TrackClick(index, m_parts.currentCode);
+        m_parts.edits.push(new GridStep(m_parts.document, name, before, true, m_stroke));
+    });
+}
+
+void CellEdits::pick(int index)
+{
+    emit pieceWanted(m_parts.document.cell(index).code);
+}
+
+void CellEdits::showMenu(int index, const QPoint &globalPos)
+{
+    const TrackDocument &document = m_parts.document;
+    const int choice = m_menu->choose(globalPos, document.width(), document.height());
+    if (choice == CellMenu::None)
+        return;
+    if (choice == CellMenu::Pick) {
+        pick(index);
+        return;
+    }
+    ErrorBox::guard(m_window, [&] {
+        const Reshape change = reshape(m_parts.document.grid(), choice, index);
+        if (change.grid != m_parts.document.grid())
+            m_parts.edits.record(change.name, true, [&] { m_parts.document.setGrid(change.grid); });
+    });
+}

@@ -1,0 +1,75 @@
+#include "ui/gridstep.h"
+
+#include "document/trackdocument.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int strokeId = 1;
+
+QSize sizeOf(const TrackGrid &grid)
+{
+    return QSize(grid.width(), grid.height());
+}
+
+} // namespace
+
+GridStep::GridStep(TrackDocument &document, const QString &name, const TrackGrid &before,
+                   bool marks, int stroke)
+    : QUndoCommand(name), m_document(document), m_sizeBefore(sizeOf(before)),
+      m_sizeAfter(sizeOf(document.grid())), m_marks(marks), m_stroke(stroke)
+{
+    const TrackGrid &after = document.grid();
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
+        if (before.cell(i) != after.cell(i))
+            m_changes.append({i, before.cell(i), after.cell(i)});
+    }
+}
+
+void GridStep::undo()
+{
+    apply(false);
+}
+
+// Also runs when the step is pushed: the document already holds the after
+// side, so that changes nothing.
+void GridStep::redo()
+{
+    apply(true);
+}
+
+void GridStep::apply(bool after)
+{
+    TrackGrid grid = m_document.grid();
+    for (const Change &change : std::as_const(m_changes))
+        grid.setCell(change.index, after ? change.after : change.before);
+    const QSize size = after ? m_sizeAfter : m_sizeBefore;
+    grid.setSize(size.width(), size.height());
+    m_document.setGrid(grid);
+}
+
+int GridStep::id() const
+{
+    return m_stroke > 0 ? strokeId : -1;
+}
+
+bool GridStep::mergeWith(const QUndoCommand *other)
+{
+    // Only with the same stroke: the step beneath may be an older stroke's.
+    const auto *next = static_cast<const GridStep *>(other);
+    if (next->m_stroke != m_stroke)
+        return false;
+    for (const Change &change : next->m_changes) {
+        auto same = std::find_if(m_changes.begin(), m_changes.end(),
+                                 [&](const Change &mine) { return mine.index == change.index; });
+        if (same != m_changes.end())
+            same->after = change.after;
+        else
+            m_changes.append(change);
+    }
+    m_sizeAfter = next->m_sizeAfter;
+    m_marks = m_marks || next->m_marks;
+    setText(next->text());
+    return true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "document/trackgrid.h"
+
+#include <QSize>
+#include <QUndoCommand>
+#include <QVector>
+
+class TrackDocument;
+
+// One step of the edit history: every cell the step changed (its code or
+// whether it shows), before and after, and the grid size before and after.
+// Undo and redo put those back into the document's grid, so cells outside
+// the block and the size come back exactly. Whole grids would do the same,
+// but each is 900 cells: a step of one placed piece would cost 56 kB.
+//
+// A step that marks makes the track modified (placing, inserting,
+// deleting); a change of grid size does not, as it never did.
+//
+// The steps of one paint stroke carry the stroke's number and merge into
+// its first step, so the stroke is undone as one.
+class GridStep : public QUndoCommand
+{
+public:
+    // The step from `before` to the document's grid as it is now.
+    GridStep(TrackDocument &document, const QString &name, const TrackGrid &before, bool marks,
+             int stroke = 0);
+
+    bool marks() const { return m_marks; }
+
+    void undo() override;
+    void redo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    struct Change
+    {
+        int index;
+        Cell before;
+        Cell after;
+    };
+    // Either side of the step: the document's grid with this side's cells
+    // and size, the document holding the other side.
+    void apply(bool after);
+
+    TrackDocument &m_document;
+    QVector<Change> m_changes;
+    QSize m_sizeBefore;
+    QSize m_sizeAfter;
+    bool m_marks;
+    int m_stroke;
+};
