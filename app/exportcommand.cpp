@@ -3,10 +3,7 @@
 #include "app/exportorder.h"
 #include "base/kwerror.h"
 #include "base/quietprogress.h"
-#include "document/trackdocument.h"
 #include "export/pictureexport.h"
-#include "pieces/tilesource.h"
-#include "pieces/tilestore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -81,8 +78,8 @@ int ExportCommand::run(const QStringList &arguments)
         return UsageError;
     if (m_done)
         return AllExported;
-    const TileFolder tiles(m_tilesFolder.isEmpty() ? TileFolder::besideExecutable() : m_tilesFolder);
-    return exportAll(tiles);
+    TrackReader reader(m_tilesFolder);
+    return exportAll(reader);
 }
 
 bool ExportCommand::usageError(const QString &problem)
@@ -97,7 +94,7 @@ bool ExportCommand::parse(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption depth(QStringLiteral("depth"), QString(), QStringLiteral("BITS"));
-    const QCommandLineOption tiles(QStringLiteral("tiles"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption tiles = TrackReader::tilesOption();
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
                                     QStringLiteral("OUTPUT"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, QString());
@@ -158,31 +155,28 @@ bool ExportCommand::parse(const QStringList &arguments)
     return true;
 }
 
-int ExportCommand::exportAll(const TileSource &tiles)
+int ExportCommand::exportAll(TrackReader &reader)
 {
     // Fresh and cleared cells show the default piece, whose tile the editor
     // has from its start-up; a track cannot be shown without it. The other
     // tiles come with each track, so a tile folder needs only those.
-    TileStore store;
     try {
-        store.loadDefault(tiles);
+        reader.loadDefault();
     } catch (const KwError &error) {
         for (const QString &track : qAsConst(m_tracks))
             reportFailure(track, error);
         return SomeFailed;
     }
-    // The workers share the store read-only: each track's pictures go into
-    // a copy of its own.
-    const TileStore &shared = store;
+    // The workers share the reader read-only: each track's pictures go into
+    // a copy of its store.
+    const TrackReader &shared = reader;
     QStringList pictures;
     for (const QString &track : qAsConst(m_tracks))
         pictures.append(pictureOf(track));
-    const QString tilesFolder =
-        m_tilesFolder.isEmpty() ? TileFolder::besideExecutable() : m_tilesFolder;
     const int jobs = m_jobs > 0 ? m_jobs : QThread::idealThreadCount();
-    BatchExport batch(jobs, ExportOrder::waitCounts(m_tracks, pictures, tilesFolder));
+    BatchExport batch(jobs, ExportOrder::waitCounts(m_tracks, pictures, reader.tiles().folder()));
     const bool allExported = batch.run(
-        [&](int i) { return exportTrack(m_tracks.at(i), tiles, shared); },
+        [&](int i) { return exportTrack(m_tracks.at(i), shared); },
         [&](int i, const BatchExport::Outcome &outcome) { report(m_tracks.at(i), outcome); });
     return allExported ? AllExported : SomeFailed;
 }
@@ -193,19 +187,13 @@ QString ExportCommand::pictureOf(const QString &track) const
                               : m_output;
 }
 
-BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const TileSource &tiles,
-                                                const TileStore &store) const
+BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const TrackReader &reader) const
 {
     const QString picture = pictureOf(track);
     try {
-        // A fresh document per track, as the editor has it after start-up,
-        // so no track depends on the ones before it; its pictures go into a
-        // copy of the store.
-        TrackDocument document;
-        TileStore trackTiles = store;
+        const TrackReader::Track read = reader.read(track);
         QuietProgress silent;
-        document.open(track, tiles, trackTiles, silent);
-        TrackExport::write(document.grid(), trackTiles, track, picture, m_format, m_depth, silent);
+        TrackExport::write(read.grid, read.tiles, track, picture, m_format, m_depth, silent);
     } catch (const KwError &error) {
         return {false, error.shownText()};
     } catch (const std::bad_alloc &) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/batchexport.h"
+#include "app/trackreader.h"
 #include "export/trackexport.h"
 
 #include <QString>
@@ -8,8 +9,6 @@
 
 class KwError;
 class QTextStream;
-class TileSource;
-class TileStore;
 
 // kerbwright-export: writes the picture, the plan or the parts list of each
 // track named on the command line, exactly as the editor exports it right
@@ -27,10 +26,9 @@ public:
 private:
     bool parse(const QStringList &arguments);
     bool usageError(const QString &problem);
-    int exportAll(const TileSource &tiles);
+    int exportAll(TrackReader &reader);
     // Runs on a worker thread: reads only what parsing set.
-    BatchExport::Outcome exportTrack(const QString &track, const TileSource &tiles,
-                                     const TileStore &store) const;
+    BatchExport::Outcome exportTrack(const QString &track, const TrackReader &reader) const;
     QString pictureOf(const QString &track) const;
     void report(const QString &track, const BatchExport::Outcome &outcome);
     void reportFailure(const QString &track, const KwError &error);

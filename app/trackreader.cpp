@@ -1,7 +1,7 @@
 #include "app/trackreader.h"
 
 #include "base/kwerror.h"
-#include "base/progress.h"
+#include "base/quietprogress.h"
 #include "document/trackdocument.h"
 
 #include <new>
@@ -28,7 +28,7 @@ TrackReader::Track TrackReader::read(const QString &path) const
         // the ones read before it.
         TrackDocument document;
         Track track{TrackGrid(), m_store};
-        Progress silent;
+        QuietProgress silent;
         document.open(path, m_tiles, track.tiles, silent);
         track.grid = document.grid();
         return track;

@@ -30,7 +30,7 @@ public:
     // tilesFolder as --tiles gave it; empty means the tiles beside the program.
     explicit TrackReader(const QString &tilesFolder);
 
-    const TileSource &tiles() const { return m_tiles; }
+    const TileFolder &tiles() const { return m_tiles; }
     // The default piece's tile, which every track needs. Throws KwError.
     void loadDefault();
     // Throws KwError, also for running out of memory. No track read before
