@@ -42,10 +42,14 @@ bool inPaletteOrder(const PartsList::Row &a, const PartsList::Row &b)
     return aKnown ? pa->rank < pb->rank : a.code < b.code;
 }
 
+// Quotes a field only where a reader would otherwise split or change it: a
+// separator, a quote or a line break inside it, or a space at either end,
+// which many readers trim (a code is its exact bytes, " 07" included).
 QString quoted(const QString &value, QLatin1String specials)
 {
-    const bool needsQuotes = std::any_of(value.cbegin(), value.cend(),
-                                         [&](QChar c) { return specials.contains(c); });
+    const bool needsQuotes =
+        std::any_of(value.cbegin(), value.cend(), [&](QChar c) { return specials.contains(c); })
+        || (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace()));
     if (!needsQuotes)
         return value;
     QString doubled = value;
@@ -53,9 +57,7 @@ QString quoted(const QString &value, QLatin1String specials)
     return QLatin1Char('"') + doubled + QLatin1Char('"');
 }
 
-// A space counts in CSV: readers trim unquoted fields, and a code is its
-// exact bytes.
-const QLatin1String csvSpecials(",\" \r\n");
+const QLatin1String csvSpecials(",\"\r\n");
 const QLatin1String tabSpecials("\t\"\r\n");
 
 } // namespace

@@ -171,11 +171,11 @@ void TestPartsList::text_data()
     // Codes are the track file's bytes: quoted where CSV needs it, and
     // written back byte for byte.
     QTest::newRow("captions and codes")
-        << QByteArray("x|s p|q\"t|a,b|\xE9|a\tb|70|A0")
-        << QByteArray("code,page,count\nA0,\"RCP 1\",1\n70,Extra's,1\na\tb,,1\n\"a,b\",,1\n"
-                      "\"q\"\"t\",,1\n\"s p\",,1\nx,,1\n\xE9,,1\n")
-        << QString::fromUtf8("code\tpage\tcount\nA0\tRCP 1\t1\n70\tExtra's\t1\n\"a\tb\"\t\t1\n"
-                             "a,b\t\t1\n\"q\"\"t\"\t\t1\ns p\t\t1\nx\t\t1\n\xC3\xA9\t\t1\n");
+        << QByteArray("x|s p| 7|q\"t|a,b|\xE9|a\tb|70|A0")
+        << QByteArray("code,page,count\nA0,RCP 1,1\n70,Extra's,1\n\" 7\",,1\na\tb,,1\n\"a,b\",,1\n"
+                      "\"q\"\"t\",,1\ns p,,1\nx,,1\n\xE9,,1\n")
+        << QString::fromUtf8("code\tpage\tcount\nA0\tRCP 1\t1\n70\tExtra's\t1\n\" 7\"\t\t1\n"
+                             "\"a\tb\"\t\t1\na,b\t\t1\n\"q\"\"t\"\t\t1\ns p\t\t1\nx\t\t1\n\xC3\xA9\t\t1\n");
 }
 
 void TestPartsList::text()
