@@ -164,7 +164,7 @@ int ExportCommand::exportAll(TrackReader &reader)
         reader.loadDefault();
     } catch (const KwError &error) {
         for (const QString &track : qAsConst(m_tracks))
-            reportFailure(track, error);
+            report(track, {false, error.shownText()});
         return SomeFailed;
     }
     // The workers share the reader read-only: each track's pictures go into
@@ -213,8 +213,3 @@ void ExportCommand::report(const QString &track, const BatchExport::Outcome &out
     }
 }
 
-void ExportCommand::reportFailure(const QString &track, const KwError &error)
-{
-    m_err << track << ": " << error.shownText() << '\n';
-    m_err.flush();
-}

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-class KwError;
 class QTextStream;
 
 // kerbwright-export: writes the picture, the plan or the parts list of each
@@ -31,7 +30,6 @@ private:
     BatchExport::Outcome exportTrack(const QString &track, const TrackReader &reader) const;
     QString pictureOf(const QString &track) const;
     void report(const QString &track, const BatchExport::Outcome &outcome);
-    void reportFailure(const QString &track, const KwError &error);
 
     QTextStream &m_out;
     QTextStream &m_err;

@@ -504,11 +504,6 @@ QImage BmpReader::readFile(const QString &path)
     return decode(readRegular(QFile::encodeName(path), path));
 }
 
-QImage BmpReader::readFile(const QByteArray &nativePath, const QString &shownPath)
-{
-    return decode(readRegular(nativePath, shownPath));
-}
-
 QByteArray BmpReader::readBytes(const QByteArray &nativePath, const QString &shownPath)
 {
     return readRegular(nativePath, shownPath);

@@ -17,9 +17,8 @@ public:
     // Opens a regular file, reads it whole and decodes it. A path that is
     // missing, unreadable or not a regular file throws "Cannot open file <path>".
     static QImage readFile(const QString &path);
-    // The same for a path given as the file system spells it, byte for
-    // byte; messages name shownPath.
-    static QImage readFile(const QByteArray &nativePath, const QString &shownPath);
-    // The whole file's bytes, read as readFile() reads them, undecoded.
+    // The whole file's bytes, read as readFile() reads them but undecoded,
+    // for a path given as the file system spells it, byte for byte;
+    // messages name shownPath.
     static QByteArray readBytes(const QByteArray &nativePath, const QString &shownPath);
 };

@@ -1,6 +1,9 @@
 #include "ui/cellmenu.h"
 
 #include "document/trackgrid.h"
+#include "ui/mainmenu.h"
+
+#include <QAction>
 
 CellMenu::CellMenu(QWidget *parent)
     : QMenu(parent)
@@ -19,8 +22,7 @@ CellMenu::CellMenu(QWidget *parent)
 
 QAction *CellMenu::addChoice(const char *name, const QString &text, Choice choice)
 {
-    QAction *action = addAction(text);
-    action->setObjectName(QLatin1String(name));
+    QAction *action = MainMenu::addCommand(this, name, text);
     action->setData(int(choice));
     return action;
 }

@@ -2,6 +2,7 @@
 
 #include "pieces/connectioncheck.h"
 #include "ui/connectionoverlay.h"
+#include "ui/mainmenu.h"
 #include "ui/tmainform.h"
 
 #include <QAction>
@@ -10,18 +11,17 @@
 ConnectionCommands::ConnectionCommands(TMainForm &window)
     : QObject(&window), m_window(window), m_overlay(new ConnectionOverlay(*window.trackView()))
 {
-    m_check = window.trackMenu()->addAction(QStringLiteral("Check connections"));
-    m_check->setObjectName(QStringLiteral("Checkconnections1"));
-    m_check->setShortcut(QKeySequence(Qt::Key_F5));
-    m_show = window.trackMenu()->addAction(QStringLiteral("Show open ends"));
-    m_show->setObjectName(QStringLiteral("Showopenends1"));
+    m_check = MainMenu::addCommand(window.trackMenu(), "Checkconnections1",
+                                   QStringLiteral("Check connections"), QKeySequence(Qt::Key_F5));
+    m_show = MainMenu::addCommand(window.trackMenu(), "Showopenends1", QStringLiteral("Show open ends"));
     m_show->setCheckable(true);
-    for (QAction *action : {m_check, m_show})
-        action->setEnabled(false);
+    window.addTrackCommand(m_check);
+    window.addTrackCommand(m_show);
 
-    // A change is followed once the command that made it has finished: an
-    // edit of the size changes the grid twice, and the progress text that
-    // ends a command would wipe a count set in the middle of it.
+    // A change is followed once the command that made it has finished: a
+    // visit of the size dialog changes the grid at every slider step, and the
+    // progress text that ends a command would wipe a count set in the middle
+    // of it.
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, &ConnectionCommands::followTrack);
@@ -29,10 +29,6 @@ ConnectionCommands::ConnectionCommands(TMainForm &window)
     connect(m_check, &QAction::triggered, this, &ConnectionCommands::check);
     connect(m_show, &QAction::toggled, this, &ConnectionCommands::followTrack);
     connect(&window.document(), &TrackDocument::changed, this, &ConnectionCommands::trackChanged);
-    connect(&window, &TMainForm::startupEnded, this, [this](bool completed) {
-        m_check->setEnabled(completed);
-        m_show->setEnabled(completed);
-    });
 }
 
 void ConnectionCommands::check()

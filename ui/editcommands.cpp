@@ -4,6 +4,7 @@
 #include "ui/errorbox.h"
 #include "ui/filecommands.h"
 #include "ui/gridstep.h"
+#include "ui/mainmenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -35,8 +36,8 @@ EditCommands::~EditCommands()
 QAction *EditCommands::addAction(QMenu &menu, const char *name,
                                  const QList<QKeySequence> &shortcuts)
 {
-    QAction *action = menu.addAction(QString());
-    action->setObjectName(QLatin1String(name));
+    // The caption names the step, so it is set as the history moves.
+    QAction *action = MainMenu::addCommand(&menu, name, QString());
     action->setShortcuts(shortcuts);
     return action;
 }

@@ -125,19 +125,23 @@ void TMainForm::createMenu()
     connect(m_menu->examples, &ExamplesMenu::exampleChosen, this, [this](const QString &path) {
         ErrorBox::guard(this, [&] { m_files->openNamed(path); });
     });
-    m_trackCommands = m_menu->trackCommands();
-    for (QAction *action : std::as_const(m_trackCommands))
-        action->setEnabled(false);
+    for (QAction *action : m_menu->trackCommands())
+        addTrackCommand(action);
+}
+
+void TMainForm::addTrackCommand(QAction *action)
+{
+    action->setEnabled(m_ready);
+    m_trackCommands.append(action);
 }
 
 void TMainForm::createPartsList()
 {
     auto *window = new PartsListWindow(m_document, m_store, this);
     QAction *parts = MainMenu::addCommand(m_menu->track, "Partslist1", QStringLiteral("Parts list…"),
-                                QKeySequence(QStringLiteral("Ctrl+L")));
+                                          QKeySequence(QStringLiteral("Ctrl+L")));
     connect(parts, &QAction::triggered, window, &PartsListWindow::showAndRaise);
-    parts->setEnabled(false);
-    m_trackCommands.append(parts);
+    addTrackCommand(parts);
 }
 
 void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)

@@ -64,6 +64,9 @@ public:
     TSaveForm *saveForm() const { return m_saveForm; }
     TAboutForm *aboutForm() const { return m_aboutForm; }
 
+    // An item that acts on the cells: disabled until start-up has completed.
+    void addTrackCommand(QAction *action);
+
     // Replaces the file dialogs (tests answer them without a modal dialog).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
 
