@@ -147,7 +147,12 @@ bool WindowBench::start()
     m_jpegAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoJPG1"));
     m_bmpAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoBMP1"));
     m_pdfAction = m_window->findChild<QAction *>(QStringLiteral("ExporttoPDF1"));
+    // The list window is made the first time it is asked for.
+    if (auto *parts = m_window->findChild<QAction *>(QStringLiteral("Partslist1")))
+        parts->trigger();
     m_partsList = m_window->findChild<QWidget *>(QStringLiteral("PartsListWindow"));
+    if (m_partsList)
+        m_partsList->hide();
     if (!m_jpegAction || !m_bmpAction || !m_pdfAction || !m_partsList)
         return fail(QStringLiteral("the export commands or the parts list were not found"));
     return prepareCjpeg();

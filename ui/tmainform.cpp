@@ -137,10 +137,15 @@ void TMainForm::addTrackCommand(QAction *action)
 
 void TMainForm::createPartsList()
 {
-    auto *window = new PartsListWindow(m_document, m_store, this);
     QAction *parts = MainMenu::addCommand(m_menu->track, "Partslist1", QStringLiteral("Parts list…"),
                                           QKeySequence(QStringLiteral("Ctrl+L")));
-    connect(parts, &QAction::triggered, window, &PartsListWindow::showAndRaise);
+    // Made when first asked for: most sessions never open it, and a table
+    // window costs start-up time.
+    connect(parts, &QAction::triggered, this, [this] {
+        if (!m_partsList)
+            m_partsList = new PartsListWindow(m_document, m_store, this);
+        m_partsList->showAndRaise();
+    });
     addTrackCommand(parts);
 }
 

@@ -16,6 +16,7 @@ class FileDialogs;
 class MainMenu;
 class Palette;
 class PictureButton;
+class PartsListWindow;
 class PiecePanel;
 class QAction;
 class QLabel;
@@ -128,6 +129,7 @@ private:
     TrackView *TrackBox = nullptr;
     QLabel *m_statusText = nullptr;
     std::unique_ptr<MainMenu> m_menu;
+    PartsListWindow *m_partsList = nullptr;
 
     TsizeForm *m_sizeForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
