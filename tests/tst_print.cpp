@@ -162,6 +162,7 @@ private slots:
     void printToFileIsThePdfExport();
     void printOnOtherPaper_data();
     void printOnOtherPaper();
+    void planOnAPrinter();
     void printCancelled();
     void printDialogCancelled();
     void previewShowsThePlan();
@@ -525,6 +526,35 @@ void TestPrint::printOnOtherPaper()
     QVERIFY(pages >= 1 && pages <= 3);
     // Page numbers only where there is more than one page.
     QCOMPARE(text.contains(QStringLiteral("Page 1 of %1").arg(pages)), pages > 1);
+}
+
+// What a printer is sent: the plan painted on a printer at its own
+// resolution, here one that prints to a file, reads as the export does.
+void TestPrint::planOnAPrinter()
+{
+    if (!havePoppler())
+        QSKIP("pdfinfo and pdftotext are not installed");
+    const QString track = writeTrack(QStringLiteral("printer/long.kwf"), longListTrack());
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.trigger("ExporttoPDF1");
+    const QString exported = m_dir.filePath(QStringLiteral("printer/long.pdf"));
+    for (const QPrinter::PrinterMode mode : {QPrinter::HighResolution, QPrinter::ScreenResolution}) {
+        QPrinter printer(mode);
+        const QString printed = m_dir.filePath(QStringLiteral("printer/mode-%1.pdf").arg(int(mode)));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        printer.setPageLayout(PlanPdf::pageLayout());
+        QuietProgress quiet;
+        QCOMPARE(PlanPdf::paint(printer, editor.document().grid(), editor.window->tiles(),
+                                QStringLiteral("long.kwf"), quiet),
+                 2);
+        QCOMPARE(pdfInfo(printed, "Pages"), pdfInfo(exported, "Pages"));
+        QCOMPARE(pdfInfo(printed, "Page size"), pdfInfo(exported, "Page size"));
+        QCOMPARE(run(QStringLiteral("pdftotext"), {printed, QStringLiteral("-")}),
+                 run(QStringLiteral("pdftotext"), {exported, QStringLiteral("-")}));
+    }
 }
 
 void TestPrint::printCancelled()
