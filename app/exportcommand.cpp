@@ -7,7 +7,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 #include <QThread>
 #include <new>
@@ -39,31 +38,6 @@ const char help[] =
     "  --version             show the version\n"
     "\n"
     "Exit status: 0 all files written, 1 some track failed, 2 usage error.\n";
-
-bool formatNamed(const QString &name, TrackExport::Format &format)
-{
-    const QString lower = name.toLower();
-    if (lower == QLatin1String("jpg") || lower == QLatin1String("jpeg"))
-        format = TrackExport::Format::Jpeg;
-    else if (lower == QLatin1String("bmp"))
-        format = TrackExport::Format::Bmp;
-    else if (lower == QLatin1String("png"))
-        format = TrackExport::Format::Png;
-    else if (lower == QLatin1String("pdf"))
-        format = TrackExport::Format::Pdf;
-    else if (lower == QLatin1String("csv"))
-        format = TrackExport::Format::Csv;
-    else
-        return false;
-    return true;
-}
-
-// Two names of one existing file (links and "./" included).
-bool sameFile(const QString &a, const QString &b)
-{
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
 
 } // namespace
 
@@ -116,7 +90,7 @@ bool ExportCommand::parse(const QStringList &arguments)
         return true;
     }
 
-    if (parser.isSet(format) && !formatNamed(parser.value(format), m_format))
+    if (parser.isSet(format) && !TrackExport::formatOfSuffix(parser.value(format), m_format))
         return usageError(QStringLiteral("unknown format \"%1\"").arg(parser.value(format)));
     if (parser.isSet(depth)) {
         m_depth = parser.value(depth).toInt();
@@ -140,15 +114,14 @@ bool ExportCommand::parse(const QStringList &arguments)
         if (m_tracks.size() != 1)
             return usageError(QStringLiteral("-o takes exactly one track file"));
         TrackExport::Format byName;
-        if (!formatNamed(QFileInfo(m_output).suffix(), byName))
-            return usageError(QStringLiteral("the extension of \"%1\" is not .jpg, .jpeg, .bmp, .png, "
-                                             ".pdf or .csv")
-                                  .arg(m_output));
+        if (!TrackExport::formatOfName(m_output, byName))
+            return usageError(QStringLiteral("the extension of \"%1\" is not %2")
+                                  .arg(m_output, TrackExport::acceptedExtensions()));
         // Two different formats asked for at once: neither can be right.
         if (parser.isSet(format) && byName != m_format)
             return usageError(QStringLiteral("--format and the extension of -o disagree"));
         // A picture never replaces the track it is made from.
-        if (sameFile(m_output, m_tracks.first()))
+        if (TrackExport::namesTrackFile(m_output, m_tracks.first()))
             return usageError(QStringLiteral("-o names the track file itself"));
         m_format = byName;
     }

@@ -49,8 +49,14 @@ foreach(program IN LISTS KW_PROGRAMS)
   install(FILES ${kw_link_dir}/${program} DESTINATION bin)
 endforeach()
 
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright.desktop
+# The desktop entry and the AppStream metadata share one reverse-DNS id, by
+# which software centres match the two.
+set(KW_APP_ID org.example.kerbwright)
+set(KW_METAINFO ${CMAKE_BINARY_DIR}/packaging/${KW_APP_ID}.metainfo.xml)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/${KW_APP_ID}.metainfo.xml.in ${KW_METAINFO} @ONLY)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${KW_APP_ID}.desktop
   DESTINATION share/applications)
+install(FILES ${KW_METAINFO} DESTINATION share/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright-mime.xml
   DESTINATION share/mime/packages RENAME kerbwright.xml)
 foreach(size IN LISTS KW_ICON_SIZES)
@@ -64,8 +70,14 @@ if(BUILD_TESTING)
   add_test(NAME tst_install
     COMMAND ${CMAKE_SOURCE_DIR}/tests/install_test.sh
             ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} "${KW_PROGRAMS}" "${KW_ICON_SIZES}"
-            ${CMAKE_SOURCE_DIR}/examples "${KW_MAN_SOURCES}")
+            ${CMAKE_SOURCE_DIR}/examples "${KW_MAN_SOURCES}" ${KW_APP_ID})
   set_tests_properties(tst_install PROPERTIES TIMEOUT 120)
+  # The metadata as the build made it, checked offline; without appstreamcli
+  # (Debian package appstream) the test is skipped.
+  add_test(NAME tst_appstream
+    COMMAND sh -c "command -v appstreamcli >/dev/null || exit 77; exec appstreamcli validate --no-net \"$1\"" sh
+            ${KW_METAINFO})
+  set_tests_properties(tst_appstream PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
 endif()
 
 # --- The Debian package: cpack -G DEB --------------------------------------
@@ -77,9 +89,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for radio-controlled car race trac
 set(CPACK_PACKAGE_DESCRIPTION
   "Kerbwright lays out race tracks for small radio-controlled model cars: pick\n"
   "a piece from a palette and place it on a grid of up to 30 x 30 cells, save\n"
-  "and open plain-text track files (.kwf) and export a track as a JPEG or BMP\n"
-  "picture. kerbwright-check lists the open road ends of track files, as the\n"
-  "editor's Check connections marks them.")
+  "and open plain-text track files (.kwf), print a track's plan, and export a\n"
+  "track as a PNG, JPEG or BMP picture. kerbwright-check lists the open road\n"
+  "ends of track files, as the editor's Check connections marks them.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

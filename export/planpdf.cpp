@@ -64,17 +64,33 @@ int linesIn(const QRectF &area)
     return std::max(1, int((area.height() - rowHeight) / rowHeight));
 }
 
-QVector<TableBlock> tableBlocks(int lines, const QRectF &firstArea, const QRectF &body)
+// Across a band of the page: as many table columns as fit side by side.
+QVector<QRectF> tableColumnsIn(const QRectF &band)
 {
-    QVector<TableBlock> blocks{{0, firstArea, 0, std::min(lines, linesIn(firstArea))}};
-    int next = blocks.first().count;
-    const int perPage = std::max(1, int((body.width() + gap) / (tableWidth + gap)));
+    QVector<QRectF> areas;
+    const int across = std::max(1, int((band.width() + gap) / (tableWidth + gap)));
+    for (int k = 0; k < across; ++k)
+        areas.append(QRectF(band.left() + k * (tableWidth + gap), band.top(), tableWidth,
+                            band.height()));
+    return areas;
+}
+
+QVector<TableBlock> tableBlocks(int lines, const QVector<QRectF> &firstAreas, const QRectF &body)
+{
+    QVector<TableBlock> blocks;
+    int next = 0;
+    for (const QRectF &area : firstAreas) {
+        const int count = std::min(lines - next, linesIn(area));
+        if (count <= 0 && !blocks.isEmpty())
+            break;
+        blocks.append({0, area, next, std::max(0, count)});
+        next += std::max(0, count);
+    }
+    const QVector<QRectF> later = tableColumnsIn(body);
     for (int page = 1; next < lines; ++page) {
-        for (int k = 0; k < perPage && next < lines; ++k) {
-            const QRectF area(body.left() + k * (tableWidth + gap), body.top(), tableWidth,
-                              body.height());
-            const int count = std::min(lines - next, linesIn(area));
-            blocks.append({page, area, next, count});
+        for (int k = 0; k < later.size() && next < lines; ++k) {
+            const int count = std::min(lines - next, linesIn(later[k]));
+            blocks.append({page, later[k], next, count});
             next += count;
         }
     }
@@ -96,7 +112,9 @@ void dropCreationDate(QByteArray &pdf)
 
 // One face throughout, in several sizes and no bold: Qt writes the fonts of
 // a PDF in the order of a hash that is seeded anew in every process, so a
-// second face would make the bytes differ from run to run.
+// second face would make the bytes differ from run to run. The size is
+// given in the device's points: on a device of another resolution than the
+// layout's, the painter's scaling enlarges it back to the size asked for.
 QFont planFont(qreal points)
 {
     QFont font(QStringLiteral("Sans Serif"));
@@ -108,12 +126,19 @@ QFont planFont(qreal points)
 class PlanPainter
 {
 public:
-    PlanPainter(QPdfWriter &writer, const QString &title, const QString &size);
+    PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size);
 
-    void paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
-               const TileStore &tiles);
+    bool isActive() const { return m_painter.isActive(); }
+    // Returns the number of pages painted.
+    int paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
+              const TileStore &tiles);
 
 private:
+    QFont font(qreal points) const { return planFont(points / m_fontScale); }
+    // Where the picture goes and where the parts list starts on the first
+    // page: beside each other on a wide page, one above the other on a tall one.
+    QRectF pictureArea(const QImage &picture, const QRectF &body) const;
+    QVector<QRectF> firstTableAreas(const QRectF &pictureArea, const QRectF &body) const;
     void heading(bool continued);
     void footer(int page, int pages);
     void picture(const QImage &picture, const TrackGrid &grid, const QRectF &area);
@@ -123,52 +148,82 @@ private:
     void rule(const QRectF &line, qreal width);
     void cellText(const QRectF &line, const TableColumn &column, const QString &text);
 
-    QPdfWriter &m_writer;
+    QPagedPaintDevice &m_device;
     QPainter m_painter;
+    qreal m_fontScale = 1;
     QString m_title;
     QString m_size;
     QRectF m_page;
 };
 
-PlanPainter::PlanPainter(QPdfWriter &writer, const QString &title, const QString &size)
-    : m_writer(writer), m_title(title), m_size(size),
-      m_page(QPointF(0, 0), writer.pageLayout().paintRectPixels(resolution).size())
+PlanPainter::PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size)
+    : m_device(device), m_title(title), m_size(size),
+      m_page(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size())
 {
-    if (!m_painter.begin(&m_writer))
-        throw KwError::outOfResources();
+    if (!m_painter.begin(&m_device))
+        return;
+    // The layout is in units of the plan's resolution; a printer or a
+    // preview of another resolution is drawn on through a scaling.
+    const qreal scaleX = m_device.logicalDpiX() / qreal(resolution);
+    const qreal scaleY = m_device.logicalDpiY() / qreal(resolution);
+    if (scaleX != 1 || scaleY != 1)
+        m_painter.scale(scaleX, scaleY);
+    m_fontScale = scaleY;
 }
 
-void PlanPainter::paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
-                        const TileStore &tiles)
+QRectF PlanPainter::pictureArea(const QImage &picture, const QRectF &body) const
+{
+    if (body.width() >= body.height())
+        return body.adjusted(0, 0, -tableWidth - gap, 0);
+    // A tall page: the whole width, and the height the picture needs at that
+    // width, but never more than three fifths of the page.
+    const qreal scale = std::min((body.width() - labelBand) / picture.width(),
+                                 widestCell / pixelPitch);
+    const qreal height = std::min(labelBand + picture.height() * scale, body.height() * 3 / 5);
+    return QRectF(body.topLeft(), QSizeF(body.width(), height));
+}
+
+QVector<QRectF> PlanPainter::firstTableAreas(const QRectF &pictureArea, const QRectF &body) const
+{
+    if (body.width() >= body.height())
+        return {QRectF(body.right() - tableWidth, body.top(), tableWidth, body.height())};
+    return tableColumnsIn(body.adjusted(0, pictureArea.height() + gap, 0, 0));
+}
+
+int PlanPainter::paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
+                       const TileStore &tiles)
 {
     const QRectF body = m_page.adjusted(0, headingHeight, 0, -footerHeight);
-    const QRectF tableArea(body.right() - tableWidth, body.top(), tableWidth, body.height());
-    const QVector<TableBlock> blocks = tableBlocks(list.distinct() + 1, tableArea, body);
+    const QRectF area = pictureArea(picture, body);
+    const QVector<TableBlock> blocks =
+        tableBlocks(list.distinct() + 1, firstTableAreas(area, body), body);
     const int pages = blocks.last().page + 1;
     int page = 0;
     heading(false);
-    this->picture(picture, grid, body.adjusted(0, 0, -tableWidth - gap, 0));
+    this->picture(picture, grid, area);
     for (const TableBlock &block : blocks) {
         if (block.page != page) {
             footer(page, pages);
-            m_writer.newPage();
+            m_device.newPage();
             page = block.page;
             heading(true);
         }
         table(block, list, tiles);
     }
     footer(page, pages);
+    m_painter.end();
+    return pages;
 }
 
 void PlanPainter::heading(bool continued)
 {
-    m_painter.setFont(planFont(16));
+    m_painter.setFont(font(16));
     // A long file name leaves room for the size.
     const QString title = m_painter.fontMetrics().elidedText(m_title, Qt::ElideMiddle,
                                                              int(m_page.width() * 2 / 3));
     m_painter.drawText(QPointF(0, headingBaseline), title);
     const qreal after = m_painter.fontMetrics().horizontalAdvance(title) + 5 * mm;
-    m_painter.setFont(planFont(12));
+    m_painter.setFont(font(12));
     const QString size = continued ? m_size + QStringLiteral(", parts list continued") : m_size;
     m_painter.drawText(QPointF(after, headingBaseline), size);
 }
@@ -178,7 +233,7 @@ void PlanPainter::footer(int page, int pages)
     // A single sheet needs no number.
     if (pages == 1)
         return;
-    m_painter.setFont(planFont(8));
+    m_painter.setFont(font(8));
     const QRectF line(0, m_page.bottom() - footerHeight / 2, m_page.width(), footerHeight / 2);
     m_painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
                        QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
@@ -195,7 +250,7 @@ void PlanPainter::picture(const QImage &picture, const TrackGrid &grid, const QR
     m_painter.drawImage(QRectF(origin, QSizeF(picture.size()) * scale), picture);
     // The numbers are as large as a cell leaves room for two digits.
     const qreal pitch = pixelPitch * scale;
-    m_painter.setFont(planFont(std::min(9.0, 1.6 * pitch / mm)));
+    m_painter.setFont(font(std::min(9.0, 1.6 * pitch / mm)));
     for (int c = 0; c < grid.width(); ++c) {
         const QRectF box(origin.x() + c * pitch, area.top(), pitch, labelBand - 1 * mm);
         m_painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, QString::number(c + 1));
@@ -215,7 +270,7 @@ void PlanPainter::table(const TableBlock &block, const PartsList &list, const Ti
         if (i < list.distinct()) {
             pieceRow(line, list.rows()[i], tiles);
         } else {
-            m_painter.setFont(planFont(9));
+            m_painter.setFont(font(9));
             m_painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                                QStringLiteral("Total: ") + list.summary());
         }
@@ -224,7 +279,7 @@ void PlanPainter::table(const TableBlock &block, const PartsList &list, const Ti
 
 void PlanPainter::headerRow(const QRectF &line)
 {
-    m_painter.setFont(planFont(9));
+    m_painter.setFont(font(9));
     // The titles are ours and are not cut short: "Piece" reaches past its
     // narrow column into the gap before the codes.
     for (const TableColumn &column : tableColumns) {
@@ -240,7 +295,7 @@ void PlanPainter::pieceRow(const QRectF &line, const PartsList::Row &row, const 
     const qreal top = line.top() + (rowHeight - pieceSide) / 2;
     const QRectF square(line.left(), top, pieceSide, pieceSide);
     m_painter.drawImage(square, PictureComposer::cellPicture(row.code, tiles));
-    m_painter.setFont(planFont(9));
+    m_painter.setFont(font(9));
     cellText(line, tableColumns[1], PartsList::codeText(row.code));
     cellText(line, tableColumns[2], row.page);
     cellText(line, tableColumns[3], QString::number(row.count));
@@ -262,12 +317,10 @@ void PlanPainter::cellText(const QRectF &line, const TableColumn &column, const 
     m_painter.drawText(box, column.align | Qt::AlignVCenter, shown);
 }
 
-void setUp(QPdfWriter &writer, const QString &title)
+void setUp(QPdfWriter &writer, const QString &title, const QPageLayout &layout)
 {
     writer.setResolution(resolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                     QMarginsF(margin, margin, margin, margin),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(layout);
     writer.setTitle(title);
     // What PDF viewers show as the program that made the file; Qt leaves it empty.
     writer.setCreator(QStringLiteral("Kerbwright"));
@@ -280,18 +333,40 @@ QString PlanPdf::sizeText(const TrackGrid &grid)
     return QStringLiteral("%1 × %2 cells").arg(grid.width()).arg(grid.height());
 }
 
-QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                           Progress &progress)
+QPageLayout PlanPdf::pageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                       QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+}
+
+int PlanPdf::paint(QPagedPaintDevice &device, const TrackGrid &grid, const TileStore &tiles,
+                   const QString &title, Progress &progress)
 {
     const QImage picture = PictureComposer::compose(grid, tiles, progress);
     const PartsList list(grid);
+    PlanPainter painter(device, title, sizeText(grid));
+    if (!painter.isActive())
+        return 0;
+    return painter.paint(picture, grid, list, tiles);
+}
+
+QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
+                           Progress &progress)
+{
+    return render(grid, tiles, title, pageLayout(), progress);
+}
+
+QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
+                           const QPageLayout &layout, Progress &progress)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        setUp(writer, title);
-        PlanPainter(writer, title, sizeText(grid)).paint(picture, grid, list, tiles);
+        setUp(writer, title, layout);
+        if (paint(writer, grid, tiles, title, progress) == 0)
+            throw KwError::outOfResources();
     }
     dropCreationDate(bytes);
     return bytes;

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 
 class Progress;
+class QPagedPaintDevice;
 class TileStore;
 class TrackGrid;
 
-// The plan that goes to the hall, as a PDF: on A4 landscape pages, a heading
+// The plan that goes to the hall, as a PDF or on a printer: by default on A4
+// landscape pages (any paper and orientation will do), a heading
 // with the track's name and size, the exported picture of the track with its
 // column and row numbers, and the parts list with each piece's picture,
 // continued on further pages when it is long. All text is real text.
@@ -21,6 +24,18 @@ public:
     // Needs a QGuiApplication (fonts). Throws KwError when memory runs out.
     static QByteArray render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
                              Progress &progress);
+    // The same on pages of the given layout.
+    static QByteArray render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
+                             const QPageLayout &layout, Progress &progress);
+
+    // Paints the plan's pages on a device as its page layout sets them (a
+    // printer, a print preview, a PDF writer). Returns the number of pages,
+    // or 0 when the device would not start painting (nothing is drawn).
+    static int paint(QPagedPaintDevice &device, const TrackGrid &grid, const TileStore &tiles,
+                     const QString &title, Progress &progress);
+
+    // The plan's own pages: A4 landscape with margins of 12 mm.
+    static QPageLayout pageLayout();
 
     // "15 × 7 cells"
     static QString sizeText(const TrackGrid &grid);

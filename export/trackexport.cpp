@@ -7,6 +7,7 @@
 #include "export/planpdf.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 namespace {
 
@@ -22,7 +23,59 @@ PictureExport::Format pictureFormat(TrackExport::Format format)
     }
 }
 
+struct Suffix
+{
+    const char *name;
+    TrackExport::Format format;
+};
+
+const Suffix suffixes[] = {
+    {"jpg", TrackExport::Format::Jpeg}, {"jpeg", TrackExport::Format::Jpeg},
+    {"bmp", TrackExport::Format::Bmp},  {"png", TrackExport::Format::Png},
+    {"pdf", TrackExport::Format::Pdf},  {"csv", TrackExport::Format::Csv},
+};
+
 } // namespace
+
+bool TrackExport::formatOfName(const QString &fileName, Format &format)
+{
+    return formatOfSuffix(QFileInfo(fileName).suffix(), format);
+}
+
+bool TrackExport::formatOfSuffix(const QString &suffix, Format &format)
+{
+    for (const Suffix &known : suffixes) {
+        if (suffix.compare(QLatin1String(known.name), Qt::CaseInsensitive) == 0) {
+            format = known.format;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString TrackExport::acceptedExtensions()
+{
+    QStringList names;
+    for (const Suffix &known : suffixes)
+        names.append(QLatin1Char('.') + QLatin1String(known.name));
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+bool TrackExport::namesTrackFile(const QString &path, const QString &trackFile)
+{
+    if (trackFile.isEmpty())
+        return false;
+    // Links and "./" name one file by many names; the canonical name of a
+    // file that exists sees through them.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical == QFileInfo(trackFile).canonicalFilePath())
+        return true;
+    // On a case-blind disk "OVAL.PNG" is the track "oval.png", as the
+    // names beside the track are judged.
+    return QFileInfo(path).absoluteFilePath().compare(QFileInfo(trackFile).absoluteFilePath(),
+                                                      Qt::CaseInsensitive) == 0;
+}
 
 QString TrackExport::extension(Format format)
 {

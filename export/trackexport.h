@@ -17,6 +17,18 @@ public:
 
     static QString extension(Format format);
 
+    // The format a file name's extension asks for: .jpg or .jpeg, .bmp,
+    // .png, .pdf, .csv, in any case. False for any other extension or none.
+    static bool formatOfName(const QString &fileName, Format &format);
+    // The same for an extension without its dot: "jpg", "PNG".
+    static bool formatOfSuffix(const QString &suffix, Format &format);
+    // The extensions formatOfName accepts, as a message lists them:
+    // ".jpg, .jpeg, .bmp, .png, .pdf or .csv".
+    static QString acceptedExtensions();
+    // Whether an export to path would replace the track file itself: the
+    // same file, or the same name but for case (a case-blind disk).
+    static bool namesTrackFile(const QString &path, const QString &trackFile);
+
     // Writes the grid's export to path, replacing an earlier file only when
     // the new one is complete. trackFile is the track's file name, whose
     // name part heads the plan; bmpDepth is 16, 24 or 32. Throws KwError.

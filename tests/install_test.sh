@@ -2,10 +2,11 @@
 # Installs the build into a scratch folder, as a package would lay it out
 # under /usr, then checks the layout and starts the installed programs.
 #
-#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..." EXAMPLES_DIR "MAN_PAGE;..."
+#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..." EXAMPLES_DIR "MAN_PAGE;..." APP_ID
 #
 # EXAMPLES_DIR holds the example tracks (*.kwf) and the MAN_PAGEs are the
-# manual pages' sources, as the build installs them.
+# manual pages' sources, as the build installs them. APP_ID names both the
+# desktop entry and the AppStream metadata.
 #
 # When strace is available the editor's start-up is traced, which shows that
 # it found its tiles through the link in bin/ and opened the track; without
@@ -18,6 +19,7 @@ IFS=';' read -r -a programs <<<"$3"
 IFS=';' read -r -a icon_sizes <<<"$4"
 examples_source=$5
 IFS=';' read -r -a man_sources <<<"$6"
+app_id=$7
 
 tile_count=163
 mime_type=application/x-kerbwright-track
@@ -118,10 +120,10 @@ check_man_pages() {
   done
 }
 
-desktop_value() { sed -n "s/^$1=//p" "$usr/share/applications/kerbwright.desktop"; }
+desktop_value() { sed -n "s/^$1=//p" "$usr/share/applications/$app_id.desktop"; }
 
 check_desktop_entry() {
-  local entry=$usr/share/applications/kerbwright.desktop
+  local entry=$usr/share/applications/$app_id.desktop
   if [ ! -f "$entry" ]; then
     fail "no desktop entry at $entry"
     return
@@ -129,6 +131,34 @@ check_desktop_entry() {
   desktop-file-validate "$entry" || fail "desktop-file-validate $entry"
   [ "$(desktop_value MimeType)" = "$mime_type;" ] || fail "desktop entry's MimeType is $(desktop_value MimeType)"
   [ "$(desktop_value Icon)" = kerbwright ] || fail "desktop entry's Icon is $(desktop_value Icon)"
+}
+
+# One value of the metadata, by a sed pattern for its element.
+metainfo_values() { sed -n "s|.*<$1>\(.*\)</${1%% *}>.*|\1|p" "$usr/share/metainfo/$app_id.metainfo.xml"; }
+
+check_metainfo() {
+  local xml=$usr/share/metainfo/$app_id.metainfo.xml binary
+  if [ ! -f "$xml" ]; then
+    fail "no AppStream metadata at $xml"
+    return
+  fi
+  [ "$(metainfo_values id)" = "$app_id" ] || fail "$xml has the id $(metainfo_values id), expected $app_id"
+  # Software centres find the program by its desktop entry.
+  local launchable
+  launchable=$(metainfo_values 'launchable type="desktop-id"')
+  [ -f "$usr/share/applications/$launchable" ] || fail "$xml launches $launchable, which is not installed"
+  for binary in $(metainfo_values binary); do
+    [ -x "$usr/bin/$binary" ] || fail "$xml provides $binary, which is not in bin/"
+  done
+  for binary in "${programs[@]}"; do
+    metainfo_values binary | grep -qx "$binary" || fail "$xml does not list the program $binary"
+  done
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$xml" >"$scratch/appstream.log" 2>&1 ||
+      { cat "$scratch/appstream.log"; fail "appstreamcli validate $xml"; }
+  else
+    echo "skipped: appstreamcli is not installed, so $xml was not validated"
+  fi
 }
 
 # Width and height from the PNG header (IHDR), as big-endian 32-bit numbers.
@@ -320,6 +350,7 @@ check "$tile_count tiles in lib/kerbwright/tiles" check_tiles
 check "example tracks in lib/kerbwright/examples, as in the source" check_examples
 check "manual pages ${man_sources[*]##*/} in share/man/man1, gzipped" check_man_pages
 check "desktop entry valid, with the MIME type and icon" check_desktop_entry
+check "AppStream metadata $app_id, valid, matching the desktop entry and programs" check_metainfo
 check "icons ${icon_sizes[*]}" check_icons
 check "MIME type $mime_type for *.kwf" check_mime_type
 make_track

@@ -595,6 +595,7 @@ void TestCommands::exportWithoutFileName_data()
     QTest::addColumn<QString>("action");
     QTest::newRow("JPG") << "ExporttoJPG1";
     QTest::newRow("BMP") << "ExporttoBMP1";
+    QTest::newRow("PNG") << "ExporttoPNG1";
     QTest::newRow("PDF") << "ExporttoPDF1";
 }
 
@@ -618,6 +619,7 @@ void TestCommands::exportBesideTrack_data()
     QTest::addColumn<QByteArray>("signature");
     QTest::newRow("JPG") << "ExporttoJPG1" << ".jpg" << QByteArray("\xFF\xD8\xFF");
     QTest::newRow("BMP") << "ExporttoBMP1" << ".bmp" << QByteArray("BM");
+    QTest::newRow("PNG") << "ExporttoPNG1" << ".png" << QByteArray("\x89PNG\r\n\x1a\n");
     QTest::newRow("PDF") << "ExporttoPDF1" << ".pdf" << QByteArray("%PDF-");
 }
 

@@ -9,6 +9,7 @@
 #include "export/jpegwriter.h"
 #include "export/picturecomposer.h"
 #include "export/pictureexport.h"
+#include "export/trackexport.h"
 #include "pieces/tilesource.h"
 #include "pieces/tilestore.h"
 
@@ -320,6 +321,10 @@ private slots:
 
     void outputName_data();
     void outputName();
+    void formatOfName_data();
+    void formatOfName();
+    void namesTrackFile_data();
+    void namesTrackFile();
     void extension();
 
     void exportReplacesEarlierPicture();
@@ -709,6 +714,67 @@ void TestExport::outputName()
     QFETCH(QString, extension);
     QFETCH(QString, picture);
     QCOMPARE(PictureExport::outputName(track, extension), picture);
+}
+
+void TestExport::formatOfName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("format");  // -1: refused
+    QTest::newRow("jpg") << "/x/a.jpg" << int(TrackExport::Format::Jpeg);
+    QTest::newRow("jpeg") << "a.jpeg" << int(TrackExport::Format::Jpeg);
+    QTest::newRow("JPG") << "A.JPG" << int(TrackExport::Format::Jpeg);
+    QTest::newRow("bmp") << "a.bmp" << int(TrackExport::Format::Bmp);
+    QTest::newRow("Png") << "a.Png" << int(TrackExport::Format::Png);
+    QTest::newRow("pdf") << "a.pdf" << int(TrackExport::Format::Pdf);
+    QTest::newRow("csv") << "a.csv" << int(TrackExport::Format::Csv);
+    QTest::newRow("the last extension counts") << "a.png.pdf" << int(TrackExport::Format::Pdf);
+    QTest::newRow("gif") << "a.gif" << -1;
+    QTest::newRow("track") << "a.kwf" << -1;
+    QTest::newRow("none") << "a" << -1;
+    QTest::newRow("a folder's dot") << "/x.png/a" << -1;
+    QTest::newRow("trailing dot") << "a.png." << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void TestExport::formatOfName()
+{
+    QFETCH(QString, name);
+    QFETCH(int, format);
+    TrackExport::Format found = TrackExport::Format::Jpeg;
+    QCOMPARE(TrackExport::formatOfName(name, found), format >= 0);
+    if (format >= 0)
+        QCOMPARE(int(found), format);
+    QCOMPARE(TrackExport::acceptedExtensions(), QStringLiteral(".jpg, .jpeg, .bmp, .png, .pdf or .csv"));
+}
+
+void TestExport::namesTrackFile_data()
+{
+    QTest::addColumn<QString>("output");  // in the test's folder; "@" is a link to the track
+    QTest::addColumn<bool>("itself");
+    QTest::newRow("the same name") << "names/track.png" << true;
+    QTest::newRow("through ..") << "names/../names/track.png" << true;
+    QTest::newRow("through a link") << "@" << true;
+    QTest::newRow("but for case") << "names/TRACK.PNG" << true;
+    QTest::newRow("another name") << "names/track.png.png" << false;
+    QTest::newRow("another folder") << "other/track.png" << false;
+}
+
+void TestExport::namesTrackFile()
+{
+    QFETCH(QString, output);
+    QFETCH(bool, itself);
+    const QString track = path(QStringLiteral("names/track.png"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("names"))));
+    QVERIFY(writeBytes(track, "07\r\n"));
+    QString named = path(output);
+    if (output == QLatin1String("@")) {
+        named = path(QStringLiteral("names/link.png"));
+        QFile::remove(named);
+        QVERIFY(QFile::link(track, named));
+    }
+    QCOMPARE(TrackExport::namesTrackFile(named, track), itself);
+    // A track never saved has no file to guard.
+    QVERIFY(!TrackExport::namesTrackFile(named, QString()));
 }
 
 void TestExport::extension()

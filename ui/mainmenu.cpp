@@ -46,8 +46,16 @@ void MainMenu::createFile(QMenuBar *bar)
     jpeg->setData(int(JpegTag));
     bmp = addCommand(file, "ExporttoBMP1", QStringLiteral("Export to &BMP"));
     bmp->setData(int(BmpTag));
+    png = addCommand(file, "ExporttoPNG1", QStringLiteral("Export to &PNG"));
+    png->setData(int(PngTag));
     pdf = addCommand(file, "ExporttoPDF1", QStringLiteral("Export to PDF"));
     pdf->setData(int(PdfTag));
+    exportAs = addCommand(file, "ExportAs1", QStringLiteral("Export as…"),
+                          QKeySequence(QStringLiteral("Ctrl+E")));
+    file->addSeparator();
+    printPreview = addCommand(file, "PrintPreview1", QStringLiteral("Print preview…"));
+    print = addCommand(file, "Print1", QStringLiteral("Print…"), QKeySequence(QStringLiteral("Ctrl+P")));
+    file->addSeparator();
     examples = new ExamplesMenu(ExamplesMenu::besideExecutable(), file);
     file->addMenu(examples);
     file->addSeparator();
@@ -56,7 +64,8 @@ void MainMenu::createFile(QMenuBar *bar)
 
 QVector<QAction *> MainMenu::trackCommands() const
 {
-    QVector<QAction *> commands{newTrack, open, save, saveAs, gridSize, jpeg, bmp, pdf};
+    QVector<QAction *> commands{newTrack, open, save, saveAs, gridSize, jpeg, bmp, png, pdf,
+                                exportAs, printPreview, print};
     commands += examples->actions();
     return commands;
 }

@@ -17,7 +17,7 @@ class MainMenu
 {
 public:
     // The tags that tell the export items apart.
-    enum ExportTag { JpegTag = 2, BmpTag = 3, PdfTag = 4 };
+    enum ExportTag { JpegTag = 2, BmpTag = 3, PdfTag = 4, PngTag = 5 };
 
     explicit MainMenu(QMenuBar *bar);
 
@@ -41,7 +41,11 @@ public:
     QAction *gridSize = nullptr;
     QAction *jpeg = nullptr;
     QAction *bmp = nullptr;
+    QAction *png = nullptr;
     QAction *pdf = nullptr;
+    QAction *exportAs = nullptr;
+    QAction *printPreview = nullptr;
+    QAction *print = nullptr;
     ExamplesMenu *examples = nullptr;
     QAction *exit = nullptr;
     QAction *about = nullptr;

@@ -1,7 +1,6 @@
 #include "ui/tmainform.h"
 
 #include "base/kwerror.h"
-#include "export/pictureexport.h"
 #include "export/trackexport.h"
 #include "ui/celledits.h"
 #include "ui/commandline.h"
@@ -12,10 +11,12 @@
 #include "ui/filecommands.h"
 #include "ui/filedialogs.h"
 #include "ui/mainmenu.h"
+#include "ui/output/outputcommands.h"
 #include "ui/palette.h"
 #include "ui/partslistwindow.h"
 #include "ui/picturebutton.h"
 #include "ui/piecepanel.h"
+#include "ui/statusnotice.h"
 #include "ui/statusprogress.h"
 #include "ui/taboutform.h"
 #include "ui/tsaveform.h"
@@ -38,19 +39,18 @@ namespace {
 
 constexpr int minimumScreenWidth = 1024;
 
-// The BMP export takes the display's depth where a BMP can hold it.
-int displayDepth()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int depth = screen ? screen->depth() : 0;
-    return (depth == 16 || depth == 24 || depth == 32) ? depth : 24;
-}
-
 TrackExport::Format exportFormat(int tag)
 {
-    if (tag == MainMenu::JpegTag)
+    switch (tag) {
+    case MainMenu::JpegTag:
         return TrackExport::Format::Jpeg;
-    return tag == MainMenu::BmpTag ? TrackExport::Format::Bmp : TrackExport::Format::Pdf;
+    case MainMenu::BmpTag:
+        return TrackExport::Format::Bmp;
+    case MainMenu::PngTag:
+        return TrackExport::Format::Png;
+    default:
+        return TrackExport::Format::Pdf;
+    }
 }
 
 } // namespace
@@ -75,6 +75,7 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
     // Owned by the window; adds its items to the Track menu.
     new ConnectionCommands(*this);
+    createOutput();
 }
 
 TMainForm::~TMainForm() = default;
@@ -108,6 +109,9 @@ void TMainForm::createStatusBar()
     m_statusText->setObjectName(QStringLiteral("StatusText"));
     statusBar()->addWidget(m_statusText, 1);
     m_progress = std::make_unique<StatusProgress>(m_statusText);
+    // Where the last export or print went, apart from the progress text.
+    m_notice = new StatusNotice(statusBar());
+    statusBar()->addPermanentWidget(m_notice);
 }
 
 void TMainForm::createMenu()
@@ -118,7 +122,7 @@ void TMainForm::createMenu()
     connect(m_menu->save, &QAction::triggered, this, &TMainForm::Save1Click);
     connect(m_menu->saveAs, &QAction::triggered, this, &TMainForm::Saveas1Click);
     connect(m_menu->gridSize, &QAction::triggered, this, &TMainForm::Modifygridsize1Click);
-    for (QAction *item : {m_menu->jpeg, m_menu->bmp, m_menu->pdf})
+    for (QAction *item : {m_menu->jpeg, m_menu->bmp, m_menu->png, m_menu->pdf})
         connect(item, &QAction::triggered, this, [this, item] { PrintClick(item); });
     connect(m_menu->exit, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(m_menu->about, &QAction::triggered, this, &TMainForm::About1Click);
@@ -147,6 +151,19 @@ void TMainForm::createPartsList()
         m_partsList->showAndRaise();
     });
     addTrackCommand(parts);
+}
+
+void TMainForm::createOutput()
+{
+    m_output = new OutputCommands({m_document, m_store, *m_progress, *m_notice, *this}, this);
+    connect(m_menu->exportAs, &QAction::triggered, this,
+            [this] { ErrorBox::guard(this, [this] { m_output->exportAs(); }); });
+    connect(m_menu->print, &QAction::triggered, this,
+            [this] { ErrorBox::guard(this, [this] { m_output->print(); }); });
+    connect(m_menu->printPreview, &QAction::triggered, this,
+            [this] { ErrorBox::guard(this, [this] { m_output->printPreview(); }); });
+    // A notice about the track before is no news about this one.
+    connect(m_files, &FileCommands::trackReplaced, m_notice, &StatusNotice::forget);
 }
 
 void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
@@ -351,17 +368,7 @@ void TMainForm::Modifygridsize1Click()
 void TMainForm::PrintClick(QAction *item)
 {
     ErrorBox::guard(this, [this, item] {
-        const QString &fileName = m_document.fileName();
-        if (fileName.isEmpty()) {
-            showMessage(QStringLiteral("Save your file first!"));
-            m_progress->clear();
-            return;
-        }
-        const TrackExport::Format format = exportFormat(item->data().toInt());
-        const QString path = PictureExport::outputName(fileName, TrackExport::extension(format));
-        TrackExport::write(m_document.grid(), m_store, fileName, path, format, displayDepth(),
-                           *m_progress);
-        m_progress->clear();
+        m_output->exportBeside(exportFormat(item->data().toInt()));
     });
 }
 

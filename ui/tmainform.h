@@ -14,6 +14,7 @@ class EditCommands;
 class FileCommands;
 class FileDialogs;
 class MainMenu;
+class OutputCommands;
 class Palette;
 class PictureButton;
 class PartsListWindow;
@@ -21,6 +22,7 @@ class PiecePanel;
 class QAction;
 class QLabel;
 class QMenu;
+class StatusNotice;
 class StatusProgress;
 class TAboutForm;
 class TSaveForm;
@@ -57,6 +59,7 @@ public:
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
     EditCommands *editCommands() const { return m_edits; }
+    OutputCommands *outputCommands() const { return m_output; }
     TrackView *trackView() const { return TrackBox; }
     PictureButton *cellButton(int index) const;
     Palette *palette() const { return PageControl; }
@@ -104,6 +107,7 @@ private:
     void createStatusBar();
     void createMenu();
     void createPartsList();
+    void createOutput();
 
     void loadPalette();
     void openStartupTrack();
@@ -118,6 +122,7 @@ private:
     std::unique_ptr<StatusProgress> m_progress;
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
+    OutputCommands *m_output = nullptr;
     QByteArray m_currentCode;
     bool m_started = false;
     bool m_ready = false;
@@ -128,6 +133,7 @@ private:
     PictureButton *CurPiece = nullptr;
     TrackView *TrackBox = nullptr;
     QLabel *m_statusText = nullptr;
+    StatusNotice *m_notice = nullptr;
     std::unique_ptr<MainMenu> m_menu;
     PartsListWindow *m_partsList = nullptr;
 
