@@ -125,6 +125,10 @@ bool ExportCommand::parse(const QStringList &arguments)
             return usageError(QStringLiteral("-o names the track file itself"));
         m_format = byName;
     }
+    // Only a BMP file has a depth to choose; taking the option in silence
+    // would let the user believe it did something.
+    if (parser.isSet(depth) && m_format != TrackExport::Format::Bmp)
+        return usageError(QStringLiteral("--depth applies to BMP only (--format bmp or -o with .bmp)"));
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <unistd.h>
@@ -81,7 +83,75 @@ bool exists(const QByteArray &nativePath)
 #endif
 }
 
+// How many bytes the printable character that starts at bytes[i] takes in
+// UTF-8 (file names are UTF-8), or 0 when a control character, an invisible
+// format character or a byte that starts no valid sequence is there.
+int printableAt(const QByteArray &bytes, int i)
+{
+    const uchar lead = uchar(bytes[i]);
+    int length = 1;
+    char32_t point = lead;
+    if (lead >= 0xf0 && lead < 0xf8) {
+        length = 4;
+        point = lead & 0x07;
+    } else if (lead >= 0xe0 && lead < 0xf0) {
+        length = 3;
+        point = lead & 0x0f;
+    } else if (lead >= 0xc0 && lead < 0xe0) {
+        length = 2;
+        point = lead & 0x1f;
+    } else if (lead >= 0x80) {
+        return 0;
+    }
+    if (i + length > bytes.size())
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        const uchar next = uchar(bytes[i + k]);
+        if ((next & 0xc0) != 0x80)
+            return 0;
+        point = point << 6 | (next & 0x3f);
+    }
+    // Overlong forms and surrogates are no text either.
+    static const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < least[length] || point > 0x10ffff || (point >= 0xd800 && point <= 0xdfff))
+        return 0;
+    return QChar::isPrint(point) ? length : 0;
+}
+
 } // namespace
+
+QString TileFolder::shownCode(const QByteArray &code)
+{
+    // First count what is shown: characters and escaped bytes.
+    int units = 0;
+    bool escapes = false;
+    for (int i = 0; i < code.size(); ++units) {
+        const int length = printableAt(code, i);
+        escapes = escapes || length == 0;
+        i += std::max(length, 1);
+    }
+    if (!escapes && units <= shownLength)
+        return QFile::decodeName(code);
+
+    const int head = units > shownLength ? shownLength / 2 : units;
+    const int tail = units > shownLength ? shownLength - head - 1 : 0;
+    QString shown;
+    for (int i = 0, unit = 0; i < code.size(); ++unit) {
+        const int length = printableAt(code, i);
+        const int taken = std::max(length, 1);
+        if (unit == head && tail > 0)
+            shown += QChar(0x2026);
+        if (unit < head || unit >= units - tail) {
+            if (length > 0)
+                shown += QString::fromUtf8(code.constData() + i, length);
+            else
+                shown += QStringLiteral("\\x%1").arg(QString::number(uchar(code[i]), 16).toUpper(), 2,
+                                                      QLatin1Char('0'));
+        }
+        i += taken;
+    }
+    return shown;
+}
 
 QByteArray TileFolder::nativePathFor(const QByteArray &code) const
 {
@@ -94,6 +164,11 @@ QByteArray TileFolder::nativePathFor(const QByteArray &code) const
 QString TileFolder::pathFor(const QByteArray &code) const
 {
     return QFile::decodeName(nativePathFor(code));
+}
+
+QString TileFolder::shownPathFor(const QByteArray &code) const
+{
+    return m_folder + QLatin1Char('/') + shownCode(code) + QStringLiteral(".bmp");
 }
 
 QImage TileFolder::load(const QByteArray &code) const
@@ -109,7 +184,7 @@ QImage TileFolder::loadReusing(const QByteArray &code, DecodedTiles &decoded) co
 QByteArray TileFolder::readBytes(const QByteArray &code) const
 {
     const QByteArray exact = nativePathFor(code);
-    const QString shown = QFile::decodeName(exact);
+    const QString shown = shownPathFor(code);
     if (!usableAsName(code))
         throw KwError::cannotOpen(shown);
     // The exact name wins whenever something of that name is there, even a

@@ -34,9 +34,20 @@ public:
 
     const QString &folder() const { return m_folder; }
     // The tile file of a code: the folder, "/", the code's bytes as they
-    // are, ".bmp". pathFor() is the same name as messages show it.
+    // are, ".bmp". pathFor() is the same name as text.
     QByteArray nativePathFor(const QByteArray &code) const;
     QString pathFor(const QByteArray &code) const;
+    // The same name as messages show it: the code as shownCode() gives it.
+    QString shownPathFor(const QByteArray &code) const;
+
+    // A code as a message shows it. An ordinary code is shown as it is. One
+    // that holds control characters or bytes that are no UTF-8 text, as the
+    // first "code" of a binary file does, shows its printable characters as
+    // they are and every other byte as \xNN; one longer than shownLength
+    // characters (an escaped byte counts as one) keeps its start and its end
+    // with "…" between them.
+    static QString shownCode(const QByteArray &code);
+    static constexpr int shownLength = 40;
     QImage load(const QByteArray &code) const override;
     QImage loadReusing(const QByteArray &code, DecodedTiles &decoded) const override;
 

@@ -335,18 +335,24 @@ void TestBadInput::trackFiles_data()
     auto bytes = [](const char *name, const QByteArray &b, const QString &message, const QString &size = {}) {
         QTest::newRow(name) << TrackKind::Bytes << b << message << size;
     };
+    // Bytes that are no text and invisible characters are shown escaped, and
+    // a long code keeps its first 20 and last 19 characters.
     bytes("binary garbage", garbage(64),
-          QStringLiteral("Cannot open file {tiles}/") + QFile::decodeName(garbage(64)) + QStringLiteral(".bmp"));
+          QStringLiteral("Cannot open file {tiles}/")
+              + QString::fromUtf8("\xd3\xa7\\xD6\\xC2>\xcd\xaf \\xAFi\\x96&Re~\\xE6\\xBBD\xd0\x9fZ[}\xe2\x80\xa6"
+                                  "\\xCDF\\xD9s\\xB2jO\\x82\\xAF\\x8EG\\xAF\\x13\\xE6\\x09\\x8A\\x19rF")
+              + QStringLiteral(".bmp"));
     bytes("byte-order mark", "\xEF\xBB\xBF" "07,07\r\n",
-          QStringLiteral("Cannot open file {tiles}/") + QChar(0xFEFF) + QStringLiteral("07.bmp"));
+          QStringLiteral("Cannot open file {tiles}/\\xEF\\xBB\\xBF07.bmp"));
     bytes("NUL ends the text", QByteArray("07,07\r\n07\0,ZZ\r\nZZ", 17), QString(), "2x2");
     // No text at all: the size stays that of the earlier track.
     bytes("NUL first", QByteArray("\0" "07,ZZ\r\n", 8), QString(), "3x2");
     bytes("NUL bytes only", QByteArray(100, '\0'), QString(), "3x2");
-    bytes("line of 5000 characters", QByteArray(5000, 'a') + "\r\n",
-          QStringLiteral("Cannot open file {tiles}/%1.bmp").arg(QString(4096, QLatin1Char('a'))));
-    bytes("4097th character not seen", QByteArray(4095, 'b') + ",ZZ\r\n",
-          QStringLiteral("Cannot open file {tiles}/%1.bmp").arg(QString(4095, QLatin1Char('b'))));
+    // The end of the code that is shown is where the reader stopped.
+    bytes("line of 5000 characters", QByteArray(4080, 'a') + "0123456789ABCDEF" + QByteArray(904, 'z') + "\r\n",
+          QStringLiteral("Cannot open file {tiles}/aaaaaaaaaaaaaaaaaaaa\u2026aaa0123456789ABCDEF.bmp"));
+    bytes("4097th character not seen", QByteArray(4085, 'b') + "0123456789,ZZ\r\n",
+          QStringLiteral("Cannot open file {tiles}/bbbbbbbbbbbbbbbbbbbb\u2026bbbbbbbbb0123456789.bmp"));
     bytes("long line of codes", QByteArray("07,").repeated(2000) + "\r\n", tooLarge);
     bytes("10,000 commas", QByteArray(10000, ','), tooLarge);
     bytes("10,000 commas on row 2", "07\r\n" + QByteArray(10000, ','), tooLarge);
@@ -625,6 +631,24 @@ void TestBadInput::codes_data()
                                                   << QStringLiteral("Cannot open file {tiles}/07 .bmp");
     QTest::newRow("empty code") << QByteArray("07,,07\r\n") << QStringLiteral("Cannot open file {tiles}/.bmp");
     QTest::newRow("spaces, tile exists") << QByteArray("07, s p \r\n") << QString();
+
+    // The first line of a binary file: the message names the tile that was
+    // looked for, its odd bytes readable.
+    QTest::newRow("ordinary code") << QByteArray("07,Q9\r\n") << QStringLiteral("Cannot open file {tiles}/Q9.bmp");
+    QTest::newRow("control bytes") << QByteArray("07,\x1b[2J\x07\x7f\tA\r\n")
+                                   << QStringLiteral("Cannot open file {tiles}/\\x1B[2J\\x07\\x7F\\x09A.bmp");
+    QTest::newRow("NUL after a code, text stops there")
+        << QByteArray("07, s p \0\x1b\x01,ZZ\r\n", 16) << QString();
+    QTest::newRow("invalid UTF-8") << QByteArray("07,\xff\xfe\xc3(\xe2\x82\r\n")
+                                   << QStringLiteral("Cannot open file {tiles}/\\xFF\\xFE\\xC3(\\xE2\\x82.bmp");
+    QTest::newRow("UTF-8 letters as they are") << QByteArray("Kurve \xc3\xa9\r\n")
+                                               << QStringLiteral("Cannot open file {tiles}/Kurve \u00e9.bmp");
+    QTest::newRow("4096-byte code")
+        << (QByteArray("BEGIN-") + QByteArray(4078, '\xaa') + "-END-OF-CODE\r\n")
+        << QStringLiteral("Cannot open file {tiles}/BEGIN-%1\u2026%2-END-OF-CODE.bmp")
+               .arg(QStringLiteral("\\xAA").repeated(14), QStringLiteral("\\xAA").repeated(7));
+    QTest::newRow("dot dot slash and a control byte, file exists above tiles")
+        << QByteArray("07,../\x7f\r\n") << QStringLiteral("Cannot open file {tiles}/../\\x7F.bmp");
 }
 
 void TestBadInput::codes()
@@ -638,6 +662,7 @@ void TestBadInput::codes()
     QVERIFY(QDir().mkpath(w.tiles + QStringLiteral("/sub")));
     QVERIFY(writeAll(w.tiles + QStringLiteral("/sub/T2.bmp"), BmpBuilder::file(sound24())));
     QVERIFY(writeAll(w.path(QStringLiteral("T3.bmp")), BmpBuilder::file(sound24())));
+    QVERIFY(writeAll(w.path(QStringLiteral("\x7f.bmp")), BmpBuilder::file(sound24())));
     QVERIFY(writeAll(w.tiles + QStringLiteral("/ s p .bmp"), BmpBuilder::file(sound24())));
 
     const TileFolder tiles(w.tiles);

@@ -69,6 +69,8 @@ class TestExportCli : public QObject
 
 private:
     Result run(const QStringList &arguments, const QString &workDir = QString()) const;
+    Result runProgram(const QString &program, const QStringList &arguments,
+                      const QString &workDir = QString()) const;
     // A folder of its own with a tile folder and tracks good and bad, named
     // relative to it, so that two runs can be compared file by file.
     QString batchFolder(const QString &name) const;
@@ -102,6 +104,8 @@ private slots:
     void tilesBesideExecutable();
     void failures_data();
     void failures();
+    void binaryTracks_data();
+    void binaryTracks();
     void usageErrors_data();
     void usageErrors();
     void helpAndVersion();
@@ -109,6 +113,12 @@ private slots:
 };
 
 Result TestExportCli::run(const QStringList &arguments, const QString &workDir) const
+{
+    return runProgram(QStringLiteral(KW_EXPORT_EXE), arguments, workDir);
+}
+
+Result TestExportCli::runProgram(const QString &program, const QStringList &arguments,
+                                 const QString &workDir) const
 {
     QProcess process;
     // No display of any kind: the exporter must not need one.
@@ -118,7 +128,7 @@ Result TestExportCli::run(const QStringList &arguments, const QString &workDir) 
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workDir.isEmpty() ? m_dir.path() : workDir);
-    process.start(QStringLiteral(KW_EXPORT_EXE), arguments);
+    process.start(program, arguments);
     Result result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -336,6 +346,7 @@ void TestExportCli::outputOption_data()
     QTest::newRow("upper case extension") << QStringList() << "CHOSEN.BMP" << 0 << QByteArray("bmp");
     QTest::newRow("matching format") << QStringList{"--format", "bmp"} << "chosen.bmp" << 0
                                      << QByteArray("bmp");
+    QTest::newRow("depth by extension") << QStringList{"--depth", "32"} << "deep.bmp" << 0 << QByteArray("bmp");
     QTest::newRow("conflicting format") << QStringList{"--format", "png"} << "chosen.jpg" << 2
                                         << QByteArray();
     QTest::newRow("unknown extension") << QStringList() << "chosen.gif" << 2 << QByteArray();
@@ -466,25 +477,81 @@ void TestExportCli::failures()
     QCOMPARE(result.err, message + "\n");
 }
 
+// A binary file given as a track: its first "code" is whatever bytes come
+// before the first comma or line break. Both programs name the tile that was
+// looked for, the code readable.
+void TestExportCli::binaryTracks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("tile");  // the tile file the message names, in the tiles folder
+
+    QTest::newRow("ordinary code") << QByteArray("00,QQ\r\n") << QStringLiteral("QQ.bmp");
+    QTest::newRow("control bytes") << QByteArray("\x1b]0;title\x07\x1b[2J\r\n")
+                                   << QStringLiteral("\\x1B]0;title\\x07\\x1B[2J.bmp");
+    QTest::newRow("program header, NUL ends the text")
+        << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\x1b[2J\xff", 13) << QStringLiteral("\\x7FELF\\x02\\x01\\x01.bmp");
+    QTest::newRow("NUL after a code") << QByteArray("00,QQ\0\x1b\x01\r\n", 10) << QStringLiteral("QQ.bmp");
+    QTest::newRow("invalid UTF-8") << QByteArray("\x89PNG\r\n\x1a\n")
+                                   << QStringLiteral("\\x89PNG.bmp");
+    QTest::newRow("4096-byte code")
+        << (QByteArray("\x01\x02") + QByteArray(4080, 'z') + "..and the end\xfe")
+        << QStringLiteral("\\x01\\x02zzzzzzzzzzzzzzzzzz\u2026zzzzz..and the end\\xFE.bmp");
+    QTest::newRow("slash and dot dot, tile exists outside")
+        << QByteArray("../\x7f\r\n") << QStringLiteral("../\\x7F.bmp");
+}
+
+void TestExportCli::binaryTracks()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, tile);
+    // A sound tile where the code that is a path leads: never read.
+    QVERIFY(BmpBuilder::writeFile(path(QStringLiteral("\x7f.bmp")), BmpBuilder::bmp24(BmpBuilder::patterned(1))));
+    const QString binary = track(QStringLiteral("binary.kwf"), bytes);
+    QFile::remove(path(QStringLiteral("binary.jpg")));
+    const QString line = binary + ": Cannot open file " + m_tiles + "/" + tile + ".\n";
+
+    const Result exported = run({"--tiles", m_tiles, binary});
+    QCOMPARE(exported.err, line);
+    QCOMPARE(exported.out, QString());
+    QCOMPARE(exported.status, 1);
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("binary.jpg"))));
+
+    const Result checked = runProgram(QStringLiteral(KW_CHECK_EXE), {"--tiles", m_tiles, binary});
+    QCOMPARE(checked.err, line);
+    QCOMPARE(checked.out, QString());
+    QCOMPARE(checked.status, 1);
+}
+
 void TestExportCli::usageErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("problem");  // empty: not checked
     const QString good = path(QStringLiteral("good.kwf"));
-    QTest::newRow("nothing") << QStringList();
-    QTest::newRow("options only") << QStringList{"--format", "bmp"};
-    QTest::newRow("unknown format") << QStringList{"--format", "gif", good};
-    QTest::newRow("depth 8") << QStringList{"--format", "bmp", "--depth", "8", good};
-    QTest::newRow("depth not a number") << QStringList{"--depth", "many", good};
-    QTest::newRow("unknown option") << QStringList{"--colour", good};
-    QTest::newRow("value missing") << QStringList{good, "--tiles"};
-    QTest::newRow("no jobs") << QStringList{"--jobs", "0", good};
-    QTest::newRow("jobs below zero") << QStringList{"-j", "-2", good};
-    QTest::newRow("jobs not a number") << QStringList{"--jobs", "all", good};
+    QTest::newRow("nothing") << QStringList() << QString();
+    QTest::newRow("options only") << QStringList{"--format", "bmp"} << QString();
+    QTest::newRow("unknown format") << QStringList{"--format", "gif", good} << QString();
+    QTest::newRow("depth 8") << QStringList{"--format", "bmp", "--depth", "8", good} << QString();
+    QTest::newRow("depth not a number") << QStringList{"--depth", "many", good} << QString();
+    QTest::newRow("unknown option") << QStringList{"--colour", good} << QString();
+    QTest::newRow("value missing") << QStringList{good, "--tiles"} << QString();
+    QTest::newRow("no jobs") << QStringList{"--jobs", "0", good} << QString();
+    QTest::newRow("jobs below zero") << QStringList{"-j", "-2", good} << QString();
+    QTest::newRow("jobs not a number") << QStringList{"--jobs", "all", good} << QString();
+    // Only a BMP file has a depth; any other picture would take it in silence.
+    const QString bmpOnly = QStringLiteral("--depth applies to BMP only");
+    QTest::newRow("depth without a format") << QStringList{"--depth", "32", good} << bmpOnly;
+    QTest::newRow("depth with jpg") << QStringList{"--format", "jpg", "--depth", "24", good} << bmpOnly;
+    QTest::newRow("depth with png") << QStringList{"--depth", "16", "--format", "png", good} << bmpOnly;
+    QTest::newRow("depth with pdf") << QStringList{"--format", "pdf", "--depth", "32", good} << bmpOnly;
+    QTest::newRow("depth with csv") << QStringList{"--format", "csv", "--depth", "32", good} << bmpOnly;
+    QTest::newRow("depth with -o .jpg") << QStringList{"--depth", "32", "-o", path("good.jpg"), good} << bmpOnly;
+    QTest::newRow("depth with -o .png") << QStringList{"-o", path("out.png"), "--depth", "24", good} << bmpOnly;
 }
 
 void TestExportCli::usageErrors()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
     QVERIFY(!track(QStringLiteral("good.kwf")).isEmpty());
     QFile::remove(path("good.jpg"));
 
@@ -493,7 +560,10 @@ void TestExportCli::usageErrors()
     QCOMPARE(result.out, QString());
     QVERIFY(result.err.startsWith(QStringLiteral("kerbwright-export: ")));
     QVERIFY(result.err.contains(QStringLiteral("Usage: kerbwright-export")));
+    if (!problem.isEmpty())
+        QVERIFY2(result.err.startsWith(QStringLiteral("kerbwright-export: ") + problem), qPrintable(result.err));
     QVERIFY(!QFileInfo::exists(path("good.jpg")));
+    QVERIFY(!QFileInfo::exists(path("out.png")));
 }
 
 void TestExportCli::helpAndVersion()

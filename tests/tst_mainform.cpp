@@ -75,6 +75,8 @@ private slots:
     void sharedPictureSharesPixmap();
     void errorBoxText_data();
     void errorBoxText();
+    void binaryTrackInErrorBox_data();
+    void binaryTrackInErrorBox();
 
 private:
     std::unique_ptr<TMainForm> start(const QStringList &arguments = {}, QString tiles = {});
@@ -599,6 +601,43 @@ void TestMainForm::errorBoxText()
     QFETCH(QString, message);
     QFETCH(QString, shown);
     QCOMPARE(KwError::shownText(message), shown);
+}
+
+// A binary file opened as a track through File -> Open: the error box names
+// the tile that was looked for, the code's odd bytes readable.
+void TestMainForm::binaryTrackInErrorBox_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("tile");  // the tile file the message names, in the tiles folder
+    QTest::newRow("ordinary code") << QByteArray("00,ZZ\r\n") << QStringLiteral("ZZ.bmp");
+    QTest::newRow("control bytes") << QByteArray("\x1b[1m\x08\x08ok\r\n")
+                                   << QStringLiteral("\\x1B[1m\\x08\\x08ok.bmp");
+    QTest::newRow("NUL after a code") << QByteArray("00,ZZ\0\x01\x02", 8) << QStringLiteral("ZZ.bmp");
+    QTest::newRow("invalid UTF-8") << QByteArray("GIF89a\xff\x00", 8) << QStringLiteral("GIF89a\\xFF.bmp");
+    QTest::newRow("4096-byte code") << QByteArray("\x02") + QByteArray(4094, 'q') + "\x03"
+                                    << QStringLiteral("\\x02") + QString(19, QLatin1Char('q')) + QChar(0x2026)
+                                           + QString(18, QLatin1Char('q')) + QStringLiteral("\\x03.bmp");
+    QTest::newRow("slash and dot dot") << QByteArray("../tiles/00\r\n") << QStringLiteral("../tiles/00.bmp");
+}
+
+void TestMainForm::binaryTrackInErrorBox()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, tile);
+    const QString path = m_dir.filePath(QStringLiteral("binary.kwf"));
+    QVERIFY(BmpBuilder::writeFile(path, bytes));
+    auto window = start();
+    QVERIFY(startupCompleted());
+    auto files = std::make_unique<ScriptedFileDialogs>();
+    files->openAnswers = {path};
+    window->setFileDialogs(std::move(files));
+
+    ModalWatcher watcher;
+    window->findChild<QAction *>(QStringLiteral("Load1"))->trigger();
+    QCOMPARE(watcher.texts(), QStringList{QStringLiteral("Cannot open file ") + m_tiles + QLatin1Char('/') + tile
+                                          + QLatin1Char('.')});
+    QCOMPARE(watcher.boxes().first().icon, QMessageBox::Critical);
+    verifyDefaultGrid(*window);
 }
 
 QTEST_MAIN(TestMainForm)

@@ -54,6 +54,8 @@ class TestTileFolder : public QObject
 private slots:
     void init();
     void pathForKeepsTheCode();
+    void shownCode_data();
+    void shownCode();
     void loadsExactName();
     void caseBlindFallback_data();
     void caseBlindFallback();
@@ -85,6 +87,58 @@ void TestTileFolder::pathForKeepsTheCode()
     QCOMPARE(tiles.pathFor("3A"), folder() + QStringLiteral("/3A.bmp"));
     QCOMPARE(tiles.pathFor(" 07"), folder() + QStringLiteral("/ 07.bmp"));
     QCOMPARE(tiles.pathFor(""), folder() + QStringLiteral("/.bmp"));
+}
+
+void TestTileFolder::shownCode_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QString>("shown");
+    const QString a20(20, QLatin1Char('a')), b19(19, QLatin1Char('b'));
+    QTest::newRow("ordinary") << QByteArray("3A") << QStringLiteral("3A");
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("spaces and punctuation") << QByteArray(" a\\b/../c ") << QStringLiteral(" a\\b/../c ");
+    QTest::newRow("UTF-8 letters") << QByteArray("\xc3\xa9t\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8f\x81")
+                                   << QString::fromUtf8("\xc3\xa9t\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8f\x81");
+    QTest::newRow("escape sequence") << QByteArray("\x1b[31mred") << QStringLiteral("\\x1B[31mred");
+    QTest::newRow("tab, line feed, DEL") << QByteArray("\t\n\x7f") << QStringLiteral("\\x09\\x0A\\x7F");
+    QTest::newRow("NUL") << QByteArray("05\0x", 4) << QStringLiteral("05\\x00x");
+    QTest::newRow("C1 control") << QByteArray("\xc2\x85") << QStringLiteral("\\xC2\\x85");
+    QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf" "07") << QStringLiteral("\\xEF\\xBB\\xBF07");
+    QTest::newRow("right-to-left override") << QByteArray("a\xe2\x80\xae" "b") << QStringLiteral("a\\xE2\\x80\\xAEb");
+    QTest::newRow("8-bit byte") << QByteArray("\xfe") << QStringLiteral("\\xFE");
+    QTest::newRow("lone continuation byte") << QByteArray("0\x80") << QStringLiteral("0\\x80");
+    QTest::newRow("sequence cut short") << QByteArray("\xe2\x82") << QStringLiteral("\\xE2\\x82");
+    QTest::newRow("sequence broken by a letter") << QByteArray("\xc3" "A") << QStringLiteral("\\xC3A");
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << QStringLiteral("\\xC0\\xAF");
+    QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << QStringLiteral("\\xED\\xA0\\x80");
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << QStringLiteral("\\xF4\\x90\\x80\\x80");
+    QTest::newRow("40 characters as they are") << QByteArray(40, 'x') << QString(40, QLatin1Char('x'));
+    QTest::newRow("40 letters of two bytes as they are")
+        << QByteArray("\xc3\xa9").repeated(40) << QString(40, QChar(0xe9));
+    QTest::newRow("41 characters cut") << QByteArray(20, 'a') + "m" + QByteArray(20, 'b')
+                                       << a20 + QChar(0x2026) + b19;
+    QTest::newRow("4096 characters cut") << QByteArray(20, 'a') + QByteArray(4057, 'm') + QByteArray(19, 'b')
+                                         << a20 + QChar(0x2026) + b19;
+    // An escaped byte counts as one character and is never cut apart.
+    QTest::newRow("4096 bytes of no text cut")
+        << QByteArray("\x01") + QByteArray(4094, '\xff') + "\x02"
+        << QStringLiteral("\\x01") + QStringLiteral("\\xFF").repeated(19) + QChar(0x2026)
+               + QStringLiteral("\\xFF").repeated(18) + QStringLiteral("\\x02");
+    QTest::newRow("long UTF-8 cut between letters")
+        << QByteArray("\xe2\x82\xac").repeated(50) << QString(20, QChar(0x20ac)) + QChar(0x2026) + QString(19, QChar(0x20ac));
+}
+
+// What a message shows of a code, and the path it shows: the tile that was
+// looked for, with the code made readable.
+void TestTileFolder::shownCode()
+{
+    QFETCH(QByteArray, code);
+    QFETCH(QString, shown);
+    QCOMPARE(TileFolder::shownCode(code), shown);
+    const TileFolder tiles(folder());
+    QCOMPARE(tiles.shownPathFor(code), folder() + QLatin1Char('/') + shown + QStringLiteral(".bmp"));
+    if (!code.contains('/'))
+        QCOMPARE(failureOf(tiles, code), QStringLiteral("Cannot open file ") + tiles.shownPathFor(code));
 }
 
 void TestTileFolder::loadsExactName()
@@ -132,7 +186,7 @@ void TestTileFolder::missing_data()
     QTest::newRow("dot dot") << QByteArray("..") << QStringLiteral("...bmp");
     QTest::newRow("path to a real tile outside") << QByteArray("../outside") << QStringLiteral("../outside.bmp");
     QTest::newRow("path into a sub-folder") << QByteArray("sub/05") << QStringLiteral("sub/05.bmp");
-    QTest::newRow("NUL byte") << QByteArray("05\0x", 4) << QStringLiteral("05") + QChar(0) + QStringLiteral("x.bmp");
+    QTest::newRow("NUL byte") << QByteArray("05\0x", 4) << QStringLiteral("05\\x00x.bmp");
     QTest::newRow("folder named like a tile") << QByteArray("DD") << QStringLiteral("DD.bmp");
     QTest::newRow("folder in other case only") << QByteArray("EE") << QStringLiteral("EE.bmp");
     QTest::newRow("FIFO named like a tile") << QByteArray("FF") << QStringLiteral("FF.bmp");
@@ -192,7 +246,7 @@ void TestTileFolder::eightBitCodesNameTheirOwnFiles()
     QCOMPARE(tiles.load("\xff"), patterned(2));
     QCOMPARE(tiles.nativePathFor("\xfe"), QFile::encodeName(folder()) + "/\xfe.bmp");
     QCOMPARE(failureOf(tiles, "\xfe"),
-             QStringLiteral("Cannot open file ") + QFile::decodeName(QFile::encodeName(folder()) + "/\xfe.bmp"));
+             QStringLiteral("Cannot open file ") + folder() + QStringLiteral("/\\xFE.bmp"));
 }
 
 void TestTileFolder::fallbackFailureNamesExactPath()

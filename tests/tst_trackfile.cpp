@@ -353,7 +353,8 @@ void TestTrackFile::byteOrderMarkBelongsToTheFirstCode()
         doc.open(path, tiles, store, quiet);
         QFAIL("opened");
     } catch (const KwError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Cannot open file ") + folder + QLatin1Char('/') + QChar(0xFEFF) + "00.bmp");
+        // The mark is invisible, so the message shows its bytes.
+        QCOMPARE(e.message(), QStringLiteral("Cannot open file ") + folder + QStringLiteral("/\\xEF\\xBB\\xBF00.bmp"));
     }
 }
 

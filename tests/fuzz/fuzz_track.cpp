@@ -346,9 +346,23 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     return 0;
 }
 
+// A code as messages show it: printable characters only, at most 40 of them
+// (an escaped byte is four), and a plain code of up to 40 characters as it is.
+static void checkShownCode(const QByteArray &code)
+{
+    const QString shown = TileFolder::shownCode(code);
+    for (const char32_t c : shown.toUcs4())
+        CHECK(QChar::isPrint(c));
+    CHECK(shown.size() <= 4 * TileFolder::shownLength);
+    const bool plain = std::all_of(code.begin(), code.end(), [](char c) { return c >= ' ' && c <= '~'; });
+    if (plain && code.size() <= TileFolder::shownLength)
+        CHECK(shown == QString::fromLatin1(code));
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    checkShownCode(bytes);
     const Expected e = expect(bytes);
 
     // The line buffer on its own.
