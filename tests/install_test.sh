@@ -2,10 +2,11 @@
 # Installs the build into a scratch folder, as a package would lay it out
 # under /usr, then checks the layout and starts the installed programs.
 #
-#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..." EXAMPLES_DIR "MAN_PAGE;..."
+#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..." EXAMPLES_DIR "MAN_PAGE;..." TILE_COUNT
 #
 # EXAMPLES_DIR holds the example tracks (*.kwf) and the MAN_PAGEs are the
-# manual pages' sources, as the build installs them.
+# manual pages' sources, as the build installs them; TILE_COUNT is the
+# number of pieces in the piece table, one tile each.
 #
 # When strace is available the editor's start-up is traced, which shows that
 # it found its tiles through the link in bin/ and opened the track; without
@@ -18,8 +19,8 @@ IFS=';' read -r -a programs <<<"$3"
 IFS=';' read -r -a icon_sizes <<<"$4"
 examples_source=$5
 IFS=';' read -r -a man_sources <<<"$6"
+tile_count=$7
 
-tile_count=163
 mime_type=application/x-kerbwright-track
 startup_limit=25 # seconds the editor may take to open the track
 
