@@ -1,7 +1,6 @@
 #include "document/partslist.h"
 
 #include "document/trackgrid.h"
-#include "pieces/catalogue.h"
 #include "pieces/piecetable.h"
 
 #include <QHash>
