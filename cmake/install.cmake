@@ -70,7 +70,7 @@ if(BUILD_TESTING)
   add_test(NAME tst_install
     COMMAND ${CMAKE_SOURCE_DIR}/tests/install_test.sh
             ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} "${KW_PROGRAMS}" "${KW_ICON_SIZES}"
-            ${CMAKE_SOURCE_DIR}/examples "${KW_MAN_SOURCES}" ${KW_APP_ID})
+            ${CMAKE_SOURCE_DIR}/examples "${KW_MAN_SOURCES}" ${KW_APP_ID} ${KW_PIECE_COUNT})
   set_tests_properties(tst_install PROPERTIES TIMEOUT 120)
   # The metadata as the build made it, checked offline; without appstreamcli
   # (Debian package appstream) the test is skipped.

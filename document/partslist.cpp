@@ -1,7 +1,7 @@
 #include "document/partslist.h"
 
 #include "document/trackgrid.h"
-#include "pieces/catalogue.h"
+#include "pieces/piecetable.h"
 
 #include <QHash>
 #include <algorithm>
@@ -14,17 +14,15 @@ struct Place
     int page = 0;
 };
 
-// Every catalogue code's place in palette order, built once.
+// Every catalogue code's place in palette order, built once: the piece
+// table is in palette order.
 const QHash<QByteArray, Place> &palettePlaces()
 {
     static const QHash<QByteArray, Place> places = [] {
         QHash<QByteArray, Place> result;
-        const QVector<CataloguePage> &pages = Catalogue::pages();
         int rank = 0;
-        for (int p = 0; p < pages.size(); ++p) {
-            for (const PiecePlace &piece : pages[p].pieces)
-                result.insert(piece.code, Place{rank++, p});
-        }
+        for (const Piece &piece : PieceTable::pieces())
+            result.insert(piece.code, Place{rank++, piece.page});
         return result;
     }();
     return places;
@@ -73,8 +71,8 @@ PartsList::PartsList(const TrackGrid &grid)
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const auto place = places.constFind(it.key());
         const bool known = place != places.constEnd();
-        const QString page = known ? Catalogue::pages()[place->page].caption : QString();
-        m_rows.append(Row{it.key(), page, it.value()});
+        const QString page = known ? PieceTable::pages()[place->page].caption : QString();
+        m_rows.append(Row{it.key(), page, it.value(), PieceTable::name(it.key())});
         m_total += it.value();
     }
     std::sort(m_rows.begin(), m_rows.end(), inPaletteOrder);
@@ -90,23 +88,23 @@ QString PartsList::summary() const
 
 QByteArray PartsList::csv() const
 {
-    QByteArray text = "code,page,count\n";
+    QByteArray text = "code,page,count,name\n";
     for (const Row &row : m_rows) {
-        // Codes go out as the bytes they are; captions are ours, in UTF-8.
+        // Codes go out as the bytes they are; captions and names are ours, in UTF-8.
         text += quoted(codeText(row.code), csvSpecials).toLatin1() + ','
                 + quoted(row.page, csvSpecials).toUtf8() + ',' + QByteArray::number(row.count)
-                + '\n';
+                + ',' + quoted(row.name, csvSpecials).toUtf8() + '\n';
     }
     return text;
 }
 
 QString PartsList::tabText() const
 {
-    QString text = QStringLiteral("code\tpage\tcount\n");
+    QString text = QStringLiteral("code\tpage\tcount\tname\n");
     for (const Row &row : m_rows) {
         text += quoted(codeText(row.code), tabSpecials) + QLatin1Char('\t')
                 + quoted(row.page, tabSpecials) + QLatin1Char('\t') + QString::number(row.count)
-                + QLatin1Char('\n');
+                + QLatin1Char('\t') + quoted(row.name, tabSpecials) + QLatin1Char('\n');
     }
     return text;
 }

@@ -18,10 +18,12 @@ public:
         QByteArray code;
         QString page;  // the palette page's caption; empty outside the catalogue
         int count = 0;
+        QString name;  // the piece's name; empty outside the catalogue
 
         bool operator==(const Row &other) const
         {
-            return count == other.count && code == other.code && page == other.page;
+            return count == other.count && code == other.code && page == other.page
+                   && name == other.name;
         }
     };
 
@@ -34,9 +36,10 @@ public:
     // "105 pieces, 12 distinct"
     QString summary() const;
 
-    // "code,page,count", then a line per row, LF line ends. A field is quoted
-    // when it holds a comma, a double quote, a space or a line break; codes
-    // are written byte for byte, as the track file holds them.
+    // "code,page,count,name", then a line per row, LF line ends, UTF-8. A
+    // field is quoted when it holds a comma, a double quote or a line break,
+    // or begins or ends with a space; codes are written byte for byte, as the
+    // track file holds them.
     QByteArray csv() const;
     // The same table separated by tabs, for pasting into a spreadsheet: a
     // field is quoted only when it holds a tab, a double quote or a line break.

@@ -24,7 +24,8 @@ constexpr qreal headingHeight = 14 * mm;
 constexpr qreal headingBaseline = 8 * mm;
 constexpr qreal footerHeight = 8 * mm;
 constexpr qreal gap = 6 * mm;
-constexpr qreal tableWidth = 86 * mm;
+// Two tables side by side fill a later page.
+constexpr qreal tableWidth = 132 * mm;
 constexpr qreal rowHeight = 8 * mm;
 constexpr qreal pieceSide = 7 * mm;
 constexpr qreal labelBand = 7 * mm;
@@ -41,11 +42,14 @@ struct TableColumn
     Qt::Alignment align;
 };
 
+enum { PieceColumn, CodeColumn, NameColumn, PageColumn, CountColumn };
+
 const TableColumn tableColumns[] = {
     {0, pieceSide, "Piece", Qt::AlignLeft},
-    {12 * mm, 14 * mm, "Code", Qt::AlignLeft},
-    {27 * mm, 40 * mm, "Page", Qt::AlignLeft},
-    {67 * mm, 19 * mm, "Count", Qt::AlignRight},
+    {10 * mm, 10 * mm, "Code", Qt::AlignLeft},
+    {21 * mm, 76 * mm, "Name", Qt::AlignLeft},
+    {98 * mm, 24 * mm, "Page", Qt::AlignLeft},
+    {122 * mm, 10 * mm, "Count", Qt::AlignRight},
 };
 
 // A run of table lines on one page, each run under its own header row: the
@@ -120,6 +124,8 @@ QFont planFont(qreal points)
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
+    // No ligatures: a reader who copies or searches "finish" must find it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -296,9 +302,12 @@ void PlanPainter::pieceRow(const QRectF &line, const PartsList::Row &row, const 
     const QRectF square(line.left(), top, pieceSide, pieceSide);
     m_painter.drawImage(square, PictureComposer::cellPicture(row.code, tiles));
     m_painter.setFont(font(9));
-    cellText(line, tableColumns[1], PartsList::codeText(row.code));
-    cellText(line, tableColumns[2], row.page);
-    cellText(line, tableColumns[3], QString::number(row.count));
+    cellText(line, tableColumns[CodeColumn], PartsList::codeText(row.code));
+    cellText(line, tableColumns[PageColumn], row.page);
+    cellText(line, tableColumns[CountColumn], QString::number(row.count));
+    // Names are long: a size smaller keeps nearly all of them whole.
+    m_painter.setFont(font(8));
+    cellText(line, tableColumns[NameColumn], row.name);
     rule(line, 0.1 * mm);
 }
 

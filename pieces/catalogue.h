@@ -1,16 +1,16 @@
 #pragma once
 
+#include "pieces/piecetable.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
 
-// A piece button's place on its palette page, in pixels from the page's
-// top-left corner.
+// A piece button's place on its palette page.
 struct PiecePlace
 {
     QByteArray code;
-    int left = 0;
-    int top = 0;
+    PaletteSlot slot;
 };
 
 struct CataloguePage
@@ -20,20 +20,19 @@ struct CataloguePage
     QVector<PiecePlace> pieces;  // in the page's button order (series index order)
 };
 
-// The fixed vocabulary of track pieces: twelve palette pages, 163 codes.
+// The fixed vocabulary of track pieces as the palette offers it: twelve
+// pages, 163 codes, all taken from the piece table (PieceTable).
 // A code is the series character followed by the index character 0-9, A-L.
 class Catalogue
 {
 public:
     static const QVector<CataloguePage> &pages();
     static QVector<QByteArray> codes();  // all 163, page by page
-    static bool contains(const QByteArray &code);
+    static bool contains(const QByteArray &code) { return PieceTable::find(code) != nullptr; }
     static QByteArray defaultCode() { return QByteArrayLiteral("07"); }
 
     static constexpr int pageCount = 12;
     static constexpr int codeCount = 163;
     static constexpr int utilitiesPage = 11;
     static constexpr int gridButtonCount = 4;  // the controls of "Utilities"
-    static constexpr int topRow = 4;
-    static constexpr int bottomRow = 59;
 };

@@ -8,8 +8,9 @@
 #include <array>
 
 // The profiles of a catalogue piece's four edges. They are written out once
-// from the geometry that draws the tiles (tools/tilegen), in pieceedges.cpp;
-// tst_edgeprofiles reads every generated tile and holds the two together.
+// from the geometry that draws the tiles (tools/tilegen), in the piece table
+// (piecetable.cpp); tst_edgeprofiles reads every generated tile and holds
+// the two together.
 class PieceEdges
 {
 public:

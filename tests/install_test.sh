@@ -2,11 +2,12 @@
 # Installs the build into a scratch folder, as a package would lay it out
 # under /usr, then checks the layout and starts the installed programs.
 #
-#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..." EXAMPLES_DIR "MAN_PAGE;..." APP_ID
+#   install_test.sh CMAKE BUILD_DIR "PROGRAM;..." "ICON_SIZE;..." EXAMPLES_DIR "MAN_PAGE;..." APP_ID TILE_COUNT
 #
 # EXAMPLES_DIR holds the example tracks (*.kwf) and the MAN_PAGEs are the
 # manual pages' sources, as the build installs them. APP_ID names both the
-# desktop entry and the AppStream metadata.
+# desktop entry and the AppStream metadata; TILE_COUNT is the number of
+# pieces in the piece table, one tile each.
 #
 # When strace is available the editor's start-up is traced, which shows that
 # it found its tiles through the link in bin/ and opened the track; without
@@ -20,8 +21,8 @@ IFS=';' read -r -a icon_sizes <<<"$4"
 examples_source=$5
 IFS=';' read -r -a man_sources <<<"$6"
 app_id=$7
+tile_count=$8
 
-tile_count=163
 mime_type=application/x-kerbwright-track
 startup_limit=25 # seconds the editor may take to open the track
 

@@ -1,7 +1,10 @@
 #include "pieces/catalogue.h"
+#include "ui/palettelayout.h"
 
 #include <QSet>
 #include <QtTest>
+
+#include <algorithm>
 
 class TestCatalogue : public QObject
 {
@@ -11,9 +14,11 @@ private slots:
     void pages_data();
     void pages();
     void everySeriesIsGapless();
+    void pagesFollowTheTable();
     void places_data();
     void places();
     void noTwoButtonsShareAPlace();
+    void gridButtons();
 };
 
 void TestCatalogue::pages_data()
@@ -100,28 +105,55 @@ void TestCatalogue::places()
     QFETCH(QByteArray, code);
     QFETCH(int, left);
     QFETCH(int, top);
-    for (const CataloguePage &page : Catalogue::pages()) {
-        for (const PiecePlace &place : page.pieces) {
-            if (place.code == code) {
-                QCOMPARE(place.left, left);
-                QCOMPARE(place.top, top);
-                return;
-            }
-        }
-    }
-    QFAIL("code not in the catalogue");
+    QVERIFY2(Catalogue::contains(code), "code not in the catalogue");
+    QCOMPARE(PaletteLayout::buttonRect(code), QRect(left, top, 54, 54));
 }
 
 void TestCatalogue::noTwoButtonsShareAPlace()
 {
-    for (const CataloguePage &page : Catalogue::pages()) {
+    const QVector<CataloguePage> &pages = Catalogue::pages();
+    for (int p = 0; p < pages.size(); ++p) {
         QSet<QPair<int, int>> places;
-        for (const PiecePlace &place : page.pieces) {
-            QVERIFY(place.top == Catalogue::topRow || place.top == Catalogue::bottomRow);
-            QVERIFY2(!places.contains({place.left, place.top}), place.code.constData());
-            places.insert({place.left, place.top});
+        QSet<QPair<int, int>> takenSlots;
+        for (const PiecePlace &place : pages[p].pieces) {
+            const QPoint at = PaletteLayout::place(p, place.slot);
+            QVERIFY(at.y() == PaletteLayout::topRow || at.y() == PaletteLayout::bottomRow);
+            QVERIFY2(at.x() >= 8, place.code.constData());  // a column the page has
+            QVERIFY2(!places.contains({at.x(), at.y()}), place.code.constData());
+            QVERIFY2(!takenSlots.contains({place.slot.column, place.slot.row}), place.code.constData());
+            places.insert({at.x(), at.y()});
+            takenSlots.insert({place.slot.column, place.slot.row});
+            // Buttons do not overlap: a column is at least a button wide.
+            const QPoint next = PaletteLayout::place(p, {place.slot.column + 1, place.slot.row});
+            QVERIFY(next.isNull() || next.x() >= at.x() + PaletteLayout::buttonSize);
         }
     }
+}
+
+void TestCatalogue::gridButtons()
+{
+    const int lefts[] = {8, 72, 136, 200};
+    for (int i = 0; i < Catalogue::gridButtonCount; ++i)
+        QCOMPARE(PaletteLayout::gridButton(i), QPoint(lefts[i], 32));
+}
+
+void TestCatalogue::pagesFollowTheTable()
+{
+    // The catalogue is a view of the piece table: its codes in the table's
+    // order, each on the page and in the slot its row names.
+    QVector<QByteArray> fromTable;
+    for (const Piece &piece : PieceTable::pieces()) {
+        fromTable.append(piece.code);
+        QCOMPARE(piece.code.at(0), PieceTable::pages().at(piece.page).series);
+        const QVector<PiecePlace> &places = Catalogue::pages().at(piece.page).pieces;
+        const auto it = std::find_if(places.cbegin(), places.cend(),
+                                     [&](const PiecePlace &p) { return p.code == piece.code; });
+        QVERIFY2(it != places.cend(), piece.code.constData());
+        QCOMPARE(it->slot, piece.slot);
+    }
+    QCOMPARE(Catalogue::codes(), fromTable);
+    QCOMPARE(int(PieceTable::pages().size()), Catalogue::pageCount);
+    QCOMPARE(PieceTable::pages().at(Catalogue::utilitiesPage).series, char(0));
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

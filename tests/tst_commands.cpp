@@ -736,17 +736,39 @@ PartsListWindow *openPartsList(Editor &editor)
     return editor.window->findChild<PartsListWindow *>(QStringLiteral("PartsListWindow"));
 }
 
+// The table's column with this header.
+int columnOf(const QTableWidget *table, const QString &title)
+{
+    for (int c = 0; c < table->columnCount(); ++c)
+        if (table->horizontalHeaderItem(c)->text() == title)
+            return c;
+    return -1;
+}
+
 // Every row as code|page|count, marked when it shows no picture.
 QStringList partsRows(const PartsListWindow *parts)
 {
     const auto *table = parts->findChild<QTableWidget *>(QStringLiteral("PartsTable"));
+    const int code = columnOf(table, "Code"), page = columnOf(table, "Page"), count = columnOf(table, "Count");
+    const int picture = columnOf(table, "Piece");
     QStringList rows;
     for (int r = 0; r < table->rowCount(); ++r) {
-        rows.append(table->item(r, 1)->text() + '|' + table->item(r, 2)->text() + '|'
-                    + table->item(r, 3)->text()
-                    + (table->item(r, 0)->icon().isNull() ? "|no picture" : ""));
+        rows.append(table->item(r, code)->text() + '|' + table->item(r, page)->text() + '|'
+                    + table->item(r, count)->text()
+                    + (table->item(r, picture)->icon().isNull() ? "|no picture" : ""));
     }
     return rows;
+}
+
+// Every row's name.
+QStringList partsNames(const PartsListWindow *parts)
+{
+    const auto *table = parts->findChild<QTableWidget *>(QStringLiteral("PartsTable"));
+    const int name = columnOf(table, "Name");
+    QStringList names;
+    for (int r = 0; name >= 0 && r < table->rowCount(); ++r)
+        names.append(table->item(r, name)->text());
+    return names;
 }
 
 } // namespace
@@ -790,6 +812,11 @@ void TestCommands::partsListFollows()
     else if (step == QLatin1String("new"))
         editor.trigger("New1");
     QCOMPARE(partsRows(parts), rows);
+    // Each row names its piece; a code outside the catalogue has no name.
+    QStringList names;
+    for (const QString &row : rows)
+        names.append(PieceTable::name(row.section('|', 0, 0).toLatin1()));
+    QCOMPARE(partsNames(parts), names);
 }
 
 void TestCommands::partsListCopyAndSave()
@@ -802,7 +829,7 @@ void TestCommands::partsListCopyAndSave()
     editor.place("A3", 0, 0);
     parts->findChild<QPushButton *>(QStringLiteral("CopyParts"))->click();
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             QStringLiteral("code\tpage\tcount\n07\tNormal\t104\nA3\tRCP 1\t1\n"));
+             QStringLiteral("code\tpage\tcount\tname\n07\tNormal\t104\tGrass\nA3\tRCP 1\t1\tFoam corner, west to north\n"));
 
     const QString saved = m_dir.filePath(QStringLiteral("list.csv"));
     const QString nowhere = m_dir.filePath(QStringLiteral("no/such/list.csv"));
@@ -811,7 +838,8 @@ void TestCommands::partsListCopyAndSave()
     QCOMPARE(save->text(), QStringLiteral("Save as CSV…"));
     for (int i = 0; i < 3; ++i)  // saved, cancelled, refused
         save->click();
-    QCOMPARE(readBytes(saved), QByteArray("code,page,count\n07,Normal,104\nA3,RCP 1,1\n"));
+    QCOMPARE(readBytes(saved),
+             QByteArray("code,page,count,name\n07,Normal,104,Grass\nA3,RCP 1,1,\"Foam corner, west to north\"\n"));
     QCOMPARE(csv->proposals, QStringList(3, QStringLiteral("parts.csv")));
     QCOMPARE(editor.watcher.texts(), QStringList{"Cannot create file " + nowhere + "."});
 

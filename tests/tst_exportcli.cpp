@@ -256,8 +256,9 @@ void TestExportCli::plansAndLists()
     const QByteArray bytes = readBytes(path(output));
     QVERIFY(bytes == editorExport(trackPath, TrackExport::Format(format)));
     if (format == int(TrackExport::Format::Csv))
-        QCOMPARE(bytes, QByteArray("code,page,count\n00,Normal,2\n01,Normal,3\n07,Normal,4\n"
-                                   "A3,RCP 1,3\n"));
+        QCOMPARE(bytes, QByteArray("code,page,count,name\n00,Normal,2,\"Corner, east to south\"\n"
+                                   "01,Normal,3,\"Corner, south to west\"\n07,Normal,4,Grass\n"
+                                   "A3,RCP 1,3,\"Foam corner, west to north\"\n"));
     else
         QVERIFY(bytes.startsWith("%PDF-") && bytes.contains("/Title"));
 }

@@ -11,6 +11,7 @@
 #include "ui/commandline.h"
 #include "ui/errorbox.h"
 #include "ui/palette.h"
+#include "ui/palettelayout.h"
 #include "ui/picturebutton.h"
 #include "ui/tmainform.h"
 
@@ -171,11 +172,14 @@ void TestMainForm::startupEndState()
             PictureButton *button = window->palette()->pieceButton(place.code);
             QVERIFY(button);
             QCOMPARE(button->objectName(), QLatin1Char('b') + QString::fromLatin1(place.code));
-            QCOMPARE(button->geometry(), QRect(place.left, place.top, 54, 54));
+            QCOMPARE(button->geometry(), PaletteLayout::buttonRect(place.code));
+            QCOMPARE(button->toolTip(), QString::fromLatin1(place.code) + QString::fromUtf8(" \u2014 ")
+                                            + PieceTable::name(place.code));
             QCOMPARE(button->isChecked(), place.code == "00" || place.code == "10");
             QVERIFY(sameImage(button->picture(), BmpBuilder::patterned(int(codes.indexOf(place.code)))));
         }
     }
+    QCOMPARE(window->palette()->pieceButton("04")->toolTip(), QString::fromUtf8("04 \u2014 Straight, west\u2013east"));
     QVERIFY(window->currentCode().isEmpty());
     auto *curPiece = window->findChild<PictureButton *>(QStringLiteral("CurPiece"));
     QVERIFY(curPiece->isChecked());

@@ -108,6 +108,7 @@ private slots:
     void initTestCase();
     void counts_data();
     void counts();
+    void namesFromTheTable();
     void text_data();
     void text();
     void plan_data();
@@ -162,6 +163,20 @@ void TestPartsList::counts()
     QCOMPARE(list.summary(), summary);
 }
 
+void TestPartsList::namesFromTheTable()
+{
+    // Every code of the table and two from outside: each row carries its
+    // piece's name, and a code outside the table none.
+    const QByteArray cells = "ZZ|a b|" + cycle(30, 6, 1).mid(6);
+    const PartsList list(gridOf(cells));
+    QCOMPARE(list.distinct(), 165);
+    for (const PartsList::Row &row : list.rows()) {
+        const Piece *piece = PieceTable::find(row.code);
+        QCOMPARE(row.name, piece ? piece->name : QString());
+        QCOMPARE(row.name.isEmpty(), !piece);
+    }
+}
+
 void TestPartsList::text_data()
 {
     QTest::addColumn<QByteArray>("cells");
@@ -172,10 +187,18 @@ void TestPartsList::text_data()
     // written back byte for byte.
     QTest::newRow("captions and codes")
         << QByteArray("x|s p| 7|q\"t|a,b|\xE9|a\tb|70|A0")
-        << QByteArray("code,page,count\nA0,RCP 1,1\n70,Extra's,1\n\" 7\",,1\na\tb,,1\n\"a,b\",,1\n"
-                      "\"q\"\"t\",,1\ns p,,1\nx,,1\n\xE9,,1\n")
-        << QString::fromUtf8("code\tpage\tcount\nA0\tRCP 1\t1\n70\tExtra's\t1\n\" 7\"\t\t1\n"
-                             "\"a\tb\"\t\t1\na,b\t\t1\n\"q\"\"t\"\t\t1\ns p\t\t1\nx\t\t1\n\xC3\xA9\t\t1\n");
+        << QByteArray("code,page,count,name\nA0,RCP 1,1,\"Foam corner, east to south\"\n70,Extra's,1,Tyre stacks\n"
+                      "\" 7\",,1,\na\tb,,1,\n\"a,b\",,1,\n\"q\"\"t\",,1,\ns p,,1,\nx,,1,\n\xE9,,1,\n")
+        << QString::fromUtf8("code\tpage\tcount\tname\nA0\tRCP 1\t1\tFoam corner, east to south\n"
+                             "70\tExtra's\t1\tTyre stacks\n\" 7\"\t\t1\t\n\"a\tb\"\t\t1\t\na,b\t\t1\t\n"
+                             "\"q\"\"t\"\t\t1\t\ns p\t\t1\t\nx\t\t1\t\n\xC3\xA9\t\t1\t\n");
+    // A name with a character outside ASCII goes out in UTF-8.
+    QTest::newRow("dashes in names")
+        << QByteArray("04|05")
+        << QByteArray("code,page,count,name\n04,Normal,1,\"Straight, west\xE2\x80\x93""east\"\n"
+                      "05,Normal,1,\"Straight, north\xE2\x80\x93south\"\n")
+        << QString::fromUtf8("code\tpage\tcount\tname\n04\tNormal\t1\tStraight, west\xE2\x80\x93""east\n"
+                             "05\tNormal\t1\tStraight, north\xE2\x80\x93south\n");
 }
 
 void TestPartsList::text()
@@ -196,9 +219,10 @@ void TestPartsList::plan_data()
 
     QTest::newRow("3 x 2") << cycle(3, 2, 1) << 1;
     // 104 catalogue codes from every page and one from outside: 105 rows and
-    // the total, 19 beside the picture and 57 on each later page.
-    QTest::newRow("every page") << "ZZ|" + cycle(15, 7, 13).mid(3) << 3;
-    QTest::newRow("30 x 30, every code") << cycle(30, 30, 7) << 4;
+    // the total, 19 beside the picture and 38 on each later page (two tables
+    // side by side, wide enough for the names).
+    QTest::newRow("every page") << "ZZ|" + cycle(15, 7, 13).mid(3) << 4;
+    QTest::newRow("30 x 30, every code") << cycle(30, 30, 7) << 5;
 }
 
 void TestPartsList::plan()
@@ -233,10 +257,13 @@ void TestPartsList::plan()
     QVERIFY(text.contains(QRegularExpression(heading)));
     const PartsList list(grid);
     for (const PartsList::Row &row : list.rows()) {
-        const QRegularExpression line(QStringLiteral("\\b%1 +%2 +%3\\b")
-                                          .arg(QString::fromLatin1(row.code),
-                                               QRegularExpression::escape(row.page))
-                                          .arg(row.count));
+        // Code, name (a long one cut short), page and count on one line.
+        QString pattern = QStringLiteral("\\b") + QRegularExpression::escape(QString::fromLatin1(row.code));
+        if (!row.name.isEmpty())
+            pattern += QStringLiteral(" +") + QRegularExpression::escape(row.name.left(24)) + QStringLiteral(".*");
+        pattern += QStringLiteral(" +") + QRegularExpression::escape(row.page)
+                   + QStringLiteral(" +") + QString::number(row.count) + QStringLiteral("\\b");
+        const QRegularExpression line(pattern);
         QVERIFY2(text.contains(line), qPrintable(line.pattern()));
     }
     QVERIFY(text.contains(QStringLiteral("Total: ") + list.summary()));

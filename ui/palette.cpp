@@ -3,6 +3,7 @@
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
+#include "ui/palettelayout.h"
 #include "ui/picturebutton.h"
 
 #include <QButtonGroup>
@@ -11,22 +12,20 @@
 
 namespace {
 
-constexpr int buttonSize = 54;
+constexpr int buttonSize = PaletteLayout::buttonSize;
 
 struct GridButton
 {
     const char *name;
     const char *hint;
-    int left;
 };
 
 const GridButton gridButtons[] = {
-    {"b80", "01-00", 8},
-    {"b81", "-1-00", 72},
-    {"b82", "00-01", 136},
-    {"b83", "00--1", 200},
+    {"b80", "01-00"},
+    {"b81", "-1-00"},
+    {"b82", "00-01"},
+    {"b83", "00--1"},
 };
-constexpr int gridButtonTop = 32;
 
 QByteArray hintOf(const QObject *button)
 {
@@ -63,19 +62,20 @@ QWidget *Palette::addPiecePage(int index)
     auto *group = new QButtonGroup(page);
     group->setExclusive(true);
     for (const PiecePlace &place : source.pieces)
-        group->addButton(addPieceButton(page, place.code, place.left, place.top));
+        group->addButton(addPieceButton(page, place.code, PaletteLayout::place(index, place.slot)));
     addTab(page, source.caption);
     return page;
 }
 
-PictureButton *Palette::addPieceButton(QWidget *page, const QByteArray &code, int left, int top)
+PictureButton *Palette::addPieceButton(QWidget *page, const QByteArray &code, QPoint topLeft)
 {
     auto *button = new PictureButton(page);
     button->setObjectName(QLatin1Char('b') + QString::fromLatin1(code));
     button->setProperty("hint", code);
     button->setCheckable(true);
     button->setAutoRaise(false);
-    button->setGeometry(left, top, buttonSize, buttonSize);
+    button->setGeometry(QRect(topLeft, QSize(buttonSize, buttonSize)));
+    button->setToolTip(pieceToolTip(code));
     connect(button, &PictureButton::clicked, this, [this, button] { emit pieceClicked(button); });
     m_pieces.insert(code, button);
     return button;
@@ -90,13 +90,20 @@ QWidget *Palette::addUtilitiesPage()
         auto *button = new PictureButton(page);
         button->setObjectName(QLatin1String(grid.name));
         button->setProperty("hint", QByteArray(grid.hint));
-        button->setGeometry(grid.left, gridButtonTop, buttonSize, buttonSize);
+        button->setGeometry(QRect(PaletteLayout::gridButton(which), QSize(buttonSize, buttonSize)));
         button->setPicture(BuiltinPictures::gridButton(which++));
         connect(button, &PictureButton::clicked, this,
                 [this, button] { emit gridClicked(hintOf(button)); });
     }
     addTab(page, Catalogue::pages().at(Catalogue::utilitiesPage).caption);
     return page;
+}
+
+QString Palette::pieceToolTip(const QByteArray &code)
+{
+    const QString name = PieceTable::name(code);
+    const QString text = QString::fromLatin1(code);
+    return name.isEmpty() ? text : text + QStringLiteral(" \u2014 ") + name;
 }
 
 bool Palette::pressPiece(const QByteArray &code)

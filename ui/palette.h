@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QPoint>
 #include <QTabWidget>
 #include <QVector>
 
@@ -31,6 +32,10 @@ public:
     // buttons keep their built-in pictures.
     void showPictures(const TileStore &tiles);
 
+    // A piece button's tooltip: "04 — Straight, west–east", or the bare
+    // code for a code outside the piece table.
+    static QString pieceToolTip(const QByteArray &code);
+
 signals:
     void pieceClicked(PictureButton *button);
     void gridClicked(const QByteArray &hint);
@@ -43,7 +48,7 @@ protected:
 private:
     QWidget *addPiecePage(int index);
     QWidget *addUtilitiesPage();
-    PictureButton *addPieceButton(QWidget *page, const QByteArray &code, int left, int top);
+    PictureButton *addPieceButton(QWidget *page, const QByteArray &code, QPoint topLeft);
     static void releaseButtons(QWidget *page);
 
     QHash<QByteArray, PictureButton *> m_pieces;

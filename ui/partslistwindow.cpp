@@ -19,7 +19,7 @@
 
 namespace {
 
-enum Column { PictureColumn, CodeColumn, PageColumn, CountColumn, ColumnCount };
+enum Column { PictureColumn, CodeColumn, NameColumn, PageColumn, CountColumn, ColumnCount };
 
 constexpr int pictureSide = 24;
 
@@ -33,7 +33,7 @@ PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore 
     setObjectName(QStringLiteral("PartsListWindow"));
     setWindowTitle(QStringLiteral("Parts list"));
     createWidgets();
-    resize(440, 520);
+    resize(620, 520);
     connect(&m_document, &TrackDocument::changed, this, &PartsListWindow::trackChanged);
 }
 
@@ -44,7 +44,8 @@ void PartsListWindow::createTable()
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("PartsTable"));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Piece"), QStringLiteral("Code"),
-                                        QStringLiteral("Page"), QStringLiteral("Count")});
+                                        QStringLiteral("Name"), QStringLiteral("Page"),
+                                        QStringLiteral("Count")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setIconSize(QSize(pictureSide, pictureSide));
@@ -52,7 +53,7 @@ void PartsListWindow::createTable()
     m_table->verticalHeader()->setDefaultSectionSize(pictureSide + 6);
     // Sized after each refill, not per item: a header that sizes itself to
     // its contents measures every row whenever one item changes.
-    m_table->horizontalHeader()->setSectionResizeMode(PageColumn, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     m_table->setColumnWidth(PictureColumn, pictureSide + 12);
 }
 
@@ -116,6 +117,7 @@ void PartsListWindow::refresh()
     for (int r = 0; r < rows.size(); ++r)
         fillRow(r, rows[r]);
     m_table->resizeColumnToContents(CodeColumn);
+    m_table->resizeColumnToContents(PageColumn);
     m_table->resizeColumnToContents(CountColumn);
     m_total->setText(QStringLiteral("Total: ") + m_list.summary());
 }
@@ -125,6 +127,7 @@ void PartsListWindow::fillRow(int row, const PartsList::Row &part)
     // A click changes a count or two: only what differs is touched, so the
     // table does not lay out and repaint every row on every edit.
     setCell(row, CodeColumn, PartsList::codeText(part.code), Qt::AlignLeft);
+    setCell(row, NameColumn, part.name, Qt::AlignLeft);
     setCell(row, PageColumn, part.page, Qt::AlignLeft);
     setCell(row, CountColumn, QString::number(part.count), Qt::AlignRight);
     QTableWidgetItem *item = setCell(row, PictureColumn, QString(), Qt::AlignLeft);

@@ -13,7 +13,7 @@ class TileStore;
 class TrackDocument;
 
 // "Parts list…": how many of each piece the track needs, one row per piece
-// with its picture, code, palette page and count, and the totals under the
+// with its picture, code, name, palette page and count, and the totals under the
 // table. Not modal; it follows the track as it is edited, opened or
 // resized. The counting is the core's PartsList; this is only its view.
 class PartsListWindow : public QWidget

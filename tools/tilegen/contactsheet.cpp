@@ -4,6 +4,7 @@
 #include "samplelayouts.h"
 #include "tilebook.h"
 #include "tilegeometry.h"
+#include "ui/palettelayout.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -32,9 +33,10 @@ QImage ContactSheet::image() const
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::TextAntialiasing);
     int right = 0;
-    for (const CataloguePage &page : Catalogue::pages())
-        for (const PiecePlace &place : page.pieces)
-            right = qMax(right, margin + place.left * m_scale + Tile::cell * m_scale);
+    for (const Piece &piece : PieceTable::pieces()) {
+        const int left = PaletteLayout::place(piece.page, piece.slot).x();
+        right = qMax(right, margin + (left + Tile::cell) * m_scale);
+    }
     int bottom = drawPages(painter, margin);
     bottom = drawSamples(painter, bottom, right + margin);
     painter.end();
@@ -58,7 +60,9 @@ int ContactSheet::drawPages(QPainter &painter, int top) const
     QFont label = painter.font();
     label.setPixelSize(11);
     const int cellSize = Tile::cell * m_scale;
-    for (const CataloguePage &page : Catalogue::pages()) {
+    const QVector<CataloguePage> &pages = Catalogue::pages();
+    for (int p = 0; p < pages.size(); ++p) {
+        const CataloguePage &page = pages[p];
         if (page.pieces.isEmpty())
             continue;
         painter.setFont(caption);
@@ -67,8 +71,8 @@ int ContactSheet::drawPages(QPainter &painter, int top) const
         top += captionHeight;
         painter.setFont(label);
         for (const PiecePlace &place : page.pieces) {
-            const int row = place.top == Catalogue::topRow ? 0 : 1;
-            const QRect target(margin + place.left * m_scale, top + row * (cellSize + labelHeight),
+            const int left = PaletteLayout::place(p, place.slot).x();
+            const QRect target(margin + left * m_scale, top + place.slot.row * (cellSize + labelHeight),
                                cellSize, cellSize);
             painter.drawImage(target, m_book.cell(place.code));
             painter.drawText(QRect(target.left(), target.bottom() + 1, cellSize, labelHeight),

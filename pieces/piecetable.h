@@ -1,0 +1,57 @@
+#pragma once
+
+#include "pieces/pieceedges.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// A piece's place on its palette page, counted in buttons rather than
+// pixels: the column from the left and the row, 0 on top and 1 below. The
+// palette's drawing (ui/palettelayout) turns it into pixels.
+struct PaletteSlot
+{
+    int column = 0;
+    int row = 0;
+
+    friend bool operator==(const PaletteSlot &a, const PaletteSlot &b)
+    {
+        return a.column == b.column && a.row == b.row;
+    }
+};
+
+// One palette page: its caption and the series character that starts its
+// codes (0 for "Utilities", which offers no pieces).
+struct PiecePage
+{
+    QString caption;
+    char series = 0;
+};
+
+// Everything the program knows about one piece code. Later facts (the piece
+// a quarter turn on, the mirrored piece, the length of road it carries) are
+// further members here and further columns of the table in piecetable.cpp.
+struct Piece
+{
+    QByteArray code;    // the series character, then the index character 0-9, A-L
+    int page = 0;       // index into PieceTable::pages()
+    PaletteSlot slot;   // where its button sits on that page
+    QString name;       // what a hobbyist calls it: "Corner, east to south"
+    PieceEdges edges;   // what crosses each of its four edges
+};
+
+// The one list of track pieces: a row per code, 163 of them, in palette
+// order (page by page, each page in its button order, which is the order of
+// the index characters). The catalogue, the connection check, the tile
+// generator, the parts list and the tests all take their codes from here.
+class PieceTable
+{
+public:
+    static const QVector<Piece> &pieces();
+    // The twelve palette pages, "Utilities" last.
+    static const QVector<PiecePage> &pages();
+    // The row of a code, or nullptr for a code outside the table.
+    static const Piece *find(const QByteArray &code);
+    // The piece's name, or an empty string for a code outside the table.
+    static QString name(const QByteArray &code);
+};
