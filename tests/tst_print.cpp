@@ -515,10 +515,13 @@ void TestPrint::printOnOtherPaper()
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("long.kwf +30 × 1 cells"))));
     const PartsList list(editor.document().grid());
     for (const PartsList::Row &row : list.rows()) {
-        const QRegularExpression line(QStringLiteral("\\b%1 +%2 +%3\\b")
-                                          .arg(QString::fromLatin1(row.code),
-                                               QRegularExpression::escape(row.page))
-                                          .arg(row.count));
+        // Code, name (a long one cut short), page and count on one line.
+        QString pattern = QStringLiteral("\\b") + QRegularExpression::escape(QString::fromLatin1(row.code));
+        if (!row.name.isEmpty())
+            pattern += QStringLiteral(" +") + QRegularExpression::escape(row.name.left(24)) + QStringLiteral(".*");
+        pattern += QStringLiteral(" +") + QRegularExpression::escape(row.page)
+                   + QStringLiteral(" +") + QString::number(row.count) + QStringLiteral("\\b");
+        const QRegularExpression line(pattern);
         QVERIFY2(text.contains(line), qPrintable(line.pattern()));
     }
     QVERIFY(text.contains(QStringLiteral("Total: ") + list.summary()));
