@@ -5,7 +5,8 @@
 //   save                     File > Save
 // It prints "ready" once start-up and the offer of old copies are over,
 // "done" after every command, and "dialog TITLE" whenever a modal dialog
-// comes up (which it leaves for the test to end, by a signal).
+// comes up (which it leaves for the test to end, by a signal); message
+// boxes it closes with OK.
 //   recoverychild TILES [TRACK]
 
 #include "ui/palette.h"
@@ -16,6 +17,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSocketNotifier>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +58,22 @@ int main(int argc, char *argv[])
     const QString tiles = arguments.value(0);
     arguments = arguments.mid(1);
 
+    // Message boxes (the offscreen screen is too small for the editor's
+    // liking) are answered with OK; other dialogs stay up for the test.
+    QWidget *seen = nullptr;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            box->button(QMessageBox::Ok)->click();
+            modal = nullptr;
+        } else if (modal && modal != seen) {
+            say("dialog " + modal->windowTitle().toUtf8());
+        }
+        seen = modal;
+    });
+    watch.start(20);
+
     TMainForm window(tiles, arguments);
     const SessionEnd sessionEnd(window.recovery()->keeper());
     window.FormCreate();
@@ -75,16 +94,6 @@ int main(int argc, char *argv[])
         for (qsizetype end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1))
             run(window, pending.left(end).simplified().split(' '));
     });
-
-    QWidget *seen = nullptr;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != seen)
-            say("dialog " + modal->windowTitle().toUtf8());
-        seen = modal;
-    });
-    watch.start(20);
 
     window.resize(1200, 800);
     window.show();

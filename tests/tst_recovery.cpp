@@ -416,61 +416,355 @@ void TestRecovery::offer()
     const RecoveryCopy left = someCopy(track, "1F");
     const QString path = leaveCopy(QStringLiteral("4242"), left);
     Editor editor;
-    editor.window.reset();
-    {
-        // The question must be in place before start-up ends.
-        start(editor);
-    }
-    Q_UNUSED(answer);
+    editor.answers = {RecoveryQuestion::Answer(answer)};
+    start(editor);
     QCOMPARE(editor.question->offers.size(), 1);
+    const RecoveryQuestion::Offer offer = editor.question->offers[0];
+    QCOMPARE(offer.copyPath, path);
+    QCOMPARE(offer.fileName, track);
+    QCOMPARE(offer.time, left.time);
+    QVERIFY(!offer.damaged);
+    QVERIFY(editor.watcher.dialogs().isEmpty());
+
+    if (answer == RecoveryQuestion::Restore) {
+        // Grid, size and name back, hidden cells too; modified, so the
+        // editor's own copy took over from the old one at once.
+        QVERIFY(editor.document().grid() == left.grid);
+        QCOMPARE(editor.document().width(), 6);
+        QCOMPARE(editor.document().fileName(), track);
+        QVERIFY(editor.document().isModified());
+        QCOMPARE(editor.window->openDialogName(), track);
+        QCOMPARE(copiesNow(), QStringList{editor.keeper().copyPath()});
+        QVERIFY(RecoveryCopy::read(copiesNow()[0])->grid == left.grid);
+        QVERIFY(!QFileInfo::exists(path));
+        // The history holds no saved state to undo back to.
+        editor.place("00", 0, 0);
+        editor.trigger("Undo1");
+        QVERIFY(editor.document().isModified());
+    } else if (answer == RecoveryQuestion::Discard) {
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(!editor.document().isModified());
+        QCOMPARE(editor.document().width(), TrackGrid::defaultWidth);
+        QVERIFY(!QFileInfo::exists(folder()));
+    } else {
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(!editor.document().isModified());
+        QVERIFY(!QFileInfo::exists(RecoveryFolder::lockPathFor(path)));
+    }
 }
 
 void TestRecovery::restoreThenSave()
 {
+    const QString track = writeTrack(QStringLiteral("own.kwf"), "00,01\r\n");
+    leaveCopy(QStringLiteral("77"), someCopy(track, "2B", 3, 2));
+    {
+        Editor editor;
+        editor.answers = {RecoveryQuestion::Restore};
+        start(editor);
+        editor.trigger("Save1");
+        // Save writes to the track's own file, asking for no name.
+        QVERIFY(editor.files->saveProposals.isEmpty());
+        QCOMPARE(readBytes(track), QByteArray("07,07,07\r\n07,2B,07\r\n"));
+        QVERIFY(!editor.document().isModified());
+        QVERIFY(copiesNow().isEmpty());
+        editor.window->close();
+    }
+    QVERIFY(!QFileInfo::exists(dataHome()->path() + QStringLiteral("/kerbwright")));
 }
 
 void TestRecovery::restoreReplacesCommandLineTrackOnlyOnRestore()
 {
+    const QString named = writeTrack(QStringLiteral("named.kwf"), "00,01,02,03\r\n");
+    for (RecoveryQuestion::Answer answer : {RecoveryQuestion::Discard, RecoveryQuestion::Restore}) {
+        init();
+        leaveCopy(QStringLiteral("5"), someCopy(QString(), "2B"));
+        Editor editor;
+        editor.answers = {answer};
+        start(editor, {named});
+        QCOMPARE(editor.question->offers.size(), 1);
+        QVERIFY(editor.question->offers[0].fileName.isEmpty());
+        QVERIFY(editor.watcher.dialogs().isEmpty());
+        if (answer == RecoveryQuestion::Discard) {
+            QCOMPARE(editor.document().fileName(), named);
+            QCOMPARE(editor.document().cell(3, 0).code, QByteArray("03"));
+            QVERIFY(!editor.document().isModified());
+        } else {
+            // A track never saved comes back without a name: Save asks.
+            QVERIFY(editor.document().fileName().isEmpty());
+            QCOMPARE(editor.document().cell(1, 1).code, QByteArray("2B"));
+            QVERIFY(editor.document().isModified());
+        }
+    }
 }
 
 void TestRecovery::severalCopiesOneAfterAnother()
 {
+    const QString first = m_dir.filePath(QStringLiteral("first.kwf"));
+    const QString second = writeTrack(QStringLiteral("second.kwf"), "00\r\n");
+    const QString older = leaveCopy(QStringLiteral("1"), someCopy(first, "1F"));
+    {
+        QFile file(older);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    }
+    leaveCopy(QStringLiteral("2"), someCopy(second, "2B"));
+    Editor editor;
+    // The second Restore replaces a modified track: the usual question
+    // first, answered Yes, which saves the first where it belongs.
+    editor.answers = {RecoveryQuestion::Restore, RecoveryQuestion::Restore};
+    editor.saveAnswer = TSaveForm::Yes;
+    start(editor);
+    QCOMPARE(editor.question->offers.size(), 2);
+    QCOMPARE(editor.question->offers[0].fileName, first);
+    QCOMPARE(editor.question->offers[1].fileName, second);
+    QCOMPARE(editor.watcher.dialogs(), QStringList{"TSaveForm"});
+    QCOMPARE(readBytes(first).left(18), QByteArray("07,07,07,07,07,07\r"));
+    QCOMPARE(editor.document().fileName(), second);
+    QCOMPARE(editor.document().cell(1, 1).code, QByteArray("2B"));
+    QCOMPARE(copiesNow(), QStringList{editor.keeper().copyPath()});
 }
 
 void TestRecovery::damagedCopy()
 {
+    QDir().mkpath(folder());
+    const QString path = RecoveryFolder::copyPath(folder(), QStringLiteral("9"));
+    QVERIFY(writeBytes(path, "kerbwright recovery copy 1\nsize 99 1\n"));
+    for (RecoveryQuestion::Answer answer : {RecoveryQuestion::Restore, RecoveryQuestion::Discard}) {
+        Editor editor;
+        editor.answers = {answer};
+        start(editor);
+        QCOMPARE(editor.question->offers.size(), 1);
+        QVERIFY(editor.question->offers[0].damaged);
+        QCOMPARE(editor.question->offers[0].copyPath, path);
+        QVERIFY(editor.question->offers[0].time.isValid());
+        QVERIFY(!editor.document().isModified());
+        // Nothing to restore: the copy stays until it is discarded.
+        QCOMPARE(QFileInfo::exists(path), answer == RecoveryQuestion::Restore);
+    }
 }
 
 void TestRecovery::dialog()
 {
+    // The real dialog, answered through its buttons.
+    const QString track = m_dir.filePath(QStringLiteral("shown.kwf"));
+    RecoveryCopy copy = someCopy(track, "1F");
+    for (bool damaged : {false, true}) {
+        RecoveryQuestion::Offer offer{QStringLiteral("/data/kerbwright/recovery/12.recovery"), track,
+                                      copy.time, damaged};
+        RecoveryDialog dialog(offer);
+        QCOMPARE(dialog.objectName(), QStringLiteral("RecoveryDialog"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Recover unsaved track"));
+        auto *restore = dialog.findChild<QPushButton *>(QStringLiteral("RestoreButton"));
+        auto *discard = dialog.findChild<QPushButton *>(QStringLiteral("DiscardButton"));
+        QCOMPARE(restore->text(), QStringLiteral("&Restore"));
+        QCOMPARE(discard->text(), QStringLiteral("&Discard"));
+        const QString text = dialog.findChild<QLabel *>(QStringLiteral("RecoveryText"))->text();
+        QVERIFY2(text.contains(copy.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+                 qPrintable(text));
+        if (!damaged) {
+            QVERIFY(text.contains(track));
+            QVERIFY(restore->isEnabled() && restore->isDefault());
+        } else {
+            QVERIFY(text.contains(QStringLiteral("damaged")));
+            QVERIFY(text.contains(offer.copyPath));
+            QVERIFY(!restore->isEnabled());
+            QVERIFY(discard->isDefault());
+        }
+        for (auto [button, expected] : {std::pair{restore, RecoveryQuestion::Restore},
+                                        std::pair{discard, RecoveryQuestion::Discard},
+                                        std::pair{(QPushButton *)nullptr, RecoveryQuestion::Later}}) {
+            if (damaged && button == restore)
+                continue;
+            QTimer::singleShot(0, &dialog, [&dialog, button] {
+                button ? button->click() : dialog.reject();
+            });
+            QCOMPARE(dialog.ask(), expected);
+        }
+    }
+    // Enter takes the default.
+    RecoveryDialog dialog({QString(), track, copy.time, false});
+    QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Return); });
+    QCOMPARE(dialog.ask(), RecoveryQuestion::Restore);
 }
 
 void TestRecovery::unwritableFolder_data()
 {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("folder is a file") << QStringLiteral("file");
+    QTest::newRow("read-only folder") << QStringLiteral("read-only");
+    QTest::newRow("disk full") << QStringLiteral("full");
 }
 
 void TestRecovery::unwritableFolder()
 {
+    QFETCH(QString, how);
+    QDir().mkpath(dataHome()->path() + QStringLiteral("/kerbwright"));
+    if (how == QLatin1String("file")) {
+        QVERIFY(writeBytes(folder(), "in the way"));
+    } else if (how == QLatin1String("read-only")) {
+        QDir().mkpath(folder());
+        QVERIFY(QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (writeBytes(folder() + QStringLiteral("/probe"), "x")) {
+            QFile::remove(folder() + QStringLiteral("/probe"));
+            QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                | QFileDevice::ExeOwner);
+            QSKIP("running as root: every folder is writable");
+        }
+    }
+    Editor editor;
+    start(editor);
+    editor.window->setStatusText(QString());
+    editor.place("3A", 1, 1);
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (how == QLatin1String("full")) {
+            limit = std::make_unique<FileSizeLimit>(100);
+            if (!limit->active())
+                QSKIP("cannot lower the file-size limit");
+        }
+        QVERIFY(!editor.keeper().writeNow());
+    }
+    const QString message = QStringLiteral("Recovery copies cannot be written to %1.").arg(folder());
+    QCOMPARE(editor.window->statusText(), message);
+    // Editing goes on; the message is not repeated.
+    editor.window->setStatusText(QString());
+    editor.place("1F", 2, 2);
+    QCOMPARE(editor.document().cell(2, 2).code, QByteArray("1F"));
+    if (how != QLatin1String("full"))
+        QVERIFY(!editor.keeper().writeNow());
+    QCOMPARE(editor.window->statusText(), QString());
+    QVERIFY(copiesNow().isEmpty());
+    // Saving still works and leaves nothing behind.
+    editor.files->saveAnswers = {m_dir.filePath(QStringLiteral("unwritable-%1.kwf").arg(how))};
+    editor.trigger("Save1");
+    QVERIFY(!editor.document().isModified());
+    QVERIFY(editor.watcher.boxes().isEmpty());
+    QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestRecovery::killedEditorIsRecovered()
 {
+    const QString track = writeTrack(QStringLiteral("killed.kwf"), "00,01,02\r\n03,04,05\r\n");
+    {
+        Child child;
+        QVERIFY(child.start({m_tiles, track}));
+        QVERIFY(child.waitFor("ready"));
+        QVERIFY(child.place("3A", 0, 0));
+        QVERIFY(child.place("1F", 2, 1));
+        QTRY_COMPARE_WITH_TIMEOUT(copiesNow().size(), 1, RecoveryKeeper::delay + 3000);
+        // The copy is complete once its file is there: it is renamed into
+        // place only when whole.
+        QVERIFY(RecoveryCopy::read(copiesNow()[0]));
+        child.process.kill();
+        QVERIFY(child.process.waitForFinished(5000));
+        QCOMPARE(child.process.exitStatus(), QProcess::CrashExit);
+    }
+    QVERIFY(QFileInfo::exists(RecoveryFolder::lockPathFor(copiesNow()[0])));
+    Editor editor;
+    editor.answers = {RecoveryQuestion::Restore};
+    start(editor);
+    QCOMPARE(editor.question->offers.size(), 1);
+    QCOMPARE(editor.document().fileName(), track);
+    QCOMPARE(editor.document().cell(0, 0).code, QByteArray("3A"));
+    QCOMPARE(editor.document().cell(2, 1).code, QByteArray("1F"));
+    editor.trigger("Save1");
+    QCOMPARE(readBytes(track), QByteArray("3A,01,02\r\n03,04,1F\r\n"));
+    QVERIFY(copiesNow().isEmpty());
+    // The dead editor's lock went with its copy.
+    QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void TestRecovery::endingSignalKeepsCopy_data()
 {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::newRow("SIGINT") << int(SIGINT);
 }
 
 void TestRecovery::endingSignalKeepsCopy()
 {
+    QFETCH(int, signal);
+    const QString track = writeTrack(QStringLiteral("signalled.kwf"), "00,01\r\n");
+    Child child;
+    QVERIFY(child.start({m_tiles, track}));
+    QVERIFY(child.waitFor("ready"));
+    QVERIFY(child.place("2B", 1, 0));
+    // At once, well before the copy would be due: no question, no wait.
+    QElapsedTimer clock;
+    clock.start();
+    child.signal(signal);
+    QVERIFY(child.process.waitForFinished(10000));
+    QVERIFY(clock.elapsed() < RecoveryKeeper::delay);
+    QCOMPARE(child.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.process.exitCode(), 0);
+    QCOMPARE(copiesNow().size(), 1);
+    const std::optional<RecoveryCopy> copy = RecoveryCopy::read(copiesNow()[0]);
+    QVERIFY(copy);
+    QCOMPARE(copy->fileName, track);
+    QCOMPARE(copy->grid.cell(1, 0).code, QByteArray("2B"));
+    // Its editor ended: the lock is gone, and the file unchanged.
+    QVERIFY(!QFileInfo::exists(RecoveryFolder::lockPathFor(copiesNow()[0])));
+    QCOMPARE(readBytes(track), QByteArray("00,01\r\n"));
 }
 
 void TestRecovery::signalDuringQuestionKeepsCopy()
 {
+    // The question is up when the session ends: the copy stays for the next
+    // start, and the editor, which changed nothing, adds none.
+    const QString path = leaveCopy(QStringLiteral("31"), someCopy(QString(), "1F"));
+    const QByteArray before = readBytes(path);
+    Child child;
+    QVERIFY(child.start({m_tiles}));
+    QVERIFY(child.waitFor("dialog Recover unsaved track"));
+    child.signal(SIGTERM);
+    QVERIFY(child.process.waitForFinished(10000));
+    QCOMPARE(child.process.exitCode(), 0);
+    QCOMPARE(copiesNow(), QStringList{path});
+    QCOMPARE(readBytes(path), before);
 }
 
 void TestRecovery::twoEditorsAtOnce()
 {
+    const QString track = writeTrack(QStringLiteral("two.kwf"), "00,01\r\n");
+    Child child;
+    QVERIFY(child.start({m_tiles, track}));
+    QVERIFY(child.waitFor("ready"));
+    QVERIFY(child.place("3A", 0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(copiesNow().size(), 1, RecoveryKeeper::delay + 3000);
+    const QString childCopy = copiesNow()[0];
+    const QByteArray childBytes = readBytes(childCopy);
+
+    // A second editor leaves the running one's copy alone ...
+    {
+        Editor second;
+        start(second);
+        QVERIFY(second.question->offers.isEmpty());
+        second.place("1F", 1, 1);
+        QVERIFY(second.keeper().writeNow());
+        QCOMPARE(copiesNow().size(), 2);
+        QVERIFY(second.keeper().copyPath() != childCopy);
+        QCOMPARE(readBytes(childCopy), childBytes);
+
+        // ... and a third, started while both run, is offered neither.
+        Editor third;
+        start(third);
+        QVERIFY(third.question->offers.isEmpty());
+
+        // Once the child is killed, its copy, and only its, is offered.
+        child.process.kill();
+        QVERIFY(child.process.waitForFinished(5000));
+        Editor fourth;
+        fourth.answers = {RecoveryQuestion::Later};
+        start(fourth);
+        QCOMPARE(fourth.question->offers.size(), 1);
+        QCOMPARE(fourth.question->offers[0].copyPath, childCopy);
+        QVERIFY(copiesNow().contains(second.keeper().copyPath()));
+        second.saveAnswer = TSaveForm::No;
+        second.window->close();
+    }
+    // The second editor's copy went with its "No"; the child's stays.
+    QCOMPARE(copiesNow(), QStringList{childCopy});
 }
 
 QTEST_MAIN(TestRecovery)
