@@ -1,6 +1,8 @@
 #include "pieces/tilesource.h"
 #include "ui/appicon.h"
 #include "ui/commandline.h"
+#include "ui/recovery/recovery.h"
+#include "ui/recovery/sessionend.h"
 #include "ui/tmainform.h"
 
 #include <QApplication>
@@ -20,7 +22,12 @@ int main(int argc, char *argv[])
     // The main window owns the size, About and save-changes dialogs and
     // creates them in that order.
     TMainForm window(TileFolder::besideExecutable(), commandLine.arguments());
+    // A signal or a log-out keeps the unsaved track as a recovery copy; one
+    // that comes while FormCreate's message is up ends the program there.
+    const SessionEnd sessionEnd(window.recovery()->keeper());
     window.FormCreate();
+    if (sessionEnd.hasEnded())
+        return 0;
     // Fill the work area also where no window manager maximizes windows.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());

@@ -1,6 +1,9 @@
 #include "ui/filecommands.h"
 
+#include "base/kwerror.h"
 #include "document/trackdocument.h"
+#include "pieces/tilesource.h"
+#include "pieces/tilestore.h"
 #include "ui/filedialogs.h"
 #include "ui/tsaveform.h"
 
@@ -101,4 +104,29 @@ void FileCommands::save()
 void FileCommands::saveAs()
 {
     saveTrackAs();
+}
+
+void FileCommands::restore(const TrackGrid &grid, const QString &fileName)
+{
+    // The block must show; a code beyond it only shows once the grid grows,
+    // and a tile missing for it then draws as an empty cell.
+    TilePictures pictures;
+    for (int i = 0; i < TrackGrid::cellCount; ++i) {
+        const QByteArray &code = grid.cell(i).code;
+        if (m_parts.store.contains(code) || pictures.contains(code))
+            continue;
+        try {
+            pictures.insert(code, m_parts.tiles.load(code));
+        } catch (const KwError &) {
+            if (grid.inBlock(i))
+                throw;
+        }
+    }
+    m_parts.store.insert(pictures);
+    m_parts.document.setGrid(grid);
+    m_parts.document.setFileName(fileName);
+    if (!fileName.isEmpty())
+        m_openDialogName = fileName;
+    emit trackReplaced();
+    m_parts.document.setModified(true);
 }

@@ -10,6 +10,7 @@ class QDialog;
 class TileSource;
 class TileStore;
 class TrackDocument;
+class TrackGrid;
 class TSaveForm;
 
 // The File menu's track commands and the save-changes protocol that New,
@@ -51,6 +52,11 @@ public:
     void openAtStartup(const QString &name);
     void save();
     void saveAs();
+    // Puts a recovered track back: its cells, its size and its file name,
+    // and the track is modified, so that Save writes it to its own file.
+    // Pictures of codes the store lacks are read first; a failure there
+    // is thrown and changes nothing.
+    void restore(const TrackGrid &grid, const QString &fileName);
 
 signals:
     // New or a completed Open replaced the track (not a failed Open).

@@ -15,6 +15,9 @@
 #include "ui/palette.h"
 #include "ui/partslistwindow.h"
 #include "ui/picturebutton.h"
+#include "ui/recovery/recovery.h"
+#include "ui/recovery/recoveryfolder.h"
+#include "ui/recovery/recoverykeeper.h"
 #include "ui/piecepanel.h"
 #include "ui/statusnotice.h"
 #include "ui/statusprogress.h"
@@ -76,6 +79,7 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     // Owned by the window; adds its items to the Track menu.
     new ConnectionCommands(*this);
     createOutput();
+    m_recovery = new Recovery(*this, RecoveryFolder::path());
 }
 
 TMainForm::~TMainForm() = default;
@@ -348,10 +352,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     int answer = TSaveForm::Cancel;
     ErrorBox::guard(this, [&] { answer = m_files->askSaveChanges(); });
-    if (answer == TSaveForm::Cancel)
+    if (answer == TSaveForm::Cancel) {
         event->ignore();
-    else
+    } else {
         event->accept();
+        m_recovery->keeper().end();
+    }
 }
 
 void TMainForm::Modifygridsize1Click()

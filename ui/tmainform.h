@@ -23,6 +23,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class StatusNotice;
+class Recovery;
 class StatusProgress;
 class TAboutForm;
 class TSaveForm;
@@ -67,6 +68,8 @@ public:
     TsizeForm *sizeForm() const { return m_sizeForm; }
     TSaveForm *saveForm() const { return m_saveForm; }
     TAboutForm *aboutForm() const { return m_aboutForm; }
+    // The recovery copy of unsaved work and the start-up offer of old ones.
+    Recovery *recovery() const { return m_recovery; }
 
     // An item that acts on the cells: disabled until start-up has completed.
     void addTrackCommand(QAction *action);
@@ -123,6 +126,7 @@ private:
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
     OutputCommands *m_output = nullptr;
+    Recovery *m_recovery = nullptr;
     QByteArray m_currentCode;
     bool m_started = false;
     bool m_ready = false;

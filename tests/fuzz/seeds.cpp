@@ -1,8 +1,9 @@
 // Writes the seed corpora of the fuzz targets into <folder>/track,
-// <folder>/bmp and <folder>/writers: small, sound inputs of every kind each
-// target knows, so the fuzzers start from the interesting shapes.
+// <folder>/bmp, <folder>/writers and <folder>/recovery: small, sound inputs
+// of every kind each target knows, so the fuzzers start from the interesting shapes.
 
 #include "bmpbuilder.h"
+#include "document/recoverycopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,6 +134,19 @@ void writerSeeds(const QString &folder)
     put(folder, "1x3-null-and-alpha", QByteArray("\x0c\x00\x00\x00\x01\x07\x07\x02\x06\x06\x80\x7f", 12));
 }
 
+void recoverySeeds(const QString &folder)
+{
+    RecoveryCopy copy;
+    copy.time = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC);
+    put(folder, "new-track", copy.toBytes());
+    copy.grid.setSize(4, 3);
+    copy.grid.showBlock();
+    copy.grid.setCode(TrackGrid::index(1, 1), "3A");
+    copy.grid.setCode(TrackGrid::index(25, 25), " 07");
+    copy.fileName = QStringLiteral("/tracks/hall 2.kwf");
+    put(folder, "named-with-hidden-piece", copy.toBytes());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -145,5 +159,6 @@ int main(int argc, char **argv)
     trackSeeds(root + QStringLiteral("/track"));
     bmpSeeds(root + QStringLiteral("/bmp"));
     writerSeeds(root + QStringLiteral("/writers"));
+    recoverySeeds(root + QStringLiteral("/recovery"));
     return g_ok ? 0 : 1;
 }

@@ -1,0 +1,100 @@
+#include "ui/recovery/recovery.h"
+
+#include "document/recoverycopy.h"
+#include "ui/editcommands.h"
+#include "ui/errorbox.h"
+#include "ui/filecommands.h"
+#include "ui/recovery/recoveryfolder.h"
+#include "ui/recovery/recoverykeeper.h"
+#include "ui/tmainform.h"
+#include "ui/tsaveform.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QTimer>
+
+Recovery::Recovery(TMainForm &window, const QString &folder)
+    : QObject(&window), m_window(window), m_folder(folder),
+      m_question(std::make_unique<DialogRecoveryQuestion>(&window))
+{
+    m_keeper = new RecoveryKeeper(window.document(), folder, this);
+    connect(m_keeper, &RecoveryKeeper::cannotWrite, &window, &TMainForm::setStatusText);
+    connect(&window, &TMainForm::startupEnded, this, [this](bool completed) {
+        // Queued: the window paints its track before the question comes.
+        if (completed)
+            QTimer::singleShot(0, this, &Recovery::offerCopies);
+    });
+}
+
+Recovery::~Recovery() = default;
+
+void Recovery::setQuestion(std::unique_ptr<RecoveryQuestion> question)
+{
+    m_question = std::move(question);
+}
+
+void Recovery::offerCopies()
+{
+    for (const QString &path : RecoveryFolder::copies(m_folder)) {
+        if (path != m_keeper->copyPath())
+            offer(path);
+    }
+    // Locks that an editor killed before its first write left alone.
+    RecoveryFolder::removeStaleLocks(m_folder);
+    RecoveryFolder::removeIfEmpty(m_folder);
+    emit offerEnded();
+}
+
+bool Recovery::offer(const QString &copyPath)
+{
+    // Held while the question is open, so that an editor starting at the
+    // same moment does not offer the same copy; refused while the copy's
+    // own editor runs.
+    QLockFile lock(RecoveryFolder::lockPathFor(copyPath));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return false;
+    // Another editor may have dealt with it before the lock was ours.
+    if (!QFileInfo::exists(copyPath))
+        return true;
+    const std::optional<RecoveryCopy> copy = RecoveryCopy::read(copyPath);
+    RecoveryQuestion::Offer offer{copyPath, QString(), QFileInfo(copyPath).lastModified(), !copy};
+    if (copy) {
+        offer.fileName = copy->fileName;
+        offer.time = copy->time;
+    }
+    switch (m_question->ask(offer)) {
+    case RecoveryQuestion::Restore:
+        if (!copy || !restore(copyPath, offer))
+            return false;
+        break;
+    case RecoveryQuestion::Discard:
+        break;
+    case RecoveryQuestion::Later:
+        return false;
+    }
+    QFile::remove(copyPath);
+    return true;
+}
+
+bool Recovery::restore(const QString &copyPath, const RecoveryQuestion::Offer &offer)
+{
+    // A track restored a moment ago is modified: the usual question first.
+    FileCommands &files = *m_window.fileCommands();
+    bool restored = false;
+    ErrorBox::guard(&m_window, [&] {
+        if (files.askSaveChanges() == TSaveForm::Cancel)
+            return;
+        const std::optional<RecoveryCopy> copy = RecoveryCopy::read(copyPath);
+        if (!copy)
+            return;
+        files.restore(copy->grid, offer.fileName);
+        // The restored track differs from any state the history could undo
+        // back to as saved.
+        m_window.editCommands()->history().resetClean();
+        restored = true;
+    });
+    // The old copy goes only once this editor's own copy holds the track.
+    return restored && m_keeper->writeNow();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where recovery copies live: "kerbwright/recovery" in the user's data
+// folder (~/.local/share unless XDG_DATA_HOME says otherwise). The name does
+// not follow the executable's, so a renamed program finds its copies.
+// A copy is <id>.recovery; its editor holds <id>.lock while it runs.
+class RecoveryFolder
+{
+public:
+    static QString path();
+
+    static QString copyPath(const QString &folder, const QString &id);
+    static QString lockPathFor(const QString &copyPath);
+    // The copies in the folder, oldest first.
+    static QStringList copies(const QString &folder);
+    // Removes the locks that no running editor holds and that guard no copy.
+    static void removeStaleLocks(const QString &folder);
+    // Removes the folder, and the "kerbwright" folder above it, when nothing
+    // is left in them: an editor that ends with everything saved leaves no
+    // trace.
+    static void removeIfEmpty(const QString &folder);
+};

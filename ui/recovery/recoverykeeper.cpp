@@ -1,0 +1,137 @@
+#include "ui/recovery/recoverykeeper.h"
+
+#include "base/kwerror.h"
+#include "document/recoverycopy.h"
+#include "document/trackdocument.h"
+#include "ui/recovery/recoveryfolder.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+RecoveryKeeper::RecoveryKeeper(TrackDocument &document, const QString &folder, QObject *parent)
+    : QObject(parent), m_document(document), m_folder(folder)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(delay);
+    connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
+    connect(&m_document, &TrackDocument::changed, this, &RecoveryKeeper::follow);
+    connect(&m_document, &TrackDocument::modifiedChanged, this, &RecoveryKeeper::follow);
+    connect(&m_document, &TrackDocument::fileNameChanged, this, &RecoveryKeeper::follow);
+}
+
+RecoveryKeeper::~RecoveryKeeper()
+{
+    // A normal end: the user has answered the close question.
+    if (!m_stopped)
+        discard();
+    m_lock.reset();
+    RecoveryFolder::removeIfEmpty(m_folder);
+}
+
+QString RecoveryKeeper::copyPath() const
+{
+    return m_copyPath;
+}
+
+void RecoveryKeeper::follow()
+{
+    if (m_stopped)
+        return;
+    if (!m_document.isModified()) {
+        m_timer.stop();
+        discard();
+        return;
+    }
+    // Armed by the first change, not pushed back by the next ones: a long
+    // stroke is kept every few seconds rather than only once it ends.
+    if (!m_timer.isActive())
+        m_timer.start();
+}
+
+bool RecoveryKeeper::writeNow()
+{
+    m_timer.stop();
+    if (!m_document.isModified())
+        return true;
+    if (!takeSlot()) {
+        report();
+        return false;
+    }
+    RecoveryCopy copy;
+    copy.grid = m_document.grid();
+    copy.fileName = m_document.fileName();
+    copy.time = QDateTime::currentDateTimeUtc();
+    try {
+        RecoveryCopy::write(m_copyPath, copy);
+    } catch (const KwError &) {
+        report();
+        return false;
+    } catch (const std::bad_alloc &) {
+        report();
+        return false;
+    }
+    return true;
+}
+
+void RecoveryKeeper::keepAndStop()
+{
+    if (m_stopped)
+        return;
+    writeNow();
+    m_stopped = true;
+}
+
+void RecoveryKeeper::end()
+{
+    m_timer.stop();
+    discard();
+    m_stopped = true;
+}
+
+void RecoveryKeeper::discard()
+{
+    if (!m_lock)
+        return;
+    QFile::remove(m_copyPath);
+    m_lock.reset();
+    m_copyPath.clear();
+}
+
+bool RecoveryKeeper::takeSlot()
+{
+    if (m_lock)
+        return true;
+    if (!QDir().mkpath(m_folder))
+        return false;
+    // The process id keeps running editors apart; the number after it steps
+    // past copies that a former editor of the same id left behind.
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (int n = 0; n < 100; ++n) {
+        const QString id = n == 0 ? pid : pid + QLatin1Char('-') + QString::number(n);
+        const QString path = RecoveryFolder::copyPath(m_folder, id);
+        if (QFileInfo::exists(path))
+            continue;
+        auto lock = std::make_unique<QLockFile>(RecoveryFolder::lockPathFor(path));
+        // Held for as long as the editor runs: never stale by its age.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            m_lock = std::move(lock);
+            m_copyPath = path;
+            return true;
+        }
+        if (lock->error() != QLockFile::LockFailedError)
+            return false;
+    }
+    return false;
+}
+
+void RecoveryKeeper::report()
+{
+    if (m_reported)
+        return;
+    m_reported = true;
+    emit cannotWrite(QStringLiteral("Recovery copies cannot be written to %1.")
+                         .arg(QDir::toNativeSeparators(m_folder)));
+}
