@@ -266,7 +266,7 @@ QVector<Piece> build()
         {"73", Extras,        {1, bottom}, none,      none,      none,      none,      "Tree", "73", "73", "73"},
         {"74", Extras,        {2, top},    none,      road,      none,      road,      "Start lights, west–east", "", "74", "74"},
         {"75", Extras,        {2, bottom}, none,      none,      none,      none,      "Grandstand", "", "75", ""},
-        {"76", Extras,        {3, top},    none,      none,      none,      none,      "Marshal post", "", "", ""},
+        {"76", Extras,        {3, top},    none,      none,      none,      none,      "Marshal post", "", "76", ""},
         {"77", Extras,        {3, bottom}, none,      none,      none,      none,      "Bushes", "77", "77", "77"},
         {"78", Extras,        {4, top},    none,      none,      none,      none,      "Pond", "78", "78", "78"},
         {"79", Extras,        {4, bottom}, none,      none,      none,      none,      "Straw bales", "79", "79", "79"},
