@@ -65,3 +65,8 @@ KwError KwError::trackTooLarge()
 {
     return KwError(Kind::TrackTooLarge, QStringLiteral("Track too large: at most 30 columns and 30 rows"));
 }
+
+KwError KwError::notTrackText(const QString &message)
+{
+    return KwError(Kind::NotTrackText, message);
+}

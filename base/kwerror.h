@@ -20,6 +20,7 @@ public:
         OutOfResources,  // memory ran out
         Jpeg,            // libjpeg gave up
         TrackTooLarge,   // a track beyond 30 x 30 cells
+        NotTrackText,    // text to paste that is no block of piece codes
         Other,           // a message of the tools' own
     };
 
@@ -49,6 +50,8 @@ public:
     static KwError outOfResources();
     static KwError jpeg(int messageCode);
     static KwError trackTooLarge();
+    // Text to paste that is no block of piece codes, with what is wrong.
+    static KwError notTrackText(const QString &message);
 
 private:
     Kind m_kind;

@@ -2,6 +2,7 @@
 
 #include "bench/batchbench.h"
 #include "bench/benchtrack.h"
+#include "bench/editbench.h"
 #include "bench/launchbench.h"
 #include "bench/procinfo.h"
 #include "bench/resulttable.h"
@@ -22,6 +23,7 @@ constexpr double openTrackMs = 80;
 constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
 constexpr double batchOverCjpegLoop = 0.7;
+constexpr double blockCommandMs = 1;
 // Above this load average the figures say more about the other work.
 constexpr double calmLoad = 1.5;
 
@@ -125,10 +127,20 @@ void addBatchRows(ResultTable &table, const BatchBench &batch)
     table.addRatio(QStringLiteral("  batch / --jobs 1 (ratio run by run)"), f.batchOverOneAtATime);
 }
 
+void addEditRows(ResultTable &table, const EditBench &edits)
+{
+    const EditBench::Figures &f = edits.figures();
+    table.addTime(QStringLiteral("Rotate the 30 × 30 track clockwise: GridTransform::turnTrack"), f.rotate,
+                  blockCommandMs);
+    table.addTime(QStringLiteral("  the same, mirrored left to right"), f.mirror);
+    table.addTime(QStringLiteral("Fill a 30 × 30 track of one piece: FloodFill::fill, 900 cells"), f.fill,
+                  blockCommandMs);
+}
+
 } // namespace
 
-BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly)
-    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly)
+BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly, bool editsOnly)
+    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly), m_editsOnly(editsOnly)
 {
 }
 
@@ -175,6 +187,13 @@ bool BenchRunner::runBatch(BatchBench &batch)
 
 int BenchRunner::runAll(ResultTable &table)
 {
+    if (m_editsOnly) {
+        EditBench edits(BenchTrack().codes());
+        for (int round = 1; round <= m_rounds; ++round)
+            edits.runRound();
+        addEditRows(table, edits);
+        return 0;
+    }
     const QString binDir = QCoreApplication::applicationDirPath();
     const QString errorLog = m_workDir + QStringLiteral("/stderr.log");
     const QString trackPath = m_workDir + QStringLiteral("/track30.kwf");
@@ -201,6 +220,7 @@ int BenchRunner::runAll(ResultTable &table)
     }
     LaunchBench launches(binDir + QStringLiteral("/kwbench-start"), trackPath, errorLog);
     WindowBench window(trackPath, track.codes(), m_workDir, cjpeg, errorLog);
+    EditBench edits(track.codes());
     int texts = 0, reads = 0;
     if (!window.countOpen(texts, reads) || !window.start()) {
         progress(window.error());
@@ -218,11 +238,13 @@ int BenchRunner::runAll(ResultTable &table)
         }
         if (!runBatch(batch))
             return 1;
+        edits.runRound();
     }
 
     addLaunchRows(table, launches);
     addWindowRows(table, window, texts, reads);
     addBatchRows(table, batch);
+    addEditRows(table, edits);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,
                     peakWhenReadyMiB);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) ready with the 30 × 30 track opened"),

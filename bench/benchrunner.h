@@ -10,8 +10,9 @@ class ResultTable;
 class BenchRunner
 {
 public:
-    // batchOnly: the batch export alone, a quicker figure to repeat.
-    BenchRunner(int rounds, const QString &workDir, bool batchOnly = false);
+    // batchOnly: the batch export alone, a quicker figure to repeat;
+    // editsOnly: the block commands in the core alone, in a moment.
+    BenchRunner(int rounds, const QString &workDir, bool batchOnly = false, bool editsOnly = false);
 
     // 0 when every figure was measured (targets met or not), else 1.
     int run();
@@ -25,4 +26,5 @@ private:
     int m_rounds;
     QString m_workDir;
     bool m_batchOnly;
+    bool m_editsOnly;
 };

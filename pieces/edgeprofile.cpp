@@ -31,6 +31,14 @@ EdgeProfile EdgeProfile::operator+(const EdgeProfile &other) const
     return sum;
 }
 
+EdgeProfile EdgeProfile::reversed() const
+{
+    EdgeProfile result;
+    for (auto it = m_spans.crbegin(); it != m_spans.crend(); ++it)
+        result.m_spans.append({it->kind, length - it->to, length - it->from});
+    return result;
+}
+
 QString EdgeProfile::toString() const
 {
     if (m_spans.isEmpty())

@@ -38,6 +38,10 @@ public:
 
     // The spans of both, in order along the edge.
     EdgeProfile operator+(const EdgeProfile &other) const;
+    // The same edge read from its other end: a span from..to becomes
+    // length - to .. length - from. What an edge turns into when a mirror or
+    // a quarter turn carries it onto an edge that runs the other way.
+    EdgeProfile reversed() const;
 
     bool isEmpty() const { return m_spans.isEmpty(); }
     const QVector<EdgeSpan> &spans() const { return m_spans; }

@@ -17,3 +17,19 @@ int PieceEdges::count()
 {
     return int(PieceTable::pieces().size());
 }
+
+PieceEdges PieceEdges::turned(Turn turn) const
+{
+    const EdgeProfile &n = m_edges[0], &e = m_edges[1], &s = m_edges[2], &w = m_edges[3];
+    switch (turn) {
+    case Turn::Clockwise:
+        return PieceEdges(w.reversed(), n, e.reversed(), s);
+    case Turn::Anticlockwise:
+        return PieceEdges(e, s.reversed(), w, n.reversed());
+    case Turn::MirrorLeftRight:
+        return PieceEdges(n.reversed(), w, s.reversed(), e);
+    case Turn::MirrorTopBottom:
+        return PieceEdges(s, e.reversed(), n, w.reversed());
+    }
+    return *this;
+}

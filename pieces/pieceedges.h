@@ -2,6 +2,7 @@
 
 #include "pieces/edge.h"
 #include "pieces/edgeprofile.h"
+#include "pieces/turn.h"
 
 #include <QByteArray>
 
@@ -23,6 +24,14 @@ public:
     static int count();
 
     const EdgeProfile &operator[](Edge edge) const { return m_edges[size_t(edge)]; }
+
+    // The edges of the piece's picture turned or mirrored: each edge moves
+    // to where the turn carries it, reversed where it then runs the other
+    // way (a clockwise turn puts the west edge, read upwards, on the north).
+    PieceEdges turned(Turn turn) const;
+
+    friend bool operator==(const PieceEdges &a, const PieceEdges &b) { return a.m_edges == b.m_edges; }
+    friend bool operator!=(const PieceEdges &a, const PieceEdges &b) { return !(a == b); }
 
 private:
     std::array<EdgeProfile, 4> m_edges;

@@ -19,6 +19,12 @@ struct Row
     PaletteSlot slot;
     EdgeProfile north, east, south, west;
     const char *name;  // UTF-8
+    // The counterparts: the piece that shows this one's picture turned a
+    // quarter clockwise, mirrored left to right, mirrored top to bottom;
+    // "" where the catalogue has no such piece.
+    const char *clockwise;
+    const char *mirroredLeftRight;
+    const char *mirroredTopBottom;
 };
 
 EdgeProfile R(int from, int to)
@@ -39,6 +45,14 @@ EdgeProfile P(int from, int to)
 // and holds the two together. Names describe what the artwork shows; a name
 // that states a route ("east to south", "west–east with branch north") names
 // exactly the edges its road crosses, which tst_piecetable checks.
+//
+// The last three columns are the counterparts (see Row). A cell of a large
+// corner block names the cell of the turned or mirrored block that it lands
+// on. Scenery whose picture does not change meaningfully (grass, gravel,
+// trees, ponds, cones on paving) is its own counterpart; a piece that faces
+// one way (a start grid, a pit lane's side, a fork, a grandstand) has none
+// where the catalogue lacks the piece facing the other way. tst_counterparts
+// turns and mirrors every generated tile and holds the columns to the artwork.
 QVector<Piece> build()
 {
     const EdgeProfile none;
@@ -48,61 +62,61 @@ QVector<Piece> build()
     const Row rows[] = {
         // Normal. Every road meets the middle of an edge, 20 wide (14..34); the
         // gravel run-off (09) carries no road.
-        {"00", Normal,        {0, top},    none,      road,      road,      none,      "Corner, east to south"},
-        {"01", Normal,        {1, top},    none,      none,      road,      road,      "Corner, south to west"},
-        {"02", Normal,        {0, bottom}, road,      road,      none,      none,      "Corner, north to east"},
-        {"03", Normal,        {1, bottom}, road,      none,      none,      road,      "Corner, west to north"},
-        {"04", Normal,        {2, top},    none,      road,      none,      road,      "Straight, west–east"},
-        {"05", Normal,        {2, bottom}, road,      none,      road,      none,      "Straight, north–south"},
-        {"06", Normal,        {3, top},    none,      road,      none,      road,      "Straight, west–east, start line"},
-        {"07", Normal,        {3, bottom}, none,      none,      none,      none,      "Grass"},
-        {"08", Normal,        {4, top},    road,      none,      road,      none,      "Straight, north–south, start line"},
-        {"09", Normal,        {4, bottom}, none,      none,      none,      none,      "Gravel trap"},
+        {"00", Normal,        {0, top},    none,      road,      road,      none,      "Corner, east to south", "01", "01", "02"},
+        {"01", Normal,        {1, top},    none,      none,      road,      road,      "Corner, south to west", "03", "00", "03"},
+        {"02", Normal,        {0, bottom}, road,      road,      none,      none,      "Corner, north to east", "00", "03", "00"},
+        {"03", Normal,        {1, bottom}, road,      none,      none,      road,      "Corner, west to north", "02", "02", "01"},
+        {"04", Normal,        {2, top},    none,      road,      none,      road,      "Straight, west–east", "05", "04", "04"},
+        {"05", Normal,        {2, bottom}, road,      none,      road,      none,      "Straight, north–south", "04", "05", "05"},
+        {"06", Normal,        {3, top},    none,      road,      none,      road,      "Straight, west–east, start line", "08", "", "06"},
+        {"07", Normal,        {3, bottom}, none,      none,      none,      none,      "Grass", "07", "07", "07"},
+        {"08", Normal,        {4, top},    road,      none,      road,      none,      "Straight, north–south, start line", "", "08", ""},
+        {"09", Normal,        {4, bottom}, none,      none,      none,      none,      "Gravel trap", "09", "09", "09"},
 
         // RCP 1, the foam mat: the same geometry as the circuit. The chicane and the
         // slalom are straights at their edges.
-        {"A0", Rcp1,          {0, top},    none,      road,      road,      none,      "Foam corner, east to south"},
-        {"A1", Rcp1,          {1, top},    none,      none,      road,      road,      "Foam corner, south to west"},
-        {"A2", Rcp1,          {0, bottom}, road,      road,      none,      none,      "Foam corner, north to east"},
-        {"A3", Rcp1,          {1, bottom}, road,      none,      none,      road,      "Foam corner, west to north"},
-        {"A4", Rcp1,          {2, top},    none,      road,      none,      road,      "Foam straight, west–east"},
-        {"A5", Rcp1,          {3, top},    road,      none,      road,      none,      "Foam straight, north–south"},
-        {"A6", Rcp1,          {2, bottom}, none,      road,      none,      road,      "Foam straight, west–east, start line"},
-        {"A7", Rcp1,          {3, bottom}, road,      none,      road,      none,      "Foam straight, north–south, start line"},
-        {"A8", Rcp1,          {4, top},    none,      road,      road,      road,      "Foam T-junction, west–east with branch south"},
-        {"A9", Rcp1,          {5, top},    road,      none,      road,      road,      "Foam T-junction, north–south with branch west"},
-        {"AA", Rcp1,          {4, bottom}, road,      road,      none,      road,      "Foam T-junction, west–east with branch north"},
-        {"AB", Rcp1,          {5, bottom}, road,      road,      road,      none,      "Foam T-junction, north–south with branch east"},
-        {"AC", Rcp1,          {6, top},    none,      road,      none,      road,      "Foam chicane, west–east, kink north"},
-        {"AD", Rcp1,          {7, top},    road,      none,      road,      none,      "Foam chicane, north–south, kink east"},
-        {"AE", Rcp1,          {6, bottom}, none,      road,      none,      road,      "Foam chicane, west–east, kink south"},
-        {"AF", Rcp1,          {7, bottom}, road,      none,      road,      none,      "Foam chicane, north–south, kink west"},
-        {"AG", Rcp1,          {8, top},    road,      road,      road,      road,      "Foam crossroads"},
-        {"AH", Rcp1,          {9, top},    none,      none,      none,      none,      "Plain foam"},
-        {"AI", Rcp1,          {8, bottom}, none,      road,      none,      road,      "Foam slalom, west–east"},
-        {"AJ", Rcp1,          {9, bottom}, road,      none,      road,      none,      "Foam slalom, north–south"},
+        {"A0", Rcp1,          {0, top},    none,      road,      road,      none,      "Foam corner, east to south", "A1", "A1", "A2"},
+        {"A1", Rcp1,          {1, top},    none,      none,      road,      road,      "Foam corner, south to west", "A3", "A0", "A3"},
+        {"A2", Rcp1,          {0, bottom}, road,      road,      none,      none,      "Foam corner, north to east", "A0", "A3", "A0"},
+        {"A3", Rcp1,          {1, bottom}, road,      none,      none,      road,      "Foam corner, west to north", "A2", "A2", "A1"},
+        {"A4", Rcp1,          {2, top},    none,      road,      none,      road,      "Foam straight, west–east", "A5", "A4", "A4"},
+        {"A5", Rcp1,          {3, top},    road,      none,      road,      none,      "Foam straight, north–south", "A4", "A5", "A5"},
+        {"A6", Rcp1,          {2, bottom}, none,      road,      none,      road,      "Foam straight, west–east, start line", "A7", "", "A6"},
+        {"A7", Rcp1,          {3, bottom}, road,      none,      road,      none,      "Foam straight, north–south, start line", "", "A7", ""},
+        {"A8", Rcp1,          {4, top},    none,      road,      road,      road,      "Foam T-junction, west–east with branch south", "A9", "A8", "AA"},
+        {"A9", Rcp1,          {5, top},    road,      none,      road,      road,      "Foam T-junction, north–south with branch west", "AA", "AB", "A9"},
+        {"AA", Rcp1,          {4, bottom}, road,      road,      none,      road,      "Foam T-junction, west–east with branch north", "AB", "AA", "A8"},
+        {"AB", Rcp1,          {5, bottom}, road,      road,      road,      none,      "Foam T-junction, north–south with branch east", "A8", "A9", "AB"},
+        {"AC", Rcp1,          {6, top},    none,      road,      none,      road,      "Foam chicane, west–east, kink north", "AD", "AC", "AE"},
+        {"AD", Rcp1,          {7, top},    road,      none,      road,      none,      "Foam chicane, north–south, kink east", "AE", "AF", "AD"},
+        {"AE", Rcp1,          {6, bottom}, none,      road,      none,      road,      "Foam chicane, west–east, kink south", "AF", "AE", "AC"},
+        {"AF", Rcp1,          {7, bottom}, road,      none,      road,      none,      "Foam chicane, north–south, kink west", "AC", "AD", "AF"},
+        {"AG", Rcp1,          {8, top},    road,      road,      road,      road,      "Foam crossroads", "AG", "AG", "AG"},
+        {"AH", Rcp1,          {9, top},    none,      none,      none,      none,      "Plain foam", "AH", "AH", "AH"},
+        {"AI", Rcp1,          {8, bottom}, none,      road,      none,      road,      "Foam slalom, west–east", "AJ", "AI", "AI"},
+        {"AJ", Rcp1,          {9, bottom}, road,      none,      road,      none,      "Foam slalom, north–south", "AI", "AJ", "AJ"},
 
         // RCP 2, the carpet. A turning bay is a dead end closed inside its own cell,
         // so only its one road edge counts; the roundabout has four arms.
-        {"B0", Rcp2,          {0, top},    none,      road,      road,      none,      "Carpet corner, east to south"},
-        {"B1", Rcp2,          {1, top},    none,      none,      road,      road,      "Carpet corner, south to west"},
-        {"B2", Rcp2,          {0, bottom}, road,      road,      none,      none,      "Carpet corner, north to east"},
-        {"B3", Rcp2,          {1, bottom}, road,      none,      none,      road,      "Carpet corner, west to north"},
-        {"B4", Rcp2,          {2, top},    none,      road,      none,      road,      "Carpet straight, west–east"},
-        {"B5", Rcp2,          {3, top},    road,      none,      road,      none,      "Carpet straight, north–south"},
-        {"B6", Rcp2,          {2, bottom}, none,      road,      none,      road,      "Carpet straight, west–east, start line"},
-        {"B7", Rcp2,          {3, bottom}, road,      none,      road,      none,      "Carpet straight, north–south, start line"},
-        {"B8", Rcp2,          {4, top},    none,      road,      road,      road,      "Carpet T-junction, west–east with branch south"},
-        {"B9", Rcp2,          {5, top},    road,      none,      road,      road,      "Carpet T-junction, north–south with branch west"},
-        {"BA", Rcp2,          {4, bottom}, road,      road,      none,      road,      "Carpet T-junction, west–east with branch north"},
-        {"BB", Rcp2,          {5, bottom}, road,      road,      road,      none,      "Carpet T-junction, north–south with branch east"},
-        {"BC", Rcp2,          {6, top},    none,      none,      none,      road,      "Carpet turning bay, entry from the west"},
-        {"BD", Rcp2,          {7, top},    road,      none,      none,      none,      "Carpet turning bay, entry from the north"},
-        {"BE", Rcp2,          {6, bottom}, none,      road,      none,      none,      "Carpet turning bay, entry from the east"},
-        {"BF", Rcp2,          {7, bottom}, none,      none,      road,      none,      "Carpet turning bay, entry from the south"},
-        {"BG", Rcp2,          {8, top},    road,      road,      road,      road,      "Carpet crossroads"},
-        {"BH", Rcp2,          {9, top},    none,      none,      none,      none,      "Plain carpet"},
-        {"BI", Rcp2,          {8, bottom}, road,      road,      road,      road,      "Carpet roundabout"},
+        {"B0", Rcp2,          {0, top},    none,      road,      road,      none,      "Carpet corner, east to south", "B1", "B1", "B2"},
+        {"B1", Rcp2,          {1, top},    none,      none,      road,      road,      "Carpet corner, south to west", "B3", "B0", "B3"},
+        {"B2", Rcp2,          {0, bottom}, road,      road,      none,      none,      "Carpet corner, north to east", "B0", "B3", "B0"},
+        {"B3", Rcp2,          {1, bottom}, road,      none,      none,      road,      "Carpet corner, west to north", "B2", "B2", "B1"},
+        {"B4", Rcp2,          {2, top},    none,      road,      none,      road,      "Carpet straight, west–east", "B5", "B4", "B4"},
+        {"B5", Rcp2,          {3, top},    road,      none,      road,      none,      "Carpet straight, north–south", "B4", "B5", "B5"},
+        {"B6", Rcp2,          {2, bottom}, none,      road,      none,      road,      "Carpet straight, west–east, start line", "B7", "", "B6"},
+        {"B7", Rcp2,          {3, bottom}, road,      none,      road,      none,      "Carpet straight, north–south, start line", "", "B7", ""},
+        {"B8", Rcp2,          {4, top},    none,      road,      road,      road,      "Carpet T-junction, west–east with branch south", "B9", "B8", "BA"},
+        {"B9", Rcp2,          {5, top},    road,      none,      road,      road,      "Carpet T-junction, north–south with branch west", "BA", "BB", "B9"},
+        {"BA", Rcp2,          {4, bottom}, road,      road,      none,      road,      "Carpet T-junction, west–east with branch north", "BB", "BA", "B8"},
+        {"BB", Rcp2,          {5, bottom}, road,      road,      road,      none,      "Carpet T-junction, north–south with branch east", "B8", "B9", "BB"},
+        {"BC", Rcp2,          {6, top},    none,      none,      none,      road,      "Carpet turning bay, entry from the west", "BD", "BE", "BC"},
+        {"BD", Rcp2,          {7, top},    road,      none,      none,      none,      "Carpet turning bay, entry from the north", "BE", "BD", "BF"},
+        {"BE", Rcp2,          {6, bottom}, none,      road,      none,      none,      "Carpet turning bay, entry from the east", "BF", "BC", "BE"},
+        {"BF", Rcp2,          {7, bottom}, none,      none,      road,      none,      "Carpet turning bay, entry from the south", "BC", "BF", "BD"},
+        {"BG", Rcp2,          {8, top},    road,      road,      road,      road,      "Carpet crossroads", "BG", "BG", "BG"},
+        {"BH", Rcp2,          {9, top},    none,      none,      none,      none,      "Plain carpet", "BH", "BH", "BH"},
+        {"BI", Rcp2,          {8, bottom}, road,      road,      road,      road,      "Carpet roundabout", "BI", "BI", "BI"},
 
         // Larger corners, cut from one drawing of 2 x 2 or 3 x 3 cells: a road
         // band of radii 62..82 or 110..130 around a corner of the block. Inside
@@ -112,156 +126,157 @@ QVector<Piece> build()
         // two outer road edges are ordinary. Where the band's edge crosses a cut
         // half-way through a pixel (at 29.5 and 18.5), the whole pixel is the
         // one that the edge pixels of both cells show: 29 and 19.
-        {"10", LargerCorners, {0, top},    none,      R(29, 48), R(29, 48), none,      "Large corner 2 × 2 east to south, top-left"},
-        {"11", LargerCorners, {1, top},    none,      road,      R(0, 9),   R(29, 48), "Large corner 2 × 2 east to south, top-right"},
-        {"12", LargerCorners, {0, bottom}, R(29, 48), R(0, 9),   road,      none,      "Large corner 2 × 2 east to south, bottom-left"},
-        {"13", LargerCorners, {1, bottom}, R(0, 9),   none,      none,      R(0, 9),   "Large corner 2 × 2 east to south, bottom-right"},
-        {"14", LargerCorners, {2, top},    none,      R(29, 48), R(39, 48), road,      "Large corner 2 × 2 south to west, top-left"},
-        {"15", LargerCorners, {3, top},    none,      none,      R(0, 19),  R(29, 48), "Large corner 2 × 2 south to west, top-right"},
-        {"16", LargerCorners, {2, bottom}, R(39, 48), R(0, 9),   none,      none,      "Large corner 2 × 2 south to west, bottom-left"},
-        {"17", LargerCorners, {3, bottom}, R(0, 19),  none,      road,      R(0, 9),   "Large corner 2 × 2 south to west, bottom-right"},
-        {"18", LargerCorners, {4, top},    road,      R(39, 48), R(29, 48), none,      "Large corner 2 × 2 north to east, top-left"},
-        {"19", LargerCorners, {5, top},    none,      none,      R(0, 9),   R(39, 48), "Large corner 2 × 2 north to east, top-right"},
-        {"1A", LargerCorners, {4, bottom}, R(29, 48), R(0, 19),  none,      none,      "Large corner 2 × 2 north to east, bottom-left"},
-        {"1B", LargerCorners, {5, bottom}, R(0, 9),   road,      none,      R(0, 19),  "Large corner 2 × 2 north to east, bottom-right"},
-        {"1C", LargerCorners, {6, top},    none,      R(39, 48), R(39, 48), none,      "Large corner 2 × 2 west to north, top-left"},
-        {"1D", LargerCorners, {7, top},    road,      none,      R(0, 19),  R(39, 48), "Large corner 2 × 2 west to north, top-right"},
-        {"1E", LargerCorners, {6, bottom}, R(39, 48), R(0, 19),  none,      road,      "Large corner 2 × 2 west to north, bottom-left"},
-        {"1F", LargerCorners, {7, bottom}, R(0, 19),  none,      none,      R(0, 19),  "Large corner 2 × 2 west to north, bottom-right"},
+        {"10", LargerCorners, {0, top},    none,      R(29, 48), R(29, 48), none,      "Large corner 2 × 2 east to south, top-left", "15", "15", "1A"},
+        {"11", LargerCorners, {1, top},    none,      road,      R(0, 9),   R(29, 48), "Large corner 2 × 2 east to south, top-right", "17", "14", "1B"},
+        {"12", LargerCorners, {0, bottom}, R(29, 48), R(0, 9),   road,      none,      "Large corner 2 × 2 east to south, bottom-left", "14", "17", "18"},
+        {"13", LargerCorners, {1, bottom}, R(0, 9),   none,      none,      R(0, 9),   "Large corner 2 × 2 east to south, bottom-right", "16", "16", "19"},
+        {"14", LargerCorners, {2, top},    none,      R(29, 48), R(39, 48), road,      "Large corner 2 × 2 south to west, top-left", "1D", "11", "1E"},
+        {"15", LargerCorners, {3, top},    none,      none,      R(0, 19),  R(29, 48), "Large corner 2 × 2 south to west, top-right", "1F", "10", "1F"},
+        {"16", LargerCorners, {2, bottom}, R(39, 48), R(0, 9),   none,      none,      "Large corner 2 × 2 south to west, bottom-left", "1C", "13", "1C"},
+        {"17", LargerCorners, {3, bottom}, R(0, 19),  none,      road,      R(0, 9),   "Large corner 2 × 2 south to west, bottom-right", "1E", "12", "1D"},
+        {"18", LargerCorners, {4, top},    road,      R(39, 48), R(29, 48), none,      "Large corner 2 × 2 north to east, top-left", "11", "1D", "12"},
+        {"19", LargerCorners, {5, top},    none,      none,      R(0, 9),   R(39, 48), "Large corner 2 × 2 north to east, top-right", "13", "1C", "13"},
+        {"1A", LargerCorners, {4, bottom}, R(29, 48), R(0, 19),  none,      none,      "Large corner 2 × 2 north to east, bottom-left", "10", "1F", "10"},
+        {"1B", LargerCorners, {5, bottom}, R(0, 9),   road,      none,      R(0, 19),  "Large corner 2 × 2 north to east, bottom-right", "12", "1E", "11"},
+        {"1C", LargerCorners, {6, top},    none,      R(39, 48), R(39, 48), none,      "Large corner 2 × 2 west to north, top-left", "19", "19", "16"},
+        {"1D", LargerCorners, {7, top},    road,      none,      R(0, 19),  R(39, 48), "Large corner 2 × 2 west to north, top-right", "1B", "18", "17"},
+        {"1E", LargerCorners, {6, bottom}, R(39, 48), R(0, 19),  none,      road,      "Large corner 2 × 2 west to north, bottom-left", "18", "1B", "14"},
+        {"1F", LargerCorners, {7, bottom}, R(0, 19),  none,      none,      R(0, 19),  "Large corner 2 × 2 west to north, bottom-right", "1A", "1A", "15"},
 
         // The 3 x 3 corner; its three inner cells are plain grass, and 1G only
         // carries the gravel and the kerb.
-        {"1G", LargerCorners, {8, top},    none,      none,      none,      none,      "Large corner 3 × 3 east to south, top-left"},
-        {"1H", LargerCorners, {9, top},    none,      R(23, 45), R(8, 42),  none,      "Large corner 3 × 3 east to south, top-middle"},
-        {"1I", LargerCorners, {8, bottom}, none,      R(8, 42),  R(23, 45), none,      "Large corner 3 × 3 east to south, middle-left"},
-        {"1J", LargerCorners, {9, bottom}, R(8, 42),  none,      none,      R(8, 42),  "Large corner 3 × 3 east to south, centre"},
-        {"1K", LargerCorners, {10, top},   none,      road,      none,      R(23, 45), "Large corner 3 × 3 east to south, top-right"},
-        {"1L", LargerCorners, {10, bottom}, R(23, 45), none,      road,      none,      "Large corner 3 × 3 east to south, bottom-left"},
+        {"1G", LargerCorners, {8, top},    none,      none,      none,      none,      "Large corner 3 × 3 east to south, top-left", "", "", ""},
+        {"1H", LargerCorners, {9, top},    none,      R(23, 45), R(8, 42),  none,      "Large corner 3 × 3 east to south, top-middle", "", "", ""},
+        {"1I", LargerCorners, {8, bottom}, none,      R(8, 42),  R(23, 45), none,      "Large corner 3 × 3 east to south, middle-left", "", "", ""},
+        {"1J", LargerCorners, {9, bottom}, R(8, 42),  none,      none,      R(8, 42),  "Large corner 3 × 3 east to south, centre", "", "", ""},
+        {"1K", LargerCorners, {10, top},   none,      road,      none,      R(23, 45), "Large corner 3 × 3 east to south, top-right", "", "", ""},
+        {"1L", LargerCorners, {10, bottom}, R(23, 45), none,      road,      none,      "Large corner 3 × 3 east to south, bottom-left", "", "", ""},
 
         // Intersection. A fork's branch curves off its straight at the west end
         // towards the north edge: three road edges, the missing one opposite the
         // branch. A bridge carries a road over a road; both run straight across,
         // so at its edges it is a crossroads whatever the levels.
-        {"20", Intersection,  {0, top},    none,      road,      road,      road,      "T-junction, west–east with branch south"},
-        {"21", Intersection,  {1, top},    road,      none,      road,      road,      "T-junction, north–south with branch west"},
-        {"22", Intersection,  {0, bottom}, road,      road,      none,      road,      "T-junction, west–east with branch north"},
-        {"23", Intersection,  {1, bottom}, road,      road,      road,      none,      "T-junction, north–south with branch east"},
-        {"24", Intersection,  {2, top},    road,      road,      none,      road,      "Fork, west–east with branch north, at the west end"},
-        {"25", Intersection,  {3, top},    road,      road,      road,      none,      "Fork, north–south with branch east, at the north end"},
-        {"26", Intersection,  {2, bottom}, none,      road,      road,      road,      "Fork, west–east with branch south, at the east end"},
-        {"27", Intersection,  {3, bottom}, road,      none,      road,      road,      "Fork, north–south with branch west, at the south end"},
-        {"28", Intersection,  {4, top},    road,      road,      road,      road,      "Crossroads"},
-        {"29", Intersection,  {5, top},    road,      road,      road,      road,      "Bridge, west–east over north–south"},
-        {"2A", Intersection,  {4, bottom}, road,      road,      road,      road,      "Bridge, north–south over west–east"},
-        {"2B", Intersection,  {5, bottom}, road,      road,      road,      road,      "Roundabout"},
+        {"20", Intersection,  {0, top},    none,      road,      road,      road,      "T-junction, west–east with branch south", "21", "20", "22"},
+        {"21", Intersection,  {1, top},    road,      none,      road,      road,      "T-junction, north–south with branch west", "22", "23", "21"},
+        {"22", Intersection,  {0, bottom}, road,      road,      none,      road,      "T-junction, west–east with branch north", "23", "22", "20"},
+        {"23", Intersection,  {1, bottom}, road,      road,      road,      none,      "T-junction, north–south with branch east", "20", "21", "23"},
+        {"24", Intersection,  {2, top},    road,      road,      none,      road,      "Fork, west–east with branch north, at the west end", "25", "", ""},
+        {"25", Intersection,  {3, top},    road,      road,      road,      none,      "Fork, north–south with branch east, at the north end", "26", "", ""},
+        {"26", Intersection,  {2, bottom}, none,      road,      road,      road,      "Fork, west–east with branch south, at the east end", "27", "", ""},
+        {"27", Intersection,  {3, bottom}, road,      none,      road,      road,      "Fork, north–south with branch west, at the south end", "24", "", ""},
+        {"28", Intersection,  {4, top},    road,      road,      road,      road,      "Crossroads", "28", "28", "28"},
+        {"29", Intersection,  {5, top},    road,      road,      road,      road,      "Bridge, west–east over north–south", "2A", "29", "29"},
+        {"2A", Intersection,  {4, bottom}, road,      road,      road,      road,      "Bridge, north–south over west–east", "29", "2A", "2A"},
+        {"2B", Intersection,  {5, bottom}, road,      road,      road,      road,      "Roundabout", "2B", "2B", "2B"},
 
         // Diagonal. A diagonal passes through cell corners; its band, 20 wide,
         // crosses each of the two edges at that corner over 10 * sqrt(2) = 14
         // pixels from the corner (0..14 or 34..48). The cells beside the corner
         // carry the rest of the band (the corner pieces 3A..3D), so a diagonal
         // only meets the next diagonal through them. Bends start at a middle.
-        {"30", Diagonal,      {0, top},    R(34, 48), R(0, 14),  none,      road,      "Diagonal bend, west to north-east"},
-        {"31", Diagonal,      {1, top},    road,      R(34, 48), R(34, 48), none,      "Diagonal bend, north to south-east"},
-        {"32", Diagonal,      {0, bottom}, none,      road,      R(0, 14),  R(34, 48), "Diagonal bend, east to south-west"},
-        {"33", Diagonal,      {1, bottom}, R(0, 14),  none,      road,      R(0, 14),  "Diagonal bend, south to north-west"},
-        {"34", Diagonal,      {2, top},    R(34, 48), R(0, 14),  R(0, 14),  R(34, 48), "Diagonal, south-west to north-east"},
-        {"35", Diagonal,      {2, bottom}, R(0, 14),  R(34, 48), R(34, 48), R(0, 14),  "Diagonal, north-west to south-east"},
-        {"36", Diagonal,      {3, top},    none,      R(34, 48), R(34, 48), road,      "Diagonal bend, west to south-east"},
-        {"37", Diagonal,      {4, top},    road,      none,      R(0, 14),  R(34, 48), "Diagonal bend, north to south-west"},
-        {"38", Diagonal,      {3, bottom}, R(0, 14),  road,      none,      R(0, 14),  "Diagonal bend, east to north-west"},
-        {"39", Diagonal,      {4, bottom}, R(34, 48), R(0, 14),  road,      none,      "Diagonal bend, south to north-east"},
-        {"3A", Diagonal,      {5, top},    none,      R(34, 48), R(34, 48), none,      "Diagonal corner, south-east"},
-        {"3B", Diagonal,      {6, top},    none,      none,      R(0, 14),  R(34, 48), "Diagonal corner, south-west"},
-        {"3C", Diagonal,      {5, bottom}, R(34, 48), R(0, 14),  none,      none,      "Diagonal corner, north-east"},
-        {"3D", Diagonal,      {6, bottom}, R(0, 14),  none,      none,      R(0, 14),  "Diagonal corner, north-west"},
-        {"3E", Diagonal,      {7, top},    R(34, 48), R(0, 14),  R(0, 14),  R(34, 48), "Diagonal, south-west to north-east, start line"},
-        {"3F", Diagonal,      {8, top},    R(0, 14),  R(34, 48), R(34, 48), R(0, 14),  "Diagonal, north-west to south-east, start line"},
-        {"3G", Diagonal,      {7, bottom}, R(0, 14),  R(34, 48), R(34, 48), R(0, 14),  "Diagonal corners, north-west and south-east"},
-        {"3H", Diagonal,      {8, bottom}, R(34, 48), R(0, 14),  R(0, 14),  R(34, 48), "Diagonal corners, north-east and south-west"},
+        {"30", Diagonal,      {0, top},    R(34, 48), R(0, 14),  none,      road,      "Diagonal bend, west to north-east", "31", "38", "36"},
+        {"31", Diagonal,      {1, top},    road,      R(34, 48), R(34, 48), none,      "Diagonal bend, north to south-east", "32", "37", "39"},
+        {"32", Diagonal,      {0, bottom}, none,      road,      R(0, 14),  R(34, 48), "Diagonal bend, east to south-west", "33", "36", "38"},
+        {"33", Diagonal,      {1, bottom}, R(0, 14),  none,      road,      R(0, 14),  "Diagonal bend, south to north-west", "30", "39", "37"},
+        {"34", Diagonal,      {2, top},    R(34, 48), R(0, 14),  R(0, 14),  R(34, 48), "Diagonal, south-west to north-east", "35", "35", "35"},
+        {"35", Diagonal,      {2, bottom}, R(0, 14),  R(34, 48), R(34, 48), R(0, 14),  "Diagonal, north-west to south-east", "34", "34", "34"},
+        {"36", Diagonal,      {3, top},    none,      R(34, 48), R(34, 48), road,      "Diagonal bend, west to south-east", "37", "32", "30"},
+        {"37", Diagonal,      {4, top},    road,      none,      R(0, 14),  R(34, 48), "Diagonal bend, north to south-west", "38", "31", "33"},
+        {"38", Diagonal,      {3, bottom}, R(0, 14),  road,      none,      R(0, 14),  "Diagonal bend, east to north-west", "39", "30", "32"},
+        {"39", Diagonal,      {4, bottom}, R(34, 48), R(0, 14),  road,      none,      "Diagonal bend, south to north-east", "36", "33", "31"},
+        {"3A", Diagonal,      {5, top},    none,      R(34, 48), R(34, 48), none,      "Diagonal corner, south-east", "3B", "3B", "3C"},
+        {"3B", Diagonal,      {6, top},    none,      none,      R(0, 14),  R(34, 48), "Diagonal corner, south-west", "3D", "3A", "3D"},
+        {"3C", Diagonal,      {5, bottom}, R(34, 48), R(0, 14),  none,      none,      "Diagonal corner, north-east", "3A", "3D", "3A"},
+        {"3D", Diagonal,      {6, bottom}, R(0, 14),  none,      none,      R(0, 14),  "Diagonal corner, north-west", "3C", "3C", "3B"},
+        {"3E", Diagonal,      {7, top},    R(34, 48), R(0, 14),  R(0, 14),  R(34, 48), "Diagonal, south-west to north-east, start line", "3F", "3F", "3F"},
+        {"3F", Diagonal,      {8, top},    R(0, 14),  R(34, 48), R(34, 48), R(0, 14),  "Diagonal, north-west to south-east, start line", "3E", "3E", "3E"},
+        {"3G", Diagonal,      {7, bottom}, R(0, 14),  R(34, 48), R(34, 48), R(0, 14),  "Diagonal corners, north-west and south-east", "3H", "3H", "3H"},
+        {"3H", Diagonal,      {8, bottom}, R(34, 48), R(0, 14),  R(0, 14),  R(34, 48), "Diagonal corners, north-east and south-west", "3G", "3G", "3G"},
 
         // Pit lane: the pit lane (4..11 beside a west-east road, 37..44 beside a
         // north-south one) is a road of its own; the pit wall between is not.
         // Lane and road cross the edge together, so a pit piece meets only a pit
         // piece with the lane on the same side, or a pit end, which closes the lane.
-        {"40", PitLane,       {0, top},    none,      laneRoad,  none,      laneRoad,  "Pit garages, west–east, pits north"},
-        {"41", PitLane,       {1, top},    roadLane,  none,      roadLane,  none,      "Pit garages, north–south, pits east"},
-        {"42", PitLane,       {0, bottom}, none,      laneRoad,  none,      laneRoad,  "Pit straight, west–east, pits north"},
-        {"43", PitLane,       {1, bottom}, roadLane,  none,      roadLane,  none,      "Pit straight, north–south, pits east"},
-        {"44", PitLane,       {2, top},    none,      laneRoad,  none,      road,      "Pit lane end, west–east, lane goes on east"},
-        {"45", PitLane,       {3, top},    none,      road,      none,      laneRoad,  "Pit lane end, west–east, lane goes on west"},
-        {"46", PitLane,       {2, bottom}, road,      none,      roadLane,  none,      "Pit lane end, north–south, lane goes on south"},
-        {"47", PitLane,       {3, bottom}, roadLane,  none,      road,      none,      "Pit lane end, north–south, lane goes on north"},
-        {"48", PitLane,       {4, top},    none,      laneRoad,  none,      laneRoad,  "Pit start line, west–east, pits north"},
-        {"49", PitLane,       {4, bottom}, roadLane,  none,      roadLane,  none,      "Pit start line, north–south, pits east"},
+        {"40", PitLane,       {0, top},    none,      laneRoad,  none,      laneRoad,  "Pit garages, west–east, pits north", "41", "40", ""},
+        {"41", PitLane,       {1, top},    roadLane,  none,      roadLane,  none,      "Pit garages, north–south, pits east", "", "", "41"},
+        {"42", PitLane,       {0, bottom}, none,      laneRoad,  none,      laneRoad,  "Pit straight, west–east, pits north", "43", "42", ""},
+        {"43", PitLane,       {1, bottom}, roadLane,  none,      roadLane,  none,      "Pit straight, north–south, pits east", "", "", "43"},
+        {"44", PitLane,       {2, top},    none,      laneRoad,  none,      road,      "Pit lane end, west–east, lane goes on east", "46", "45", ""},
+        {"45", PitLane,       {3, top},    none,      road,      none,      laneRoad,  "Pit lane end, west–east, lane goes on west", "47", "44", ""},
+        {"46", PitLane,       {2, bottom}, road,      none,      roadLane,  none,      "Pit lane end, north–south, lane goes on south", "", "", "47"},
+        {"47", PitLane,       {3, bottom}, roadLane,  none,      road,      none,      "Pit lane end, north–south, lane goes on north", "", "", "46"},
+        {"48", PitLane,       {4, top},    none,      laneRoad,  none,      laneRoad,  "Pit start line, west–east, pits north", "49", "48", ""},
+        {"49", PitLane,       {4, bottom}, roadLane,  none,      roadLane,  none,      "Pit start line, north–south, pits east", "", "", "49"},
 
         // Bumps: the ridges, the ramp and the washboard stop short of the edges.
-        {"90", Bumps,         {0, top},    none,      road,      none,      road,      "Speed hump, west–east"},
-        {"91", Bumps,         {0, bottom}, road,      none,      road,      none,      "Speed hump, north–south"},
-        {"92", Bumps,         {1, top},    none,      road,      none,      road,      "Bump strip, west–east"},
-        {"93", Bumps,         {1, bottom}, road,      none,      road,      none,      "Bump strip, north–south"},
-        {"94", Bumps,         {2, top},    none,      road,      none,      road,      "Washboard, west–east"},
-        {"95", Bumps,         {2, bottom}, road,      none,      road,      none,      "Washboard, north–south"},
-        {"96", Bumps,         {3, top},    none,      road,      none,      road,      "Jump ramp, west–east, heading east"},
-        {"97", Bumps,         {4, top},    road,      none,      road,      none,      "Jump ramp, north–south, heading south"},
-        {"98", Bumps,         {3, bottom}, none,      road,      none,      road,      "Jump ramp, west–east, heading west"},
-        {"99", Bumps,         {4, bottom}, road,      none,      road,      none,      "Jump ramp, north–south, heading north"},
+        {"90", Bumps,         {0, top},    none,      road,      none,      road,      "Speed hump, west–east", "91", "90", "90"},
+        {"91", Bumps,         {0, bottom}, road,      none,      road,      none,      "Speed hump, north–south", "90", "91", "91"},
+        {"92", Bumps,         {1, top},    none,      road,      none,      road,      "Bump strip, west–east", "93", "92", "92"},
+        {"93", Bumps,         {1, bottom}, road,      none,      road,      none,      "Bump strip, north–south", "92", "93", "93"},
+        {"94", Bumps,         {2, top},    none,      road,      none,      road,      "Washboard, west–east", "95", "94", "94"},
+        {"95", Bumps,         {2, bottom}, road,      none,      road,      none,      "Washboard, north–south", "94", "95", "95"},
+        {"96", Bumps,         {3, top},    none,      road,      none,      road,      "Jump ramp, west–east, heading east", "97", "98", "96"},
+        {"97", Bumps,         {4, top},    road,      none,      road,      none,      "Jump ramp, north–south, heading south", "98", "97", "99"},
+        {"98", Bumps,         {3, bottom}, none,      road,      none,      road,      "Jump ramp, west–east, heading west", "99", "96", "98"},
+        {"99", Bumps,         {4, bottom}, road,      none,      road,      none,      "Jump ramp, north–south, heading north", "96", "99", "97"},
 
         // Open 1: paved areas whose border runs through the cell middles (0..24
         // or 24..48 along an edge). An entry's road is a road, not paving.
-        {"50", Open1,         {0, top},    none,      P(24, 48), P(0, 48),  P(24, 48), "Paved area, edge, grass to the north"},
-        {"51", Open1,         {1, top},    P(0, 24),  none,      P(0, 24),  P(0, 48),  "Paved area, edge, grass to the east"},
-        {"52", Open1,         {0, bottom}, P(0, 48),  P(0, 24),  none,      P(0, 24),  "Paved area, edge, grass to the south"},
-        {"53", Open1,         {1, bottom}, P(24, 48), P(0, 48),  P(24, 48), none,      "Paved area, edge, grass to the west"},
-        {"54", Open1,         {2, top},    none,      P(24, 48), P(24, 48), none,      "Paved area, outer corner, paved to the south-east"},
-        {"55", Open1,         {3, top},    none,      none,      P(0, 24),  P(24, 48), "Paved area, outer corner, paved to the south-west"},
-        {"56", Open1,         {2, bottom}, P(24, 48), P(0, 24),  none,      none,      "Paved area, outer corner, paved to the north-east"},
-        {"57", Open1,         {3, bottom}, P(0, 24),  none,      none,      P(0, 24),  "Paved area, outer corner, paved to the north-west"},
-        {"58", Open1,         {4, top},    P(0, 48),  P(0, 24),  P(0, 24),  P(0, 48),  "Paved area, inner corner, grass to the south-east"},
-        {"59", Open1,         {5, top},    P(0, 48),  P(0, 48),  P(24, 48), P(0, 24),  "Paved area, inner corner, grass to the south-west"},
-        {"5A", Open1,         {4, bottom}, P(0, 24),  P(24, 48), P(0, 48),  P(0, 48),  "Paved area, inner corner, grass to the north-east"},
-        {"5B", Open1,         {5, bottom}, P(24, 48), P(0, 48),  P(0, 48),  P(24, 48), "Paved area, inner corner, grass to the north-west"},
-        {"5C", Open1,         {6, top},    road,      P(24, 48), P(0, 48),  P(24, 48), "Paved area, road entry from the north"},
-        {"5D", Open1,         {7, top},    P(0, 24),  road,      P(0, 24),  P(0, 48),  "Paved area, road entry from the east"},
-        {"5E", Open1,         {6, bottom}, P(0, 48),  P(0, 24),  road,      P(0, 24),  "Paved area, road entry from the south"},
-        {"5F", Open1,         {7, bottom}, P(24, 48), P(0, 48),  P(24, 48), road,      "Paved area, road entry from the west"},
-        {"5G", Open1,         {8, top},    P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved area"},
-        {"5H", Open1,         {9, top},    P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved area with cones"},
-        {"5I", Open1,         {8, bottom}, P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved finish line, driven west–east"},
-        {"5J", Open1,         {9, bottom}, P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved finish line, driven north–south"},
+        {"50", Open1,         {0, top},    none,      P(24, 48), P(0, 48),  P(24, 48), "Paved area, edge, grass to the north", "51", "50", "52"},
+        {"51", Open1,         {1, top},    P(0, 24),  none,      P(0, 24),  P(0, 48),  "Paved area, edge, grass to the east", "52", "53", "51"},
+        {"52", Open1,         {0, bottom}, P(0, 48),  P(0, 24),  none,      P(0, 24),  "Paved area, edge, grass to the south", "53", "52", "50"},
+        {"53", Open1,         {1, bottom}, P(24, 48), P(0, 48),  P(24, 48), none,      "Paved area, edge, grass to the west", "50", "51", "53"},
+        {"54", Open1,         {2, top},    none,      P(24, 48), P(24, 48), none,      "Paved area, outer corner, paved to the south-east", "55", "55", "56"},
+        {"55", Open1,         {3, top},    none,      none,      P(0, 24),  P(24, 48), "Paved area, outer corner, paved to the south-west", "57", "54", "57"},
+        {"56", Open1,         {2, bottom}, P(24, 48), P(0, 24),  none,      none,      "Paved area, outer corner, paved to the north-east", "54", "57", "54"},
+        {"57", Open1,         {3, bottom}, P(0, 24),  none,      none,      P(0, 24),  "Paved area, outer corner, paved to the north-west", "56", "56", "55"},
+        {"58", Open1,         {4, top},    P(0, 48),  P(0, 24),  P(0, 24),  P(0, 48),  "Paved area, inner corner, grass to the south-east", "59", "59", "5A"},
+        {"59", Open1,         {5, top},    P(0, 48),  P(0, 48),  P(24, 48), P(0, 24),  "Paved area, inner corner, grass to the south-west", "5B", "58", "5B"},
+        {"5A", Open1,         {4, bottom}, P(0, 24),  P(24, 48), P(0, 48),  P(0, 48),  "Paved area, inner corner, grass to the north-east", "58", "5B", "58"},
+        {"5B", Open1,         {5, bottom}, P(24, 48), P(0, 48),  P(0, 48),  P(24, 48), "Paved area, inner corner, grass to the north-west", "5A", "5A", "59"},
+        {"5C", Open1,         {6, top},    road,      P(24, 48), P(0, 48),  P(24, 48), "Paved area, road entry from the north", "5D", "5C", "5E"},
+        {"5D", Open1,         {7, top},    P(0, 24),  road,      P(0, 24),  P(0, 48),  "Paved area, road entry from the east", "5E", "5F", "5D"},
+        {"5E", Open1,         {6, bottom}, P(0, 48),  P(0, 24),  road,      P(0, 24),  "Paved area, road entry from the south", "5F", "5E", "5C"},
+        {"5F", Open1,         {7, bottom}, P(24, 48), P(0, 48),  P(24, 48), road,      "Paved area, road entry from the west", "5C", "5D", "5F"},
+        {"5G", Open1,         {8, top},    P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved area", "5G", "5G", "5G"},
+        {"5H", Open1,         {9, top},    P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved area with cones", "5H", "5H", "5H"},
+        {"5I", Open1,         {8, bottom}, P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved finish line, driven west–east", "5J", "5I", "5I"},
+        {"5J", Open1,         {9, bottom}, P(0, 48),  P(0, 48),  P(0, 48),  P(0, 48),  "Paved finish line, driven north–south", "5I", "5J", "5J"},
 
         // Open 2: the same areas with the kerb painted on the paving's side of the
         // border, so they meet Open 1 edges.
-        {"60", Open2,         {0, top},    none,      P(24, 48), P(0, 48),  P(24, 48), "Kerbed area, edge, grass to the north"},
-        {"61", Open2,         {1, top},    P(0, 24),  none,      P(0, 24),  P(0, 48),  "Kerbed area, edge, grass to the east"},
-        {"62", Open2,         {0, bottom}, P(0, 48),  P(0, 24),  none,      P(0, 24),  "Kerbed area, edge, grass to the south"},
-        {"63", Open2,         {1, bottom}, P(24, 48), P(0, 48),  P(24, 48), none,      "Kerbed area, edge, grass to the west"},
-        {"64", Open2,         {2, top},    none,      P(24, 48), P(24, 48), none,      "Kerbed area, outer corner, paved to the south-east"},
-        {"65", Open2,         {3, top},    none,      none,      P(0, 24),  P(24, 48), "Kerbed area, outer corner, paved to the south-west"},
-        {"66", Open2,         {2, bottom}, P(24, 48), P(0, 24),  none,      none,      "Kerbed area, outer corner, paved to the north-east"},
-        {"67", Open2,         {3, bottom}, P(0, 24),  none,      none,      P(0, 24),  "Kerbed area, outer corner, paved to the north-west"},
-        {"68", Open2,         {4, top},    P(0, 48),  P(0, 24),  P(0, 24),  P(0, 48),  "Kerbed area, inner corner, grass to the south-east"},
-        {"69", Open2,         {5, top},    P(0, 48),  P(0, 48),  P(24, 48), P(0, 24),  "Kerbed area, inner corner, grass to the south-west"},
-        {"6A", Open2,         {5, bottom}, P(24, 48), P(0, 48),  P(0, 48),  P(24, 48), "Kerbed area, inner corner, grass to the north-west"},
-        {"6B", Open2,         {4, bottom}, P(0, 24),  P(24, 48), P(0, 48),  P(0, 48),  "Kerbed area, inner corner, grass to the north-east"},
+        {"60", Open2,         {0, top},    none,      P(24, 48), P(0, 48),  P(24, 48), "Kerbed area, edge, grass to the north", "61", "60", "62"},
+        {"61", Open2,         {1, top},    P(0, 24),  none,      P(0, 24),  P(0, 48),  "Kerbed area, edge, grass to the east", "62", "63", "61"},
+        {"62", Open2,         {0, bottom}, P(0, 48),  P(0, 24),  none,      P(0, 24),  "Kerbed area, edge, grass to the south", "63", "62", "60"},
+        {"63", Open2,         {1, bottom}, P(24, 48), P(0, 48),  P(24, 48), none,      "Kerbed area, edge, grass to the west", "60", "61", "63"},
+        {"64", Open2,         {2, top},    none,      P(24, 48), P(24, 48), none,      "Kerbed area, outer corner, paved to the south-east", "65", "65", "66"},
+        {"65", Open2,         {3, top},    none,      none,      P(0, 24),  P(24, 48), "Kerbed area, outer corner, paved to the south-west", "67", "64", "67"},
+        {"66", Open2,         {2, bottom}, P(24, 48), P(0, 24),  none,      none,      "Kerbed area, outer corner, paved to the north-east", "64", "67", "64"},
+        {"67", Open2,         {3, bottom}, P(0, 24),  none,      none,      P(0, 24),  "Kerbed area, outer corner, paved to the north-west", "66", "66", "65"},
+        {"68", Open2,         {4, top},    P(0, 48),  P(0, 24),  P(0, 24),  P(0, 48),  "Kerbed area, inner corner, grass to the south-east", "69", "69", "6B"},
+        {"69", Open2,         {5, top},    P(0, 48),  P(0, 48),  P(24, 48), P(0, 24),  "Kerbed area, inner corner, grass to the south-west", "6A", "68", "6A"},
+        {"6A", Open2,         {5, bottom}, P(24, 48), P(0, 48),  P(0, 48),  P(24, 48), "Kerbed area, inner corner, grass to the north-west", "6B", "6B", "69"},
+        {"6B", Open2,         {4, bottom}, P(0, 24),  P(24, 48), P(0, 48),  P(0, 48),  "Kerbed area, inner corner, grass to the north-east", "68", "6A", "68"},
 
         // Extra's: only the start lights stand on a road. The tyre walls reach the
         // edges but are no road.
-        {"70", Extras,        {0, top},    none,      none,      none,      none,      "Tyre stacks"},
-        {"71", Extras,        {1, top},    none,      none,      none,      none,      "Tyre wall, running west–east"},
-        {"72", Extras,        {0, bottom}, none,      none,      none,      none,      "Tyre wall, running north–south"},
-        {"73", Extras,        {1, bottom}, none,      none,      none,      none,      "Tree"},
-        {"74", Extras,        {2, top},    none,      road,      none,      road,      "Start lights, west–east"},
-        {"75", Extras,        {2, bottom}, none,      none,      none,      none,      "Grandstand"},
-        {"76", Extras,        {3, top},    none,      none,      none,      none,      "Marshal post"},
-        {"77", Extras,        {3, bottom}, none,      none,      none,      none,      "Bushes"},
-        {"78", Extras,        {4, top},    none,      none,      none,      none,      "Pond"},
-        {"79", Extras,        {4, bottom}, none,      none,      none,      none,      "Straw bales"},
+        {"70", Extras,        {0, top},    none,      none,      none,      none,      "Tyre stacks", "70", "70", "70"},
+        {"71", Extras,        {1, top},    none,      none,      none,      none,      "Tyre wall, running west–east", "72", "71", ""},
+        {"72", Extras,        {0, bottom}, none,      none,      none,      none,      "Tyre wall, running north–south", "", "", "72"},
+        {"73", Extras,        {1, bottom}, none,      none,      none,      none,      "Tree", "73", "73", "73"},
+        {"74", Extras,        {2, top},    none,      road,      none,      road,      "Start lights, west–east", "", "74", "74"},
+        {"75", Extras,        {2, bottom}, none,      none,      none,      none,      "Grandstand", "", "75", ""},
+        {"76", Extras,        {3, top},    none,      none,      none,      none,      "Marshal post", "", "76", ""},
+        {"77", Extras,        {3, bottom}, none,      none,      none,      none,      "Bushes", "77", "77", "77"},
+        {"78", Extras,        {4, top},    none,      none,      none,      none,      "Pond", "78", "78", "78"},
+        {"79", Extras,        {4, bottom}, none,      none,      none,      none,      "Straw bales", "79", "79", "79"},
     };
     QVector<Piece> table;
     table.reserve(int(std::size(rows)));
     for (const Row &row : rows)
         table.append(Piece{QByteArray(row.code), row.page, row.slot, QString::fromUtf8(row.name),
-                           PieceEdges(row.north, row.east, row.south, row.west)});
+                           PieceEdges(row.north, row.east, row.south, row.west), QByteArray(row.clockwise),
+                           QByteArray(row.mirroredLeftRight), QByteArray(row.mirroredTopBottom)});
     return table;
 }
 
@@ -272,6 +287,21 @@ const QHash<QByteArray, int> &indexByCode()
         const QVector<Piece> &pieces = PieceTable::pieces();
         for (int i = 0; i < pieces.size(); ++i)
             result.insert(pieces[i].code, i);
+        return result;
+    }();
+    return index;
+}
+
+// The anticlockwise counterparts: the clockwise column read backwards. The
+// clockwise column never names one piece twice (tst_counterparts), so each
+// code has at most one.
+const QHash<QByteArray, QByteArray> &anticlockwiseByCode()
+{
+    static const QHash<QByteArray, QByteArray> index = [] {
+        QHash<QByteArray, QByteArray> result;
+        for (const Piece &piece : PieceTable::pieces())
+            if (!piece.clockwise.isEmpty())
+                result.insert(piece.clockwise, piece.code);
         return result;
     }();
     return index;
@@ -315,4 +345,24 @@ QString PieceTable::name(const QByteArray &code)
 {
     const Piece *piece = find(code);
     return piece ? piece->name : QString();
+}
+
+QByteArray PieceTable::counterpart(const QByteArray &code, Turn turn)
+{
+    if (turn == Turn::Anticlockwise)
+        return anticlockwiseByCode().value(code);
+    const Piece *piece = find(code);
+    if (!piece)
+        return QByteArray();
+    switch (turn) {
+    case Turn::Clockwise:
+        return piece->clockwise;
+    case Turn::MirrorLeftRight:
+        return piece->mirroredLeftRight;
+    case Turn::MirrorTopBottom:
+        return piece->mirroredTopBottom;
+    case Turn::Anticlockwise:
+        break;
+    }
+    return QByteArray();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pieces/pieceedges.h"
+#include "pieces/turn.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,9 +29,9 @@ struct PiecePage
     char series = 0;
 };
 
-// Everything the program knows about one piece code. Later facts (the piece
-// a quarter turn on, the mirrored piece, the length of road it carries) are
-// further members here and further columns of the table in piecetable.cpp.
+// Everything the program knows about one piece code. Later facts (the length
+// of road it carries) are further members here and further columns of the
+// table in piecetable.cpp.
 struct Piece
 {
     QByteArray code;    // the series character, then the index character 0-9, A-L
@@ -38,6 +39,13 @@ struct Piece
     PaletteSlot slot;   // where its button sits on that page
     QString name;       // what a hobbyist calls it: "Corner, east to south"
     PieceEdges edges;   // what crosses each of its four edges
+    // The piece whose picture is this one's turned a quarter clockwise,
+    // mirrored left to right, mirrored top to bottom; empty where the
+    // catalogue has none. A cell of a large corner block names the cell of
+    // the turned block that it lands on.
+    QByteArray clockwise;
+    QByteArray mirroredLeftRight;
+    QByteArray mirroredTopBottom;
 };
 
 // The one list of track pieces: a row per code, 163 of them, in palette
@@ -54,4 +62,9 @@ public:
     static const Piece *find(const QByteArray &code);
     // The piece's name, or an empty string for a code outside the table.
     static QString name(const QByteArray &code);
+    // The piece that a cell holding `code` becomes when the track turns:
+    // the counterpart from the table (anticlockwise: the piece whose
+    // clockwise counterpart `code` is). Empty when the catalogue has none,
+    // and for a code outside the table.
+    static QByteArray counterpart(const QByteArray &code, Turn turn);
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "bench/samples.h"
+#include "document/trackgrid.h"
+
+#include <QVector>
+
+// The block commands on a full track, in the core without the window:
+// turning the whole 30 x 30 bench track (every piece looked up in the
+// counterpart table) and the bucket fill over a 30 x 30 track of one piece,
+// the largest region there is.
+class EditBench
+{
+public:
+    struct Figures
+    {
+        Samples rotate;      // GridTransform::turnTrack, clockwise, ms per call
+        Samples mirror;      // the same, mirrored left to right
+        Samples fill;        // FloodFill::fill of all 900 cells, ms per call
+    };
+
+    explicit EditBench(const QVector<QByteArray> &codes);
+    void runRound();
+    const Figures &figures() const { return m_figures; }
+
+private:
+    TrackGrid m_track;
+    Figures m_figures;
+};
