@@ -6,6 +6,7 @@
 #include "bench/launchbench.h"
 #include "bench/procinfo.h"
 #include "bench/resulttable.h"
+#include "bench/roadbench.h"
 #include "bench/windowbench.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,8 @@ constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
 constexpr double batchOverCjpegLoop = 0.7;
 constexpr double blockCommandMs = 1;
+constexpr double routeStepMs = 1;
+constexpr double closeGapsMs = 20;
 // Above this load average the figures say more about the other work.
 constexpr double calmLoad = 1.5;
 
@@ -106,6 +109,16 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
                   f.clickListClosed);
     table.addTime(QStringLiteral("Decode one tile (50 × 50, 24 bpp): BmpReader::decode"), f.decodeTile);
     table.addTime(QStringLiteral("Read one tile: BmpReader::readFile"), f.readTile);
+}
+
+void addRoadRows(ResultTable &table, const RoadBench &roads)
+{
+    const RoadBench::Figures &f = roads.figures();
+    table.addTime(QStringLiteral("Route preview, per cell entered (30 × 30 serpentine, %1 cells)")
+                      .arg(roads.dragCells()),
+                  f.routeStep, routeStepMs);
+    table.addTime(QStringLiteral("  the slowest cell of that drag"), f.slowestStep);
+    table.addTime(QStringLiteral("Close gaps: 30 × 30 track, 10 gaps"), f.closeGaps, closeGapsMs);
 }
 
 void addBatchRows(ResultTable &table, const BatchBench &batch)
@@ -221,6 +234,7 @@ int BenchRunner::runAll(ResultTable &table)
     LaunchBench launches(binDir + QStringLiteral("/kwbench-start"), trackPath, errorLog);
     WindowBench window(trackPath, track.codes(), m_workDir, cjpeg, errorLog);
     EditBench edits(track.codes());
+    RoadBench roads;
     int texts = 0, reads = 0;
     if (!window.countOpen(texts, reads) || !window.start()) {
         progress(window.error());
@@ -239,10 +253,15 @@ int BenchRunner::runAll(ResultTable &table)
         if (!runBatch(batch))
             return 1;
         edits.runRound();
+        if (!roads.runRound()) {
+            progress(roads.error());
+            return 1;
+        }
     }
 
     addLaunchRows(table, launches);
     addWindowRows(table, window, texts, reads);
+    addRoadRows(table, roads);
     addBatchRows(table, batch);
     addEditRows(table, edits);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,

@@ -1,6 +1,6 @@
 #include "ui/celledits.h"
 
-#include "document/gridedits.h"
+#include "document/roads/roadedits.h"
 #include "document/trackdocument.h"
 #include "ui/cellmenu.h"
 #include "ui/cellmouse.h"
@@ -14,10 +14,11 @@ namespace {
 struct Reshape
 {
     QString name;  // the step's
-    TrackGrid grid;
+    RoadEdits::Result result;
 };
 
-// What a choice of the cell menu makes of the grid, for the cell at index.
+// What a choice of the cell menu makes of the grid, for the cell at index:
+// inserts carry a road across the new line, and say which ends they leave open.
 Reshape reshape(const TrackGrid &grid, int choice, int index)
 {
     const int column = TrackGrid::columnOf(index), row = TrackGrid::rowOf(index);
@@ -25,17 +26,17 @@ Reshape reshape(const TrackGrid &grid, int choice, int index)
     case CellMenu::InsertColumnLeft:
     case CellMenu::InsertColumnRight:
         return {QStringLiteral("Insert column"),
-                GridEdits::insertColumn(grid, column + (choice == CellMenu::InsertColumnRight))};
+                RoadEdits::insertColumn(grid, column + (choice == CellMenu::InsertColumnRight))};
     case CellMenu::DeleteColumn:
-        return {QStringLiteral("Delete column"), GridEdits::deleteColumn(grid, column)};
+        return {QStringLiteral("Delete column"), RoadEdits::deleteColumn(grid, column)};
     case CellMenu::InsertRowAbove:
     case CellMenu::InsertRowBelow:
         return {QStringLiteral("Insert row"),
-                GridEdits::insertRow(grid, row + (choice == CellMenu::InsertRowBelow))};
+                RoadEdits::insertRow(grid, row + (choice == CellMenu::InsertRowBelow))};
     case CellMenu::DeleteRow:
-        return {QStringLiteral("Delete row"), GridEdits::deleteRow(grid, row)};
+        return {QStringLiteral("Delete row"), RoadEdits::deleteRow(grid, row)};
     default:
-        return {QString(), grid};
+        return {QString(), {grid, {}}};
     }
 }
 
@@ -97,7 +98,10 @@ void CellEdits::showMenu(int index, const QPoint &globalPos)
     }
     ErrorBox::guard(m_window, [&] {
         const Reshape change = reshape(m_parts.document.grid(), choice, index);
-        if (change.grid != m_parts.document.grid())
-            m_parts.edits.record(change.name, true, [&] { m_parts.document.setGrid(change.grid); });
+        if (change.result.grid == m_parts.document.grid())
+            return;
+        m_parts.edits.record(change.name, true, [&] { m_parts.document.setGrid(change.result.grid); });
+        if (!change.result.opened.isEmpty())
+            emit openEndsMade();
     });
 }

@@ -11,7 +11,8 @@ class TrackView;
 
 // What the mouse does to the cells, as steps of the edit history: a paint
 // stroke (one step, however many cells), picking a cell's piece, and the
-// cell menu's inserting and deleting of columns and rows (a step each).
+// cell menu's inserting and deleting of columns and rows (a step each),
+// which carry a road across an inserted line.
 class CellEdits : public QObject
 {
     Q_OBJECT
@@ -31,6 +32,9 @@ public:
 signals:
     // A cell's piece was picked: it is to become the current piece.
     void pieceWanted(const QByteArray &code);
+    // An insert or delete left road ends open that were joined before (a
+    // road it could not carry across the new line): they are to be marked.
+    void openEndsMade();
 
 private:
     void startStroke(int index);

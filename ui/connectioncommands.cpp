@@ -1,7 +1,10 @@
 #include "ui/connectioncommands.h"
 
+#include "document/roads/gapcloser.h"
 #include "pieces/connectioncheck.h"
 #include "ui/connectionoverlay.h"
+#include "ui/editcommands.h"
+#include "ui/errorbox.h"
 #include "ui/mainmenu.h"
 #include "ui/tmainform.h"
 
@@ -15,8 +18,11 @@ ConnectionCommands::ConnectionCommands(TMainForm &window)
                                    QStringLiteral("Check connections"), QKeySequence(Qt::Key_F5));
     m_show = MainMenu::addCommand(window.trackMenu(), "Showopenends1", QStringLiteral("Show open ends"));
     m_show->setCheckable(true);
+    m_closeGaps = MainMenu::addCommand(window.trackMenu(), "Closegaps1", QStringLiteral("Close gaps"),
+                                       QKeySequence(Qt::Key_F6));
     window.addTrackCommand(m_check);
     window.addTrackCommand(m_show);
+    window.addTrackCommand(m_closeGaps);
 
     // A change is followed once the command that made it has finished: a
     // visit of the size dialog changes the grid at every slider step, and the
@@ -28,10 +34,28 @@ ConnectionCommands::ConnectionCommands(TMainForm &window)
 
     connect(m_check, &QAction::triggered, this, &ConnectionCommands::check);
     connect(m_show, &QAction::toggled, this, &ConnectionCommands::followTrack);
+    connect(m_closeGaps, &QAction::triggered, this,
+            [this] { ErrorBox::guard(&m_window, [this] { closeGaps(); }); });
     connect(&window.document(), &TrackDocument::changed, this, &ConnectionCommands::trackChanged);
 }
 
 void ConnectionCommands::check()
+{
+    mark(QString());
+}
+
+void ConnectionCommands::closeGaps()
+{
+    TrackDocument &document = m_window.document();
+    const GapCloser::Result result = GapCloser::close(document.grid());
+    if (result.gaps > 0)
+        m_window.editCommands()->record(QStringLiteral("Close gaps"), true,
+                                        [&] { document.setGrid(result.grid); });
+    // The ends that no run could reach stay marked.
+    mark(GapCloser::summaryText(result.gaps, result.pieces));
+}
+
+void ConnectionCommands::mark(const QString &status)
 {
     m_pending.stop();
     const TrackDocument &document = m_window.document();
@@ -45,8 +69,11 @@ void ConnectionCommands::check()
             shown.append(end);
     m_overlay->setMarks(shown);
 
-    QString text = ConnectionCheck::countText(int(shown.size()));
-    text[0] = text[0].toUpper();
+    QString text = status;
+    if (text.isEmpty()) {
+        text = ConnectionCheck::countText(int(shown.size()));
+        text[0] = text[0].toUpper();
+    }
     m_window.setStatusText(text);
     m_shown = text;
 }

@@ -8,10 +8,11 @@ class ConnectionOverlay;
 class QAction;
 class TMainForm;
 
-// The Track menu's "Check connections" and "Show open ends": the open road
-// ends of the block's visible cells, marked on the track view and counted in
-// the status bar. A check's marks stay until the track changes; with "Show
-// open ends" on, every change checks again.
+// The Track menu's "Check connections", "Show open ends" and "Close gaps":
+// the open road ends of the block's visible cells, marked on the track view
+// and counted in the status bar. A check's marks stay until the track
+// changes; with "Show open ends" on, every change checks again. Closing the
+// gaps joins what grass can join, as one step, and marks the ends left.
 class ConnectionCommands : public QObject
 {
     Q_OBJECT
@@ -23,12 +24,18 @@ public:
 
     QAction *checkAction() const { return m_check; }
     QAction *showAction() const { return m_show; }
+    QAction *closeGapsAction() const { return m_closeGaps; }
     ConnectionOverlay *overlay() const { return m_overlay; }
 
     // Marks the open ends now and says how many there are.
     void check();
+    // Lays the runs that close the gaps, one step of the history, says how
+    // many gaps and pieces it took, and marks the ends still open.
+    void closeGaps();
 
 private:
+    // Marks the open ends now; the status bar says status, or their count.
+    void mark(const QString &status);
     void trackChanged();
     void followTrack();
     void clearMarks();
@@ -37,6 +44,7 @@ private:
     ConnectionOverlay *m_overlay;
     QAction *m_check;
     QAction *m_show;
+    QAction *m_closeGaps;
     QTimer m_pending;  // a change not yet followed
     QString m_shown;   // the status text of the last check, while it shows
 };

@@ -77,7 +77,8 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     auto *cells = new CellEdits({m_document, *TrackBox, *m_edits, m_currentCode}, this);
     connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
     // Owned by the window; adds its items to the Track menu.
-    new ConnectionCommands(*this);
+    auto *connections = new ConnectionCommands(*this);
+    connect(cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
     createOutput();
     m_recovery = new Recovery(*this, RecoveryFolder::path());
 }
