@@ -1,15 +1,16 @@
 #include "ui/connectioncommands.h"
 
 #include "pieces/connectioncheck.h"
-#include "ui/connectionoverlay.h"
 #include "ui/mainmenu.h"
 #include "ui/tmainform.h"
+#include "ui/trackcanvas.h"
+#include "ui/trackview.h"
 
 #include <QAction>
 #include <QMenu>
 
 ConnectionCommands::ConnectionCommands(TMainForm &window)
-    : QObject(&window), m_window(window), m_overlay(new ConnectionOverlay(*window.trackView()))
+    : QObject(&window), m_window(window), m_canvas(*window.trackView()->canvas())
 {
     m_check = MainMenu::addCommand(window.trackMenu(), "Checkconnections1",
                                    QStringLiteral("Check connections"), QKeySequence(Qt::Key_F5));
@@ -43,7 +44,7 @@ void ConnectionCommands::check()
     for (const OpenEnd &end : ends)
         if (grid.cell(end.column, end.row).visible)
             shown.append(end);
-    m_overlay->setMarks(shown);
+    m_canvas.setMarks(shown);
 
     QString text = ConnectionCheck::countText(int(shown.size()));
     text[0] = text[0].toUpper();
@@ -67,7 +68,7 @@ void ConnectionCommands::followTrack()
 void ConnectionCommands::clearMarks()
 {
     m_pending.stop();
-    m_overlay->setMarks({});
+    m_canvas.setMarks({});
     // The count goes with its marks, unless something else has been said since.
     if (!m_shown.isEmpty() && m_window.statusText() == m_shown)
         m_window.setStatusText(QString());

@@ -4,12 +4,12 @@
 #include <QString>
 #include <QTimer>
 
-class ConnectionOverlay;
 class QAction;
 class TMainForm;
+class TrackCanvas;
 
 // The Track menu's "Check connections" and "Show open ends": the open road
-// ends of the block's visible cells, marked on the track view and counted in
+// ends of the block's visible cells, marked on the track canvas and counted in
 // the status bar. A check's marks stay until the track changes; with "Show
 // open ends" on, every change checks again.
 class ConnectionCommands : public QObject
@@ -23,7 +23,6 @@ public:
 
     QAction *checkAction() const { return m_check; }
     QAction *showAction() const { return m_show; }
-    ConnectionOverlay *overlay() const { return m_overlay; }
 
     // Marks the open ends now and says how many there are.
     void check();
@@ -34,7 +33,7 @@ private:
     void clearMarks();
 
     TMainForm &m_window;
-    ConnectionOverlay *m_overlay;
+    TrackCanvas &m_canvas;  // where the marks are drawn
     QAction *m_check;
     QAction *m_show;
     QTimer m_pending;  // a change not yet followed

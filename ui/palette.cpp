@@ -4,6 +4,7 @@
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
 #include "ui/picturebutton.h"
+#include "ui/piecetext.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -73,6 +74,7 @@ PictureButton *Palette::addPieceButton(QWidget *page, const QByteArray &code, in
     auto *button = new PictureButton(page);
     button->setObjectName(QLatin1Char('b') + QString::fromLatin1(code));
     button->setProperty("hint", code);
+    button->setToolTip(PieceText::describe(code));
     button->setCheckable(true);
     button->setAutoRaise(false);
     button->setGeometry(left, top, buttonSize, buttonSize);

@@ -55,10 +55,15 @@ QPixmap PictureButton::maskedPixmap(const QImage &picture)
     const QString key = QStringLiteral("kwmask-%1").arg(picture.cacheKey());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = QPixmap::fromImage(withMaskCleared(picture));
+        pixmap = QPixmap::fromImage(masked(picture));
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
+}
+
+QImage PictureButton::masked(const QImage &picture)
+{
+    return picture.isNull() ? QImage() : withMaskCleared(picture);
 }
 
 QPoint PictureButton::pictureOrigin() const

@@ -10,6 +10,7 @@
 #include <QVector>
 #include <memory>
 
+class CellInfoLabel;
 class EditCommands;
 class FileCommands;
 class FileDialogs;
@@ -23,12 +24,15 @@ class QLabel;
 class QMenu;
 class StatusProgress;
 class TAboutForm;
+class TrackCanvas;
 class TSaveForm;
 class TrackView;
 class TsizeForm;
+class ViewCommands;
 
 // The editor's main window: the palette with the current piece on top, the
-// track view below, the status bar, and the menus. It runs the start-up and
+// track view below, the status bar with the cell and file field on its
+// right, and the menus. It runs the start-up and
 // the commands; the track lives in the TrackDocument, its pictures in the
 // TileStore, and the track view shows the one with the other.
 class TMainForm : public QMainWindow
@@ -52,13 +56,15 @@ public:
     QString statusText() const;
     void setStatusText(const QString &text);
     QMenu *editMenu() const;
+    QMenu *viewMenu() const;
     QMenu *trackMenu() const;
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
     EditCommands *editCommands() const { return m_edits; }
     TrackView *trackView() const { return TrackBox; }
-    PictureButton *cellButton(int index) const;
+    TrackCanvas *canvas() const;
+    QLabel *cellInfo() const;
     Palette *palette() const { return PageControl; }
     PictureButton *currentPiece() const { return CurPiece; }
     TsizeForm *sizeForm() const { return m_sizeForm; }
@@ -128,6 +134,7 @@ private:
     PictureButton *CurPiece = nullptr;
     TrackView *TrackBox = nullptr;
     QLabel *m_statusText = nullptr;
+    CellInfoLabel *m_cellInfo = nullptr;
     std::unique_ptr<MainMenu> m_menu;
     PartsListWindow *m_partsList = nullptr;
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// How a piece is named to the user wherever the window shows one: the
+// track's and the palette's tooltips and the status bar's cell field.
+class PieceText
+{
+public:
+    // The code, and the piece's name where the piece table has one.
+    static QString describe(const QByteArray &code);
+};
