@@ -63,10 +63,25 @@ void TrackView::zoomAt(double zoom, const QPoint &viewportPoint)
     // The place of the track under the point, in cells at zoom 1.
     const QPointF place = QPointF(viewportPoint - m_canvas->pos()) / before;
     m_canvas->setZoom(zoom);
+    dropNeedlessScrollBars();
     const QPointF now = place * m_canvas->zoom();
     horizontalScrollBar()->setValue(int(std::lround(now.x())) - viewportPoint.x());
     verticalScrollBar()->setValue(int(std::lround(now.y())) - viewportPoint.y());
     updateRulers();
+}
+
+// A scroll box that shows its bars keeps them when its widget shrinks to
+// fit the room the bars take: it measures against the viewport it has.
+// Taking the bars away for a moment makes it measure the whole room.
+void TrackView::dropNeedlessScrollBars()
+{
+    const QSize room = maximumViewportSize();
+    if (m_canvas->width() > room.width() || m_canvas->height() > room.height())
+        return;
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void TrackView::zoomIn()

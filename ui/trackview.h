@@ -55,6 +55,7 @@ private:
     void placeRulers();
     void updateRulers();
     void keepInSight(int index);
+    void dropNeedlessScrollBars();
 
     TrackCanvas *m_canvas = nullptr;
     TrackRuler *m_columnRuler = nullptr;
