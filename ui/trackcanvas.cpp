@@ -34,7 +34,6 @@ TrackCanvas::TrackCanvas(const TrackDocument &document, const TileStore &tiles, 
     setObjectName(QStringLiteral("TrackCanvas"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
     TrackCanvasAccessible::install();
     m_mouse = new CellMouse(*this, this);
     resize(0, 0);
