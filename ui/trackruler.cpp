@@ -71,7 +71,8 @@ void TrackRuler::paintEvent(QPaintEvent *event)
             painter.drawLine(cell.left(), height() - 4, cell.left(), height() - 1);
         else
             painter.drawLine(width() - 4, cell.top(), width() - 1, cell.top());
-        if (number % step != 0 && number != 1)
+        // 1 too where it stands well apart from the next number written.
+        if (number % step != 0 && !(number == 1 && step >= 5))
             continue;
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(cell, Qt::AlignCenter, QString::number(number));

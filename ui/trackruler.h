@@ -9,7 +9,7 @@ class TrackCanvas;
 // from 1 as kerbwright-check names cells. Each number stands over the middle
 // of its cell and moves with the canvas as it scrolls and zooms; where the
 // cells are too narrow for every number, only every second, fifth or tenth
-// is written.
+// is written (and 1 beside every fifth or tenth).
 class TrackRuler : public QWidget
 {
     Q_OBJECT
