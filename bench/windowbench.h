@@ -22,7 +22,10 @@ class WindowBench
 public:
     // The zooms a full repaint is timed at.
     static constexpr int repaintZooms = 3;
-    static double repaintZoom(int which) { return std::array<double, repaintZooms>{1.0, 0.25, 4.0}[size_t(which)]; }
+    static double repaintZoom(int which)
+    {
+        return std::array<double, repaintZooms>{1.0, 0.25, 4.0}[size_t(which)];
+    }
 
     struct Figures
     {

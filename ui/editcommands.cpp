@@ -14,7 +14,8 @@ EditCommands::EditCommands(TrackDocument &document, QMenu &menu, QObject *parent
     undo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z"))});
     QAction *redo = stack.createRedoAction(&menu, QStringLiteral("Redo"));
     redo->setObjectName(QStringLiteral("Redo1"));
-    redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
+                        QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     menu.addAction(undo);
     menu.addAction(redo);
 }

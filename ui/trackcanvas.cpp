@@ -278,7 +278,10 @@ QPixmap TrackCanvas::pixmapFor(const QImage &picture) const
     if (std::abs(m_zoom - 1.0) < 1e-9)
         return PictureButton::maskedPixmap(picture);
     const QSize size(std::max(1, scaled(picture.width())), std::max(1, scaled(picture.height())));
-    const QString key = QStringLiteral("kwzoom-%1-%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
+    const QString key = QStringLiteral("kwzoom-%1-%2x%3")
+                            .arg(picture.cacheKey())
+                            .arg(size.width())
+                            .arg(size.height());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         pixmap = QPixmap::fromImage(PictureButton::masked(picture).scaled(

@@ -118,8 +118,9 @@ double TrackView::fittingZoom() const
         };
         return length(columns) <= room.width() && length(rows) <= room.height();
     };
-    const double widest = double(room.width()) / (2 * TrackCanvas::cellMargin + TrackCanvas::cellSize * columns);
-    const double tallest = double(room.height()) / (2 * TrackCanvas::cellMargin + TrackCanvas::cellSize * rows);
+    auto atZoomOne = [](int cells) { return 2 * TrackCanvas::cellMargin + TrackCanvas::cellSize * cells; };
+    const double widest = double(room.width()) / atZoomOne(columns);
+    const double tallest = double(room.height()) / atZoomOne(rows);
     double z = std::clamp(std::min(widest, tallest), TrackCanvas::minimumZoom, TrackCanvas::maximumZoom);
     // Rounding may take a pixel too many.
     while (z > TrackCanvas::minimumZoom && !fits(z))
