@@ -20,6 +20,9 @@ namespace {
 // The targets the editor is held to on this kind of machine.
 constexpr double readyAfterShowMs = 150;
 constexpr double launchToReadyMs = 400;
+constexpr double plainOverFloor = 3;
+constexpr double trackOverFloor = 4;
+constexpr double repaintMs = 5;
 constexpr double openTrackMs = 80;
 constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
@@ -56,8 +59,12 @@ void addLaunchRows(ResultTable &table, const LaunchBench &launches)
     table.addTime(QStringLiteral("  launch → window first shown"), plain.spawnToShown);
     table.addTime(QStringLiteral("  beside: launch → exit after QApplication (Qt's floor)"),
                   launches.applicationOnly());
+    table.addRatio(QStringLiteral("  launch → ready / Qt's floor (ratio run by run)"),
+                   launches.plainOverFloor(), plainOverFloor);
     table.addTime(QStringLiteral("Launch → ready with the 30 × 30 track on the command line"),
                   track.launchToReady);
+    table.addRatio(QStringLiteral("  with the track / Qt's floor (ratio run by run)"),
+                   launches.trackOverFloor(), trackOverFloor);
     table.addTime(QStringLiteral("  window first shown → ready, with that track"), track.shownToReady);
     table.addFact(QStringLiteral("Waiting panel painted before ready (runs)"),
                   QStringLiteral("%1 of %2 / %3 of %4 with track")
@@ -107,6 +114,15 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
                   f.clickListOpen);
     table.addTime(QStringLiteral("  beside: the same click with the parts list closed"),
                   f.clickListClosed);
+    for (int z = 0; z < WindowBench::repaintZooms; ++z) {
+        table.addTime(QStringLiteral("Full repaint of the 30 × 30 track in the window at %1 %")
+                          .arg(WindowBench::repaintZoom(z) * 100),
+                      f.repaint[size_t(z)], repaintMs);
+    }
+    table.addFact(QStringLiteral("  cells repainted by a stroke over 3 cells (counted)"),
+                  QStringLiteral("%1 of 900").arg(window.strokeRepaintedCells()));
+    table.addFact(QStringLiteral("  widgets in the main window when ready (counted)"),
+                  QString::number(window.widgetCount()));
     table.addTime(QStringLiteral("Decode one tile (50 × 50, 24 bpp): BmpReader::decode"), f.decodeTile);
     table.addTime(QStringLiteral("Read one tile: BmpReader::readFile"), f.readTile);
 }

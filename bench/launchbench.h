@@ -34,6 +34,9 @@ public:
     QString error() const { return m_error; }
 
     const Samples &applicationOnly() const { return m_applicationOnly; }
+    // Launch to ready over Qt's floor, taken round by round.
+    const Samples &plainOverFloor() const { return m_plainOverFloor; }
+    const Samples &trackOverFloor() const { return m_trackOverFloor; }
     const Start &plain() const { return m_plain; }
     const Start &withTrack() const { return m_withTrack; }
 
@@ -48,6 +51,8 @@ private:
     QString m_errorLog;
     QString m_error;
     Samples m_applicationOnly;
+    Samples m_plainOverFloor;
+    Samples m_trackOverFloor;
     Start m_plain;
     Start m_withTrack;
 };

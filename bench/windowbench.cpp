@@ -17,6 +17,8 @@
 #include "ui/filedialogs.h"
 #include "ui/statusprogress.h"
 #include "ui/tmainform.h"
+#include "ui/trackcanvas.h"
+#include "ui/trackview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +27,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
+#include <QPaintEvent>
 #include <QTimer>
 
 namespace {
@@ -81,6 +85,32 @@ public:
 
 private:
     TileFolder m_folder;
+};
+
+// The cells a canvas is asked to repaint.
+class PaintedCells : public QObject
+{
+public:
+    explicit PaintedCells(const TrackCanvas &canvas) : m_canvas(canvas) {}
+    int count() const
+    {
+        int n = 0;
+        for (int i = 0; i < TrackGrid::cellCount; ++i)
+            n += m_painted.intersects(m_canvas.cellRect(i).adjusted(1, 1, -1, -1)) ? 1 : 0;
+        return n;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+
+private:
+    const TrackCanvas &m_canvas;
+    QRegion m_painted;
 };
 
 QByteArray ppmOf(const QImage &picture)
@@ -155,7 +185,11 @@ bool WindowBench::start()
         m_partsList->hide();
     if (!m_jpegAction || !m_bmpAction || !m_pdfAction || !m_partsList)
         return fail(QStringLiteral("the export commands or the parts list were not found"));
-    return prepareCjpeg();
+    m_widgets = int(m_window->findChildren<QWidget *>().size());
+    if (!prepareCjpeg())
+        return false;
+    countStrokeRepaint();
+    return true;
 }
 
 bool WindowBench::prepareCjpeg()
@@ -206,8 +240,43 @@ bool WindowBench::runRound()
         return false;
     timePdf();
     timeClicks();
+    timeRepaints();
     timeTileDecode();
     return true;
+}
+
+void WindowBench::timeRepaints()
+{
+    TrackView *view = m_window->trackView();
+    TrackCanvas *canvas = view->canvas();
+    for (int z = 0; z < repaintZooms; ++z) {
+        view->zoomAt(repaintZoom(z), QPoint(0, 0));
+        settle();
+        // The middle of the track, where every cell in sight holds a piece.
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum() / 2);
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum() / 2);
+        settle();
+        m_figures.repaint[size_t(z)].add(timeMs([&] { canvas->repaint(); }));
+    }
+    view->actualSize();
+    settle();
+}
+
+void WindowBench::countStrokeRepaint()
+{
+    TrackCanvas *canvas = m_window->trackView()->canvas();
+    settle();
+    PaintedCells painted(*canvas);
+    canvas->installEventFilter(&painted);
+    for (int column : {5, 6, 7}) {
+        const int index = TrackGrid::index(column, 4);
+        const bool a3 = m_window->document().cell(index).code == "A3";
+        m_window->document().TrackClick(index, a3 ? QByteArrayLiteral("07") : QByteArrayLiteral("A3"));
+    }
+    settle();
+    canvas->removeEventFilter(&painted);
+    m_strokeCells = painted.count();
+    m_window->document().setModified(false);
 }
 
 void WindowBench::timeOpen()

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <QVector>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -19,6 +20,13 @@ class TMainForm;
 class WindowBench
 {
 public:
+    // The zooms a full repaint is timed at.
+    static constexpr int repaintZooms = 3;
+    static double repaintZoom(int which)
+    {
+        return std::array<double, repaintZooms>{1.0, 0.25, 4.0}[size_t(which)];
+    }
+
     struct Figures
     {
         Samples open;          // Open of the 30 x 30 track, through the command
@@ -42,6 +50,8 @@ public:
         Samples bmpWrite;      // SafeFile::write of the BMP bytes
         Samples decodeTile;    // BmpReader::decode of one tile's bytes
         Samples readTile;      // BmpReader::readFile of one tile
+        // The track canvas painting everything it shows, at each zoom.
+        std::array<Samples, repaintZooms> repaint;
     };
 
     // trackPath: the 30 x 30 track; codes: its codes in file order;
@@ -61,6 +71,9 @@ public:
     QString error() const { return m_error; }
     QString pictureSize() const;
     int pdfPages() const { return m_pdfPages; }
+    // How many cells the canvas repainted for a stroke over three.
+    int strokeRepaintedCells() const { return m_strokeCells; }
+    int widgetCount() const { return m_widgets; }
 
 private:
     bool fail(const QString &message);
@@ -74,6 +87,8 @@ private:
     void timePdf();
     void timeClicks();
     void timeTileDecode();
+    void timeRepaints();
+    void countStrokeRepaint();
 
     QString m_trackPath;
     QVector<QByteArray> m_codes;
@@ -92,5 +107,7 @@ private:
     QAction *m_pdfAction = nullptr;
     QWidget *m_partsList = nullptr;
     int m_pdfPages = 0;
+    int m_strokeCells = 0;
+    int m_widgets = 0;
     Figures m_figures;
 };

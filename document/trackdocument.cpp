@@ -2,13 +2,77 @@
 
 #include "base/progress.h"
 #include "base/safefile.h"
+#include "document/gridstep.h"
 #include "document/trackfile.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
 
+#include <QScopedValueRollback>
+
 TrackDocument::TrackDocument(QObject *parent)
     : QObject(parent)
 {
+    connect(&m_history, &QUndoStack::indexChanged, this, &TrackDocument::followHistory);
+}
+
+// The history empties itself as it goes and says so; by then the document
+// is being torn down, so nothing may answer.
+TrackDocument::~TrackDocument()
+{
+    m_history.disconnect();
+}
+
+void TrackDocument::record(const QString &name, bool marks, const std::function<void()> &change)
+{
+    const TrackGrid before = m_grid;
+    auto keep = [&] {
+        if (marks || m_grid != before)
+            push(new GridStep(*this, name, before, marks));
+    };
+    try {
+        change();
+    } catch (...) {
+        keep();
+        throw;
+    }
+    keep();
+}
+
+void TrackDocument::push(GridStep *step)
+{
+    const bool marks = step->marks();
+    {
+        // Doing a step sets the flag its own way (below), not by the rule
+        // for undo and redo.
+        QScopedValueRollback<bool> pushing(m_pushing, true);
+        m_history.push(step);
+    }
+    if (marks)
+        setModified(true);
+}
+
+void TrackDocument::restartHistory()
+{
+    QScopedValueRollback<bool> pushing(m_pushing, true);
+    m_history.clear();
+}
+
+void TrackDocument::followHistory()
+{
+    if (m_pushing)
+        return;
+    const int clean = m_history.cleanIndex();
+    setModified(clean < 0 || marksBetween(clean, m_history.index()));
+}
+
+bool TrackDocument::marksBetween(int from, int to) const
+{
+    // The state at index i is the one after the first i steps.
+    for (int i = std::min(from, to); i < std::max(from, to); ++i) {
+        if (static_cast<const GridStep *>(m_history.command(i))->marks())
+            return true;
+    }
+    return false;
 }
 
 void TrackDocument::setSize(int width, int height)
@@ -125,6 +189,7 @@ void TrackDocument::open(const QString &path, const TileSource &tiles, TileStore
     m_memo = memo;
     setFileName(path);
     setModified(false);
+    restartHistory();
 }
 
 void TrackDocument::save(const QString &path)
@@ -133,4 +198,5 @@ void TrackDocument::save(const QString &path)
     SafeFile::write(path, m_memo.text());
     setFileName(path);
     setModified(false);
+    m_history.setClean();
 }

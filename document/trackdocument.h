@@ -6,20 +6,34 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
+#include <functional>
 
+class GridStep;
 class Progress;
 class TileSource;
 class TileStore;
 
-// The track being edited: its grid of codes, the modified flag, the line
-// buffer that track files pass through, and the current file name. Views
-// follow it through its signals and take pictures from the tile store.
+// The track being edited: its grid of codes, the modified flag, the edit
+// history, the line buffer that track files pass through, and the current
+// file name. Views follow it through its signals and take pictures from the
+// tile store.
+//
+// Every change of the track is one GridStep on the history; New and Open
+// start it afresh, a save marks where the file stands. The modified flag
+// follows the history: after an undo or a redo the track is modified exactly
+// when a marking step lies between where the history stands and where it
+// stood at the last save or open. Size changes do not mark, so undoing one
+// never makes a saved track modified, and doing one leaves the flag as it
+// was. Once the saved state has been cut out of the history (undone and
+// replaced by a new step) every undo and redo leaves the track modified.
 class TrackDocument : public QObject
 {
     Q_OBJECT
 
 public:
     explicit TrackDocument(QObject *parent = nullptr);
+    ~TrackDocument() override;
 
     const TrackGrid &grid() const { return m_grid; }
     const Cell &cell(int index) const { return m_grid.cell(index); }
@@ -34,6 +48,18 @@ public:
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
+
+    // The edit history; a window shows its undo and redo actions.
+    QUndoStack &history() { return m_history; }
+    const QUndoStack &history() const { return m_history; }
+    // Runs change, which alters this document, and keeps what it did as one
+    // step called name: always when marks, otherwise only when the grid
+    // changed. What a failing change did is kept before it is rethrown.
+    void record(const QString &name, bool marks, const std::function<void()> &change);
+    // Keeps a step that the document already shows (the history owns it).
+    void push(GridStep *step);
+    // An empty history whose start is the saved state (New, Open).
+    void restartHistory();
 
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &fileName);
@@ -80,9 +106,13 @@ private:
     // makes exactly the block visible; the progress text ends empty.
     static void draw(TrackGrid &grid, bool reset, Progress &progress);
     void readMemo(const LineBuffer &memo, const TileSource &tiles, TileStore &store, Progress &progress);
+    void followHistory();
+    bool marksBetween(int from, int to) const;
 
     TrackGrid m_grid;
     bool m_modified = false;
     QString m_fileName;
     LineBuffer m_memo;
+    QUndoStack m_history;
+    bool m_pushing = false;
 };

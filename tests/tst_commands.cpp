@@ -13,6 +13,7 @@
 #include "ui/partslistwindow.h"
 #include "ui/picturebutton.h"
 #include "ui/tmainform.h"
+#include "ui/trackcanvas.h"
 #include "ui/tsaveform.h"
 #include "ui/tsizeform.h"
 
@@ -83,7 +84,8 @@ struct Editor
     }
     void clickCell(int column, int row)
     {
-        QTest::mouseClick(window->cellButton(TrackGrid::index(column, row)), Qt::LeftButton);
+        const int index = TrackGrid::index(column, row);
+        QTest::mouseClick(window->canvas(), Qt::LeftButton, {}, window->canvas()->cellRect(index).center());
     }
     void place(const QByteArray &code, int column, int row)
     {
@@ -101,7 +103,7 @@ struct Editor
     {
         int n = 0;
         for (int i = 0; i < TrackGrid::cellCount; ++i)
-            n += window->cellButton(i)->isHidden() ? 0 : 1;
+            n += window->canvas()->isCellShown(i) ? 1 : 0;
         return n;
     }
 };
@@ -351,16 +353,16 @@ void TestCommands::shrinkAndGrowKeepsPieces()
     editor.place("05", 14, 6);
     editor.gridButton("b81", 5);
     QCOMPARE(editor.document().width(), 10);
-    QVERIFY(editor.window->cellButton(TrackGrid::index(12, 0))->isHidden());
-    QVERIFY(!editor.window->cellButton(TrackGrid::index(9, 0))->isHidden());
+    QVERIFY(!editor.window->canvas()->isCellShown(TrackGrid::index(12, 0)));
+    QVERIFY(editor.window->canvas()->isCellShown(TrackGrid::index(9, 0)));
     QCOMPARE(editor.visibleCells(), 70);
     editor.gridButton("b80", 5);
     QCOMPARE(editor.document().width(), 15);
     QCOMPARE(editor.visibleCells(), 105);
     QCOMPARE(editor.document().cell(12, 0).code, QByteArray("3A"));
     QCOMPARE(editor.document().cell(14, 6).code, QByteArray("05"));
-    QVERIFY(!editor.window->cellButton(TrackGrid::index(14, 6))->isHidden());
-    QVERIFY(editor.window->cellButton(TrackGrid::index(14, 6))->picture()
+    QVERIFY(editor.window->canvas()->isCellShown(TrackGrid::index(14, 6)));
+    QVERIFY(editor.window->canvas()->cellPicture(TrackGrid::index(14, 6))
             == editor.window->palette()->pieceButton("05")->picture());
 }
 
@@ -379,9 +381,9 @@ void TestCommands::newClearsHiddenCells()
     editor.trigger("New1");
     QCOMPARE(editor.watcher.dialogs(), (QStringList{"TSaveForm", "TsizeForm"}));
     QCOMPARE(editor.document().cell(14, 6).code, QByteArray("07"));
-    QVERIFY(!editor.window->cellButton(TrackGrid::index(14, 6))->isHidden());
+    QVERIFY(editor.window->canvas()->isCellShown(TrackGrid::index(14, 6)));
     const QImage b07 = editor.window->palette()->pieceButton("07")->picture();
-    QCOMPARE(editor.window->cellButton(TrackGrid::index(14, 6))->picture().cacheKey(), b07.cacheKey());
+    QCOMPARE(editor.window->canvas()->cellPicture(TrackGrid::index(14, 6)).cacheKey(), b07.cacheKey());
 }
 
 void TestCommands::gridButtonLimits_data()
@@ -408,7 +410,7 @@ void TestCommands::gridButtonLimits()
     QCOMPARE(editor.document().width(), width);
     QCOMPARE(editor.document().height(), height);
     QCOMPARE(editor.visibleCells(), width * height);
-    QCOMPARE(editor.window->findChild<QWidget *>(QStringLiteral("TrackArea"))->size(),
+    QCOMPARE(editor.window->findChild<QWidget *>(QStringLiteral("TrackCanvas"))->size(),
              QSize(4 + 54 * width, 4 + 54 * height));
     QCOMPARE(editor.window->statusText(), QString());
     QVERIFY(!editor.document().isModified());
@@ -445,7 +447,7 @@ void TestCommands::sizeDialogSetsTheGrid()
     });
     editor.trigger("Modifygridsize1");
     QCOMPARE(editor.visibleCells(), 12);
-    QVERIFY(editor.window->cellButton(TrackGrid::index(3, 3))->isHidden());
+    QVERIFY(!editor.window->canvas()->isCellShown(TrackGrid::index(3, 3)));
     QCOMPARE(editor.document().cell(3, 3).code, QByteArray("05"));
     QVERIFY(!editor.document().isModified());
 }
@@ -582,10 +584,10 @@ void TestCommands::openShowsWhatTheTileFilesHoldNow()
                                   BmpBuilder::bmp24(BmpBuilder::patterned(500))));
     const QString track = writeTrack(QStringLiteral("reread.kwf"), "00,QQ\r\n");
     openTrack(editor, track);
-    QCOMPARE(editor.window->cellButton(TrackGrid::index(1, 0))->picture(), BmpBuilder::patterned(500));
+    QCOMPARE(editor.window->canvas()->cellPicture(TrackGrid::index(1, 0)), BmpBuilder::patterned(500));
     QVERIFY(BmpBuilder::writeFile(tile, BmpBuilder::bmp24(BmpBuilder::patterned(501))));
     openTrack(editor, track);
-    const QImage shown = editor.window->cellButton(0)->picture();
+    const QImage shown = editor.window->canvas()->cellPicture(0);
     QVERIFY(BmpBuilder::writeFile(tile, original));
     QCOMPARE(shown, BmpBuilder::patterned(501));
 }

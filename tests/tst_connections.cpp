@@ -5,11 +5,10 @@
 #include "scriptedfiledialogs.h"
 #include "testfiles.h"
 #include "pieces/catalogue.h"
-#include "ui/connectionoverlay.h"
 #include "ui/palette.h"
 #include "ui/picturebutton.h"
 #include "ui/tmainform.h"
-#include "ui/trackview.h"
+#include "ui/trackcanvas.h"
 
 #include <QAction>
 #include <QProcess>
@@ -40,11 +39,11 @@ class TestConnections : public QObject
         return writeBytes(m_dir.filePath(name + ".kwf"), text) ? m_dir.filePath(name + ".kwf") : QString();
     }
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    ConnectionOverlay *overlay() const { return m_window->findChild<ConnectionOverlay *>(); }
+    TrackCanvas *canvas() const { return m_window->canvas(); }
     QStringList marks() const
     {
         QStringList text;
-        for (const OpenEnd &end : overlay()->marks())
+        for (const OpenEnd &end : canvas()->marks())
             text << QStringLiteral("%1:%2: %3").arg(end.column + 1).arg(end.row + 1).arg(Edges::name(end.edge));
         return text;
     }
@@ -60,7 +59,7 @@ class TestConnections : public QObject
         m_window->palette()->setCurrentWidget(piece->parentWidget());
         QTest::mouseClick(piece, Qt::LeftButton);
         // Through the window, as a user clicks: the bars must let it pass.
-        const QWidget *area = m_window->trackView()->area();
+        const QWidget *area = canvas();
         QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, area->mapTo(m_window.get(), areaPoint));
     }
 
@@ -126,14 +125,14 @@ private slots:
         QCOMPARE(m_window->statusText(), count.at(0).toUpper() + count.mid(1));
         // Each bar lies inside its tile picture (2 pixels into a 54-pixel
         // button at 2 + 54c), against that edge.
-        const QImage shot = m_window->trackView()->area()->grab().toImage();
-        for (const OpenEnd &end : overlay()->marks()) {
+        const QImage shot = canvas()->grab().toImage();
+        for (const OpenEnd &end : canvas()->marks()) {
             const QPoint step = QVector<QPoint>{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}[int(end.edge)];
             const QPoint rim = QPoint(29 + 54 * end.column, 29 + 54 * end.row) + 25 * step
                                - QPoint(step.x() > 0, step.y() > 0);
-            QCOMPARE(shot.pixelColor(rim), ConnectionOverlay::outlineColour);
-            QCOMPARE(shot.pixelColor(rim - 2 * step), ConnectionOverlay::barColour);
-            QVERIFY(shot.pixelColor(rim + step) != ConnectionOverlay::outlineColour);
+            QCOMPARE(shot.pixelColor(rim), TrackCanvas::outlineColour);
+            QCOMPARE(shot.pixelColor(rim - 2 * step), TrackCanvas::barColour);
+            QVERIFY(shot.pixelColor(rim + step) != TrackCanvas::outlineColour);
         }
     }
 
@@ -179,7 +178,7 @@ private slots:
         QCOMPARE(marks(), QStringList({"1:1: east", "1:1: west"}));
         place("07", {51, 29});  // on the east bar of cell 1:1
         QTRY_COMPARE(m_window->statusText(), QStringLiteral("No open road ends"));
-        QVERIFY(!overlay()->isVisible());
+        QVERIFY(canvas()->marks().isEmpty());
         place("04", {84, 29});
         QTRY_COMPARE(marks(), QStringList({"2:1: east", "2:1: west"}));
         QCOMPARE(m_window->statusText(), QStringLiteral("2 open road ends"));
@@ -189,10 +188,10 @@ private slots:
         QCOMPARE(m_window->statusText(), QString());
         // Without it, a check's marks last until the next change.
         action("Checkconnections1")->trigger();
-        QVERIFY(overlay()->isVisible());
+        QVERIFY(!canvas()->marks().isEmpty());
         place("05", {84, 29});
         QTRY_COMPARE(marks(), QStringList());
-        QVERIFY(!overlay()->isVisible());
+        QVERIFY(canvas()->marks().isEmpty());
     }
 };
 

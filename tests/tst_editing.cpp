@@ -12,6 +12,7 @@
 #include "ui/palette.h"
 #include "ui/picturebutton.h"
 #include "ui/tmainform.h"
+#include "ui/trackcanvas.h"
 #include "ui/trackview.h"
 #include "ui/tsaveform.h"
 
@@ -51,10 +52,12 @@ struct Editor
     void mouse(QTest::MouseAction action, QPoint cell, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers keys = {})
     {
-        PictureButton *b = window->cellButton(TrackGrid::index(cell.x(), cell.y()));
-        if (b->isVisible())
-            window->trackView()->ensureWidgetVisible(b);
-        const QPoint at = b->mapTo(window.get(), b->rect().center());
+        const TrackCanvas *canvas = window->canvas();
+        const int index = TrackGrid::index(cell.x(), cell.y());
+        const QRect rect = canvas->cellRect(index);
+        if (canvas->isCellShown(index))
+            window->trackView()->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2, rect.height() / 2);
+        const QPoint at = canvas->mapTo(window.get(), rect.center());
         QTest::mouseEvent(action, window->windowHandle(), button, keys, at);
     }
     void stroke(const Cells &path)
@@ -371,7 +374,7 @@ void TestEditing::insertDelete()
         QCOMPARE(editor.code({part[0].toInt(), part[1].toInt()}), part[2]);
     }
     for (int i = 0; i < TrackGrid::cellCount; ++i)
-        QCOMPARE(editor.window->cellButton(i)->isVisible(), editor.document().grid().inBlock(i));
+        QCOMPARE(editor.window->canvas()->isCellShown(i), editor.document().grid().inBlock(i));
     QVERIFY(editor.document().isModified());
 }
 

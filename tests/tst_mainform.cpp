@@ -14,7 +14,9 @@
 #include "ui/palettelayout.h"
 #include "ui/picturebutton.h"
 #include "ui/tmainform.h"
+#include "ui/trackcanvas.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -34,6 +36,22 @@ QImage rgb(const QImage &image)
 bool sameImage(const QImage &a, const QImage &b)
 {
     return rgb(a) == rgb(b);
+}
+
+// A cell of the track found by its name, as a screen reader finds it.
+int cellNamed(TMainForm &window, const QString &name)
+{
+    QAccessibleInterface *track = QAccessible::queryAccessibleInterface(window.canvas());
+    for (int i = 0; track && i < track->childCount(); ++i) {
+        if (track->child(i)->text(QAccessible::Name) == name)
+            return i;
+    }
+    return -1;
+}
+
+void clickCell(TMainForm &window, int index, Qt::MouseButton button)
+{
+    QTest::mouseClick(window.canvas(), button, {}, window.canvas()->cellRect(index).center());
 }
 
 const char *const trackCommands[] = {"New1", "Load1", "Save1", "Saveas1", "Modifygridsize1",
@@ -132,10 +150,10 @@ void TestMainForm::verifyDefaultGrid(TMainForm &window)
     const QImage b07 = window.palette()->pieceButton("07")->picture();
     for (int i = 0; i < TrackGrid::cellCount; ++i) {
         const bool inside = TrackGrid::columnOf(i) < 15 && TrackGrid::rowOf(i) < 7;
-        PictureButton *cell = window.cellButton(i);
-        QCOMPARE(cell->isHidden(), !inside);
+        const TrackCanvas *canvas = window.canvas();
+        QCOMPARE(!canvas->isCellShown(i), !inside);
         QCOMPARE(document.cell(i).code, QByteArray("07"));
-        QCOMPARE(cell->picture().cacheKey(), b07.cacheKey());
+        QCOMPARE(canvas->cellPicture(i).cacheKey(), b07.cacheKey());
     }
 }
 
@@ -157,11 +175,11 @@ void TestMainForm::startupEndState()
     verifyDefaultGrid(*window);
     QVERIFY(sameImage(window->palette()->pieceButton("07")->picture(),
                       BmpBuilder::patterned(int(Catalogue::codes().indexOf("07")))));
-    PictureButton *first = window->findChild<PictureButton *>(QStringLiteral("tp0101"));
-    PictureButton *last = window->findChild<PictureButton *>(QStringLiteral("tp3030"));
-    QCOMPARE(first->geometry(), QRect(2, 2, 54, 54));
-    QCOMPARE(last->geometry(), QRect(2 + 54 * 29, 2 + 54 * 29, 54, 54));
-    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("TrackArea"))->size(),
+    const int first = cellNamed(*window, QStringLiteral("tp0101"));
+    const int last = cellNamed(*window, QStringLiteral("tp3030"));
+    QCOMPARE(window->canvas()->cellRect(first), QRect(2, 2, 54, 54));
+    QCOMPARE(window->canvas()->cellRect(last), QRect(2 + 54 * 29, 2 + 54 * 29, 54, 54));
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("TrackCanvas"))->size(),
              QSize(4 + 54 * 15, 4 + 54 * 7));
 
     // Every piece button sits at its place with its own tile; "00" and
@@ -225,10 +243,10 @@ void TestMainForm::startupTrackFromCommandLine()
     QCOMPARE(document.height(), 2);
     QCOMPARE(document.cell(2, 0).code, QByteArray("05"));
     QCOMPARE(document.cell(0, 1).code, QByteArray("3A"));
-    QVERIFY(sameImage(window->cellButton(TrackGrid::index(0, 1))->picture(),
+    QVERIFY(sameImage(window->canvas()->cellPicture(TrackGrid::index(0, 1)),
                       window->palette()->pieceButton("3A")->picture()));
-    QVERIFY(window->cellButton(TrackGrid::index(2, 1))->isVisible());
-    QVERIFY(window->cellButton(TrackGrid::index(3, 0))->isHidden());
+    QVERIFY(window->canvas()->isCellShown(TrackGrid::index(2, 1)));
+    QVERIFY(!window->canvas()->isCellShown(TrackGrid::index(3, 0)));
     QCOMPARE(document.fileName(), path);
     QCOMPARE(window->openDialogName(), path);
     QVERIFY(!document.isModified());
@@ -450,30 +468,30 @@ void TestMainForm::cellClicks()
 {
     auto window = start();
     TrackDocument &document = window->document();
-    PictureButton *cell = window->findChild<PictureButton *>(QStringLiteral("tp0302"));
+    const int cell = cellNamed(*window, QStringLiteral("tp0302"));
     const int index = TrackGrid::index(2, 1);
 
     // No piece chosen yet: a click places nothing.
-    QTest::mouseClick(cell, Qt::LeftButton);
+    clickCell(*window, cell, Qt::LeftButton);
     QCOMPARE(document.cell(index).code, QByteArray("07"));
     QVERIFY(!document.isModified());
 
     PictureButton *b05 = window->palette()->pieceButton("05");
     QTest::mouseClick(b05, Qt::LeftButton);
-    QTest::mouseClick(cell, Qt::LeftButton);
+    clickCell(*window, cell, Qt::LeftButton);
     QCOMPARE(document.cell(index).code, QByteArray("05"));
-    QVERIFY(sameImage(cell->picture(), b05->picture()));
+    QVERIFY(sameImage(window->canvas()->cellPicture(cell), b05->picture()));
     QVERIFY(document.isModified());
     QCOMPARE(document.cell(TrackGrid::index(2, 0)).code, QByteArray("07"));
 
     // The same piece again still marks the track modified.
     document.setModified(false);
-    QTest::mouseClick(cell, Qt::LeftButton);
+    clickCell(*window, cell, Qt::LeftButton);
     QVERIFY(document.isModified());
     QCOMPARE(document.cell(index).code, QByteArray("05"));
     // A right click on a cell places nothing.
     document.setModified(false);
-    QTest::mouseClick(window->findChild<PictureButton *>(QStringLiteral("tp0101")), Qt::RightButton);
+    clickCell(*window, cellNamed(*window, QStringLiteral("tp0101")), Qt::RightButton);
     QVERIFY(!document.isModified());
 }
 

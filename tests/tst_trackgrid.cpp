@@ -1,8 +1,10 @@
 #include "base/progress.h"
 #include "document/trackdocument.h"
+#include "document/gridstep.h"
 #include "recordingprogress.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -45,6 +47,8 @@ private slots:
     void sizeIsClampedToThePool_data();
     void sizeIsClampedToThePool();
     void gridIsAValue();
+    void historyFollowsTheSavedState_data();
+    void historyFollowsTheSavedState();
 
 private:
     Progress m_quiet;
@@ -248,6 +252,53 @@ void TestTrackGrid::gridIsAValue()
     doc.setGrid(copy);
     QCOMPARE(size.count(), 1);
     QCOMPARE(doc.width(), 3);
+}
+
+void TestTrackGrid::historyFollowsTheSavedState_data()
+{
+    QTest::addColumn<QString>("steps");  // place, resize, save, undo, redo, restart
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("count");      // steps on the history
+    QTest::newRow("placed") << "place" << true << 1;
+    QTest::newRow("placed and undone") << "place undo" << false << 1;
+    QTest::newRow("resized alone") << "resize" << false << 1;
+    QTest::newRow("saved, resized, undone") << "place save resize undo" << false << 2;
+    QTest::newRow("undone past the save") << "place save undo" << true << 1;
+    QTest::newRow("and redone") << "place save undo redo" << false << 1;
+    QTest::newRow("saved state cut off") << "place save undo resize undo" << true << 1;
+    QTest::newRow("restarted") << "place restart" << false << 0;
+}
+
+// The document's own history, without a window: the modified flag follows
+// where it stands against the last save.
+void TestTrackGrid::historyFollowsTheSavedState()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, modified);
+    QFETCH(int, count);
+    QTemporaryDir dir;
+    TrackDocument doc;
+    doc.setModified(false);
+    for (const QString &step : steps.split(QLatin1Char(' '))) {
+        if (step == "place") {
+            const TrackGrid before = doc.grid();
+            doc.TrackClick(0, "05");
+            doc.push(new GridStep(doc, QStringLiteral("Place piece"), before, true));
+        } else if (step == "resize") {
+            doc.record(QStringLiteral("Resize grid"), false, [&] { doc.setSize(doc.width() + 1, doc.height()); });
+        } else if (step == "save") {
+            doc.save(dir.filePath(QStringLiteral("t.kwf")));
+        } else if (step == "undo") {
+            doc.history().undo();
+        } else if (step == "redo") {
+            doc.history().redo();
+        } else {
+            doc.restartHistory();
+            doc.setModified(false);
+        }
+    }
+    QCOMPARE(doc.isModified(), modified);
+    QCOMPARE(doc.history().count(), count);
 }
 
 QTEST_GUILESS_MAIN(TestTrackGrid)

@@ -1,13 +1,14 @@
 #include "ui/celledits.h"
 
+#include "document/gridstep.h"
 #include "document/roads/roadedits.h"
 #include "document/trackdocument.h"
 #include "ui/cellmenu.h"
 #include "ui/cellmouse.h"
-#include "ui/editcommands.h"
 #include "ui/errorbox.h"
-#include "ui/gridstep.h"
-#include "ui/trackview.h"
+#include "ui/trackcanvas.h"
+
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -45,14 +46,34 @@ Reshape reshape(const TrackGrid &grid, int choice, int index)
 CellEdits::CellEdits(const Parts &parts, QWidget *window)
     : QObject(window), m_parts(parts), m_window(window), m_menu(new CellMenu(window))
 {
-    const CellMouse *mouse = parts.view.mouse();
+    const CellMouse *mouse = parts.canvas.mouse();
     connect(mouse, &CellMouse::strokeStarted, this, &CellEdits::startStroke);
     connect(mouse, &CellMouse::strokeEntered, this, &CellEdits::continueStroke);
     connect(mouse, &CellMouse::strokeEnded, this, [this] { m_stroke = 0; });
     connect(mouse, &CellMouse::pickRequested, this, &CellEdits::pick);
     connect(mouse, &CellMouse::menuRequested, this, &CellEdits::showMenu);
-    // Painting on after an undo would build on a step that is gone.
-    connect(&parts.edits, &EditCommands::interrupted, this, [this] { m_stroke = 0; });
+    connect(&parts.canvas, &TrackCanvas::placeRequested, this, &CellEdits::placeOnce);
+    connect(&parts.canvas, &TrackCanvas::menuRequested, this, &CellEdits::showMenu);
+    connect(&parts.document.history(), &QUndoStack::indexChanged, this, &CellEdits::historyMoved);
+}
+
+// Painting on after an undo, a redo or a new track would build on a step
+// that is gone: the history moving other than by the stroke's own steps
+// ends the stroke.
+void CellEdits::historyMoved()
+{
+    if (!m_placing)
+        m_stroke = 0;
+}
+
+// Space or Enter at the cursor: one step, as a click.
+void CellEdits::placeOnce(int index)
+{
+    if (m_parts.currentCode.isEmpty() || m_stroke != 0)
+        return;
+    m_stroke = ++m_strokes;
+    place(index, QStringLiteral("Place piece"));
+    m_stroke = 0;
 }
 
 void CellEdits::startStroke(int index)
@@ -75,9 +96,10 @@ void CellEdits::continueStroke(int index)
 void CellEdits::place(int index, const QString &name)
 {
     ErrorBox::guard(m_window, [&] {
+        QScopedValueRollback<bool> placing(m_placing, true);
         const TrackGrid before = m_parts.document.grid();
         m_parts.document.TrackClick(index, m_parts.currentCode);
-        m_parts.edits.push(new GridStep(m_parts.document, name, before, true, m_stroke));
+        m_parts.document.push(new GridStep(m_parts.document, name, before, true, m_stroke));
     });
 }
 
@@ -100,7 +122,7 @@ void CellEdits::showMenu(int index, const QPoint &globalPos)
         const Reshape change = reshape(m_parts.document.grid(), choice, index);
         if (change.result.grid == m_parts.document.grid())
             return;
-        m_parts.edits.record(change.name, true, [&] { m_parts.document.setGrid(change.result.grid); });
+        m_parts.document.record(change.name, true, [&] { m_parts.document.setGrid(change.result.grid); });
         if (!change.result.opened.isEmpty())
             emit openEndsMade();
     });

@@ -4,15 +4,15 @@
 #include <QObject>
 
 class CellMenu;
-class EditCommands;
 class QWidget;
+class TrackCanvas;
 class TrackDocument;
-class TrackView;
 
-// What the mouse does to the cells, as steps of the edit history: a paint
-// stroke (one step, however many cells), picking a cell's piece, and the
-// cell menu's inserting and deleting of columns and rows (a step each),
-// which carry a road across an inserted line.
+// What the mouse and the keyboard do to the cells, as steps of the
+// document's history: a paint stroke (one step, however many cells), a
+// piece placed at the cursor, picking a cell's piece, and the cell menu's
+// inserting and deleting of columns and rows (a step each), which carry a
+// road across an inserted line.
 class CellEdits : public QObject
 {
     Q_OBJECT
@@ -21,8 +21,7 @@ public:
     struct Parts
     {
         TrackDocument &document;
-        TrackView &view;
-        EditCommands &edits;
+        TrackCanvas &canvas;
         const QByteArray &currentCode;  // the piece chosen on the palette
     };
 
@@ -39,13 +38,16 @@ signals:
 private:
     void startStroke(int index);
     void continueStroke(int index);
+    void placeOnce(int index);
     void place(int index, const QString &name);
     void pick(int index);
     void showMenu(int index, const QPoint &globalPos);
+    void historyMoved();
 
     Parts m_parts;
     QWidget *m_window;
     CellMenu *m_menu;
     int m_stroke = 0;   // the stroke going on, 0 when none
     int m_strokes = 0;  // strokes so far, to tell them apart
+    bool m_placing = false;
 };

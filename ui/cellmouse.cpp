@@ -1,35 +1,30 @@
 #include "ui/cellmouse.h"
 
-#include "ui/trackview.h"
+#include "ui/trackcanvas.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <cstdlib>
 
-CellMouse::CellMouse(const TrackView &view, QObject *parent)
-    : QObject(parent), m_view(view)
+CellMouse::CellMouse(TrackCanvas &canvas, QObject *parent)
+    : QObject(parent), m_canvas(canvas)
 {
+    canvas.installEventFilter(this);
 }
 
-void CellMouse::watch(QWidget *cell)
+bool CellMouse::eventFilter(QObject *, QEvent *event)
 {
-    cell->installEventFilter(this);
-}
-
-bool CellMouse::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *cell = static_cast<QWidget *>(watched);
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
         // The second press of a double click comes as this alone, and may
         // start the next stroke; where a plain press came first, it is done.
         if (m_stroking)
             return false;
-        return pressed(cell, static_cast<const QMouseEvent &>(*event));
+        return pressed(static_cast<const QMouseEvent &>(*event));
     case QEvent::MouseButtonPress:
-        return pressed(cell, static_cast<const QMouseEvent &>(*event));
+        return pressed(static_cast<const QMouseEvent &>(*event));
     case QEvent::MouseMove:
-        moved(cell, static_cast<const QMouseEvent &>(*event));
+        moved(static_cast<const QMouseEvent &>(*event));
         break;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
@@ -37,9 +32,13 @@ bool CellMouse::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::ContextMenu: {
         const auto *menu = static_cast<QContextMenuEvent *>(event);
-        const int index = m_view.cellAt(areaPoint(cell, menu->pos()));
-        if (!m_stroking && index >= 0)
-            emit menuRequested(index, menu->globalPos());
+        const bool keyboard = menu->reason() == QContextMenuEvent::Keyboard;
+        const int index = keyboard ? m_canvas.cursorCell() : m_canvas.cellAt(menu->pos());
+        if (!m_stroking && m_canvas.isCellShown(index)) {
+            const QPoint at = keyboard ? m_canvas.mapToGlobal(m_canvas.cellRect(index).center())
+                                       : menu->globalPos();
+            emit menuRequested(index, at);
+        }
         return true;
     }
     default:
@@ -48,15 +47,15 @@ bool CellMouse::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-bool CellMouse::pressed(QWidget *cell, const QMouseEvent &event)
+bool CellMouse::pressed(const QMouseEvent &event)
 {
     if (event.button() != Qt::LeftButton)
         return false;
-    const QPoint point = areaPoint(cell, event.position().toPoint());
-    const int index = m_view.cellAt(point);
+    const QPoint point = event.position().toPoint();
+    const int index = m_canvas.cellAt(point);
     if (index < 0)
         return false;
-    // A pick is no press of the cell: the button is not even shown down.
+    // A pick is no press of the cell: it is not even shown down.
     if (event.modifiers() & Qt::AltModifier) {
         emit pickRequested(index);
         return true;
@@ -68,7 +67,7 @@ bool CellMouse::pressed(QWidget *cell, const QMouseEvent &event)
     return false;
 }
 
-void CellMouse::moved(QWidget *cell, const QMouseEvent &event)
+void CellMouse::moved(const QMouseEvent &event)
 {
     if (!m_stroking)
         return;
@@ -77,7 +76,7 @@ void CellMouse::moved(QWidget *cell, const QMouseEvent &event)
         released();
         return;
     }
-    const QPoint to = areaPoint(cell, event.position().toPoint());
+    const QPoint to = event.position().toPoint();
     const QPoint way = to - m_last;
     const int steps = std::max(std::abs(way.x()), std::abs(way.y()));
     const QPoint from = m_last;
@@ -103,13 +102,7 @@ void CellMouse::enter(int index)
         emit strokeEntered(index);
 }
 
-QPoint CellMouse::areaPoint(QWidget *cell, const QPoint &cellPoint) const
+int CellMouse::shownCellAt(const QPoint &point) const
 {
-    return cell->mapTo(m_view.area(), cellPoint);
-}
-
-int CellMouse::shownCellAt(const QPoint &areaPoint) const
-{
-    const QPoint inBox = m_view.area()->mapTo(m_view.viewport(), areaPoint);
-    return m_view.viewport()->rect().contains(inBox) ? m_view.cellAt(areaPoint) : -1;
+    return m_canvas.visibleRegion().contains(point) ? m_canvas.cellAt(point) : -1;
 }

@@ -2,17 +2,17 @@
 
 #include "document/roads/gapcloser.h"
 #include "pieces/connectioncheck.h"
-#include "ui/connectionoverlay.h"
-#include "ui/editcommands.h"
 #include "ui/errorbox.h"
 #include "ui/mainmenu.h"
 #include "ui/tmainform.h"
+#include "ui/trackcanvas.h"
+#include "ui/trackview.h"
 
 #include <QAction>
 #include <QMenu>
 
 ConnectionCommands::ConnectionCommands(TMainForm &window)
-    : QObject(&window), m_window(window), m_overlay(new ConnectionOverlay(*window.trackView()))
+    : QObject(&window), m_window(window), m_canvas(*window.trackView()->canvas())
 {
     m_check = MainMenu::addCommand(window.trackMenu(), "Checkconnections1",
                                    QStringLiteral("Check connections"), QKeySequence(Qt::Key_F5));
@@ -49,8 +49,7 @@ void ConnectionCommands::closeGaps()
     TrackDocument &document = m_window.document();
     const GapCloser::Result result = GapCloser::close(document.grid());
     if (result.gaps > 0)
-        m_window.editCommands()->record(QStringLiteral("Close gaps"), true,
-                                        [&] { document.setGrid(result.grid); });
+        document.record(QStringLiteral("Close gaps"), true, [&] { document.setGrid(result.grid); });
     // The ends that no run could reach stay marked.
     mark(GapCloser::summaryText(result.gaps, result.pieces));
 }
@@ -67,7 +66,7 @@ void ConnectionCommands::mark(const QString &status)
     for (const OpenEnd &end : ends)
         if (grid.cell(end.column, end.row).visible)
             shown.append(end);
-    m_overlay->setMarks(shown);
+    m_canvas.setMarks(shown);
 
     QString text = status;
     if (text.isEmpty()) {
@@ -94,7 +93,7 @@ void ConnectionCommands::followTrack()
 void ConnectionCommands::clearMarks()
 {
     m_pending.stop();
-    m_overlay->setMarks({});
+    m_canvas.setMarks({});
     // The count goes with its marks, unless something else has been said since.
     if (!m_shown.isEmpty() && m_window.statusText() == m_shown)
         m_window.setStatusText(QString());

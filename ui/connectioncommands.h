@@ -4,12 +4,12 @@
 #include <QString>
 #include <QTimer>
 
-class ConnectionOverlay;
 class QAction;
 class TMainForm;
+class TrackCanvas;
 
 // The Track menu's "Check connections", "Show open ends" and "Close gaps":
-// the open road ends of the block's visible cells, marked on the track view
+// the open road ends of the block's visible cells, marked on the track canvas
 // and counted in the status bar. A check's marks stay until the track
 // changes; with "Show open ends" on, every change checks again. Closing the
 // gaps joins what grass can join, as one step, and marks the ends left.
@@ -25,7 +25,6 @@ public:
     QAction *checkAction() const { return m_check; }
     QAction *showAction() const { return m_show; }
     QAction *closeGapsAction() const { return m_closeGaps; }
-    ConnectionOverlay *overlay() const { return m_overlay; }
 
     // Marks the open ends now and says how many there are.
     void check();
@@ -41,7 +40,7 @@ private:
     void clearMarks();
 
     TMainForm &m_window;
-    ConnectionOverlay *m_overlay;
+    TrackCanvas &m_canvas;  // where the marks are drawn
     QAction *m_check;
     QAction *m_show;
     QAction *m_closeGaps;

@@ -61,6 +61,7 @@ void FileCommands::newTrack()
     m_parts.document.DrawGrid(true, m_parts.progress);
     m_parts.document.setModified(false);
     m_parts.document.setFileName(QString());
+    m_parts.document.restartHistory();
     emit trackReplaced();
 }
 

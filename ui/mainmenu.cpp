@@ -11,6 +11,7 @@ MainMenu::MainMenu(QMenuBar *bar)
     createFile(bar);
     // Menus of our own between File and Help; their commands add themselves.
     edit = addMenu(bar, "Edit1", QStringLiteral("Edit"));
+    view = addMenu(bar, "View1", QStringLiteral("View"));
     track = addMenu(bar, "Track1", QStringLiteral("Track"));
     help = addMenu(bar, "Help1", QStringLiteral("Help"));
     about = addCommand(help, "About1", QStringLiteral("About..."));

@@ -9,10 +9,10 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-// The menu bar as the user sees it: "File", "Edit", "Track" and "Help", with
-// every item's caption, name, shortcut and export tag. The window connects
-// the items to its commands; "Edit" and "Track" are filled by the commands
-// that own their items.
+// The menu bar as the user sees it: "File", "Edit", "View", "Track" and
+// "Help", with every item's caption, name, shortcut and export tag. The
+// window connects the items to its commands; "Edit", "View" and "Track" are
+// filled by the commands that own their items.
 class MainMenu
 {
 public:
@@ -31,6 +31,7 @@ public:
 
     QMenu *file = nullptr;
     QMenu *edit = nullptr;
+    QMenu *view = nullptr;
     QMenu *track = nullptr;
     QMenu *help = nullptr;
 

@@ -5,6 +5,7 @@
 #include "pieces/tilestore.h"
 #include "ui/palettelayout.h"
 #include "ui/picturebutton.h"
+#include "ui/piecetext.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -72,10 +73,10 @@ PictureButton *Palette::addPieceButton(QWidget *page, const QByteArray &code, QP
     auto *button = new PictureButton(page);
     button->setObjectName(QLatin1Char('b') + QString::fromLatin1(code));
     button->setProperty("hint", code);
+    button->setToolTip(PieceText::describe(code));
     button->setCheckable(true);
     button->setAutoRaise(false);
     button->setGeometry(QRect(topLeft, QSize(buttonSize, buttonSize)));
-    button->setToolTip(pieceToolTip(code));
     connect(button, &PictureButton::clicked, this, [this, button] { emit pieceClicked(button); });
     m_pieces.insert(code, button);
     return button;
@@ -97,13 +98,6 @@ QWidget *Palette::addUtilitiesPage()
     }
     addTab(page, Catalogue::pages().at(Catalogue::utilitiesPage).caption);
     return page;
-}
-
-QString Palette::pieceToolTip(const QByteArray &code)
-{
-    const QString name = PieceTable::name(code);
-    const QString text = QString::fromLatin1(code);
-    return name.isEmpty() ? text : text + QStringLiteral(" \u2014 ") + name;
 }
 
 bool Palette::pressPiece(const QByteArray &code)

@@ -32,9 +32,6 @@ public:
     // buttons keep their built-in pictures.
     void showPictures(const TileStore &tiles);
 
-    // A piece button's tooltip: "04 — Straight, west–east", or the bare
-    // code for a code outside the piece table.
-    static QString pieceToolTip(const QByteArray &code);
 
 signals:
     void pieceClicked(PictureButton *button);

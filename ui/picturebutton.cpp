@@ -17,10 +17,12 @@ QImage withMaskCleared(const QImage &picture)
     const QImage in = opaque ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb mask = in.pixel(0, in.height() - 1) & RGB_MASK;
     QImage masked(in.size(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < masked.height(); ++y) {
+    // The sizes are read once: a call per pixel cost more than the pixel.
+    const int width = masked.width(), height = masked.height();
+    for (int y = 0; y < height; ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(in.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(masked.scanLine(y));
-        for (int x = 0; x < masked.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = line[x];
             if ((pixel & RGB_MASK) == mask)
                 out[x] = 0;
@@ -55,10 +57,15 @@ QPixmap PictureButton::maskedPixmap(const QImage &picture)
     const QString key = QStringLiteral("kwmask-%1").arg(picture.cacheKey());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = QPixmap::fromImage(withMaskCleared(picture));
+        pixmap = QPixmap::fromImage(masked(picture));
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
+}
+
+QImage PictureButton::masked(const QImage &picture)
+{
+    return picture.isNull() ? QImage() : withMaskCleared(picture);
 }
 
 QPoint PictureButton::pictureOrigin() const

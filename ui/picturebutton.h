@@ -4,10 +4,11 @@
 #include <QPixmap>
 #include <QToolButton>
 
-// A button that shows a picture: the piece buttons, the grid buttons, the
-// current piece and the 900 cells. The picture is centred in the face and
-// moves one pixel right and down while the button is pressed; pixels of
-// the mask colour (the picture's bottom-left pixel) are left undrawn.
+// A button that shows a picture: the piece buttons, the grid buttons and the
+// current piece; the track canvas draws its cells the same way. The picture
+// is centred in the face and moves one pixel right and down while the
+// button is pressed; pixels of the mask colour (the picture's bottom-left
+// pixel) are left undrawn.
 // Only the left mouse button acts; other buttons are taken and ignored, so
 // they never reach the page behind.
 class PictureButton : public QToolButton
@@ -26,9 +27,12 @@ public:
     QPoint pictureOrigin() const;
 
     // The picture as drawn, masked. Pixmaps are shared through one cache
-    // keyed by the picture's identity, so the cells that share a picture
-    // share one pixmap and none is built at paint time.
+    // keyed by the picture's identity, so the buttons and cells that share
+    // a picture share one pixmap.
     static QPixmap maskedPixmap(const QImage &picture);
+    // The picture with every pixel of its bottom-left colour transparent,
+    // premultiplied.
+    static QImage masked(const QImage &picture);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -51,8 +51,9 @@ void TAboutForm::createHeader()
 
 void TAboutForm::createBanners()
 {
-    Image1 = createPicture("Image1", AboutBanners::tracks(434, 87), QRect(margin, 76, 434, 87),
-                           AboutLinks::tracksPage);
+    // The banners are drawn when the dialog first shows: most sessions never
+    // open it, and drawing them took a twelfth of the editor's start.
+    Image1 = createPicture("Image1", QRect(margin, 76, 434, 87), AboutLinks::tracksPage);
     createLabel("CaptionLabel1",
                 QStringLiteral("Kerbwright tracks: the editor's home, with ready-made layouts"),
                 QRect(margin, 166, innerWidth, lineHeight));
@@ -60,8 +61,7 @@ void TAboutForm::createBanners()
                 QRect(margin, 182, innerWidth, lineHeight));
     addRule(206);
 
-    Image2 = createPicture("Image2", AboutBanners::share(300, 100),
-                           QRect((clientWidth - 300) / 2, 214, 300, 100), AboutLinks::sharePage);
+    Image2 = createPicture("Image2", QRect((clientWidth - 300) / 2, 214, 300, 100), AboutLinks::sharePage);
     createLabel("CaptionLabel3",
                 QStringLiteral("Share your layouts: send in your own tracks for other drivers."),
                 QRect(margin, 317, innerWidth, lineHeight));
@@ -94,11 +94,9 @@ QLabel *TAboutForm::createLabel(const char *name, const QString &text, const QRe
     return label;
 }
 
-QLabel *TAboutForm::createPicture(const char *name, const QImage &image, const QRect &geometry,
-                                  const char *address)
+QLabel *TAboutForm::createPicture(const char *name, const QRect &geometry, const char *address)
 {
     QLabel *picture = createLabel(name, QString(), geometry);
-    picture->setPixmap(QPixmap::fromImage(image));
     makeClickable(picture, address);
     // Only the pictures show where they lead; the links say it themselves.
     picture->setToolTip(QLatin1String(address));
@@ -149,6 +147,10 @@ void TAboutForm::showEvent(QShowEvent *event)
     if (icon.isNull())
         icon = AppIcon::icon();
     IconImage->setPixmap(icon.pixmap(QSize(32, 32), devicePixelRatio()));
+    if (Image1->pixmap().isNull()) {
+        Image1->setPixmap(QPixmap::fromImage(AboutBanners::tracks(Image1->width(), Image1->height())));
+        Image2->setPixmap(QPixmap::fromImage(AboutBanners::share(Image2->width(), Image2->height())));
+    }
     centreOnScreen(this);
     QDialog::showEvent(event);
 }

@@ -39,8 +39,7 @@ private:
     void createLinks();
     void createCloseButton();
     QLabel *createLabel(const char *name, const QString &text, const QRect &geometry);
-    QLabel *createPicture(const char *name, const QImage &image, const QRect &geometry,
-                          const char *address);
+    QLabel *createPicture(const char *name, const QRect &geometry, const char *address);
     QLabel *createLink(const char *name, const QString &text, int y, const char *address);
     void makeClickable(QLabel *control, const char *address);
     void addRule(int y);

@@ -2,6 +2,7 @@
 
 #include "base/kwerror.h"
 #include "export/trackexport.h"
+#include "ui/cellinfolabel.h"
 #include "ui/celledits.h"
 #include "ui/commandline.h"
 #include "ui/connectioncommands.h"
@@ -13,6 +14,7 @@
 #include "ui/mainmenu.h"
 #include "ui/output/outputcommands.h"
 #include "ui/palette.h"
+#include "ui/palettekeys.h"
 #include "ui/partslistwindow.h"
 #include "ui/picturebutton.h"
 #include "ui/recovery/recovery.h"
@@ -24,7 +26,9 @@
 #include "ui/taboutform.h"
 #include "ui/tsaveform.h"
 #include "ui/tsizeform.h"
+#include "ui/trackcanvas.h"
 #include "ui/trackview.h"
+#include "ui/viewcommands.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -72,10 +76,12 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     m_saveForm = new TSaveForm(this);
     m_files = new FileCommands({m_document, m_tiles, m_store, *m_progress, *m_sizeForm, *m_saveForm},
                                std::make_unique<QtFileDialogs>(this), this);
-    m_edits = new EditCommands(m_document, *m_files, *m_menu->edit, this);
-    connect(this, &TMainForm::startupEnded, m_edits, &EditCommands::setReady);
-    auto *cells = new CellEdits({m_document, *TrackBox, *m_edits, m_currentCode}, this);
+    m_edits = new EditCommands(m_document, *m_menu->edit, this);
+    new ViewCommands(*TrackBox, *m_menu->view, this);
+    auto *cells = new CellEdits({m_document, *TrackBox->canvas(), m_currentCode}, this);
     connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
+    for (QAction *action : (new PaletteKeys(*PageControl, *this))->actions())
+        addTrackCommand(action);
     // Owned by the window; adds its items to the Track menu.
     auto *connections = new ConnectionCommands(*this);
     connect(cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
@@ -103,6 +109,8 @@ void TMainForm::createPanels()
     TrackBox = new TrackView(m_document, m_store, central);
     column->addWidget(TrackBox);
     setCentralWidget(central);
+    // The track has the keyboard from the start; the palette never takes it.
+    TrackBox->canvas()->setFocus();
 }
 
 void TMainForm::createStatusBar()
@@ -117,6 +125,8 @@ void TMainForm::createStatusBar()
     // Where the last export or print went, apart from the progress text.
     m_notice = new StatusNotice(statusBar());
     statusBar()->addPermanentWidget(m_notice);
+    m_cellInfo = new CellInfoLabel(m_document, *TrackBox->canvas(), statusBar());
+    statusBar()->addPermanentWidget(m_cellInfo);
 }
 
 void TMainForm::createMenu()
@@ -186,6 +196,11 @@ QMenu *TMainForm::editMenu() const
     return m_menu->edit;
 }
 
+QMenu *TMainForm::viewMenu() const
+{
+    return m_menu->view;
+}
+
 QMenu *TMainForm::trackMenu() const
 {
     return m_menu->track;
@@ -236,7 +251,6 @@ void TMainForm::init()
         return;
     m_started = true;
     const bool built = ErrorBox::guard(this, [this] {
-        TrackBox->MakeCells(*m_progress);
         loadPalette();
         m_progress->clear();
         m_document.DrawGrid(true, *m_progress);
@@ -278,6 +292,7 @@ void TMainForm::finishStartup()
     m_progress->clear();
     Panel1->reveal();
     TrackBox->endWaiting();
+    TrackBox->canvas()->setFocus();
     for (QAction *action : std::as_const(m_trackCommands))
         action->setEnabled(true);
     m_ready = true;
@@ -286,9 +301,14 @@ void TMainForm::finishStartup()
 
 // ---- Pieces and cells ------------------------------------------------
 
-PictureButton *TMainForm::cellButton(int index) const
+TrackCanvas *TMainForm::canvas() const
 {
-    return TrackBox->cellButton(index);
+    return TrackBox->canvas();
+}
+
+QLabel *TMainForm::cellInfo() const
+{
+    return m_cellInfo;
 }
 
 void TMainForm::PieceClick(PictureButton *sender)
@@ -310,8 +330,8 @@ void TMainForm::EditGrid(const QByteArray &hint)
     const int widthChange = hint.mid(0, 2).toInt();
     const int heightChange = hint.mid(3, 2).toInt();
     ErrorBox::guard(this, [&] {
-        m_edits->record(QStringLiteral("Resize grid"), false,
-                        [&] { m_document.EditGrid(widthChange, heightChange, *m_progress); });
+        m_document.record(QStringLiteral("Resize grid"), false,
+                          [&] { m_document.EditGrid(widthChange, heightChange, *m_progress); });
     });
 }
 
@@ -365,7 +385,7 @@ void TMainForm::Modifygridsize1Click()
 {
     // The whole visit of the dialog, however the sliders moved, is one step.
     ErrorBox::guard(this, [this] {
-        m_edits->record(QStringLiteral("Resize grid"), false, [this] {
+        m_document.record(QStringLiteral("Resize grid"), false, [this] {
             m_sizeForm->exec();
             m_document.DrawGrid(false, *m_progress);
         });

@@ -10,6 +10,7 @@
 #include <QVector>
 #include <memory>
 
+class CellInfoLabel;
 class EditCommands;
 class FileCommands;
 class FileDialogs;
@@ -26,12 +27,15 @@ class StatusNotice;
 class Recovery;
 class StatusProgress;
 class TAboutForm;
+class TrackCanvas;
 class TSaveForm;
 class TrackView;
 class TsizeForm;
+class ViewCommands;
 
 // The editor's main window: the palette with the current piece on top, the
-// track view below, the status bar, and the menus. It runs the start-up and
+// track view below, the status bar with the cell and file field on its
+// right, and the menus. It runs the start-up and
 // the commands; the track lives in the TrackDocument, its pictures in the
 // TileStore, and the track view shows the one with the other.
 class TMainForm : public QMainWindow
@@ -55,6 +59,7 @@ public:
     QString statusText() const;
     void setStatusText(const QString &text);
     QMenu *editMenu() const;
+    QMenu *viewMenu() const;
     QMenu *trackMenu() const;
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
@@ -62,7 +67,8 @@ public:
     EditCommands *editCommands() const { return m_edits; }
     OutputCommands *outputCommands() const { return m_output; }
     TrackView *trackView() const { return TrackBox; }
-    PictureButton *cellButton(int index) const;
+    TrackCanvas *canvas() const;
+    QLabel *cellInfo() const;
     Palette *palette() const { return PageControl; }
     PictureButton *currentPiece() const { return CurPiece; }
     TsizeForm *sizeForm() const { return m_sizeForm; }
@@ -138,6 +144,7 @@ private:
     TrackView *TrackBox = nullptr;
     QLabel *m_statusText = nullptr;
     StatusNotice *m_notice = nullptr;
+    CellInfoLabel *m_cellInfo = nullptr;
     std::unique_ptr<MainMenu> m_menu;
     PartsListWindow *m_partsList = nullptr;
 

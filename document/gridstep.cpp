@@ -1,4 +1,4 @@
-#include "ui/gridstep.h"
+#include "document/gridstep.h"
 
 #include "document/trackdocument.h"
 

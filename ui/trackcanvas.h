@@ -1,0 +1,148 @@
+#pragma once
+
+#include "document/trackgrid.h"
+#include "pieces/connectioncheck.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QVector>
+#include <QWidget>
+#include <array>
+
+class CellMouse;
+class TileStore;
+class TrackDocument;
+
+// The track (TrackCanvas): one widget that paints the document's grid with
+// the store's pictures and finds the cell under a point by arithmetic. At
+// zoom 1 a cell is the 54 x 54 square at 2 + 54 x column, 2 + 54 x row, its
+// picture centred in the 50 x 50 face inside it with the pixels of the
+// picture's bottom-left colour left undrawn, just as a flat button draws
+// it; other zooms scale every length, the pictures smoothly. Hidden cells
+// are not painted, and the widget covers the cells that show, so the scroll
+// box around it scrolls exactly when they do not fit.
+//
+// It also paints what belongs over the cells: the open road ends of the
+// last check, the keyboard's cell cursor, and the bevel of the cell under
+// the pointer. What the mouse does is read by its CellMouse.
+class TrackCanvas : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int cellSize = 54;
+    static constexpr int cellMargin = 2;  // the block starts 2 pixels into the area
+    static constexpr int faceEdge = 2;    // between a cell's edge and its face
+    static constexpr double minimumZoom = 0.25;
+    static constexpr double maximumZoom = 4.0;
+    // Thick enough to see at a glance, thin enough to leave the road of the
+    // tile visible; the bar lies inside its own cell, so that the two ends of
+    // one seam stay apart.
+    static constexpr int barWidth = 6;
+    static const QColor barColour;
+    static const QColor outlineColour;
+
+    TrackCanvas(const TrackDocument &document, const TileStore &tiles, QWidget *parent = nullptr);
+
+    const TrackDocument &document() const { return m_document; }
+    CellMouse *mouse() const { return m_mouse; }
+
+    double zoom() const { return m_zoom; }
+    // Clamped into minimumZoom..maximumZoom; resizes the widget.
+    void setZoom(double zoom);
+
+    // Where a cell lies in the widget at the present zoom, shown or not.
+    QRect cellRect(int index) const;
+    // Where its picture is drawn (the cell at rest).
+    QRect pictureRect(int index) const;
+    // The cell that shows under a point of the widget, or -1.
+    int cellAt(const QPoint &point) const;
+    // The column (row) whose span holds a coordinate; may lie outside 0..29.
+    int columnAt(int x) const;
+    int rowAt(int y) const;
+    bool isCellShown(int index) const;
+    QImage cellPicture(int index) const;
+    // How many columns and rows the widget covers: up to the last that
+    // holds a shown cell.
+    int shownColumns() const { return m_columns; }
+    int shownRows() const { return m_rows; }
+
+    // The keyboard's cell, inside the block.
+    int cursorCell() const { return m_cursor; }
+    void setCursorCell(int index);
+    // Moves the cursor by whole cells, staying inside the block.
+    void moveCursor(int columns, int rows);
+    // The shown cell under the pointer, or -1.
+    int hoverCell() const { return m_hover; }
+
+    // The open road ends to mark; an empty list marks none.
+    void setMarks(const QVector<OpenEnd> &ends);
+    const QVector<OpenEnd> &marks() const { return m_marks; }
+    // The bar of an end: along that edge of the tile picture.
+    QRect markRect(const OpenEnd &end) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void cursorMoved(int index);
+    // The keyboard moved the cursor: the view brings it into sight.
+    void cursorKeyed(int index);
+    void hoverChanged(int index);
+    // Space or Enter: the current piece goes to the cell.
+    void placeRequested(int index);
+    // Shift+F10 or the Menu key: the cell menu at the cursor.
+    void menuRequested(int index, const QPoint &globalPos);
+    void zoomChanged(double zoom);
+    // The columns and rows covered changed (or the zoom did).
+    void extentChanged();
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    // What a cell showed when it was last painted, to repaint only cells
+    // that change.
+    struct Shown
+    {
+        QByteArray code;
+        qint64 picture = 0;
+        bool visible = false;
+    };
+
+    void sync();
+    void resizeToCells();
+    int scaled(int length) const;
+    QPoint pictureOffset(const QImage &picture) const;
+    QPixmap pixmapFor(const QImage &picture) const;
+    void paintCell(QPainter &painter, int index);
+    void paintBevel(QPainter &painter, const QRect &cell, bool down);
+    void paintCursor(QPainter &painter);
+    void paintMarks(QPainter &painter, const QRect &dirty);
+    QRegion markRegion() const;
+    void setHover(int index);
+    void updateCell(int index);
+    bool handleCellKey(QKeyEvent *event);
+    void tellAccessibility(int index);
+
+    const TrackDocument &m_document;
+    const TileStore &m_tiles;
+    CellMouse *m_mouse;
+    double m_zoom = 1.0;
+    std::array<Shown, TrackGrid::cellCount> m_shown{};
+    int m_columns = 0;
+    int m_rows = 0;
+    int m_cursor = 0;
+    int m_hover = -1;
+    int m_down = -1;           // the cell the left button went down on
+    bool m_downInside = false; // and the pointer is still in it
+    QVector<OpenEnd> m_marks;
+};
