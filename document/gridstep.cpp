@@ -16,9 +16,10 @@ QSize sizeOf(const TrackGrid &grid)
 } // namespace
 
 GridStep::GridStep(TrackDocument &document, const QString &name, const TrackGrid &before,
-                   bool marks, int stroke)
+                   const CellSelection &selected, bool marks, int stroke)
     : QUndoCommand(name), m_document(document), m_sizeBefore(sizeOf(before)),
-      m_sizeAfter(sizeOf(document.grid())), m_marks(marks), m_stroke(stroke)
+      m_sizeAfter(sizeOf(document.grid())), m_selectionBefore(selected),
+      m_selectionAfter(document.selection()), m_marks(marks), m_stroke(stroke)
 {
     const TrackGrid &after = document.grid();
     for (int i = 0; i < TrackGrid::cellCount; ++i) {
@@ -47,6 +48,7 @@ void GridStep::apply(bool after)
     const QSize size = after ? m_sizeAfter : m_sizeBefore;
     grid.setSize(size.width(), size.height());
     m_document.setGrid(grid);
+    m_document.setSelection(after ? m_selectionAfter : m_selectionBefore);
 }
 
 int GridStep::id() const
@@ -69,6 +71,7 @@ bool GridStep::mergeWith(const QUndoCommand *other)
             m_changes.append(change);
     }
     m_sizeAfter = next->m_sizeAfter;
+    m_selectionAfter = next->m_selectionAfter;
     m_marks = m_marks || next->m_marks;
     setText(next->text());
     return true;

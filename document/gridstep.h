@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/cellselection.h"
 #include "document/trackgrid.h"
 
 #include <QSize>
@@ -11,7 +12,8 @@ class TrackDocument;
 // One step of the edit history: every cell the step changed (its code or
 // whether it shows), before and after, and the grid size before and after.
 // Undo and redo put those back into the document's grid, so cells outside
-// the block and the size come back exactly. Whole grids would do the same,
+// the block and the size come back exactly, and so does the selection that
+// went with each side. Whole grids would do the same,
 // but each is 900 cells: a step of one placed piece would cost 56 kB.
 //
 // A step that marks makes the track modified (placing, inserting,
@@ -22,9 +24,10 @@ class TrackDocument;
 class GridStep : public QUndoCommand
 {
 public:
-    // The step from `before` to the document's grid as it is now.
-    GridStep(TrackDocument &document, const QString &name, const TrackGrid &before, bool marks,
-             int stroke = 0);
+    // The step from `before` to the document's grid as it is now; the
+    // selection before it was `selected`, after it is the document's own.
+    GridStep(TrackDocument &document, const QString &name, const TrackGrid &before,
+             const CellSelection &selected, bool marks, int stroke = 0);
 
     bool marks() const { return m_marks; }
 
@@ -48,6 +51,8 @@ private:
     QVector<Change> m_changes;
     QSize m_sizeBefore;
     QSize m_sizeAfter;
+    CellSelection m_selectionBefore;
+    CellSelection m_selectionAfter;
     bool m_marks;
     int m_stroke;
 };

@@ -25,9 +25,10 @@ TrackDocument::~TrackDocument()
 void TrackDocument::record(const QString &name, bool marks, const std::function<void()> &change)
 {
     const TrackGrid before = m_grid;
+    const CellSelection selected = m_selection;
     auto keep = [&] {
         if (marks || m_grid != before)
-            push(new GridStep(*this, name, before, marks));
+            push(new GridStep(*this, name, before, selected, marks));
     };
     try {
         change();
@@ -73,6 +74,14 @@ bool TrackDocument::marksBetween(int from, int to) const
             return true;
     }
     return false;
+}
+
+void TrackDocument::setSelection(const CellSelection &selection)
+{
+    if (selection == m_selection)
+        return;
+    m_selection = selection;
+    emit selectionChanged();
 }
 
 void TrackDocument::setSize(int width, int height)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/cellselection.h"
 #include "document/linebuffer.h"
 #include "document/trackgrid.h"
 
@@ -45,6 +46,12 @@ public:
     void setSize(int width, int height);
     // Takes a whole grid, cells and size (an undone or redone step).
     void setGrid(const TrackGrid &grid);
+
+    // The selected cells. Changing the selection is no edit, but every step
+    // of the history keeps the selection before and after it, and undo and
+    // redo put it back with the cells.
+    const CellSelection &selection() const { return m_selection; }
+    void setSelection(const CellSelection &selection);
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
@@ -100,6 +107,7 @@ signals:
     void sizeChanged(int width, int height);
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString &fileName);
+    void selectionChanged();
 
 private:
     // Walks the pool with progress texts, resetting cells when asked, and
@@ -115,4 +123,5 @@ private:
     LineBuffer m_memo;
     QUndoStack m_history;
     bool m_pushing = false;
+    CellSelection m_selection;
 };

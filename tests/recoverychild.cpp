@@ -14,6 +14,7 @@
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/sessionend.h"
 #include "ui/tmainform.h"
+#include "cellclick.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +42,7 @@ void run(TMainForm &window, const QList<QByteArray> &words)
         window.palette()->setCurrentWidget(piece->parentWidget());
         QTest::mouseClick(piece, Qt::LeftButton);
         const int index = TrackGrid::index(words[2].toInt(), words[3].toInt());
-        QTest::mouseClick(window.cellButton(index), Qt::LeftButton);
+        clickCell(window, index);
     } else if (words.value(0) == "save") {
         window.findChild<QAction *>(QStringLiteral("Save1"))->trigger();
     }

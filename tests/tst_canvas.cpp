@@ -279,7 +279,7 @@ void TestCanvas::changesRepaintOnlyTheirCells()
     const TrackGrid before = document.grid();
     for (int i : stroke)
         document.TrackClick(i, "04");
-    document.push(new GridStep(document, QStringLiteral("Paint stroke"), before, true, 1));
+    document.push(new GridStep(document, QStringLiteral("Paint stroke"), before, document.selection(), true, 1));
     QCoreApplication::processEvents();
     recorder.painted = QRegion();
     recorder.paints = 0;

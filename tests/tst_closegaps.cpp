@@ -2,13 +2,13 @@
 // and inserts from the cell menu that keep a road joined or mark what they
 // could not join.
 #include "bmpbuilder.h"
+#include "cellclick.h"
 #include "scriptedfiledialogs.h"
 
 #include "pieces/catalogue.h"
 #include "pieces/connectioncheck.h"
-#include "ui/connectionoverlay.h"
 #include "ui/editcommands.h"
-#include "ui/picturebutton.h"
+#include "ui/trackcanvas.h"
 #include "ui/tmainform.h"
 #include "ui/trackview.h"
 
@@ -56,7 +56,7 @@ class TestCloseGaps : public QObject
     ScriptedFileDialogs *m_files = nullptr;
 
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    ConnectionOverlay *overlay() const { return m_window->findChild<ConnectionOverlay *>(); }
+    const TrackCanvas *canvas() const { return m_window->canvas(); }
     QUndoStack &history() const { return m_window->editCommands()->history(); }
     void open(const QByteArray &track)
     {
@@ -84,10 +84,7 @@ class TestCloseGaps : public QObject
             menu->setActiveAction(menu->findChild<QAction *>(item));
             QTest::keyClick(menu, Qt::Key_Return);
         });
-        PictureButton *button = m_window->cellButton(TrackGrid::index(cell.x(), cell.y()));
-        m_window->trackView()->ensureWidgetVisible(button);
-        QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {},
-                          button->mapTo(m_window.get(), button->rect().center()));
+        clickCell(*m_window, TrackGrid::index(cell.x(), cell.y()), Qt::RightButton);
     }
     int m_opened = 0;
 
@@ -160,10 +157,10 @@ private slots:
             QCOMPARE(code(part[0].toInt(), part[1].toInt()), part[2].toLatin1());
         }
         QCOMPARE(openEnds(), marks);
-        QCOMPARE(int(overlay()->marks().size()), marks);
+        QCOMPARE(int(canvas()->marks().size()), marks);
         // The marks and the message last until the track changes.
         QTest::qWait(20);
-        QCOMPARE(int(overlay()->marks().size()), marks);
+        QCOMPARE(int(canvas()->marks().size()), marks);
         QCOMPARE(m_window->statusText(), status);
         const bool closed = status.startsWith("Closed");
         QCOMPARE(history().count(), closed ? 1 : 0);
@@ -217,7 +214,7 @@ private slots:
         QCOMPARE(openEnds(), before + marks);
         // Ends the edit left open are marked at once, with the others.
         QTest::qWait(20);
-        QCOMPARE(int(overlay()->marks().size()), marks == 0 ? 0 : before + marks);
+        QCOMPARE(int(canvas()->marks().size()), marks == 0 ? 0 : before + marks);
         QString count = ConnectionCheck::countText(before + marks);
         count[0] = count[0].toUpper();
         QCOMPARE(m_window->statusText(), marks == 0 ? QString() : count);

@@ -19,6 +19,7 @@
 #include "ui/recovery/recoveryfolder.h"
 #include "ui/recovery/recoverykeeper.h"
 #include "ui/tmainform.h"
+#include "cellclick.h"
 #include "ui/tsaveform.h"
 #include "ui/tsizeform.h"
 
@@ -110,7 +111,7 @@ struct Editor
         PictureButton *button = window->palette()->pieceButton(code);
         window->palette()->setCurrentWidget(button->parentWidget());
         QTest::mouseClick(button, Qt::LeftButton);
-        QTest::mouseClick(window->cellButton(TrackGrid::index(column, row)), Qt::LeftButton);
+        clickCell(*window, TrackGrid::index(column, row));
     }
 };
 

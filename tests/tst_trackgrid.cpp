@@ -49,6 +49,9 @@ private slots:
     void gridIsAValue();
     void historyFollowsTheSavedState_data();
     void historyFollowsTheSavedState();
+    void selectionIsCells_data();
+    void selectionIsCells();
+    void historyKeepsTheSelection();
 
 private:
     Progress m_quiet;
@@ -283,7 +286,7 @@ void TestTrackGrid::historyFollowsTheSavedState()
         if (step == "place") {
             const TrackGrid before = doc.grid();
             doc.TrackClick(0, "05");
-            doc.push(new GridStep(doc, QStringLiteral("Place piece"), before, true));
+            doc.push(new GridStep(doc, QStringLiteral("Place piece"), before, doc.selection(), true));
         } else if (step == "resize") {
             doc.record(QStringLiteral("Resize grid"), false, [&] { doc.setSize(doc.width() + 1, doc.height()); });
         } else if (step == "save") {
@@ -299,6 +302,70 @@ void TestTrackGrid::historyFollowsTheSavedState()
     }
     QCOMPARE(doc.isModified(), modified);
     QCOMPARE(doc.history().count(), count);
+}
+
+void TestTrackGrid::selectionIsCells_data()
+{
+    QTest::addColumn<QVector<QRect>>("rectangles");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QRect>("bounds");
+    QTest::addColumn<bool>("rectangle");
+
+    QTest::newRow("nothing") << QVector<QRect>{} << 0 << QRect() << false;
+    QTest::newRow("one cell") << QVector<QRect>{QRect(3, 4, 1, 1)} << 1 << QRect(3, 4, 1, 1) << true;
+    QTest::newRow("a block") << QVector<QRect>{QRect(2, 1, 3, 2)} << 6 << QRect(2, 1, 3, 2) << true;
+    QTest::newRow("dragged up and left") << QVector<QRect>{CellSelection::span(QPoint(4, 2), QPoint(2, 1))} << 6
+                                         << QRect(2, 1, 3, 2) << true;
+    QTest::newRow("two apart") << QVector<QRect>{QRect(0, 0, 1, 1), QRect(5, 5, 1, 1)} << 2
+                               << QRect(0, 0, 6, 6) << false;
+    QTest::newRow("overlapping") << QVector<QRect>{QRect(0, 0, 2, 2), QRect(1, 1, 2, 2)} << 7
+                                 << QRect(0, 0, 3, 3) << false;
+    QTest::newRow("cut at the pool") << QVector<QRect>{QRect(28, 28, 5, 5)} << 4 << QRect(28, 28, 2, 2)
+                                     << true;
+    QTest::newRow("outside the pool") << QVector<QRect>{QRect(30, 0, 2, 2), QRect(-3, -3, 2, 2)} << 0
+                                      << QRect() << false;
+}
+
+void TestTrackGrid::selectionIsCells()
+{
+    QFETCH(QVector<QRect>, rectangles);
+    QFETCH(int, count);
+    QFETCH(QRect, bounds);
+    QFETCH(bool, rectangle);
+    CellSelection selection;
+    for (const QRect &cells : rectangles)
+        selection.add(cells);
+    QCOMPARE(selection.count(), count);
+    QCOMPARE(selection.isEmpty(), count == 0);
+    QCOMPARE(selection.bounds(), bounds);
+    QCOMPARE(selection.isRectangle(), rectangle);
+    QCOMPARE(int(selection.cells().size()), count);
+    for (int index : selection.cells()) {
+        QVERIFY(selection.contains(index));
+        QVERIFY(bounds.contains(TrackGrid::columnOf(index), TrackGrid::rowOf(index)));
+    }
+}
+
+// Undo and redo give back the selection that went with each side of a step.
+void TestTrackGrid::historyKeepsTheSelection()
+{
+    TrackDocument doc;
+    const CellSelection before = CellSelection::of(QRect(0, 0, 2, 2));
+    const CellSelection after = CellSelection::of(QRect(3, 0, 2, 2));
+    doc.setSelection(before);
+    QSignalSpy told(&doc, &TrackDocument::selectionChanged);
+    doc.record(QStringLiteral("Move"), true, [&] {
+        doc.TrackClick(TrackGrid::index(3, 0), "05");
+        doc.setSelection(after);
+    });
+    QCOMPARE(told.count(), 1);
+    doc.history().undo();
+    QCOMPARE(doc.selection(), before);
+    QCOMPARE(doc.cell(3, 0).code, QByteArray("07"));
+    doc.history().redo();
+    QCOMPARE(doc.selection(), after);
+    QCOMPARE(doc.cell(3, 0).code, QByteArray("05"));
+    QCOMPARE(told.count(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestTrackGrid)

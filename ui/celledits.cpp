@@ -99,7 +99,7 @@ void CellEdits::place(int index, const QString &name)
         QScopedValueRollback<bool> placing(m_placing, true);
         const TrackGrid before = m_parts.document.grid();
         m_parts.document.TrackClick(index, m_parts.currentCode);
-        m_parts.document.push(new GridStep(m_parts.document, name, before, true, m_stroke));
+        m_parts.document.push(new GridStep(m_parts.document, name, before, m_parts.document.selection(), true, m_stroke));
     });
 }
 
