@@ -2,6 +2,7 @@
 
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
+#include "ui/canvaslayer.h"
 #include "ui/cellmouse.h"
 #include "ui/picturebutton.h"
 #include "ui/piecetext.h"
@@ -307,7 +308,36 @@ void TrackCanvas::paintEvent(QPaintEvent *event)
         }
     }
     paintMarks(painter, dirty);
+    for (const CanvasLayer *layer : std::as_const(m_layers)) {
+        painter.save();
+        layer->paint(painter, *this, dirty);
+        painter.restore();
+    }
     paintCursor(painter);
+}
+
+void TrackCanvas::addLayer(const CanvasLayer *layer)
+{
+    if (!m_layers.contains(layer))
+        m_layers.append(layer);
+    update();
+}
+
+void TrackCanvas::removeLayer(const CanvasLayer *layer)
+{
+    if (m_layers.removeAll(layer) > 0)
+        update();
+}
+
+void TrackCanvas::updateCells(const QRect &cells)
+{
+    const QRect shown = cells & QRect(0, 0, TrackGrid::side, TrackGrid::side);
+    if (shown.isEmpty())
+        return;
+    const QRect first = cellRect(TrackGrid::index(shown.left(), shown.top()));
+    const QRect last = cellRect(TrackGrid::index(shown.right(), shown.bottom()));
+    // A layer may draw a little past its cells (an outline's pen).
+    update(first.united(last).adjusted(-2, -2, 2, 2));
 }
 
 void TrackCanvas::paintCell(QPainter &painter, int index)

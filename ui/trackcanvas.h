@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 
+class CanvasLayer;
 class CellMouse;
 class TileStore;
 class TrackDocument;
@@ -82,6 +83,14 @@ public:
     // The bar of an end: along that edge of the tile picture.
     QRect markRect(const OpenEnd &end) const;
 
+    // Layers drawn over the cells (see CanvasLayer); the canvas does not own
+    // them, and a layer is removed before it goes.
+    void addLayer(const CanvasLayer *layer);
+    void removeLayer(const CanvasLayer *layer);
+    // Repaints a rectangle of cells (columns x, rows y), shown or not: what a
+    // layer draws there changed.
+    void updateCells(const QRect &cells);
+
     QSize sizeHint() const override;
 
 signals:
@@ -145,4 +154,5 @@ private:
     int m_down = -1;           // the cell the left button went down on
     bool m_downInside = false; // and the pointer is still in it
     QVector<OpenEnd> m_marks;
+    QVector<const CanvasLayer *> m_layers;
 };
