@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pieces/pieceedges.h"
+#include "pieces/pieceroad.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,8 +30,8 @@ struct PiecePage
 };
 
 // Everything the program knows about one piece code. Later facts (the piece
-// a quarter turn on, the mirrored piece, the length of road it carries) are
-// further members here and further columns of the table in piecetable.cpp.
+// a quarter turn on, the mirrored piece) are further members here and
+// further columns of the table in piecetable.cpp.
 struct Piece
 {
     QByteArray code;    // the series character, then the index character 0-9, A-L
@@ -38,6 +39,7 @@ struct Piece
     PaletteSlot slot;   // where its button sits on that page
     QString name;       // what a hobbyist calls it: "Corner, east to south"
     PieceEdges edges;   // what crosses each of its four edges
+    PieceRoad road;     // its road's centre lines: the ways a lap drives, and the rest
 };
 
 // The one list of track pieces: a row per code, 163 of them, in palette
