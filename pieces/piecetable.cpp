@@ -72,8 +72,8 @@ PieceRoad bay()
 }
 // A pit piece carries its main road, a straight that laps drive, and its lane
 // beside it, a side long, which laps leave alone; on a pit lane end the lane
-// runs from its edge to where it meets the main road.
-constexpr double pitEnd = 1.0239803;
+// runs from its edge to the main road's edge, where it goes under the road.
+constexpr double pitEnd = 0.7300277;
 // A larger corner is one quarter circle across its block, radius 72 pixels in
 // a 2 x 2 block, 120 in a 3 x 3; each cell carries the part of the arc that
 // runs through it, so a block's cells add up to its arc (3 pi / 4 and 5 pi / 4).

@@ -86,9 +86,9 @@ private slots:
                                              << QStringList{circuit(4, true, 4 * q, 4 * q), circuit(1, false, {}, 1)};
         // The lap keeps to the main road; the lane is road all the same.
         QTest::newRow("pit lane circuit") << "00,44,40,48,45,01/02,04,04,04,04,03"
-                                          << QStringList{circuit(12, true, 4 * q + 8, 4 * q + 8 + 2 + 2 * 1.0239803)};
+                                          << QStringList{circuit(12, true, 4 * q + 8, 4 * q + 8 + 2 + 2 * 0.7300277)};
         QTest::newRow("pit lane north-south") << "00,01/46,05/41,05/49,05/47,05/02,03"
-                                              << QStringList{circuit(12, true, 4 * q + 8, 4 * q + 8 + 2 + 2 * 1.0239803)};
+                                              << QStringList{circuit(12, true, 4 * q + 8, 4 * q + 8 + 2 + 2 * 0.7300277)};
         // Two junctions whose branches meet: the lap passes the main road.
         QTest::newRow("junctions back to back") << "A0,A8,A1/A2,AA,A3"
                                                 << QStringList{circuit(6, true, 4 * q + 2, 4 * q + 3)};
@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("circuit");
         QMap<QString, QString> expected{
-            {"Club circuit", circuit(24, true, 4 * q + 20, 4 * q + 20 + 3 + 2 * 1.0239803)},
+            {"Club circuit", circuit(24, true, 4 * q + 20, 4 * q + 20 + 3 + 2 * 0.7300277)},
             {"Larger corners", circuit(20, true, 4 * sweep + 4, 4 * sweep + 4)},
             {"Diagonals", circuit(32, true, 8 * bend + 4 + 4 * M_SQRT2, 8 * bend + 4 + 4 * M_SQRT2)},
         };
