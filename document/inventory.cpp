@@ -100,14 +100,18 @@ std::optional<Columns> headerColumns(QVector<QByteArray> names)
     return Columns{0, count, 0};
 }
 
+QString fieldCount(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 field") : QStringLiteral("%1 fields").arg(n);
+}
+
 Columns dataColumns(const QVector<QByteArray> &values)
 {
     if (values.size() == 2)
         return Columns{0, 1, 2};
     if (values.size() == 4)
         return Columns{0, 2, 4};
-    throw LineError{QStringLiteral("%1 fields where code,count or code,page,count,name was expected")
-                        .arg(values.size())};
+    throw LineError{fieldCount(values.size()) + QStringLiteral(" where code,count or code,page,count,name was expected")};
 }
 
 int countOf(const QByteArray &text)
@@ -178,8 +182,7 @@ Inventory Inventory::parse(const QByteArray &bytes, const QString &fileName)
             const QVector<QByteArray> values = fields(line, separator);
             if (columns->fields > 0 ? values.size() != columns->fields
                                     : values.size() <= std::max(columns->code, columns->count))
-                throw LineError{QStringLiteral("%1 fields where the lines above have %2")
-                                    .arg(values.size())
+                throw LineError{fieldCount(values.size()) + QStringLiteral(" where the lines above have %1")
                                     .arg(columns->fields > 0 ? columns->fields : std::max(columns->code, columns->count) + 1)};
             const QByteArray &code = values[columns->code];
             if (!PieceTable::find(code))
