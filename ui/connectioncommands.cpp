@@ -1,8 +1,10 @@
 #include "ui/connectioncommands.h"
 
+#include "document/trackfacts.h"
 #include "pieces/connectioncheck.h"
 #include "ui/connectionoverlay.h"
 #include "ui/mainmenu.h"
+#include "ui/sessioncellsize.h"
 #include "ui/tmainform.h"
 
 #include <QAction>
@@ -45,8 +47,8 @@ void ConnectionCommands::check()
             shown.append(end);
     m_overlay->setMarks(shown);
 
-    QString text = ConnectionCheck::countText(int(shown.size()));
-    text[0] = text[0].toUpper();
+    // With every end closed the check goes on to the circuits.
+    const QString text = TrackFacts(grid).checkText(int(shown.size()), SessionCellSize::metres());
     m_window.setStatusText(text);
     m_shown = text;
 }

@@ -10,7 +10,8 @@ class TMainForm;
 
 // The Track menu's "Check connections" and "Show open ends": the open road
 // ends of the block's visible cells, marked on the track view and counted in
-// the status bar. A check's marks stay until the track changes; with "Show
+// the status bar; with none, the status bar tells the circuits and the lap
+// ("No open road ends: 1 circuit, lap 14.3 m"). A check's marks stay until the track changes; with "Show
 // open ends" on, every change checks again.
 class ConnectionCommands : public QObject
 {
