@@ -19,6 +19,7 @@ namespace {
 constexpr double readyAfterShowMs = 150;
 constexpr double launchToReadyMs = 400;
 constexpr double openTrackMs = 80;
+constexpr double factsMs = 1;
 constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
 constexpr double batchOverCjpegLoop = 0.7;
@@ -102,6 +103,10 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
                   f.clickListOpen);
     table.addTime(QStringLiteral("  beside: the same click with the parts list closed"),
                   f.clickListClosed);
+    table.addTime(QStringLiteral("Track facts of the 30 × 30 track: open ends, circuits, laps"), f.facts,
+                  factsMs);
+    table.addTime(QStringLiteral("  beside: 30 × 30 crossroads, one circuit of 900 pieces"), f.factsCrossroads,
+                  factsMs);
     table.addTime(QStringLiteral("Decode one tile (50 × 50, 24 bpp): BmpReader::decode"), f.decodeTile);
     table.addTime(QStringLiteral("Read one tile: BmpReader::readFile"), f.readTile);
 }

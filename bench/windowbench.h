@@ -42,6 +42,8 @@ public:
         Samples bmpWrite;      // SafeFile::write of the BMP bytes
         Samples decodeTile;    // BmpReader::decode of one tile's bytes
         Samples readTile;      // BmpReader::readFile of one tile
+        Samples facts;         // TrackFacts of the open 30 x 30 track
+        Samples factsCrossroads;  // TrackFacts of 30 x 30 crossroads, one circuit
     };
 
     // trackPath: the 30 x 30 track; codes: its codes in file order;
@@ -74,6 +76,7 @@ private:
     void timePdf();
     void timeClicks();
     void timeTileDecode();
+    void timeFacts();
 
     QString m_trackPath;
     QVector<QByteArray> m_codes;

@@ -1,5 +1,5 @@
 // Writes the seed corpora of the fuzz targets into <folder>/track,
-// <folder>/bmp and <folder>/writers: small, sound inputs of every kind each
+// <folder>/bmp, <folder>/writers and <folder>/inventory: small, sound inputs of every kind each
 // target knows, so the fuzzers start from the interesting shapes.
 
 #include "bmpbuilder.h"
@@ -133,6 +133,16 @@ void writerSeeds(const QString &folder)
     put(folder, "1x3-null-and-alpha", QByteArray("\x0c\x00\x00\x00\x01\x07\x07\x02\x06\x06\x80\x7f", 12));
 }
 
+void inventorySeeds(const QString &folder)
+{
+    put(folder, "code-count", "04,5\n07,2\n");
+    put(folder, "header", "code,count\n00,4\n01,4\n");
+    put(folder, "parts-list", "code,page,count,name\n04,Normal,12,\"Straight, west\xE2\x80\x93" "east\"\n");
+    put(folder, "spreadsheet", "\xEF\xBB\xBF" "code;page;count;name\r\n04;Normal;3;Straight\r\n\r\n");
+    put(folder, "tabs-quotes", "\"code\"\t\"count\"\n\"A4\"\t\"10\"\n");
+    put(folder, "refused", "04,5\n04,many\n");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -145,5 +155,6 @@ int main(int argc, char **argv)
     trackSeeds(root + QStringLiteral("/track"));
     bmpSeeds(root + QStringLiteral("/bmp"));
     writerSeeds(root + QStringLiteral("/writers"));
+    inventorySeeds(root + QStringLiteral("/inventory"));
     return g_ok ? 0 : 1;
 }
