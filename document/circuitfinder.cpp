@@ -126,51 +126,89 @@ Step stepOn(const RoadGrid &grid, int index, Port port)
     return way ? Step{next, way} : Step{};
 }
 
-Port otherEnd(const RoadWay &way, Port in)
+// A drive's state: in a cell, on one of its ways, heading for one of the
+// way's two ends. The drive goes from state to state deterministically, and
+// backwards just as well, so the states fall apart into loops and into runs
+// that end at a dead end, an open end or a junction's branch.
+struct State
 {
-    return way.from == in ? way.to : way.from;
-}
+    int cell = -1;
+    int way = 0;     // index into the piece's ways
+    bool toEnd = true;  // heading for the way's `to` end, else its `from` end
 
-// Drives from the circuit's first way and sums the lap, or gives none.
+    int bit() const { return 1 << (way * 2 + (toEnd ? 0 : 1)); }
+    State reversed() const { return {cell, way, !toEnd}; }
+    bool operator==(const State &other) const
+    {
+        return cell == other.cell && way == other.way && toEnd == other.toEnd;
+    }
+};
+
+class Drive
+{
+public:
+    explicit Drive(const RoadGrid &grid) : m_grid(grid) {}
+
+    const RoadWay &wayOf(const State &state) const { return m_grid.piece(state.cell)->road.ways()[state.way]; }
+
+    // The state after leaving this one's cell, or a cell of -1 where the
+    // road does not go on along a way.
+    State next(const State &state) const
+    {
+        const RoadWay &way = wayOf(state);
+        const Port out = state.toEnd ? way.to : way.from;
+        const Step step = stepOn(m_grid, state.cell, out);
+        if (!step.way)
+            return {};
+        const RoadWay *ways = m_grid.piece(step.cell)->road.ways().constData();
+        return {step.cell, int(step.way - ways), step.way->from == Ports::opposite(out)};
+    }
+
+private:
+    const RoadGrid &m_grid;
+};
+
+// The lap of a circuit: where its ways hold exactly one loop, that loop's
+// length. Ways that no loop passes are its branches: a side road, a spur to
+// a turning bay, the road into a paved area. A loop passes each state once,
+// so the drive round a figure of eight counts its crossroads twice, once
+// each way. Two loops (two rings joined by a link road) are no one lap.
 std::optional<double> lapOf(const RoadGrid &grid, const QVector<int> &cells)
 {
-    int ways = 0;
-    int start = -1;
+    const Drive drive(grid);
+    std::array<quint8, TrackGrid::cellCount> seen{};
+    auto isSeen = [&](const State &s) { return (seen[size_t(s.cell)] & s.bit()) != 0; };
+    auto see = [&](const State &s) { seen[size_t(s.cell)] |= quint8(s.bit()); };
+    int loops = 0;
+    double lap = 0;
     for (int cell : cells) {
-        ways += int(grid.piece(cell)->road.ways().size());
-        if (start < 0 && !grid.piece(cell)->road.ways().isEmpty())
-            start = cell;
-    }
-    if (start < 0)
-        return std::nullopt;
-    const RoadWay *startWay = &grid.piece(start)->road.ways().first();
-    // Which ways of each cell the drive has passed, a bit a way.
-    std::array<quint8, TrackGrid::cellCount> passed{};
-    int passedWays = 0;
-    double length = 0;
-    int cell = start;
-    const RoadWay *way = startWay;
-    Port out = way->to;
-    // A lap passes each way once; a drive that has not come back after that
-    // many steps never will.
-    for (int steps = 0; steps <= ways; ++steps) {
-        length += way->length;
-        const quint8 bit = quint8(1u << (way - grid.piece(cell)->road.ways().constData()));
-        if (!(passed[size_t(cell)] & bit)) {
-            passed[size_t(cell)] |= bit;
-            ++passedWays;
+        for (int way = 0; way < grid.piece(cell)->road.ways().size(); ++way) {
+            for (bool toEnd : {true, false}) {
+                const State start{cell, way, toEnd};
+                if (isSeen(start))
+                    continue;
+                // Forward until the drive comes back, ends, or joins a run
+                // walked before (a loop's states are all seen with it).
+                double length = 0;
+                State at = start;
+                QVector<State> walked;
+                do {
+                    see(at);
+                    walked.append(at);
+                    length += drive.wayOf(at).length;
+                    at = drive.next(at);
+                } while (at.cell >= 0 && !isSeen(at));
+                if (at == start) {
+                    ++loops;
+                    lap = length;
+                    // The same loop driven the other way is no other lap.
+                    for (const State &s : std::as_const(walked))
+                        see(s.reversed());
+                }
+            }
         }
-        const Step next = stepOn(grid, cell, out);
-        if (!next.way)
-            return std::nullopt;
-        const Port in = Ports::opposite(out);
-        cell = next.cell;
-        way = next.way;
-        out = otherEnd(*way, in);
-        if (cell == start && way == startWay && out == startWay->to)
-            return passedWays == ways ? std::optional<double>(length) : std::nullopt;
     }
-    return std::nullopt;
+    return loops == 1 ? std::optional<double>(lap) : std::nullopt;
 }
 
 } // namespace

@@ -92,9 +92,12 @@ private slots:
         // Two junctions whose branches meet: the lap passes the main road.
         QTest::newRow("junctions back to back") << "A0,A8,A1/A2,AA,A3"
                                                 << QStringList{circuit(6, true, 4 * q + 2, 4 * q + 3)};
-        // A side road between them is road a lap cannot pass.
+        // A side road between them is a branch: the lap keeps to the ring.
         QTest::newRow("side road") << "A0,A8,A1/A5,A5,A5/A2,AA,A3"
-                                   << QStringList{circuit(9, true, {}, 4 * q + 6)};
+                                   << QStringList{circuit(9, true, 4 * q + 4, 4 * q + 6)};
+        // Two rings joined by a link road: two loops, no one lap.
+        QTest::newRow("two rings linked") << "A0,A1,AH,A0,A1/A5,AB,A4,A9,A5/A2,A3,AH,A2,A3"
+                                          << QStringList{circuit(13, true, {}, 8 * q + 6)};
         QTest::newRow("side road to a turning bay") << "B0,B4,B8,B4,B4,B1/B5,BH,BD,BH,BH,B5/B2,B4,B4,B4,B4,B3"
                                                     << QStringList{circuit(15, true, 4 * q + 10, 4 * q + 10 + 0.5 + 1.6081304)};
         QTest::newRow("open track") << "04,04,04" << QStringList{circuit(3, false, {}, 3)};
@@ -122,7 +125,8 @@ private slots:
         QCOMPARE(found, circuits);
     }
 
-    // The contact sheet's sample tracks, each closed into one lap.
+    // The contact sheet's sample tracks, each closed into one lap (the foam
+    // mat's middle is a side road between two junctions).
     void sampleLayouts_data()
     {
         QTest::addColumn<QStringList>("rows");
@@ -131,6 +135,8 @@ private slots:
             {"Club circuit", circuit(24, true, 4 * q + 20, 4 * q + 20 + 3 + 2 * 0.7300277)},
             {"Larger corners", circuit(20, true, 4 * sweep + 4, 4 * sweep + 4)},
             {"Diagonals", circuit(32, true, 8 * bend + 4 + 4 * M_SQRT2, 8 * bend + 4 + 4 * M_SQRT2)},
+            {"Foam mat", circuit(13, true, 4 * q + 7 + 1.0653666, 4 * q + 9 + 1.0653666)},
+            {"Carpet", circuit(13, true, 4 * q + 8, 4 * q + 8 + 0.5 + 1.6081304)},
         };
         for (const SampleLayout &layout : SampleLayout::all())
             if (expected.contains(layout.title))
@@ -158,7 +164,7 @@ private slots:
         QTest::newRow("rectangle, larger cells") << "00,04,04,04,01/05,07,07,07,05/02,04,06,04,03" << 1.25
                                                  << "No open road ends: 1 circuit, lap 13.9 m";
         QTest::newRow("two loops") << "00,01,00,01/02,03,02,03" << 0.5 << "No open road ends: 2 circuits";
-        QTest::newRow("no lap") << "A0,A8,A1/A5,A5,A5/A2,AA,A3" << 0.5 << "No open road ends: 1 circuit";
+        QTest::newRow("no lap") << "A0,A1,AH,A0,A1/A5,AB,A4,A9,A5/A2,A3,AH,A2,A3" << 0.5 << "No open road ends: 1 circuit";
         QTest::newRow("open") << "04,04,00" << 0.5 << "4 open road ends";
         QTest::newRow("one open end") << "00,01/02,01" << 0.5 << "2 open road ends";
     }
