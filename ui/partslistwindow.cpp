@@ -78,6 +78,7 @@ void PartsListWindow::createFacts()
 {
     m_size = new QLabel(this);
     m_size->setObjectName(QStringLiteral("TrackSize"));
+    m_size->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_cellSize = new QDoubleSpinBox(this);
     m_cellSize->setObjectName(QStringLiteral("CellSize"));
     m_cellSize->setRange(0.01, 10);
@@ -93,7 +94,7 @@ void PartsListWindow::createFacts()
     // One line a circuit; clicking one shows its cells on the track.
     m_circuits = new QListWidget(this);
     m_circuits->setObjectName(QStringLiteral("CircuitList"));
-    m_circuits->setMaximumHeight(6 * m_circuits->fontMetrics().height() + 8);
+    m_circuits->setMaximumHeight(4 * m_circuits->fontMetrics().height() + 12);
     connect(m_circuits, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int k = m_circuits->row(item);
         if (m_facts && k >= 0 && k < m_facts->circuits().size())
@@ -135,7 +136,8 @@ void PartsListWindow::createWidgets()
     buttons->addWidget(save);
     auto *column = new QVBoxLayout(this);
     column->addLayout(facts);
-    column->addWidget(m_table);
+    // The table takes the room the window gains; the facts keep their lines.
+    column->addWidget(m_table, 1);
     column->addLayout(inventory);
     column->addLayout(buttons);
 }
