@@ -197,7 +197,8 @@ void PartsListWindow::showFacts()
     QString size = m_facts->sizeText(cellSize);
     if (!m_facts->circuits().isEmpty())
         size += QStringLiteral(", road ") + TrackFacts::metres(m_facts->road(), cellSize);
-    m_size->setText(size);
+    if (m_size->text() != size)
+        m_size->setText(size);
     const QVector<Circuit> &circuits = m_facts->circuits();
     QStringList lines;
     for (int k = 0; k < circuits.size(); ++k)
@@ -213,8 +214,10 @@ void PartsListWindow::showFacts()
         m_circuits->clear();
         m_circuits->addItems(lines);
     }
+    const Qt::ItemFlags flags = circuits.isEmpty() ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     for (int k = 0; k < m_circuits->count(); ++k)
-        m_circuits->item(k)->setFlags(circuits.isEmpty() ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        if (m_circuits->item(k)->flags() != flags)
+            m_circuits->item(k)->setFlags(flags);
 }
 
 void PartsListWindow::showTotals()
@@ -223,7 +226,8 @@ void PartsListWindow::showTotals()
     if (m_inventory)
         text += QStringLiteral(" – ") + Inventory::shortText(m_inventory->shortages(m_list))
                 + QStringLiteral(" (") + QFileInfo(m_inventoryName).fileName() + QLatin1Char(')');
-    m_total->setText(text);
+    if (m_total->text() != text)
+        m_total->setText(text);
 }
 
 void PartsListWindow::fillRow(int row, const PartsList::Row &part)
