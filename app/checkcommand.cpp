@@ -2,32 +2,68 @@
 
 #include "app/trackreader.h"
 #include "base/kwerror.h"
-#include "pieces/connectioncheck.h"
+#include "document/partslist.h"
+#include "document/trackfacts.h"
+#include "document/trackgrid.h"
+#include "pieces/tilesource.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cmath>
+
 namespace {
 
 const char usage[] =
-    "Usage: kerbwright-check [--tiles DIR] [--quiet] TRACK...\n"
+    "Usage: kerbwright-check [--json] [--cell-size METRES] [--inventory FILE] [--quiet] TRACK...\n"
     "       kerbwright-check --help | --version\n";
 
 const char help[] =
     "\n"
     "Lists the open road ends of each track file, as the editor's Check\n"
     "connections marks them: one line TRACK:COLUMN:ROW: EDGE for each (columns\n"
-    "and rows count from 1, EDGE is north, east, south or west), then a line\n"
-    "TRACK: N open road ends.\n"
+    "and rows count from 1, EDGE is north, east, south or west), a line\n"
+    "TRACK:COLUMN:ROW: unknown piece CODE for each code that no piece has, then\n"
+    "a line TRACK: N open road ends. The check reads codes only, no tiles.\n"
     "\n"
-    "  --tiles DIR           tile folder (default: tiles beside the program)\n"
-    "  -q, --quiet           print the open ends only, no summary lines\n"
+    "  --json                one JSON object a track: its size, open ends,\n"
+    "                        circuits with lap and road lengths, unknown codes\n"
+    "  --cell-size METRES    the side of a cell in metres (default 0.5)\n"
+    "  --inventory FILE      the pieces the club owns, as a CSV file of code,count\n"
+    "                        lines; lists what each track needs more of\n"
+    "  -q, --quiet           print the findings only, no summary lines\n"
+    "  --tiles DIR           accepted and ignored: the check reads no tiles\n"
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
     "\n"
-    "Exit status: 0 no track has an open road end, 1 some track has one or\n"
-    "could not be read, 2 usage error.\n";
+    "Exit status: 0 every track is fine, 1 some track has open road ends,\n"
+    "unknown codes or pieces short, 2 some file could not be read or a usage\n"
+    "error.\n";
+
+QString jsonString(const QString &text)
+{
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\') + c;
+        else if (c.unicode() < 0x20)
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+QString jsonMetres(double sides, double cellSize)
+{
+    return QString::number(sides * cellSize, 'f', 3);
+}
+
+QString code(const QByteArray &bytes)
+{
+    return TileFolder::shownCode(bytes);
+}
 
 } // namespace
 
@@ -39,11 +75,22 @@ CheckCommand::CheckCommand(QTextStream &out, QTextStream &err)
 int CheckCommand::run(const QStringList &arguments)
 {
     if (!parse(arguments))
-        return UsageError;
+        return Trouble;
     if (m_done)
-        return AllClosed;
-    TrackReader reader(m_tilesFolder);
-    return checkAll(reader);
+        return AllFine;
+    if (!m_inventoryFile.isEmpty()) {
+        try {
+            m_inventory = Inventory::read(m_inventoryFile);
+        } catch (const KwError &error) {
+            m_err << "kerbwright-check: " << error.shownText() << '\n';
+            m_err.flush();
+            return Trouble;
+        }
+    }
+    bool allFine = true;
+    for (const QString &track : std::as_const(m_tracks))
+        allFine = checkTrack(track) && allFine;
+    return m_trouble ? Trouble : allFine ? AllFine : Findings;
 }
 
 bool CheckCommand::usageError(const QString &problem)
@@ -58,9 +105,12 @@ bool CheckCommand::parse(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption tiles = TrackReader::tilesOption();
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")}, QString());
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(), QStringLiteral("METRES"));
+    const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({tiles, quiet, helpOption, version});
+    parser.addOptions({tiles, quiet, json, cellSize, inventory, helpOption, version});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
@@ -74,60 +124,113 @@ bool CheckCommand::parse(const QStringList &arguments)
         return true;
     }
 
-    m_tilesFolder = parser.value(tiles);
     m_quiet = parser.isSet(quiet);
+    m_json = parser.isSet(json);
+    if (parser.isSet(cellSize)) {
+        bool ok = false;
+        m_cellSize = parser.value(cellSize).toDouble(&ok);
+        if (!ok || !std::isfinite(m_cellSize) || m_cellSize <= 0)
+            return usageError(QStringLiteral("the cell size must be a positive number of metres, not \"%1\"")
+                                  .arg(parser.value(cellSize)));
+    }
+    m_inventoryFile = parser.value(inventory);
+    if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
+        return usageError(QStringLiteral("no inventory file given"));
     m_tracks = parser.positionalArguments();
     if (m_tracks.isEmpty())
         return usageError(QStringLiteral("no track file given"));
     return true;
 }
 
-int CheckCommand::checkAll(TrackReader &reader)
+bool CheckCommand::checkTrack(const QString &track)
 {
-    // Without the default piece's tile no track can be read, as in the
-    // editor: every track fails with that message.
+    TrackGrid grid;
     try {
-        reader.loadDefault();
+        grid = TrackReader::readCodes(track);
     } catch (const KwError &error) {
-        for (const QString &track : std::as_const(m_tracks))
-            reportFailure(TrackReader::failureLine(track, error));
-        return SomeOpen;
-    }
-    bool allClosed = true;
-    for (const QString &track : std::as_const(m_tracks))
-        allClosed = checkTrack(track, reader) && allClosed;
-    return allClosed ? AllClosed : SomeOpen;
-}
-
-bool CheckCommand::checkTrack(const QString &track, const TrackReader &reader)
-{
-    QVector<OpenEnd> ends;
-    try {
-        const TrackGrid grid = reader.read(track).grid;
-        ends = ConnectionCheck::openEnds(grid.width(), grid.height(), [&grid](int column, int row) {
-            return grid.cell(column, row).code;
-        });
-    } catch (const KwError &error) {
-        reportFailure(TrackReader::failureLine(track, error));
+        reportFailure(track, error.shownText());
         return false;
     }
-    for (const OpenEnd &end : std::as_const(ends))
-        printEnd(track, end);
-    if (!m_quiet)
-        m_out << track << ": " << ConnectionCheck::countText(int(ends.size())) << '\n';
+    const TrackFacts facts(grid);
+    const bool fine = m_json ? printJson(track, grid, facts) : printText(track, grid, facts);
     m_out.flush();
-    return ends.isEmpty();
+    return fine;
 }
 
-void CheckCommand::printEnd(const QString &track, const OpenEnd &end)
+bool CheckCommand::printText(const QString &track, const TrackGrid &grid, const TrackFacts &facts)
 {
-    m_out << track << ':' << end.column + 1 << ':' << end.row + 1 << ": " << Edges::name(end.edge) << '\n';
+    for (const OpenEnd &end : facts.openEnds())
+        m_out << track << ':' << end.column + 1 << ':' << end.row + 1 << ": " << Edges::name(end.edge) << '\n';
+    for (const UnknownPiece &piece : facts.unknown())
+        m_out << track << ':' << piece.column + 1 << ':' << piece.row + 1 << ": unknown piece " << code(piece.code)
+              << '\n';
+    QVector<Inventory::Shortage> shortages;
+    if (m_inventory) {
+        shortages = m_inventory->shortages(PartsList(grid));
+        for (const Inventory::Shortage &shortage : std::as_const(shortages))
+            m_out << track << ": " << code(shortage.code) << " short by " << shortage.missing() << " (need "
+                  << shortage.need << ", own " << shortage.own << ")\n";
+    }
+    if (!m_quiet) {
+        m_out << track << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
+        if (m_inventory) {
+            QString text = Inventory::shortText(shortages);
+            text[0] = text[0].toLower();
+            m_out << track << ": " << text << '\n';
+        }
+    }
+    return facts.openEnds().isEmpty() && facts.unknown().isEmpty() && shortages.isEmpty();
 }
 
-void CheckCommand::reportFailure(const QString &line)
+bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const TrackFacts &facts)
 {
+    QStringList ends;
+    for (const OpenEnd &end : facts.openEnds())
+        ends << QStringLiteral("{\"column\": %1, \"row\": %2, \"edge\": \"%3\"}")
+                    .arg(end.column + 1)
+                    .arg(end.row + 1)
+                    .arg(Edges::name(end.edge));
+    QStringList circuits;
+    for (const Circuit &circuit : facts.circuits())
+        circuits << QStringLiteral("{\"pieces\": %1, \"closed\": %2, \"lap_m\": %3, \"road_m\": %4}")
+                        .arg(circuit.cells.size())
+                        .arg(circuit.closed ? "true" : "false")
+                        .arg(circuit.lap ? jsonMetres(*circuit.lap, m_cellSize) : QStringLiteral("null"))
+                        .arg(jsonMetres(circuit.road, m_cellSize));
+    QStringList unknown;
+    for (const UnknownPiece &piece : facts.unknown())
+        unknown << QStringLiteral("{\"column\": %1, \"row\": %2, \"code\": %3}")
+                       .arg(piece.column + 1)
+                       .arg(piece.row + 1)
+                       .arg(jsonString(code(piece.code)));
+    m_out << "{\"track\": " << jsonString(track) << ", \"width\": " << facts.width() << ", \"height\": "
+          << facts.height() << ", \"open_ends\": [" << ends.join(", ") << "], \"circuits\": ["
+          << circuits.join(", ") << "], \"unknown\": [" << unknown.join(", ") << ']';
+    QVector<Inventory::Shortage> shortages;
+    if (m_inventory) {
+        shortages = m_inventory->shortages(PartsList(grid));
+        QStringList shorts;
+        for (const Inventory::Shortage &shortage : std::as_const(shortages))
+            shorts << QStringLiteral("{\"code\": %1, \"need\": %2, \"own\": %3}")
+                          .arg(jsonString(code(shortage.code)))
+                          .arg(shortage.need)
+                          .arg(shortage.own);
+        m_out << ", \"short\": [" << shorts.join(", ") << ']';
+    }
+    m_out << "}\n";
+    return facts.openEnds().isEmpty() && facts.unknown().isEmpty() && shortages.isEmpty();
+}
+
+void CheckCommand::reportFailure(const QString &track, const QString &message)
+{
+    m_trouble = true;
+    if (m_json) {
+        m_out << "{\"track\": " << jsonString(track) << ", \"error\": " << jsonString(message) << "}\n";
+        m_out.flush();
+        return;
+    }
     // Standard output first, so a terminal shows both streams in order.
     m_out.flush();
-    m_err << line << '\n';
+    m_err << track << ": " << message << '\n';
     m_err.flush();
 }

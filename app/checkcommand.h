@@ -1,19 +1,27 @@
 #pragma once
 
+#include "document/inventory.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QTextStream;
-class TrackReader;
-struct OpenEnd;
+class TrackFacts;
+class TrackGrid;
 
 // kerbwright-check: lists the open road ends of each track named on the
 // command line, as the editor's "Check connections" marks them right after
-// opening that track.
+// opening that track, and the codes that no piece has; with --json it gives
+// each track's facts (size, open ends, circuits with their laps, unknown
+// codes, and with --inventory what is short) as one JSON object a line.
+// The check reads codes only: it needs no tile pictures.
 class CheckCommand
 {
 public:
-    enum Status { AllClosed = 0, SomeOpen = 1, UsageError = 2 };
+    // As diff and grep have it; trouble wins over findings.
+    enum Status { AllFine = 0, Findings = 1, Trouble = 2 };
 
     CheckCommand(QTextStream &out, QTextStream &err);
 
@@ -23,15 +31,20 @@ public:
 private:
     bool parse(const QStringList &arguments);
     bool usageError(const QString &problem);
-    int checkAll(TrackReader &reader);
-    bool checkTrack(const QString &track, const TrackReader &reader);
-    void printEnd(const QString &track, const OpenEnd &end);
-    void reportFailure(const QString &line);
+    // Whether the track is fine; a track that cannot be read sets m_trouble.
+    bool checkTrack(const QString &track);
+    bool printText(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
+    bool printJson(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
+    void reportFailure(const QString &track, const QString &message);
 
     QTextStream &m_out;
     QTextStream &m_err;
-    QString m_tilesFolder;
     bool m_quiet = false;
+    bool m_json = false;
     bool m_done = false;  // --help or --version answered
+    bool m_trouble = false;
+    double m_cellSize = 0.5;
+    QString m_inventoryFile;
+    std::optional<Inventory> m_inventory;
     QStringList m_tracks;
 };

@@ -15,7 +15,8 @@ namespace {
 
 const char usage[] =
     "Usage: kerbwright-export [--format jpg|bmp|png|pdf|csv] [--depth 16|24|32]\n"
-    "                         [--tiles DIR] [-o OUTPUT] [--jobs N] [--quiet] TRACK...\n"
+    "                         [--tiles DIR] [--inventory FILE] [-o OUTPUT] [--jobs N]\n"
+    "                         [--quiet] TRACK...\n"
     "       kerbwright-export --help | --version\n";
 
 const char help[] =
@@ -29,6 +30,8 @@ const char help[] =
     "                        csv: the parts list, lines of code,page,count\n"
     "  --depth 16|24|32      bits per pixel of a BMP picture (default 24)\n"
     "  --tiles DIR           tile folder (default: tiles beside the program)\n"
+    "  --inventory FILE      the pieces the club owns (CSV of code,count lines):\n"
+    "                        the plan lists what is short\n"
     "  -o, --output OUTPUT   output file for a single TRACK; its extension (.jpg,\n"
     "                        .jpeg, .bmp, .png, .pdf, .csv) chooses the format\n"
     "  -j, --jobs N          tracks exported at once (default: one per processor);\n"
@@ -52,6 +55,15 @@ int ExportCommand::run(const QStringList &arguments)
         return UsageError;
     if (m_done)
         return AllExported;
+    if (!m_inventoryFile.isEmpty()) {
+        try {
+            m_inventory = Inventory::read(m_inventoryFile);
+        } catch (const KwError &error) {
+            m_err << "kerbwright-export: " << error.shownText() << '\n';
+            m_err.flush();
+            return UsageError;
+        }
+    }
     TrackReader reader(m_tilesFolder);
     return exportAll(reader);
 }
@@ -76,7 +88,8 @@ bool ExportCommand::parse(const QStringList &arguments)
                                   QStringLiteral("N"));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({format, depth, tiles, output, quiet, jobs, helpOption, version});
+    const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
+    parser.addOptions({format, depth, tiles, inventory, output, quiet, jobs, helpOption, version});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
@@ -104,6 +117,9 @@ bool ExportCommand::parse(const QStringList &arguments)
             return usageError(QStringLiteral("--jobs takes a whole number from 1 on"));
     }
     m_tilesFolder = parser.value(tiles);
+    m_inventoryFile = parser.value(inventory);
+    if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
+        return usageError(QStringLiteral("no inventory file given"));
     m_quiet = parser.isSet(quiet);
     m_tracks = parser.positionalArguments();
     if (m_tracks.isEmpty())
@@ -170,7 +186,8 @@ BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const Trac
     try {
         const TrackReader::Track read = reader.read(track);
         QuietProgress silent;
-        TrackExport::write(read.grid, read.tiles, track, picture, m_format, m_depth, silent);
+        TrackExport::write(read.grid, read.tiles, track, picture, m_format, m_depth, silent,
+                           m_inventory ? &*m_inventory : nullptr);
     } catch (const KwError &error) {
         return {false, error.shownText()};
     } catch (const std::bad_alloc &) {

@@ -2,10 +2,13 @@
 
 #include "app/batchexport.h"
 #include "app/trackreader.h"
+#include "document/inventory.h"
 #include "export/trackexport.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QTextStream;
 
@@ -41,4 +44,6 @@ private:
     int m_jobs = 0;  // tracks exported at once; 0: one per core
     bool m_done = false;  // --help or --version answered
     QStringList m_tracks;
+    QString m_inventoryFile;
+    std::optional<Inventory> m_inventory;  // read before any track, then only read
 };

@@ -3,8 +3,21 @@
 #include "base/kwerror.h"
 #include "base/quietprogress.h"
 #include "document/trackdocument.h"
+#include "document/trackfile.h"
 
 #include <new>
+
+namespace {
+
+// A source of no pictures: reading a track through it checks the file and
+// lays out its codes, and asks no tile folder about them.
+class NoPictures final : public TileSource
+{
+public:
+    QImage load(const QByteArray &) const override { return QImage(); }
+};
+
+} // namespace
 
 QCommandLineOption TrackReader::tilesOption()
 {
@@ -32,6 +45,18 @@ TrackReader::Track TrackReader::read(const QString &path) const
         document.open(path, m_tiles, track.tiles, silent);
         track.grid = document.grid();
         return track;
+    } catch (const std::bad_alloc &) {
+        throw KwError::outOfResources();
+    }
+}
+
+TrackGrid TrackReader::readCodes(const QString &path)
+{
+    try {
+        LineBuffer memo;
+        memo.setFileBytes(TrackFile::readBytes(path));
+        QuietProgress silent;
+        return TrackFile::read(memo, TrackGrid(), NoPictures(), silent).grid;
     } catch (const std::bad_alloc &) {
         throw KwError::outOfResources();
     }

@@ -37,6 +37,11 @@ public:
     // changes what this one gives.
     Track read(const QString &path) const;
 
+    // The codes of a track file without any picture: the grid as the editor
+    // would read it, whether or not each code has a tile. Throws KwError
+    // for a file that cannot be read or is too large.
+    static TrackGrid readCodes(const QString &path);
+
     // "TRACK: MESSAGE", the line a program writes for a track it cannot read.
     static QString failureLine(const QString &track, const KwError &error);
 

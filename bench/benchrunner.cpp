@@ -24,6 +24,7 @@ constexpr double plainOverFloor = 3;
 constexpr double trackOverFloor = 4;
 constexpr double repaintMs = 5;
 constexpr double openTrackMs = 80;
+constexpr double factsMs = 1;
 constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
 constexpr double batchOverCjpegLoop = 0.7;
@@ -123,6 +124,10 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
                   QStringLiteral("%1 of 900").arg(window.strokeRepaintedCells()));
     table.addFact(QStringLiteral("  widgets in the main window when ready (counted)"),
                   QString::number(window.widgetCount()));
+    table.addTime(QStringLiteral("Track facts of the 30 × 30 track: open ends, circuits, laps"), f.facts,
+                  factsMs);
+    table.addTime(QStringLiteral("  beside: 30 × 30 crossroads, one circuit of 900 pieces"), f.factsCrossroads,
+                  factsMs);
     table.addTime(QStringLiteral("Decode one tile (50 × 50, 24 bpp): BmpReader::decode"), f.decodeTile);
     table.addTime(QStringLiteral("Read one tile: BmpReader::readFile"), f.readTile);
 }

@@ -5,6 +5,8 @@
 #include "base/kwerror.h"
 #include "base/progress.h"
 #include "document/trackdocument.h"
+#include "document/trackfacts.h"
+#include "document/trackgrid.h"
 #include "base/safefile.h"
 #include "export/bmpwriter.h"
 #include "export/jpegwriter.h"
@@ -233,6 +235,7 @@ bool WindowBench::countOpen(int &progressTexts, int &tileReads)
 bool WindowBench::runRound()
 {
     timeOpen();
+    timeFacts();
     timePlainReads();
     timeStatusTexts();
     timeGridCommands();
@@ -429,4 +432,27 @@ void WindowBench::timeTileDecode()
             width += BmpReader::readFile(m_tilePath).width();
     }) / decodesPerSample);
     Q_ASSERT(width > 0);
+}
+
+void WindowBench::timeFacts()
+{
+    // Many facts a sample: one takes well under the timer's resolution.
+    constexpr int perSample = 50;
+    const TrackGrid &grid = m_window->document().grid();
+    int circuits = 0;
+    m_figures.facts.add(timeMs([&] {
+        for (int k = 0; k < perSample; ++k)
+            circuits += int(TrackFacts(grid).circuits().size());
+    }) / perSample);
+    // The longest drive there is: every cell a crossroads, one circuit whose
+    // lap fails only at the border after passing the whole grid.
+    TrackGrid crossroads;
+    crossroads.setSize(TrackGrid::side, TrackGrid::side);
+    for (int i = 0; i < TrackGrid::cellCount; ++i)
+        crossroads.setCode(i, QByteArrayLiteral("28"));
+    m_figures.factsCrossroads.add(timeMs([&] {
+        for (int k = 0; k < perSample; ++k)
+            circuits += int(TrackFacts(crossroads).circuits().size());
+    }) / perSample);
+    Q_ASSERT(circuits > 0);
 }

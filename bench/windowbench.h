@@ -52,6 +52,8 @@ public:
         Samples readTile;      // BmpReader::readFile of one tile
         // The track canvas painting everything it shows, at each zoom.
         std::array<Samples, repaintZooms> repaint;
+        Samples facts;         // TrackFacts of the open 30 x 30 track
+        Samples factsCrossroads;  // TrackFacts of 30 x 30 crossroads, one circuit
     };
 
     // trackPath: the 30 x 30 track; codes: its codes in file order;
@@ -89,6 +91,7 @@ private:
     void timeTileDecode();
     void timeRepaints();
     void countStrokeRepaint();
+    void timeFacts();
 
     QString m_trackPath;
     QVector<QByteArray> m_codes;

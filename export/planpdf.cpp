@@ -2,9 +2,11 @@
 
 #include "base/kwerror.h"
 #include "base/progress.h"
+#include "document/inventory.h"
 #include "document/partslist.h"
 #include "document/trackgrid.h"
 #include "export/picturecomposer.h"
+#include "pieces/piecetable.h"
 #include "pieces/tilestore.h"
 
 #include <QBuffer>
@@ -12,6 +14,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -137,7 +140,7 @@ public:
     bool isActive() const { return m_painter.isActive(); }
     // Returns the number of pages painted.
     int paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
-              const TileStore &tiles);
+              const TileStore &tiles, const Inventory *inventory);
 
 private:
     QFont font(qreal points) const { return planFont(points / m_fontScale); }
@@ -149,6 +152,7 @@ private:
     void footer(int page, int pages);
     void picture(const QImage &picture, const TrackGrid &grid, const QRectF &area);
     void table(const TableBlock &block, const PartsList &list, const TileStore &tiles);
+    void shortRow(const QRectF &line, const Inventory::Shortage &shortage, const TileStore &tiles);
     void headerRow(const QRectF &line);
     void pieceRow(const QRectF &line, const PartsList::Row &row, const TileStore &tiles);
     void rule(const QRectF &line, qreal width);
@@ -160,6 +164,9 @@ private:
     QString m_title;
     QString m_size;
     QRectF m_page;
+    // With an inventory: the line that sums them up, then what is short.
+    std::optional<QString> m_shortText;
+    QVector<Inventory::Shortage> m_shortages;
 };
 
 PlanPainter::PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size)
@@ -197,12 +204,16 @@ QVector<QRectF> PlanPainter::firstTableAreas(const QRectF &pictureArea, const QR
 }
 
 int PlanPainter::paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
-                       const TileStore &tiles)
+                       const TileStore &tiles, const Inventory *inventory)
 {
+    if (inventory) {
+        m_shortages = inventory->shortages(list);
+        m_shortText = Inventory::shortText(m_shortages);
+    }
     const QRectF body = m_page.adjusted(0, headingHeight, 0, -footerHeight);
     const QRectF area = pictureArea(picture, body);
-    const QVector<TableBlock> blocks =
-        tableBlocks(list.distinct() + 1, firstTableAreas(area, body), body);
+    const int lines = list.distinct() + 1 + (m_shortText ? 1 + int(m_shortages.size()) : 0);
+    const QVector<TableBlock> blocks = tableBlocks(lines, firstTableAreas(area, body), body);
     const int pages = blocks.last().page + 1;
     int page = 0;
     heading(false);
@@ -275,10 +286,16 @@ void PlanPainter::table(const TableBlock &block, const PartsList &list, const Ti
         line.translate(0, rowHeight);
         if (i < list.distinct()) {
             pieceRow(line, list.rows()[i], tiles);
-        } else {
+        } else if (i == list.distinct()) {
             m_painter.setFont(font(9));
             m_painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                                QStringLiteral("Total: ") + list.summary());
+        } else if (i == list.distinct() + 1) {
+            m_painter.setFont(font(9));
+            m_painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                               m_shortages.isEmpty() ? *m_shortText : *m_shortText + QStringLiteral(":"));
+        } else {
+            shortRow(line, m_shortages[i - list.distinct() - 2], tiles);
         }
     }
 }
@@ -308,6 +325,23 @@ void PlanPainter::pieceRow(const QRectF &line, const PartsList::Row &row, const 
     // Names are long: a size smaller keeps nearly all of them whole.
     m_painter.setFont(font(8));
     cellText(line, tableColumns[NameColumn], row.name);
+    rule(line, 0.1 * mm);
+}
+
+// What the club must bring more of: the piece, how many the track needs and
+// how many are owned, and in the count column how many are missing.
+void PlanPainter::shortRow(const QRectF &line, const Inventory::Shortage &shortage, const TileStore &tiles)
+{
+    const qreal top = line.top() + (rowHeight - pieceSide) / 2;
+    m_painter.drawImage(QRectF(line.left(), top, pieceSide, pieceSide),
+                        PictureComposer::cellPicture(shortage.code, tiles));
+    m_painter.setFont(font(9));
+    cellText(line, tableColumns[CodeColumn], PartsList::codeText(shortage.code));
+    cellText(line, tableColumns[PageColumn], QStringLiteral("own %1").arg(shortage.own));
+    cellText(line, tableColumns[CountColumn], QStringLiteral("−%1").arg(shortage.missing()));
+    m_painter.setFont(font(8));
+    cellText(line, tableColumns[NameColumn],
+             QStringLiteral("need %1: %2").arg(shortage.need).arg(PieceTable::name(shortage.code)));
     rule(line, 0.1 * mm);
 }
 
@@ -349,24 +383,24 @@ QPageLayout PlanPdf::pageLayout()
 }
 
 int PlanPdf::paint(QPagedPaintDevice &device, const TrackGrid &grid, const TileStore &tiles,
-                   const QString &title, Progress &progress)
+                   const QString &title, Progress &progress, const Inventory *inventory)
 {
     const QImage picture = PictureComposer::compose(grid, tiles, progress);
     const PartsList list(grid);
     PlanPainter painter(device, title, sizeText(grid));
     if (!painter.isActive())
         return 0;
-    return painter.paint(picture, grid, list, tiles);
+    return painter.paint(picture, grid, list, tiles, inventory);
 }
 
 QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                           Progress &progress)
+                           Progress &progress, const Inventory *inventory)
 {
-    return render(grid, tiles, title, pageLayout(), progress);
+    return render(grid, tiles, title, pageLayout(), progress, inventory);
 }
 
 QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                           const QPageLayout &layout, Progress &progress)
+                           const QPageLayout &layout, Progress &progress, const Inventory *inventory)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -374,7 +408,7 @@ QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const 
     {
         QPdfWriter writer(&buffer);
         setUp(writer, title, layout);
-        if (paint(writer, grid, tiles, title, progress) == 0)
+        if (paint(writer, grid, tiles, title, progress, inventory) == 0)
             throw KwError::outOfResources();
     }
     dropCreationDate(bytes);

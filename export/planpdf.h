@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QString>
 
+class Inventory;
 class Progress;
 class QPagedPaintDevice;
 class TileStore;
@@ -13,7 +14,8 @@ class TrackGrid;
 // landscape pages (any paper and orientation will do), a heading
 // with the track's name and size, the exported picture of the track with its
 // column and row numbers, and the parts list with each piece's picture,
-// continued on further pages when it is long. All text is real text.
+// continued on further pages when it is long; with an inventory, the
+// pieces the club has too few of follow the total. All text is real text.
 //
 // The same track gives the same bytes: the creation date, the one thing Qt
 // writes that changes from run to run, is left out.
@@ -23,16 +25,17 @@ public:
     // title: the track file's name as the heading shows it ("oval.kwf").
     // Needs a QGuiApplication (fonts). Throws KwError when memory runs out.
     static QByteArray render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                             Progress &progress);
+                             Progress &progress, const Inventory *inventory = nullptr);
     // The same on pages of the given layout.
     static QByteArray render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                             const QPageLayout &layout, Progress &progress);
+                             const QPageLayout &layout, Progress &progress,
+                             const Inventory *inventory = nullptr);
 
     // Paints the plan's pages on a device as its page layout sets them (a
     // printer, a print preview, a PDF writer). Returns the number of pages,
     // or 0 when the device would not start painting (nothing is drawn).
     static int paint(QPagedPaintDevice &device, const TrackGrid &grid, const TileStore &tiles,
-                     const QString &title, Progress &progress);
+                     const QString &title, Progress &progress, const Inventory *inventory = nullptr);
 
     // The plan's own pages: A4 landscape with margins of 12 mm.
     static QPageLayout pageLayout();

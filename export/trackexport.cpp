@@ -90,13 +90,14 @@ QString TrackExport::extension(Format format)
 }
 
 void TrackExport::write(const TrackGrid &grid, const TileStore &tiles, const QString &trackFile,
-                        const QString &path, Format format, int bmpDepth, Progress &progress)
+                        const QString &path, Format format, int bmpDepth, Progress &progress,
+                        const Inventory *inventory)
 {
     switch (format) {
     case Format::Pdf:
         // As with pictures, an output that cannot be created costs no work.
         SafeFile::write(path, [&] {
-            return PlanPdf::render(grid, tiles, QFileInfo(trackFile).fileName(), progress);
+            return PlanPdf::render(grid, tiles, QFileInfo(trackFile).fileName(), progress, inventory);
         });
         progress.clear();
         break;

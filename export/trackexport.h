@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class Inventory;
 class Progress;
 class TileStore;
 class TrackGrid;
@@ -31,7 +32,9 @@ public:
 
     // Writes the grid's export to path, replacing an earlier file only when
     // the new one is complete. trackFile is the track's file name, whose
-    // name part heads the plan; bmpDepth is 16, 24 or 32. Throws KwError.
+    // name part heads the plan; bmpDepth is 16, 24 or 32. With an
+    // inventory the plan lists what is short. Throws KwError.
     static void write(const TrackGrid &grid, const TileStore &tiles, const QString &trackFile,
-                      const QString &path, Format format, int bmpDepth, Progress &progress);
+                      const QString &path, Format format, int bmpDepth, Progress &progress,
+                      const Inventory *inventory = nullptr);
 };

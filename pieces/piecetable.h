@@ -2,6 +2,7 @@
 
 #include "pieces/pieceedges.h"
 #include "pieces/turn.h"
+#include "pieces/pieceroad.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,9 +30,8 @@ struct PiecePage
     char series = 0;
 };
 
-// Everything the program knows about one piece code. Later facts (the length
-// of road it carries) are further members here and further columns of the
-// table in piecetable.cpp.
+// Everything the program knows about one piece code. Further facts are
+// further members here and further columns of the table in piecetable.cpp.
 struct Piece
 {
     QByteArray code;    // the series character, then the index character 0-9, A-L
@@ -46,6 +46,7 @@ struct Piece
     QByteArray clockwise;
     QByteArray mirroredLeftRight;
     QByteArray mirroredTopBottom;
+    PieceRoad road;     // its road's centre lines: the ways a lap drives, and the rest
 };
 
 // The one list of track pieces: a row per code, 163 of them, in palette

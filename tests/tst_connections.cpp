@@ -91,38 +91,44 @@ private slots:
     {
         QTest::addColumn<QString>("rows");  // separated by '/'
         QTest::addColumn<QString>("ends");  // "COLUMN:ROW: EDGE", separated by ", "
-        QTest::newRow("oval") << "00,04,04,04,01/05,07,07,07,05/02,04,06,04,03" << "";
-        QTest::newRow("oval with a gap") << "00,04,07,04,01/05,07,07,07,05/02,04,06,04,03" << "2:1: east, 4:1: west";
-        QTest::newRow("one straight") << "04" << "1:1: east, 1:1: west";
-        QTest::newRow("corners side by side") << "00,01,02,03" << "1:1: south, 2:1: south, 3:1: north, 4:1: north";
+        QTest::addColumn<QString>("unknown");  // what kerbwright-check lists after the ends
+        QTest::newRow("oval") << "00,04,04,04,01/05,07,07,07,05/02,04,06,04,03" << "" << "";
+        QTest::newRow("oval with a gap") << "00,04,07,04,01/05,07,07,07,05/02,04,06,04,03" << "2:1: east, 4:1: west" << "";
+        QTest::newRow("one straight") << "04" << "1:1: east, 1:1: west" << "";
+        QTest::newRow("corners side by side") << "00,01,02,03" << "1:1: south, 2:1: south, 3:1: north, 4:1: north" << "";
         // Cells the file leaves out are the default piece, grass.
-        QTest::newRow("ragged rows") << "04,04,04/05" << "1:1: west, 1:2: north, 1:2: south, 3:1: east";
-        QTest::newRow("larger corner") << "10,11/12,13" << "1:2: south, 2:1: east";
-        QTest::newRow("foam mat, corner turned") << "A0,A4,A8,A4,A1/A5,AH,A5,AH,A5/A2,AC,AA,A6,A2" << "4:3: east, 5:3: east";
+        QTest::newRow("ragged rows") << "04,04,04/05" << "1:1: west, 1:2: north, 1:2: south, 3:1: east" << "";
+        QTest::newRow("larger corner") << "10,11/12,13" << "1:2: south, 2:1: east" << "";
+        QTest::newRow("foam mat, corner turned") << "A0,A4,A8,A4,A1/A5,AH,A5,AH,A5/A2,AC,AA,A6,A2" << "4:3: east, 5:3: east" << "";
         QTest::newRow("carpet, straight across")
-            << "B0,B4,B8,B4,B1/B5,BH,BD,BH,B4/B2,B4,B6,B4,B3" << "5:1: south, 5:2: east, 5:2: west, 5:3: north";
-        QTest::newRow("into an unknown code") << "04,ZZ" << "1:1: west";
-        QTest::newRow("full width, past the view") << QString("04,").repeated(29) + "04" << "1:1: west, 30:1: east";
+            << "B0,B4,B8,B4,B1/B5,BH,BD,BH,B4/B2,B4,B6,B4,B3" << "5:1: south, 5:2: east, 5:2: west, 5:3: north" << "";
+        QTest::newRow("into an unknown code") << "04,ZZ" << "1:1: west" << "2:1: unknown piece ZZ";
+        QTest::newRow("full width, past the view") << QString("04,").repeated(29) + "04" << "1:1: west, 30:1: east" << "";
     }
 
     void tracks()
     {
         QFETCH(QString, rows);
         QFETCH(QString, ends);
+        QFETCH(QString, unknown);
         const QString path = track(QStringLiteral("t"), rows.replace('/', "\r\n").toLatin1() + "\r\n");
         const QStringList list = ends.isEmpty() ? QStringList() : ends.split(", ");
+        const QString unknownLines = unknown.isEmpty() ? QString() : path + ':' + unknown + '\n';
         const QString count = list.isEmpty() ? QStringLiteral("no open road ends")
                               : QStringLiteral("%1 open road end%2").arg(list.size()).arg(list.size() > 1 ? "s" : "");
         const QString lines = list.isEmpty() ? QString() : path + ':' + list.join('\n' + path + ':') + '\n';
         const Result result = check({"--tiles", m_tiles, path});
-        QCOMPARE(result.out, lines + path + ": " + count + '\n');
+        QCOMPARE(result.out, lines + unknownLines + path + ": " + count + '\n');
         QCOMPARE(result.status, list.isEmpty() ? 0 : 1);
-        QCOMPARE(check({path, "--quiet", "--tiles", m_tiles}).out, lines);
+        QCOMPARE(check({path, "--quiet", "--tiles", m_tiles}).out, lines + unknownLines);
 
         open(path);
         QTest::keyClick(m_window.get(), Qt::Key_F5);
         QCOMPARE(marks(), list);
-        QCOMPARE(m_window->statusText(), count.at(0).toUpper() + count.mid(1));
+        // With no open end the window goes on to the circuits; the only closed
+        // track above is the oval of 12 pieces.
+        QCOMPARE(m_window->statusText(), list.isEmpty() ? QStringLiteral("No open road ends: 1 circuit, lap 5.6 m")
+                                                         : count.at(0).toUpper() + count.mid(1));
         // Each bar lies inside its tile picture (2 pixels into a 54-pixel
         // button at 2 + 54c), against that edge.
         const QImage shot = canvas()->grab().toImage();
@@ -137,17 +143,23 @@ private slots:
     }
 
     // An unreadable track is named on standard error with no summary, and
-    // makes the status 1 even when every other track is closed.
+    // makes the status 2 even when every other track is closed. A code
+    // without a tile is no reason not to check a track: the check reads no
+    // tiles, and lists the code as unknown.
     void unreadableTrack()
     {
         const QString closed = track(QStringLiteral("closed"), "00,01\r\n02,03\r\n");
         const QString missing = m_dir.filePath(QStringLiteral("nowhere.kwf"));
         const QString badTile = track(QStringLiteral("badtile"), "00,QQ\r\n");
-        const Result result = check({"--tiles", m_tiles, closed, missing, badTile, closed});
-        QCOMPARE(result.out, closed + ": no open road ends\n" + closed + ": no open road ends\n");
-        QCOMPARE(result.err, missing + ": Cannot open file " + missing + ".\n" + badTile + ": Cannot open file "
-                                 + m_tiles + "/QQ.bmp.\n");
-        QCOMPARE(result.status, 1);
+        const QString tooLarge = track(QStringLiteral("toolarge"), QByteArray("07,").repeated(30) + "07\r\n");
+        const Result result = check({"--tiles", m_tiles, closed, missing, badTile, tooLarge, closed});
+        QCOMPARE(result.out, closed + ": no open road ends\n" + badTile + ":1:1: south\n" + badTile
+                                 + ":2:1: unknown piece QQ\n" + badTile + ": 1 open road end\n" + closed
+                                 + ": no open road ends\n");
+        QCOMPARE(result.err, missing + ": Cannot open file " + missing + ".\n" + tooLarge
+                                 + ": Track too large: at most 30 columns and 30 rows.\n");
+        QCOMPARE(result.status, 2);
+        QCOMPARE(check({"--tiles", m_tiles, closed, badTile}).status, 1);
     }
 
     void usage_data()
@@ -156,6 +168,10 @@ private slots:
         QTest::addColumn<QString>("out");  // a pattern; none for a usage error
         QTest::newRow("nothing") << QStringList() << "";
         QTest::newRow("unknown option") << QStringList{"--fix", "a.kwf"} << "";
+        QTest::newRow("cell size zero") << QStringList{"--cell-size", "0", "a.kwf"} << "";
+        QTest::newRow("cell size negative") << QStringList{"--cell-size=-0.5", "a.kwf"} << "";
+        QTest::newRow("cell size no number") << QStringList{"--cell-size", "half", "a.kwf"} << "";
+        QTest::newRow("cell size not finite") << QStringList{"--cell-size", "inf", "a.kwf"} << "";
         QTest::newRow("help") << QStringList{"--help"} << "^Usage: kerbwright-check .*Exit status";
         QTest::newRow("version") << QStringList{"--version"} << "^kerbwright-check \\d+\\.\\d+\\.\\d+\\n$";
     }
@@ -177,7 +193,7 @@ private slots:
         action("Showopenends1")->trigger();
         QCOMPARE(marks(), QStringList({"1:1: east", "1:1: west"}));
         place("07", {51, 29});  // on the east bar of cell 1:1
-        QTRY_COMPARE(m_window->statusText(), QStringLiteral("No open road ends"));
+        QTRY_COMPARE(m_window->statusText(), QStringLiteral("No road on the track"));
         QVERIFY(canvas()->marks().isEmpty());
         place("04", {84, 29});
         QTRY_COMPARE(marks(), QStringList({"2:1: east", "2:1: west"}));

@@ -1,9 +1,11 @@
 #include "ui/connectioncommands.h"
 
 #include "document/roads/gapcloser.h"
+#include "document/trackfacts.h"
 #include "pieces/connectioncheck.h"
 #include "ui/errorbox.h"
 #include "ui/mainmenu.h"
+#include "ui/sessioncellsize.h"
 #include "ui/tmainform.h"
 #include "ui/trackcanvas.h"
 #include "ui/trackview.h"
@@ -68,11 +70,9 @@ void ConnectionCommands::mark(const QString &status)
             shown.append(end);
     m_canvas.setMarks(shown);
 
-    QString text = status;
-    if (text.isEmpty()) {
-        text = ConnectionCheck::countText(int(shown.size()));
-        text[0] = text[0].toUpper();
-    }
+    // With every end closed the check goes on to the circuits.
+    const QString text =
+        status.isEmpty() ? TrackFacts(grid).checkText(int(shown.size()), SessionCellSize::metres()) : status;
     m_window.setStatusText(text);
     m_shown = text;
 }

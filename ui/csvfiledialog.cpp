@@ -27,3 +27,19 @@ QString QtCsvFileDialog::askCsvName(const QString &proposed)
     const QStringList chosen = m_dialog->selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }
+
+QString QtCsvFileDialog::askInventoryName()
+{
+    if (!m_openDialog) {
+        NoSettings::apply();
+        m_openDialog = new QFileDialog(m_owner, QStringLiteral("Compare with Inventory"));
+        m_openDialog->setObjectName(QStringLiteral("InventoryDialog"));
+        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        m_openDialog->setFileMode(QFileDialog::ExistingFile);
+        m_openDialog->setNameFilters({QStringLiteral("Inventory (*.csv *.txt)"), QStringLiteral("All files (*)")});
+    }
+    if (m_openDialog->exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = m_openDialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}

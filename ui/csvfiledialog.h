@@ -5,8 +5,9 @@
 class QFileDialog;
 class QWidget;
 
-// The parts list's "Save as CSV…" dialog behind a small interface, so that
-// tests can pick a name or cancel without a modal dialog.
+// The parts list's "Save as CSV…" and "Compare with inventory…" dialogs
+// behind a small interface, so that tests can pick a name or cancel without
+// a modal dialog.
 class CsvFileDialog
 {
 public:
@@ -15,6 +16,9 @@ public:
     // Proposes the given name; returns the chosen file name, or an empty
     // string when the user cancelled.
     virtual QString askCsvName(const QString &proposed) = 0;
+    // The inventory file to open, or an empty string when the user
+    // cancelled. One that answers no such question cancels.
+    virtual QString askInventoryName() { return QString(); }
 };
 
 // The real dialog, created when first asked for and kept, as a child of
@@ -25,8 +29,10 @@ public:
     explicit QtCsvFileDialog(QWidget *owner);
 
     QString askCsvName(const QString &proposed) override;
+    QString askInventoryName() override;
 
 private:
     QWidget *m_owner;
     QFileDialog *m_dialog = nullptr;
+    QFileDialog *m_openDialog = nullptr;
 };

@@ -7,10 +7,15 @@
 #include "pieces/tilestore.h"
 #include "ui/csvfiledialog.h"
 #include "ui/errorbox.h"
+#include "ui/sessioncellsize.h"
 
 #include <QClipboard>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -19,9 +24,17 @@
 
 namespace {
 
-enum Column { PictureColumn, CodeColumn, NameColumn, PageColumn, CountColumn, ColumnCount };
+enum Column { PictureColumn, CodeColumn, NameColumn, PageColumn, CountColumn, OwnedColumn, ShortColumn, ColumnCount };
 
 constexpr int pictureSide = 24;
+
+// A row the club has too few of: a pale red that any text reads on.
+const QColor shortBackground(255, 214, 214);
+
+QString circuitLine(int number, const Circuit &circuit, double cellSize)
+{
+    return QStringLiteral("Circuit %1: ").arg(number) + TrackFacts::circuitText(circuit, cellSize);
+}
 
 } // namespace
 
@@ -33,7 +46,7 @@ PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore 
     setObjectName(QStringLiteral("PartsListWindow"));
     setWindowTitle(QStringLiteral("Parts list"));
     createWidgets();
-    resize(620, 520);
+    resize(680, 600);
     connect(&m_document, &TrackDocument::changed, this, &PartsListWindow::trackChanged);
 }
 
@@ -45,7 +58,11 @@ void PartsListWindow::createTable()
     m_table->setObjectName(QStringLiteral("PartsTable"));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Piece"), QStringLiteral("Code"),
                                         QStringLiteral("Name"), QStringLiteral("Page"),
-                                        QStringLiteral("Count")});
+                                        QStringLiteral("Count"), QStringLiteral("Owned"),
+                                        QStringLiteral("Short")});
+    // Until an inventory is loaded there is nothing to own.
+    m_table->setColumnHidden(OwnedColumn, true);
+    m_table->setColumnHidden(ShortColumn, true);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setIconSize(QSize(pictureSide, pictureSide));
@@ -57,24 +74,71 @@ void PartsListWindow::createTable()
     m_table->setColumnWidth(PictureColumn, pictureSide + 12);
 }
 
+void PartsListWindow::createFacts()
+{
+    m_size = new QLabel(this);
+    m_size->setObjectName(QStringLiteral("TrackSize"));
+    m_size->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_cellSize = new QDoubleSpinBox(this);
+    m_cellSize->setObjectName(QStringLiteral("CellSize"));
+    m_cellSize->setRange(0.01, 10);
+    m_cellSize->setDecimals(2);
+    m_cellSize->setSingleStep(0.05);
+    m_cellSize->setSuffix(QStringLiteral(" m"));
+    m_cellSize->setValue(SessionCellSize::metres());
+    m_cellSize->setToolTip(QStringLiteral("The side of one cell, for the sizes and lengths above"));
+    connect(m_cellSize, &QDoubleSpinBox::valueChanged, this, [this](double metres) {
+        SessionCellSize::setMetres(metres);
+        showFacts();
+    });
+    // One line a circuit; clicking one shows its cells on the track.
+    m_circuits = new QListWidget(this);
+    m_circuits->setObjectName(QStringLiteral("CircuitList"));
+    m_circuits->setMaximumHeight(4 * m_circuits->fontMetrics().height() + 12);
+    connect(m_circuits, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int k = m_circuits->row(item);
+        if (m_facts && k >= 0 && k < m_facts->circuits().size())
+            emit circuitChosen(m_facts->circuits()[k].cells);
+    });
+}
+
 void PartsListWindow::createWidgets()
 {
     createTable();
+    createFacts();
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("PartsTotal"));
     auto *copy = new QPushButton(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("CopyParts"));
     auto *save = new QPushButton(QStringLiteral("Save as CSV…"), this);
     save->setObjectName(QStringLiteral("SaveParts"));
+    auto *compare = new QPushButton(QStringLiteral("Compare with inventory…"), this);
+    compare->setObjectName(QStringLiteral("CompareInventory"));
+    m_forget = new QPushButton(QStringLiteral("Forget inventory"), this);
+    m_forget->setObjectName(QStringLiteral("ForgetInventory"));
+    m_forget->setEnabled(false);
     connect(copy, &QPushButton::clicked, this, &PartsListWindow::copy);
     connect(save, &QPushButton::clicked, this, &PartsListWindow::saveCsv);
+    connect(compare, &QPushButton::clicked, this, &PartsListWindow::compareWithInventory);
+    connect(m_forget, &QPushButton::clicked, this, &PartsListWindow::forgetInventory);
 
+    auto *facts = new QFormLayout;
+    facts->addRow(QStringLiteral("Track:"), m_size);
+    facts->addRow(QStringLiteral("Cell side:"), m_cellSize);
+    facts->addRow(QStringLiteral("Circuits:"), m_circuits);
+    auto *inventory = new QHBoxLayout;
+    inventory->addStretch(1);
+    inventory->addWidget(compare);
+    inventory->addWidget(m_forget);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_total, 1);
     buttons->addWidget(copy);
     buttons->addWidget(save);
     auto *column = new QVBoxLayout(this);
-    column->addWidget(m_table);
+    column->addLayout(facts);
+    // The table takes the room the window gains; the facts keep their lines.
+    column->addWidget(m_table, 1);
+    column->addLayout(inventory);
     column->addLayout(buttons);
 }
 
@@ -111,15 +175,59 @@ void PartsListWindow::trackChanged()
 void PartsListWindow::refresh()
 {
     m_list = PartsList(m_document.grid());
+    m_facts.emplace(m_document.grid());
     m_stale = false;
     const QVector<PartsList::Row> &rows = m_list.rows();
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
         fillRow(r, rows[r]);
-    m_table->resizeColumnToContents(CodeColumn);
-    m_table->resizeColumnToContents(PageColumn);
-    m_table->resizeColumnToContents(CountColumn);
-    m_total->setText(QStringLiteral("Total: ") + m_list.summary());
+    m_table->setColumnHidden(OwnedColumn, !m_inventory);
+    m_table->setColumnHidden(ShortColumn, !m_inventory);
+    for (int column : {CodeColumn, PageColumn, CountColumn, OwnedColumn, ShortColumn})
+        m_table->resizeColumnToContents(column);
+    showFacts();
+    showTotals();
+}
+
+void PartsListWindow::showFacts()
+{
+    if (!m_facts)
+        return;
+    const double cellSize = SessionCellSize::metres();
+    QString size = m_facts->sizeText(cellSize);
+    if (!m_facts->circuits().isEmpty())
+        size += QStringLiteral(", road ") + TrackFacts::metres(m_facts->road(), cellSize);
+    if (m_size->text() != size)
+        m_size->setText(size);
+    const QVector<Circuit> &circuits = m_facts->circuits();
+    QStringList lines;
+    for (int k = 0; k < circuits.size(); ++k)
+        lines << circuitLine(k + 1, circuits[k], cellSize);
+    if (lines.isEmpty())
+        lines << QStringLiteral("No road on the track");
+    // Refilled only when a line changes, so a click on one is not lost to
+    // an edit elsewhere on the track.
+    QStringList shown;
+    for (int k = 0; k < m_circuits->count(); ++k)
+        shown << m_circuits->item(k)->text();
+    if (shown != lines) {
+        m_circuits->clear();
+        m_circuits->addItems(lines);
+    }
+    const Qt::ItemFlags flags = circuits.isEmpty() ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    for (int k = 0; k < m_circuits->count(); ++k)
+        if (m_circuits->item(k)->flags() != flags)
+            m_circuits->item(k)->setFlags(flags);
+}
+
+void PartsListWindow::showTotals()
+{
+    QString text = QStringLiteral("Total: ") + m_list.summary();
+    if (m_inventory)
+        text += QStringLiteral(" – ") + Inventory::shortText(m_inventory->shortages(m_list))
+                + QStringLiteral(" (") + QFileInfo(m_inventoryName).fileName() + QLatin1Char(')');
+    if (m_total->text() != text)
+        m_total->setText(text);
 }
 
 void PartsListWindow::fillRow(int row, const PartsList::Row &part)
@@ -130,12 +238,33 @@ void PartsListWindow::fillRow(int row, const PartsList::Row &part)
     setCell(row, NameColumn, part.name, Qt::AlignLeft);
     setCell(row, PageColumn, part.page, Qt::AlignLeft);
     setCell(row, CountColumn, QString::number(part.count), Qt::AlignRight);
+    const int owned = m_inventory ? m_inventory->owned(part.code) : 0;
+    const int missing = std::max(0, part.count - owned);
+    setCell(row, OwnedColumn, m_inventory ? QString::number(owned) : QString(), Qt::AlignRight);
+    setCell(row, ShortColumn, m_inventory && missing > 0 ? QString::number(missing) : QString(), Qt::AlignRight);
+    const bool isShort = m_inventory && missing > 0;
     QTableWidgetItem *item = setCell(row, PictureColumn, QString(), Qt::AlignLeft);
     const QImage tile = m_tiles.picture(part.code);
     const QVariant shown = QVariantList{part.code, tile.cacheKey()};
     if (item->data(Qt::UserRole) != shown) {
         item->setIcon(QPixmap::fromImage(PictureComposer::cellPicture(part.code, m_tiles)));
         item->setData(Qt::UserRole, shown);
+    }
+    markShort(row, isShort);
+}
+
+void PartsListWindow::markShort(int row, bool isShort)
+{
+    const QBrush background = isShort ? QBrush(shortBackground) : QBrush();
+    for (int column = 0; column < ColumnCount; ++column) {
+        QTableWidgetItem *item = m_table->item(row, column);
+        if (item && item->background() != background) {
+            item->setBackground(background);
+            // Not by colour alone: the short count is bold too.
+            QFont font = item->font();
+            font.setBold(isShort && column == ShortColumn);
+            item->setFont(font);
+        }
     }
 }
 
@@ -177,4 +306,33 @@ void PartsListWindow::saveCsv()
     if (name.isEmpty())
         return;
     ErrorBox::guard(this, [&] { SafeFile::write(name, m_list.csv()); });
+}
+
+void PartsListWindow::compareWithInventory()
+{
+    const QString name = m_csvDialog->askInventoryName();
+    if (name.isEmpty())
+        return;
+    ErrorBox::guard(this, [&] { loadInventory(name); });
+}
+
+void PartsListWindow::loadInventory(const QString &path)
+{
+    // Read whole before anything changes: a refused file leaves the window
+    // as it was.
+    Inventory inventory = Inventory::read(path);
+    m_inventory = std::move(inventory);
+    m_inventoryName = path;
+    m_forget->setEnabled(true);
+    refresh();
+    emit inventoryChanged();
+}
+
+void PartsListWindow::forgetInventory()
+{
+    m_inventory.reset();
+    m_inventoryName.clear();
+    m_forget->setEnabled(false);
+    refresh();
+    emit inventoryChanged();
 }

@@ -161,16 +161,47 @@ void TMainForm::createPartsList()
     // Made when first asked for: most sessions never open it, and a table
     // window costs start-up time.
     connect(parts, &QAction::triggered, this, [this] {
-        if (!m_partsList)
+        if (!m_partsList) {
             m_partsList = new PartsListWindow(m_document, m_store, this);
+            connect(m_partsList, &PartsListWindow::circuitChosen, this, &TMainForm::markCircuit);
+        }
         m_partsList->showAndRaise();
     });
     addTrackCommand(parts);
 }
 
+void TMainForm::markCircuit(const QVector<int> &cells)
+{
+    if (cells.isEmpty())
+        return;
+    int left = TrackGrid::side, right = 0, top = TrackGrid::side, bottom = 0;
+    for (int index : cells) {
+        left = std::min(left, TrackGrid::columnOf(index));
+        right = std::max(right, TrackGrid::columnOf(index));
+        top = std::min(top, TrackGrid::rowOf(index));
+        bottom = std::max(bottom, TrackGrid::rowOf(index));
+    }
+    setStatusText(QStringLiteral("Circuit of %1 piece%2 in columns %3–%4, rows %5–%6")
+                      .arg(cells.size())
+                      .arg(cells.size() == 1 ? "" : "s")
+                      .arg(left + 1)
+                      .arg(right + 1)
+                      .arg(top + 1)
+                      .arg(bottom + 1));
+    // The circuit's cells become the selection, which the canvas outlines:
+    // the user sees them and can copy, move or turn them at once.
+    CellSelection selection;
+    for (int index : cells)
+        selection.add(index);
+    m_document.setSelection(selection);
+    emit circuitMarked(cells);
+}
+
 void TMainForm::createOutput()
 {
     m_output = new OutputCommands({m_document, m_store, *m_progress, *m_notice, *this}, this);
+    // The plan lists what is short while the parts list compares with an inventory.
+    m_output->setInventory([this] { return m_partsList ? m_partsList->inventory() : nullptr; });
     connect(m_menu->exportAs, &QAction::triggered, this,
             [this] { ErrorBox::guard(this, [this] { m_output->exportAs(); }); });
     connect(m_menu->print, &QAction::triggered, this,

@@ -64,6 +64,18 @@ public:
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
+    // The parts list window, once it has been opened.
+    PartsListWindow *partsList() const { return m_partsList; }
+
+    // Shows the cells of one circuit (TrackGrid indices), as a click on its
+    // line in the parts list window asks: the status bar names where it
+    // runs, and circuitMarked hands the cells to the track view to mark.
+    void markCircuit(const QVector<int> &cells);
+
+signals:
+    void circuitMarked(const QVector<int> &cells);
+
+public:
     EditCommands *editCommands() const { return m_edits; }
     OutputCommands *outputCommands() const { return m_output; }
     TrackView *trackView() const { return TrackBox; }

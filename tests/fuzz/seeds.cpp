@@ -1,6 +1,6 @@
 // Writes the seed corpora of the fuzz targets into <folder>/track,
-// <folder>/bmp, <folder>/writers and <folder>/recovery: small, sound inputs
-// of every kind each target knows, so the fuzzers start from the interesting shapes.
+// <folder>/bmp, <folder>/writers, <folder>/recovery and <folder>/inventory: small, sound
+// inputs of every kind each target knows, so the fuzzers start from the interesting shapes.
 
 #include "bmpbuilder.h"
 #include "document/recoverycopy.h"
@@ -147,6 +147,16 @@ void recoverySeeds(const QString &folder)
     put(folder, "named-with-hidden-piece", copy.toBytes());
 }
 
+void inventorySeeds(const QString &folder)
+{
+    put(folder, "code-count", "04,5\n07,2\n");
+    put(folder, "header", "code,count\n00,4\n01,4\n");
+    put(folder, "parts-list", "code,page,count,name\n04,Normal,12,\"Straight, west\xE2\x80\x93" "east\"\n");
+    put(folder, "spreadsheet", "\xEF\xBB\xBF" "code;page;count;name\r\n04;Normal;3;Straight\r\n\r\n");
+    put(folder, "tabs-quotes", "\"code\"\t\"count\"\n\"A4\"\t\"10\"\n");
+    put(folder, "refused", "04,5\n04,many\n");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -160,5 +170,6 @@ int main(int argc, char **argv)
     bmpSeeds(root + QStringLiteral("/bmp"));
     writerSeeds(root + QStringLiteral("/writers"));
     recoverySeeds(root + QStringLiteral("/recovery"));
+    inventorySeeds(root + QStringLiteral("/inventory"));
     return g_ok ? 0 : 1;
 }

@@ -84,6 +84,11 @@ void OutputCommands::showMessage(const QString &text)
     box.exec();
 }
 
+void OutputCommands::setInventory(std::function<const Inventory *()> inventory)
+{
+    m_inventory = std::move(inventory);
+}
+
 void OutputCommands::exportBeside(TrackExport::Format format)
 {
     const QString &fileName = m_parts.document.fileName();
@@ -94,7 +99,7 @@ void OutputCommands::exportBeside(TrackExport::Format format)
     }
     const QString path = PictureExport::outputName(fileName, TrackExport::extension(format));
     TrackExport::write(m_parts.document.grid(), m_parts.store, fileName, path, format,
-                       displayDepth(), m_parts.progress);
+                       displayDepth(), m_parts.progress, m_inventory());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -137,7 +142,7 @@ void OutputCommands::exportAs()
     }
     const QString title = fileName.isEmpty() ? QLatin1String(untitledName) : fileName;
     TrackExport::write(m_parts.document.grid(), m_parts.store, title, path, format, displayDepth(),
-                       m_parts.progress);
+                       m_parts.progress, m_inventory());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -163,7 +168,7 @@ void OutputCommands::printToFile(const QString &path)
     const QPageLayout layout = printer().pageLayout();
     SafeFile::write(path, [&] {
         return PlanPdf::render(m_parts.document.grid(), m_parts.store, planTitle(), layout,
-                               m_parts.progress);
+                               m_parts.progress, m_inventory());
     });
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Printed to ") + shownPath(path));
@@ -172,7 +177,7 @@ void OutputCommands::printToFile(const QString &path)
 void OutputCommands::printOnPrinter(QPrinter &printer)
 {
     const int pages = PlanPdf::paint(printer, m_parts.document.grid(), m_parts.store, planTitle(),
-                                     m_parts.progress);
+                                     m_parts.progress, m_inventory());
     m_parts.progress.clear();
     if (pages == 0)
         throw KwError(QStringLiteral("The printer %1 would not start printing").arg(printer.printerName()));
@@ -196,7 +201,7 @@ void OutputCommands::printPreview()
         // and leaves the preview empty.
         ErrorBox::guard(&m_parts.window, [&] {
             PlanPdf::paint(*target, m_parts.document.grid(), m_parts.store, planTitle(),
-                           m_parts.progress);
+                           m_parts.progress, m_inventory());
             m_parts.progress.clear();
         });
     });

@@ -4,9 +4,11 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class ExportDialog;
+class Inventory;
 class PrintDialogs;
 class Progress;
 class QPrinter;
@@ -42,6 +44,9 @@ public:
     // The printer that the dialogs set up; it keeps the user's choices for
     // the session (no settings are stored). Made when first asked for.
     QPrinter &printer();
+    // Where the plan finds the inventory to list what is short against;
+    // none by default, and whenever it gives nullptr.
+    void setInventory(std::function<const Inventory *()> inventory);
 
     // The export commands of the File menu: beside the track file, named
     // after it. A track never saved gets "Save your file first!".
@@ -70,4 +75,5 @@ private:
     std::unique_ptr<ExportDialog> m_exportDialog;
     std::unique_ptr<PrintDialogs> m_printDialogs;
     std::unique_ptr<QPrinter> m_printer;
+    std::function<const Inventory *()> m_inventory = [] { return nullptr; };
 };

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QVector>
+
+#include <optional>
+
+class TrackGrid;
+
+// A set of road pieces joined through their road edges: what a car can
+// reach from any of them. Lengths are in cell sides.
+struct Circuit
+{
+    QVector<int> cells;  // TrackGrid indices, ascending
+    bool closed = false; // none of its cells has an open road end
+    double road = 0;     // the centre lines of all its pieces
+    // The drive round it, where one drivable loop passes all its road that
+    // laps drive; none for a circuit with branches, dead ends or open ends
+    // that a lap cannot pass in one go.
+    std::optional<double> lap;
+};
+
+// Finds the circuits of the width x height block of a grid. A lap is the
+// drive along the road that goes straight through crossroads and keeps to
+// the main road at pit lanes and junctions (the ways of the piece table);
+// it exists when that drive comes back to where it started having passed
+// every way of every piece of the circuit. A figure of eight passes its
+// crossroads twice, once each way, and its lap counts both.
+class CircuitFinder
+{
+public:
+    // In the order of their first cells (column by column, as the grid
+    // stores them). Codes outside the catalogue carry no road.
+    static QVector<Circuit> find(const TrackGrid &grid);
+};

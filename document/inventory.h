@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+class PartsList;
+
+// The pieces a club owns, read from a CSV file: "code,count" lines, or the
+// parts list's own "code,page,count,name" as "Save as CSV…" writes it, so a
+// club saves a list, edits the counts in a spreadsheet and loads it back.
+// What spreadsheets write is accepted: a header line or none, commas,
+// semicolons or tabs between fields, quoted fields, a UTF-8 byte-order mark,
+// CR LF line ends, blank lines. A line that is not understood refuses the
+// whole file with its name, the line number and what was wrong.
+class Inventory
+{
+public:
+    static constexpr qint64 maxSize = 1 << 20;
+    static constexpr int maxCount = 1000000;
+
+    // How far the pieces a track needs exceed those owned, for one code.
+    struct Shortage
+    {
+        QByteArray code;
+        int need = 0;
+        int own = 0;
+        int missing() const { return need - own; }
+    };
+
+    Inventory() = default;
+
+    // Throws KwError: the file cannot be read, or a line is not understood.
+    static Inventory read(const QString &path);
+    // The same for bytes already read; fileName names the file in messages.
+    static Inventory parse(const QByteArray &bytes, const QString &fileName);
+
+    bool isEmpty() const { return m_counts.isEmpty(); }
+    int owned(const QByteArray &code) const { return m_counts.value(code); }
+    const QHash<QByteArray, int> &counts() const { return m_counts; }
+
+    // Every piece of the list the club has fewer of than the track needs, in
+    // the list's order. A code the inventory does not name is owned 0 times.
+    QVector<Shortage> shortages(const PartsList &list) const;
+    // "3 pieces short", "1 piece short" or "All pieces owned".
+    static QString shortText(const QVector<Shortage> &shortages);
+
+private:
+    QHash<QByteArray, int> m_counts;
+};

@@ -1,0 +1,66 @@
+#include "document/trackfacts.h"
+
+#include "document/trackgrid.h"
+#include "pieces/piecetable.h"
+
+TrackFacts::TrackFacts(const TrackGrid &grid)
+    : m_width(grid.width()), m_height(grid.height()), m_circuits(CircuitFinder::find(grid))
+{
+    m_openEnds = ConnectionCheck::openEnds(m_width, m_height, [&grid](int column, int row) {
+        return grid.cell(column, row).code;
+    });
+    // Row by row, as a reader goes through the file.
+    for (int row = 0; row < m_height; ++row)
+        for (int column = 0; column < m_width; ++column)
+            if (const QByteArray &code = grid.cell(column, row).code; !PieceTable::find(code))
+                m_unknown.append({column, row, code});
+}
+
+double TrackFacts::road() const
+{
+    double total = 0;
+    for (const Circuit &circuit : m_circuits)
+        total += circuit.road;
+    return total;
+}
+
+QString TrackFacts::metres(double sides, double cellSize)
+{
+    return QStringLiteral("%1 m").arg(sides * cellSize, 0, 'f', 1);
+}
+
+QString TrackFacts::checkText(int openEnds, double cellSize) const
+{
+    if (openEnds > 0) {
+        QString text = ConnectionCheck::countText(openEnds);
+        text[0] = text[0].toUpper();
+        return text;
+    }
+    if (m_circuits.isEmpty())
+        return QStringLiteral("No road on the track");
+    QString text = QStringLiteral("No open road ends: %1 circuit%2")
+                       .arg(m_circuits.size())
+                       .arg(m_circuits.size() == 1 ? "" : "s");
+    if (m_circuits.size() == 1 && m_circuits.first().lap)
+        text += QStringLiteral(", lap ") + metres(*m_circuits.first().lap, cellSize);
+    return text;
+}
+
+QString TrackFacts::sizeText(double cellSize) const
+{
+    return QStringLiteral("%1 × %2 cells, %3 × %4 m")
+        .arg(m_width)
+        .arg(m_height)
+        .arg(QString::number(m_width * cellSize, 'g', 6), QString::number(m_height * cellSize, 'g', 6));
+}
+
+QString TrackFacts::circuitText(const Circuit &circuit, double cellSize)
+{
+    QString text = QStringLiteral("%1, %2 piece%3")
+                       .arg(circuit.closed ? QStringLiteral("closed") : QStringLiteral("open"))
+                       .arg(circuit.cells.size())
+                       .arg(circuit.cells.size() == 1 ? "" : "s");
+    text += circuit.lap ? QStringLiteral(", lap ") + metres(*circuit.lap, cellSize)
+                        : QStringLiteral(", no lap");
+    return text + QStringLiteral(", road ") + metres(circuit.road, cellSize);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QVector>
+
+// Where a drive leaves a cell: through the middle part of one of its four
+// edges into the neighbour beside it, or through one of its corners into the
+// neighbour diagonally across (a diagonal road runs from corner to corner).
+// Clockwise from north, so the opposite port is four steps on.
+enum class Port { North, NorthEast, East, SouthEast, South, SouthWest, West, NorthWest };
+
+namespace Ports {
+
+constexpr Port opposite(Port port)
+{
+    return Port((int(port) + 4) % 8);
+}
+
+// The step to the neighbour a port leads to, in columns and rows.
+constexpr int columnStep(Port port)
+{
+    const int p = int(port);
+    return p >= 1 && p <= 3 ? 1 : p >= 5 ? -1 : 0;
+}
+
+constexpr int rowStep(Port port)
+{
+    const int p = int(port);
+    return p == 7 || p <= 1 ? -1 : p >= 3 && p <= 5 ? 1 : 0;
+}
+
+} // namespace Ports
+
+// One way through a piece that a drive follows: in at one port, out at the
+// other, in either direction, with the length of its centre line inside the
+// cell in cell sides.
+struct RoadWay
+{
+    Port from = Port::West;
+    Port to = Port::East;
+    double length = 0;
+};
+
+// The road a piece carries, measured along its centre lines in cell sides:
+// the ways a lap drives through it (a straight has one, a crossroads two,
+// one each way) and the road that no lap drives, such as a junction's branch,
+// a pit lane or a turning bay. A piece without road has neither.
+class PieceRoad
+{
+public:
+    PieceRoad() = default;
+    // One way from one port to another.
+    PieceRoad(Port from, Port to, double length);
+
+    // Both pieces' ways and their other road together.
+    PieceRoad operator+(const PieceRoad &other) const;
+    // The same ways with `length` more road beside them that no lap drives.
+    PieceRoad plus(double length) const;
+
+    const QVector<RoadWay> &ways() const { return m_ways; }
+    // The road beside the ways.
+    double rest() const { return m_rest; }
+    // All the road of the piece: its ways and the rest.
+    double length() const;
+    // The way with an end at the port, or nullptr.
+    const RoadWay *wayThrough(Port port) const;
+
+private:
+    QVector<RoadWay> m_ways;
+    double m_rest = 0;
+};
