@@ -5,6 +5,7 @@
 
 #include "bmpbuilder.h"
 #include "modalwatcher.h"
+#include "recordingprogress.h"
 #include "scriptedfiledialogs.h"
 
 #include "document/gridstep.h"
@@ -67,6 +68,7 @@ class TestCanvas : public QObject
 
 private slots:
     void initTestCase();
+    void startupNamesEveryCell();
 
     void geometry_data();
     void geometry();
@@ -704,6 +706,20 @@ void TestCanvas::altOpensMenus()
     QCOMPARE(m_files->saveProposals.size(), 1);
     QVERIFY(!QApplication::activePopupWidget());
     QTRY_COMPARE(QApplication::focusWidget(), canvas());
+}
+
+// The start-up's cell pool reports every cell, column by column, counted
+// from 1, and pumps for each so the waiting panel paints.
+void TestCanvas::startupNamesEveryCell()
+{
+    RecordingProgress progress;
+    canvas()->MakeCells(progress);
+    QCOMPARE(progress.texts.size(), 900);
+    QCOMPARE(progress.pumps, 900);
+    QCOMPARE(progress.texts.first(), QStringLiteral("Initialising Array - 1-1"));
+    QCOMPARE(progress.texts.at(1), QStringLiteral("Initialising Array - 1-2"));
+    QCOMPARE(progress.texts.at(30), QStringLiteral("Initialising Array - 2-1"));
+    QCOMPARE(progress.texts.last(), QStringLiteral("Initialising Array - 30-30"));
 }
 
 QTEST_MAIN(TestCanvas)

@@ -282,6 +282,7 @@ void TMainForm::init()
         return;
     m_started = true;
     const bool built = ErrorBox::guard(this, [this] {
+        TrackBox->canvas()->MakeCells(*m_progress);
         loadPalette();
         m_progress->clear();
         m_document.DrawGrid(true, *m_progress);

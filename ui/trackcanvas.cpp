@@ -1,5 +1,6 @@
 #include "ui/trackcanvas.h"
 
+#include "base/progress.h"
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
 #include "ui/canvaslayer.h"
@@ -314,6 +315,17 @@ void TrackCanvas::paintEvent(QPaintEvent *event)
         painter.restore();
     }
     paintCursor(painter);
+}
+
+void TrackCanvas::MakeCells(Progress &progress)
+{
+    for (int c = 1; c <= TrackGrid::side; ++c) {
+        for (int r = 1; r <= TrackGrid::side; ++r) {
+            progress.step("Initialising Array - ", c, r);
+            progress.pump();
+            m_shown[size_t(TrackGrid::index(c - 1, r - 1))] = Shown();
+        }
+    }
 }
 
 void TrackCanvas::addLayer(const CanvasLayer *layer)

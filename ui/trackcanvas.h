@@ -11,6 +11,7 @@
 #include <array>
 
 class CanvasLayer;
+class Progress;
 class CellMouse;
 class TileStore;
 class TrackDocument;
@@ -47,6 +48,12 @@ public:
     TrackCanvas(const TrackDocument &document, const TileStore &tiles, QWidget *parent = nullptr);
 
     const TrackDocument &document() const { return m_document; }
+
+    // The start-up's cell pool: column by column, "Initialising Array - c-r"
+    // (both from 1) for each of the 900 cells, pumping the queue so the
+    // waiting panel paints; every cell is forgotten as painted, so the first
+    // paint after start-up draws each one afresh.
+    void MakeCells(Progress &progress);
     CellMouse *mouse() const { return m_mouse; }
 
     double zoom() const { return m_zoom; }
