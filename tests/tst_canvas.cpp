@@ -712,6 +712,7 @@ void TestCanvas::altOpensMenus()
 // from 1, and pumps for each so the waiting panel paints.
 void TestCanvas::startupNamesEveryCell()
 {
+    start(QByteArray());
     RecordingProgress progress;
     canvas()->MakeCells(progress);
     QCOMPARE(progress.texts.size(), 900);
