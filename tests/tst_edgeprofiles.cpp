@@ -1,6 +1,8 @@
 // Every generated tile against its piece's edge profiles: along each edge the
 // artwork must show road and paving where the profile says, to a pixel, so
 // that what the connection check compares is what users see.
+#include "tilecolours.h"
+
 #include "pieces/bmpreader.h"
 #include "pieces/catalogue.h"
 #include "pieces/pieceedges.h"
@@ -14,21 +16,8 @@ static_assert(EdgeProfile::length == Tile::cell, "profiles are measured in cell 
 
 namespace {
 
-// Within a colour's texture, and a little more for rounding.
-bool near(QRgb p, const QColor &c, int grainPercent)
-{
-    auto close = [&](int value, int target) { return qAbs(value - target) <= target * grainPercent / 100 + 3; };
-    return close(qRed(p), c.red()) && close(qGreen(p), c.green()) && close(qBlue(p), c.blue());
-}
-
-// A blend of a and b, as antialiasing mixes an edge line into the surface.
-bool blendOf(QRgb p, const QColor &a, const QColor &b, int tolerance)
-{
-    const qreal d[] = {qreal(b.red() - a.red()), qreal(b.green() - a.green()), qreal(b.blue() - a.blue())};
-    const qreal v[] = {qreal(qRed(p) - a.red()), qreal(qGreen(p) - a.green()), qreal(qBlue(p) - a.blue())};
-    const qreal t = qBound<qreal>(0, (v[0] * d[0] + v[1] * d[1] + v[2] * d[2]) / (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]), 1);
-    return qAbs(v[0] - t * d[0]) <= tolerance && qAbs(v[1] - t * d[1]) <= tolerance && qAbs(v[2] - t * d[2]) <= tolerance;
-}
+using TileColours::blendOf;
+using TileColours::near;
 
 // Road and ground in the style of a piece's series.
 struct Look

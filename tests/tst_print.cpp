@@ -6,6 +6,7 @@
 #include "bmpbuilder.h"
 #include "modalwatcher.h"
 #include "permissionoverride.h"
+#include "planlines.h"
 #include "scriptedfiledialogs.h"
 #include "testfiles.h"
 
@@ -515,13 +516,7 @@ void TestPrint::printOnOtherPaper()
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("long.kwf +30 × 1 cells"))));
     const PartsList list(editor.document().grid());
     for (const PartsList::Row &row : list.rows()) {
-        // Code, name (a long one cut short), page and count on one line.
-        QString pattern = QStringLiteral("\\b") + QRegularExpression::escape(QString::fromLatin1(row.code));
-        if (!row.name.isEmpty())
-            pattern += QStringLiteral(" +") + QRegularExpression::escape(row.name.left(24)) + QStringLiteral(".*");
-        pattern += QStringLiteral(" +") + QRegularExpression::escape(row.page)
-                   + QStringLiteral(" +") + QString::number(row.count) + QStringLiteral("\\b");
-        const QRegularExpression line(pattern);
+        const QRegularExpression line = planLine(row);
         QVERIFY2(text.contains(line), qPrintable(line.pattern()));
     }
     QVERIFY(text.contains(QStringLiteral("Total: ") + list.summary()));

@@ -11,6 +11,8 @@
 // that share the band are measured together. Where arms of road meet in a
 // junction they share the square in the middle, which holds more centre line
 // than its area says; rings are measured by their radii.
+#include "tilecolours.h"
+
 #include "pieces/bmpreader.h"
 #include "pieces/catalogue.h"
 #include "pieces/piecetable.h"
@@ -25,21 +27,8 @@ namespace {
 
 using Tile::cell;
 
-// Within a colour's texture, and a little more for rounding.
-bool near(QRgb p, const QColor &c, int grainPercent)
-{
-    auto close = [&](int value, int target) { return qAbs(value - target) <= target * grainPercent / 100 + 3; };
-    return close(qRed(p), c.red()) && close(qGreen(p), c.green()) && close(qBlue(p), c.blue());
-}
-
-// A blend of a and b, as antialiasing mixes a painted line into the surface.
-bool blendOf(QRgb p, const QColor &a, const QColor &b, int tolerance)
-{
-    const qreal d[] = {qreal(b.red() - a.red()), qreal(b.green() - a.green()), qreal(b.blue() - a.blue())};
-    const qreal v[] = {qreal(qRed(p) - a.red()), qreal(qGreen(p) - a.green()), qreal(qBlue(p) - a.blue())};
-    const qreal t = qBound<qreal>(0, (v[0] * d[0] + v[1] * d[1] + v[2] * d[2]) / (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]), 1);
-    return qAbs(v[0] - t * d[0]) <= tolerance && qAbs(v[1] - t * d[1]) <= tolerance && qAbs(v[2] - t * d[2]) <= tolerance;
-}
+using TileColours::blendOf;
+using TileColours::near;
 
 enum Kind { Ground, Road, Lane, Other };
 
