@@ -11,6 +11,8 @@
 #include "pieces/catalogue.h"
 #include "ui/editcommands.h"
 #include "ui/floatingstamp.h"
+#include "ui/palette.h"
+#include "ui/picturebutton.h"
 #include "ui/tmainform.h"
 #include "ui/trackcanvas.h"
 #include "ui/trackview.h"
@@ -328,6 +330,11 @@ void TestEditCommands::stampFollowsPointerAndCursor()
     key(QKeySequence("Ctrl+C"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("00,01\r\n"));
     canvas()->setCursorCell(TrackGrid::index(1, 0));
+    // With a piece to paint: the clicks below must not paint it.
+    PictureButton *piece = m_window->palette()->pieceButton("3A");
+    m_window->palette()->setCurrentWidget(piece->parentWidget());
+    QTest::mouseClick(piece, Qt::LeftButton);
+    QCOMPARE(m_window->currentCode(), QByteArray("3A"));
     // The pointer has not been over the track: the keyboard's cursor counts.
     key(QKeySequence("Ctrl+V"));
     FloatingStamp &stamp = edits().stamp();
@@ -347,6 +354,8 @@ void TestEditCommands::stampFollowsPointerAndCursor()
     // Afterwards clicks are the tools' again.
     QVERIFY(!stamp.isFloating());
     QCOMPARE(document().selection(), CellSelection::of(QRect(3, 0, 1, 1)));
+    mouse(QTest::MouseClick, {0, 1});
+    QCOMPARE(cells(), QByteArray("00,01,02,00/3A,04,05,3B"));
 }
 
 void TestEditCommands::stampRepaintsOnlyItsCells()

@@ -187,6 +187,5 @@ void TurnCommands::paint(QPainter &painter, const TrackCanvas &canvas, const QRe
         painter.drawRect(frame);
         painter.setPen(QPen(TrackCanvas::barColour, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(frame);
-        painter.drawLine(frame.topLeft(), frame.topLeft() + QPoint(pen * 3, pen * 3));
     }
 }
