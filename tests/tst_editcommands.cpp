@@ -302,6 +302,7 @@ void TestEditCommands::stamp()
     key(QKeySequence("Ctrl+V"));
     FloatingStamp &stamp = edits().stamp();
     QVERIFY(stamp.isFloating());
+    QVERIFY(m_window->statusText().startsWith(QStringLiteral("Click or press Enter to place the")));
     QCOMPARE(stamp.position(), QPoint(2, 1));
     QCOMPARE(cells(), QByteArray("00,01,02,3A/03,04,05,3B"));  // nothing placed yet
     if (how == "click")
@@ -309,6 +310,7 @@ void TestEditCommands::stamp()
     else
         key(QKeySequence(how == "enter" ? Qt::Key_Return : how == "space" ? Qt::Key_Space : Qt::Key_Escape));
     QVERIFY(!stamp.isFloating());
+    QCOMPARE(m_window->statusText(), QString());  // the hint went with the stamp
     QCOMPARE(cells(), after);
     const bool placed = !selectedAfter.isEmpty();
     QCOMPARE(document().history().count(), placed ? 1 : 0);

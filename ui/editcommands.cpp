@@ -73,6 +73,11 @@ void EditCommands::connectActions()
     connect(&document(), &TrackDocument::sizeChanged, this, &EditCommands::refresh);
     connect(&m_window, &TMainForm::startupEnded, this, &EditCommands::refresh);
     connect(m_stamp, &FloatingStamp::floatingChanged, this, &EditCommands::refresh);
+    // The hint how to put the stamp down goes with the stamp.
+    connect(m_stamp, &FloatingStamp::floatingChanged, this, [this](bool floating) {
+        if (!floating && m_window.statusText() == m_hint)
+            m_window.setStatusText(QString());
+    });
 }
 
 // Commands on the selection are there while there is one; none acts on the
@@ -108,19 +113,23 @@ TrackBlock EditCommands::selectedBlock() const
 
 void EditCommands::copy()
 {
+    toClipboard(QStringLiteral("Copied"));
+}
+
+bool EditCommands::toClipboard(const QString &done)
+{
     const TrackBlock block = selectedBlock();
     if (block.isEmpty())
-        return;
+        return false;
     QGuiApplication::clipboard()->setText(QString::fromLatin1(block.toText()));
-    m_window.setStatusText(QStringLiteral("Copied %1 x %2 cells").arg(block.width()).arg(block.height()));
+    m_window.setStatusText(QStringLiteral("%1 %2 x %3 cells").arg(done).arg(block.width()).arg(block.height()));
+    return true;
 }
 
 void EditCommands::cut()
 {
-    if (selectedBlock().isEmpty())
-        return;
-    copy();
-    clearSelected(QStringLiteral("Cut"));
+    if (toClipboard(QStringLiteral("Cut")))
+        clearSelected(QStringLiteral("Cut"));
 }
 
 void EditCommands::deleteCells()
@@ -170,9 +179,10 @@ void EditCommands::paste()
     const TrackCanvas &canvas = *m_window.canvas();
     const int at = canvas.hoverCell() >= 0 ? canvas.hoverCell() : canvas.cursorCell();
     m_stamp->lift(block, QPoint(TrackGrid::columnOf(at), TrackGrid::rowOf(at)));
-    m_window.setStatusText(QStringLiteral("Click or press Enter to place the %1 x %2 block, Esc drops it")
-                               .arg(block.width())
-                               .arg(block.height()));
+    m_hint = QStringLiteral("Click or press Enter to place the %1 x %2 block, Esc drops it")
+                 .arg(block.width())
+                 .arg(block.height());
+    m_window.setStatusText(m_hint);
 }
 
 void EditCommands::selectAll()

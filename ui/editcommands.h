@@ -3,6 +3,7 @@
 #include "document/trackblock.h"
 
 #include <QObject>
+#include <QString>
 
 class FloatingStamp;
 class QAction;
@@ -54,6 +55,9 @@ private:
     // The selected cells that lie in the track's block (the selection may
     // hold cells a shrink hid); copied to the clipboard. Empty when none.
     TrackBlock selectedBlock() const;
+    // Puts the selected block on the clipboard and says so ("Copied 2 x 3
+    // cells"); false when nothing of the track is selected.
+    bool toClipboard(const QString &done);
     void clearSelected(const QString &name);
     TrackDocument &document() const;
 
@@ -66,4 +70,5 @@ private:
     QAction *m_delete = nullptr;
     QAction *m_selectAll = nullptr;
     QAction *m_selectNone = nullptr;
+    QString m_hint;  // the status text while a stamp floats
 };
