@@ -76,7 +76,7 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     m_saveForm = new TSaveForm(this);
     m_files = new FileCommands({m_document, m_tiles, m_store, *m_progress, *m_sizeForm, *m_saveForm},
                                std::make_unique<QtFileDialogs>(this), this);
-    m_edits = new EditCommands(m_document, *m_menu->edit, this);
+    m_edits = new EditCommands(*this);
     new ViewCommands(*TrackBox, *m_menu->view, this);
     auto *cells = new CellEdits({m_document, *TrackBox->canvas(), m_currentCode}, this);
     connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
