@@ -25,6 +25,7 @@
 #include "ui/statusprogress.h"
 #include "ui/taboutform.h"
 #include "ui/tsaveform.h"
+#include "ui/tools/toolbox.h"
 #include "ui/tsizeform.h"
 #include "ui/trackcanvas.h"
 #include "ui/trackview.h"
@@ -40,6 +41,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -80,6 +82,7 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     new ViewCommands(*TrackBox, *m_menu->view, this);
     auto *cells = new CellEdits({m_document, *TrackBox->canvas(), m_currentCode}, this);
     connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
+    createTools(*cells);
     for (QAction *action : (new PaletteKeys(*PageControl, *this))->actions())
         addTrackCommand(action);
     // Owned by the window; adds its items to the Track menu.
@@ -181,6 +184,21 @@ void TMainForm::createOutput()
     connect(m_files, &FileCommands::trackReplaced, m_notice, &StatusNotice::forget);
 }
 
+void TMainForm::createTools(CellEdits &cells)
+{
+    m_toolBox = new ToolBox({m_document, *TrackBox->canvas(), m_store, m_currentCode, cells}, *m_menu->tools, this);
+    // The tools beside the track, one click away, as most editors have them.
+    auto *bar = new QToolBar(QStringLiteral("Tools"), this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setFocusPolicy(Qt::NoFocus);
+    for (QAction *action : m_toolBox->actions())
+        bar->addAction(action);
+    addToolBar(Qt::LeftToolBarArea, bar);
+}
+
 void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
 {
     m_files->setFileDialogs(std::move(dialogs));
@@ -204,6 +222,11 @@ QMenu *TMainForm::viewMenu() const
 QMenu *TMainForm::trackMenu() const
 {
     return m_menu->track;
+}
+
+QMenu *TMainForm::toolsMenu() const
+{
+    return m_menu->tools;
 }
 
 QString TMainForm::statusText() const

@@ -10,6 +10,7 @@
 #include <QVector>
 #include <memory>
 
+class CellEdits;
 class CellInfoLabel;
 class EditCommands;
 class FileCommands;
@@ -29,6 +30,7 @@ class StatusProgress;
 class TAboutForm;
 class TrackCanvas;
 class TSaveForm;
+class ToolBox;
 class TrackView;
 class TsizeForm;
 class ViewCommands;
@@ -61,11 +63,13 @@ public:
     QMenu *editMenu() const;
     QMenu *viewMenu() const;
     QMenu *trackMenu() const;
+    QMenu *toolsMenu() const;
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
     EditCommands *editCommands() const { return m_edits; }
     OutputCommands *outputCommands() const { return m_output; }
+    ToolBox *toolBox() const { return m_toolBox; }
     TrackView *trackView() const { return TrackBox; }
     TrackCanvas *canvas() const;
     QLabel *cellInfo() const;
@@ -117,6 +121,7 @@ private:
     void createMenu();
     void createPartsList();
     void createOutput();
+    void createTools(CellEdits &cells);
 
     void loadPalette();
     void openStartupTrack();
@@ -132,6 +137,7 @@ private:
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
     OutputCommands *m_output = nullptr;
+    ToolBox *m_toolBox = nullptr;
     Recovery *m_recovery = nullptr;
     QByteArray m_currentCode;
     bool m_started = false;
