@@ -42,6 +42,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -109,8 +110,13 @@ void TMainForm::createPanels()
     connect(PageControl, &Palette::normalPagePressed, this, &TMainForm::TabSheet1MouseDown);
     column->addWidget(Panel1);
 
+    // The track, with the tools' bar beside it (createTools); the palette
+    // above keeps the window's whole width.
+    m_trackRow = new QHBoxLayout;
+    m_trackRow->setSpacing(0);
+    column->addLayout(m_trackRow, 1);
     TrackBox = new TrackView(m_document, m_store, central);
-    column->addWidget(TrackBox);
+    m_trackRow->addWidget(TrackBox);
     setCentralWidget(central);
     // The track has the keyboard from the start; the palette never takes it.
     TrackBox->canvas()->setFocus();
@@ -188,15 +194,15 @@ void TMainForm::createTools(CellEdits &cells)
 {
     m_toolBox = new ToolBox({m_document, *TrackBox->canvas(), m_store, m_currentCode, cells}, *m_menu->tools, this);
     // The tools beside the track, one click away, as most editors have them.
-    auto *bar = new QToolBar(QStringLiteral("Tools"), this);
+    auto *bar = new QToolBar(QStringLiteral("Tools"), centralWidget());
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
-    bar->setFloatable(false);
+    bar->setOrientation(Qt::Vertical);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->setFocusPolicy(Qt::NoFocus);
     for (QAction *action : m_toolBox->actions())
         bar->addAction(action);
-    addToolBar(Qt::LeftToolBarArea, bar);
+    m_trackRow->insertWidget(0, bar);
 }
 
 void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)

@@ -22,6 +22,7 @@ class PictureButton;
 class PartsListWindow;
 class PiecePanel;
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class StatusNotice;
@@ -148,6 +149,7 @@ private:
     Palette *PageControl = nullptr;
     PictureButton *CurPiece = nullptr;
     TrackView *TrackBox = nullptr;
+    QHBoxLayout *m_trackRow = nullptr;
     QLabel *m_statusText = nullptr;
     StatusNotice *m_notice = nullptr;
     CellInfoLabel *m_cellInfo = nullptr;
