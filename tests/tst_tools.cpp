@@ -332,6 +332,23 @@ private slots:
         QCOMPARE(code({2, 1}), QByteArray("04"));
     }
 
+    // An undo during the drag ends the route: laying it would bring back
+    // what the undo took away.
+    void undoDuringRoute()
+    {
+        open(track(7, 7));
+        choosePiece("04");
+        cellMouse(*m_window, QTest::MouseClick, index({5, 5}));
+        QCOMPARE(history().count(), 1);
+        key(Qt::Key_T);
+        drag({{1, 1}, {4, 1}}, {}, false);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(code({5, 5}), QByteArray("07"));
+        cellMouse(*m_window, QTest::MouseRelease, index({4, 1}));
+        QCOMPARE(roadCells(), 0);
+        QCOMPARE(history().index(), 0);
+    }
+
     void pickAndMenuStayWithEveryTool_data()
     {
         QTest::addColumn<int>("tool");
