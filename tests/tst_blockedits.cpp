@@ -4,6 +4,7 @@
 #include "base/kwerror.h"
 #include "document/floodfill.h"
 #include "document/gridtransform.h"
+#include "document/selectionmove.h"
 #include "document/trackblock.h"
 #include "pieces/piecetable.h"
 
@@ -285,6 +286,53 @@ private slots:
         QCOMPARE(FloodFill::fill(g, 0, "09").size(), 4);
         QCOMPARE(g.cell(2, 0).code, QByteArray("07"));
         QCOMPARE(g.cell(0, 2).code, QByteArray("07"));
+    }
+
+    void moves_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QRect>("selected");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QRect>("selectedAfter");  // an empty rectangle: nothing stays selected
+        const QByteArray track = "00,01,07,07/02,03,07,07/07,07,07,73";
+        QTest::newRow("right by two") << track << QRect(0, 0, 2, 2) << QPoint(2, 0)
+                                      << QByteArray("07,07,00,01/07,07,02,03/07,07,07,73") << QRect(2, 0, 2, 2);
+        QTest::newRow("onto its own cells") << track << QRect(0, 0, 2, 2) << QPoint(1, 1)
+                                            << QByteArray("07,07,07,07/07,00,01,07/07,02,03,73") << QRect(1, 1, 2, 2);
+        QTest::newRow("over another piece") << track << QRect(0, 0, 2, 2) << QPoint(2, 1)
+                                            << QByteArray("07,07,07,07/07,07,00,01/07,07,02,03") << QRect(2, 1, 2, 2);
+        QTest::newRow("cut off at the edge") << track << QRect(0, 0, 2, 2) << QPoint(3, 2)
+                                             << QByteArray("07,07,07,07/07,07,07,07/07,07,07,00") << QRect(3, 2, 1, 1);
+        QTest::newRow("all off the block") << track << QRect(0, 0, 2, 2) << QPoint(0, -2)
+                                           << QByteArray("07,07,07,07/07,07,07,07/07,07,07,73") << QRect();
+        QTest::newRow("left and up") << track << QRect(3, 2, 1, 1) << QPoint(-3, -2)
+                                     << QByteArray("73,01,07,07/02,03,07,07/07,07,07,07") << QRect(0, 0, 1, 1);
+    }
+
+    void moves()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QRect, selected);
+        QFETCH(QPoint, offset);
+        QFETCH(QByteArray, after);
+        QFETCH(QRect, selectedAfter);
+        const SelectionMove::Result moved = SelectionMove::moved(grid(before), CellSelection::of(selected), offset);
+        QCOMPARE(slashed(moved.grid), after);
+        QCOMPARE(moved.selection.bounds(), selectedAfter);
+        QCOMPARE(moved.selection.count(), selectedAfter.width() * selectedAfter.height());
+    }
+
+    // Only the block's cells move: a piece hidden beyond it stays where it is.
+    void moveLeavesHiddenCells()
+    {
+        TrackGrid g = grid("00,07/07,07");
+        g.setCode(TrackGrid::index(2, 0), "73");  // hidden, right of the block
+        CellSelection all = CellSelection::of(QRect(0, 0, 3, 1));
+        const SelectionMove::Result moved = SelectionMove::moved(g, all, QPoint(1, 0));
+        QCOMPARE(moved.grid.cell(2, 0).code, QByteArray("73"));
+        QCOMPARE(moved.grid.cell(1, 0).code, QByteArray("00"));
+        QCOMPARE(moved.grid.cell(0, 0).code, QByteArray("07"));
     }
 };
 

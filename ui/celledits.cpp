@@ -47,12 +47,9 @@ CellEdits::CellEdits(const Parts &parts, QWidget *window)
     : QObject(window), m_parts(parts), m_window(window), m_menu(new CellMenu(window))
 {
     const CellMouse *mouse = parts.canvas.mouse();
-    connect(mouse, &CellMouse::strokeStarted, this, &CellEdits::startStroke);
-    connect(mouse, &CellMouse::strokeEntered, this, &CellEdits::continueStroke);
-    connect(mouse, &CellMouse::strokeEnded, this, [this] { m_stroke = 0; });
+    // Strokes and Space come through the tool box, to whichever tool is active.
     connect(mouse, &CellMouse::pickRequested, this, &CellEdits::pick);
     connect(mouse, &CellMouse::menuRequested, this, &CellEdits::showMenu);
-    connect(&parts.canvas, &TrackCanvas::placeRequested, this, &CellEdits::placeOnce);
     connect(&parts.canvas, &TrackCanvas::menuRequested, this, &CellEdits::showMenu);
     connect(&parts.document.history(), &QUndoStack::indexChanged, this, &CellEdits::historyMoved);
 }
@@ -66,7 +63,6 @@ void CellEdits::historyMoved()
         m_stroke = 0;
 }
 
-// Space or Enter at the cursor: one step, as a click.
 void CellEdits::placeOnce(int index)
 {
     if (m_parts.currentCode.isEmpty() || m_stroke != 0)

@@ -28,6 +28,13 @@ public:
     // window is where failures are shown and the cell menu pops up.
     CellEdits(const Parts &parts, QWidget *window);
 
+    // The paint tool's stroke: a press, each cell entered, the release.
+    void startStroke(int index);
+    void continueStroke(int index);
+    void endStroke() { m_stroke = 0; }
+    // Space or Enter at the cursor: one step, as a click.
+    void placeOnce(int index);
+
 signals:
     // A cell's piece was picked: it is to become the current piece.
     void pieceWanted(const QByteArray &code);
@@ -36,9 +43,6 @@ signals:
     void openEndsMade();
 
 private:
-    void startStroke(int index);
-    void continueStroke(int index);
-    void placeOnce(int index);
     void place(int index, const QString &name);
     void pick(int index);
     void showMenu(int index, const QPoint &globalPos);

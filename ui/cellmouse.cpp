@@ -61,6 +61,7 @@ bool CellMouse::pressed(const QMouseEvent &event)
         return true;
     }
     m_stroking = true;
+    m_pressKeys = event.modifiers();
     m_last = point;
     m_lastCell = index;
     emit strokeStarted(index);

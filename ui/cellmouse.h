@@ -22,6 +22,9 @@ class CellMouse : public QObject
 public:
     CellMouse(TrackCanvas &canvas, QObject *parent);
 
+    // The keys held when the stroke going on (or the last) began.
+    Qt::KeyboardModifiers pressModifiers() const { return m_pressKeys; }
+
 signals:
     void strokeStarted(int index);
     void strokeEntered(int index);
@@ -45,4 +48,5 @@ private:
     bool m_stroking = false;
     QPoint m_last;        // where the pointer was, in the canvas
     int m_lastCell = -1;  // the cell it was in, or -1
+    Qt::KeyboardModifiers m_pressKeys;
 };

@@ -13,6 +13,7 @@ MainMenu::MainMenu(QMenuBar *bar)
     edit = addMenu(bar, "Edit1", QStringLiteral("Edit"));
     view = addMenu(bar, "View1", QStringLiteral("View"));
     track = addMenu(bar, "Track1", QStringLiteral("Track"));
+    tools = addMenu(bar, "Tools1", QStringLiteral("Tools"));
     help = addMenu(bar, "Help1", QStringLiteral("Help"));
     about = addCommand(help, "About1", QStringLiteral("About..."));
 }

@@ -9,10 +9,10 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-// The menu bar as the user sees it: "File", "Edit", "View", "Track" and
-// "Help", with every item's caption, name, shortcut and export tag. The
-// window connects the items to its commands; "Edit", "View" and "Track" are
-// filled by the commands that own their items.
+// The menu bar as the user sees it: "File", "Edit", "View", "Track", "Tools"
+// and "Help", with every item's caption, name, shortcut and export tag. The
+// window connects the items to its commands; "Edit", "View", "Track" and
+// "Tools" are filled by the commands that own their items.
 class MainMenu
 {
 public:
@@ -33,6 +33,7 @@ public:
     QMenu *edit = nullptr;
     QMenu *view = nullptr;
     QMenu *track = nullptr;
+    QMenu *tools = nullptr;
     QMenu *help = nullptr;
 
     QAction *newTrack = nullptr;

@@ -25,6 +25,7 @@
 #include "ui/statusprogress.h"
 #include "ui/taboutform.h"
 #include "ui/tsaveform.h"
+#include "ui/tools/toolbox.h"
 #include "ui/tsizeform.h"
 #include "ui/trackcanvas.h"
 #include "ui/trackview.h"
@@ -40,6 +41,8 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -80,6 +83,7 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
     new ViewCommands(*TrackBox, *m_menu->view, this);
     auto *cells = new CellEdits({m_document, *TrackBox->canvas(), m_currentCode}, this);
     connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
+    createTools(*cells);
     for (QAction *action : (new PaletteKeys(*PageControl, *this))->actions())
         addTrackCommand(action);
     // Owned by the window; adds its items to the Track menu.
@@ -106,8 +110,13 @@ void TMainForm::createPanels()
     connect(PageControl, &Palette::normalPagePressed, this, &TMainForm::TabSheet1MouseDown);
     column->addWidget(Panel1);
 
+    // The track, with the tools' bar beside it (createTools); the palette
+    // above keeps the window's whole width.
+    m_trackRow = new QHBoxLayout;
+    m_trackRow->setSpacing(0);
+    column->addLayout(m_trackRow, 1);
     TrackBox = new TrackView(m_document, m_store, central);
-    column->addWidget(TrackBox);
+    m_trackRow->addWidget(TrackBox);
     setCentralWidget(central);
     // The track has the keyboard from the start; the palette never takes it.
     TrackBox->canvas()->setFocus();
@@ -212,6 +221,21 @@ void TMainForm::createOutput()
     connect(m_files, &FileCommands::trackReplaced, m_notice, &StatusNotice::forget);
 }
 
+void TMainForm::createTools(CellEdits &cells)
+{
+    m_toolBox = new ToolBox({m_document, *TrackBox->canvas(), m_store, m_currentCode, cells}, *m_menu->tools, this);
+    // The tools beside the track, one click away, as most editors have them.
+    auto *bar = new QToolBar(QStringLiteral("Tools"), centralWidget());
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setOrientation(Qt::Vertical);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setFocusPolicy(Qt::NoFocus);
+    for (QAction *action : m_toolBox->actions())
+        bar->addAction(action);
+    m_trackRow->insertWidget(0, bar);
+}
+
 void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
 {
     m_files->setFileDialogs(std::move(dialogs));
@@ -235,6 +259,11 @@ QMenu *TMainForm::viewMenu() const
 QMenu *TMainForm::trackMenu() const
 {
     return m_menu->track;
+}
+
+QMenu *TMainForm::toolsMenu() const
+{
+    return m_menu->tools;
 }
 
 QString TMainForm::statusText() const

@@ -10,6 +10,7 @@
 #include <QVector>
 #include <memory>
 
+class CellEdits;
 class CellInfoLabel;
 class EditCommands;
 class FileCommands;
@@ -21,6 +22,7 @@ class PictureButton;
 class PartsListWindow;
 class PiecePanel;
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class StatusNotice;
@@ -29,6 +31,7 @@ class StatusProgress;
 class TAboutForm;
 class TrackCanvas;
 class TSaveForm;
+class ToolBox;
 class TrackView;
 class TsizeForm;
 class ViewCommands;
@@ -61,6 +64,7 @@ public:
     QMenu *editMenu() const;
     QMenu *viewMenu() const;
     QMenu *trackMenu() const;
+    QMenu *toolsMenu() const;
     // The name the Open dialog proposes next.
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
@@ -78,6 +82,7 @@ signals:
 public:
     EditCommands *editCommands() const { return m_edits; }
     OutputCommands *outputCommands() const { return m_output; }
+    ToolBox *toolBox() const { return m_toolBox; }
     TrackView *trackView() const { return TrackBox; }
     TrackCanvas *canvas() const;
     QLabel *cellInfo() const;
@@ -129,6 +134,7 @@ private:
     void createMenu();
     void createPartsList();
     void createOutput();
+    void createTools(CellEdits &cells);
 
     void loadPalette();
     void openStartupTrack();
@@ -144,6 +150,7 @@ private:
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
     OutputCommands *m_output = nullptr;
+    ToolBox *m_toolBox = nullptr;
     Recovery *m_recovery = nullptr;
     QByteArray m_currentCode;
     bool m_started = false;
@@ -154,6 +161,7 @@ private:
     Palette *PageControl = nullptr;
     PictureButton *CurPiece = nullptr;
     TrackView *TrackBox = nullptr;
+    QHBoxLayout *m_trackRow = nullptr;
     QLabel *m_statusText = nullptr;
     StatusNotice *m_notice = nullptr;
     CellInfoLabel *m_cellInfo = nullptr;

@@ -1,0 +1,33 @@
+#include "ui/tools/filltool.h"
+
+#include "document/floodfill.h"
+#include "document/trackdocument.h"
+#include "ui/errorbox.h"
+
+FillTool::FillTool(TrackDocument &document, const QByteArray &currentCode, QWidget *window, QObject *parent)
+    : Tool(parent), m_document(document), m_currentCode(currentCode), m_window(window)
+{
+}
+
+void FillTool::press(QPoint cell, Qt::KeyboardModifiers)
+{
+    fill(cell);
+}
+
+void FillTool::keyed(QPoint cell)
+{
+    fill(cell);
+}
+
+void FillTool::fill(QPoint cell)
+{
+    // Before any piece was chosen there is nothing to fill with.
+    if (m_currentCode.isEmpty())
+        return;
+    ErrorBox::guard(m_window, [&] {
+        TrackGrid grid = m_document.grid();
+        if (FloodFill::fill(grid, TrackGrid::index(cell.x(), cell.y()), m_currentCode).isEmpty())
+            return;
+        m_document.record(QStringLiteral("Fill"), true, [&] { m_document.setGrid(grid); });
+    });
+}
