@@ -4,6 +4,7 @@
 #include "bmpbuilder.h"
 #include "cellclick.h"
 #include "scriptedfiledialogs.h"
+#include "trackchanges.h"
 
 #include "pieces/catalogue.h"
 #include "pieces/connectioncheck.h"
@@ -35,14 +36,7 @@ QByteArray ovalWith(const QString &changes)
     for (const QByteArray &line : oval.split('\n'))
         if (!line.trimmed().isEmpty())
             rows.append(line.trimmed().split(','));
-    for (const QString &change : changes.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList part = change.split(QRegularExpression("[,=]"));
-        rows[part[1].toInt()][part[0].toInt()] = part[2].toLatin1();
-    }
-    QByteArray text;
-    for (const QByteArrayList &row : rows)
-        text += row.join(',') + "\r\n";
-    return text;
+    return trackWithChanges(rows, changes);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "bmpbuilder.h"
 #include "cellclick.h"
 #include "scriptedfiledialogs.h"
+#include "trackchanges.h"
 
 #include "pieces/catalogue.h"
 #include "pieces/connectioncheck.h"
@@ -34,14 +35,7 @@ QByteArray track(int width, int height, const QString &changes = QString())
     QList<QByteArrayList> rows;
     for (int r = 0; r < height; ++r)
         rows.append(QByteArrayList(width, "07"));
-    for (const QString &change : changes.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList part = change.split(QRegularExpression("[,=]"));
-        rows[part[1].toInt()][part[0].toInt()] = part[2].toLatin1();
-    }
-    QByteArray text;
-    for (const QByteArrayList &row : std::as_const(rows))
-        text += row.join(',') + "\r\n";
-    return text;
+    return trackWithChanges(rows, changes);
 }
 
 } // namespace

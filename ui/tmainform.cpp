@@ -183,25 +183,19 @@ void TMainForm::markCircuit(const QVector<int> &cells)
 {
     if (cells.isEmpty())
         return;
-    int left = TrackGrid::side, right = 0, top = TrackGrid::side, bottom = 0;
-    for (int index : cells) {
-        left = std::min(left, TrackGrid::columnOf(index));
-        right = std::max(right, TrackGrid::columnOf(index));
-        top = std::min(top, TrackGrid::rowOf(index));
-        bottom = std::max(bottom, TrackGrid::rowOf(index));
-    }
-    setStatusText(QStringLiteral("Circuit of %1 piece%2 in columns %3–%4, rows %5–%6")
-                      .arg(cells.size())
-                      .arg(cells.size() == 1 ? "" : "s")
-                      .arg(left + 1)
-                      .arg(right + 1)
-                      .arg(top + 1)
-                      .arg(bottom + 1));
     // The circuit's cells become the selection, which the canvas outlines:
     // the user sees them and can copy, move or turn them at once.
     CellSelection selection;
     for (int index : cells)
         selection.add(index);
+    const QRect bounds = selection.bounds();
+    setStatusText(QStringLiteral("Circuit of %1 piece%2 in columns %3–%4, rows %5–%6")
+                      .arg(cells.size())
+                      .arg(cells.size() == 1 ? "" : "s")
+                      .arg(bounds.left() + 1)
+                      .arg(bounds.right() + 1)
+                      .arg(bounds.top() + 1)
+                      .arg(bounds.bottom() + 1));
     m_document.setSelection(selection);
     emit circuitMarked(cells);
 }
