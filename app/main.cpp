@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pieces/tilesource.h"
 #include "ui/appicon.h"
 #include "ui/commandline.h"

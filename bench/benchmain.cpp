@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kwbench [--batch | --edits] [ROUNDS]: every benchmark of the editor,
 // ROUNDS times (default 11), printed as one table; with --batch only the
 // batch export of twenty tracks, with --edits only the block commands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/childprocess.h"
 
 #include "bench/procinfo.h"

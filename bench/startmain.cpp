@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's start, as app/main.cpp does it, ending the process the
 // moment the editor is ready. KWBENCH_SPAWN_NS is the parent's monotonic
 // clock when it started this process; KWBENCH_STOP=app ends it right after

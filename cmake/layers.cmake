@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The core's layers may only use the layers beneath them. Static libraries
 # would not notice a call upwards until some program linked both, so each
 # layer is also linked whole into a shared library that must resolve every

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual pages (docs/man), gzipped at build time into man/ in the build
 # folder, as Debian installs them: share/man/man1/<page>.1.gz.
 

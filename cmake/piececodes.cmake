@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # KW_PIECE_CODES: every piece code, read from the piece table itself
 # (pieces/piecetable.cpp, one row per code, each row starting with its quoted
 # code), so that the build's list of tile files is the table's. CMake reads

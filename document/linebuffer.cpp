@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/linebuffer.h"
 
 void LineBuffer::setFileBytes(const QByteArray &bytes)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/trackdocument.h"
 
 #include "base/progress.h"

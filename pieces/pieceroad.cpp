@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pieces/pieceroad.h"
 
 PieceRoad::PieceRoad(Port from, Port to, double length)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch folder, as a package would lay it out
 # under /usr, then checks the layout and starts the installed programs.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the manual pages as man shows them: no warnings from man and groff,
 # a NAME line that lexgrog (and so whatis and apropos) reads, and every option
 # that a program's --help lists documented on its page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An editor for the recovery tests to start, edit, kill and signal: the
 // window and its session end are made as the program makes them, and lines
 // on standard input click the real palette and cells:

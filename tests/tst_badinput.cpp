@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad input from other people: track files, tile files, piece codes and
 // output places that are broken in every way we could think of. Each row
 // names the exact message the user sees, and every failure must leave the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Blocks of cells: the clipboard's text both ways, pasting, turning and
 // mirroring blocks and tracks, and the bucket fill. Grids and blocks are
 // written as their track text, rows separated by "/".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The track canvas in the real window: where cells lie at every zoom, what
 // is painted and repainted, the cells as accessible items, the keyboard's
 // cursor and the palette's keys, the View menu, the rulers, tooltips and

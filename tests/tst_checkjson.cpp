@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kerbwright-check --json, --cell-size and --inventory, run as built: one
 // JSON object a track, read back with Qt's parser and compared whole; then
 // the exit statuses, trouble over findings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Circuits, laps and road lengths of small tracks of every family, each
 // given as its rows and the circuits expected; then the texts of "Check
 // connections" and the floor a track needs.

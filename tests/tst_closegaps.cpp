@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Close gaps" in the real window, by its key and through the Track menu,
 // and inserts from the cell menu that keep a road joined or mark what they
 // could not join.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's commands and the save-changes question, run through the
 // real menu actions, the real dialogs and the real grid buttons.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open road ends of small tracks, each given as its rows of codes and the
 // exact ends expected, 1-based "column:row edge" as users read them.
 #include "pieces/connectioncheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open road ends of small tracks through both programs: kerbwright-check run
 // as built, and "Check connections" in the real window, each held to the
 // same table; then the command line's exits and the window's live marks.

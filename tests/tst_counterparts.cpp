@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The counterpart columns of the piece table against the artwork: for every
 // piece and every turn and mirror, the counterpart's edges are the piece's
 // edges turned, and its generated picture is the piece's picture turned. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every generated tile against its piece's edge profiles: along each edge the
 // artwork must show road and paving where the profile says, to a pixel, so
 // that what the connection check compares is what users see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu's commands on the selection in the real window: cut, copy,
 // paste through the clipboard's text, delete, selecting all and none, the
 // floating stamp that a paste makes, and turning and mirroring a stamp, a

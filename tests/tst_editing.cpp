@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing in the real window. Mouse events go to the window as a display
 // sends them, so the pressed cell's grab is in play; menus are answered
 // through their real items.

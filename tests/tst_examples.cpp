@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The example tracks that come with the program: each opens, is a closed
 // circuit, exports and saves back to the same bytes, and shows the palette
 // pages it is there for; together they show every page.

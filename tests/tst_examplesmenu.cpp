@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's Examples submenu: what it lists from a folder, where it
 // sits in the real window, when its items work, and that choosing one opens
 // the track as Open does, the save-changes question first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inventory reader against every form a spreadsheet writes and every
 // line it refuses; then what a track needs more of than a club owns.
 #include "base/kwerror.h"

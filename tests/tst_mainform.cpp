@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from start-up to placing pieces: the real window, driven
 // through its real buttons, with tile folders made by the test.
 

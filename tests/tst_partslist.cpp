@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts list and the plan made of it, the plan checked without a PDF
 // library; its text is read back where pdftotext is installed.
 

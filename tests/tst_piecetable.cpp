@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The piece table: one well-formed row per code, names a user can tell apart,
 // and names that agree with the edges the connection check compares.
 #include "pieces/piecetable.h"

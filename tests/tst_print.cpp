@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What leaves the editor through the File menu: Export as, Export to PNG,
 // Print and Print preview, and the status bar's notice of where it went.
 // Run through the real menu actions, with the dialogs scripted or, where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unsaved work outlives the editor: the recovery copy follows the track,
 // goes when the work is saved or given up, survives kill -9 and the ending
 // signals, and is offered at the next start. Editors that the tests kill

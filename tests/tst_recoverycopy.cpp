@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery copy as a file: what is written comes back exactly, and
 // anything that is not a whole copy reads as damaged, never as a track.
 

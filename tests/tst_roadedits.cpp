@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing gaps and inserting or deleting lines through a road, on small
 // tracks, on the example tracks, and on random closed tracks.
 #include "roadgrids.h"

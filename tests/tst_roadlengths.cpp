@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every piece's road lengths in the piece table against its generated tile:
 // the road's centre lines are measured from the pictures, so the lengths
 // that laps and road totals add up are the roads users see.

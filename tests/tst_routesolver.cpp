@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The road families as the piece table gives them, and the route solver:
 // the pointer's cells in, the pieces of a route out, over small tracks.
 #include "roadgrids.h"

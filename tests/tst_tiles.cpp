@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated tile folder: one good 50 x 50 24-bit BMP per catalogue code,
 // with a frame the button mask can remove, and artwork whose roads join.
 #include "pieces/catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "maptiles.h"
 #include "recordingprogress.h"
 #include "pieces/builtinpictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tools menu in the real window: each tool by its key and its item,
 // driven by mouse events sent to the window as a display sends them.
 #include "bmpbuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The track's facts in the real windows: the parts list window's size,
 // circuits and cell size, a circuit's line that shows its cells, "Compare
 // with inventory…" with its Owned and Short columns, and "Check connections"

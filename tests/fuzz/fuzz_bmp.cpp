@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a tile file. The reader may refuse them only with its own
 // messages; anything else that escapes, and any crash, is a finding. What
 // it accepts must be a picture the rest of the program can use.

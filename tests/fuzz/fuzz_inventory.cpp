@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an inventory file. The reader must either refuse them with a
 // message that names the file and, for a line, its number, or give counts
 // of catalogue codes within bounds; what it gives, written out again as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a recovery copy. The reader must never crash on them, and a
 // copy it accepts must be a sound track (a size in 1..30, exactly the block
 // showing) that writes back to bytes it reads as the same copy.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a track file. They are written to a file on a RAM disk and
 // opened the way the editor opens a track, then the outcome is checked
 // against a reading of the same bytes done here from the reading rules:

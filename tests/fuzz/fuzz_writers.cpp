@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small random track (1..2 x 1..2 cells) with random tile pictures of
 // many sizes and formats, composed into one picture and written as JPEG and
 // as BMP in memory. The composition is checked against the tiles, the JPEG

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the fuzz targets into <folder>/track,
 // <folder>/bmp, <folder>/writers, <folder>/recovery and <folder>/inventory: small, sound
 // inputs of every kind each target knows, so the fuzzers start from the interesting shapes.

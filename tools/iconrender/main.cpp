@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application icon as PNG files for the icon theme, so the
 // installed desktop entry has pictures without any artwork in the tree.
 //

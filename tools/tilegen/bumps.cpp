@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 9, "Bumps": things to drive over, laid across the road. Light from
 // the north-west, so a ridge shows a bright face and a dark one.
 #include "artseries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 3, "Diagonal": roads at 45 degrees. A diagonal runs from corner to
 // corner of its cells; its band spills over the corners into the neighbouring
 // cells, which the corner pieces fill. Transitions bend a straight from an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 2, "Intersection": T-junctions, forks, a crossroads, bridges and a
 // small roundabout, all on the ordinary circuit road.
 #include "artseries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 1, "Larger corners": sweeping corners drawn across a block of 2 x 2
 // or 3 x 3 cells and cut into pieces. The road meets the block's outer edges
 // at cell midpoints like every other piece, and the cuts inside the block

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilegen: draws the piece pictures of every catalogue code.
 //
 //   tilegen OUTDIR                 writes OUTDIR/<code>.bmp, 163 files

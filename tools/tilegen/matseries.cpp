@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series A and B, "RCP 1" and "RCP 2": two styles of modular track mat. The
 // foam mat has a light road with a dashed centre line on dark foam; the
 // carpet has a dark road with white borders on blue carpet.

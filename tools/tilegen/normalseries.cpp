@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 0, "Normal": the ordinary circuit on grass.
 #include "artseries.h"
 #include "pieceshapes.h"

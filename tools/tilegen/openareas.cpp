@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 5 and 6, "Open 1" and "Open 2": open paved areas on grass, such as a
 // car park laid out with cones. The boundary of an area runs through the cell
 // midpoints, so edges, corners and road entries of both series fit together

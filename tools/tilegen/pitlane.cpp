@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 4, "Pit lane": a main straight with its pit lane alongside on the
 // north side, behind a pit wall; the garages stand beyond the pit lane. Every
 // piece comes west-east and turned a quarter, north-south with the pits east.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "samplelayouts.h"
 
 QList<SampleLayout> SampleLayout::all()

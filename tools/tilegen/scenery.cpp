@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series 7, "Extra's": things beside the track. Everything stands on grass
 // and casts a short shadow to the south-east.
 #include "artseries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/recovery/sessionend.h"
 
 #include "ui/recovery/recoverykeeper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/selectionoutline.h"
 
 #include "document/trackdocument.h"
