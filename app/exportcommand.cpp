@@ -12,12 +12,13 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <QThread>
+#include <algorithm>
 #include <cmath>
 #include <new>
 
 namespace {
 
-// A cell a third of an A4 page wide is as large as a crew needs.
+// A cell half as wide as A4 paper is as large as a crew could want.
 constexpr double largestCellMm = 100;
 
 const char usage[] =
