@@ -32,6 +32,7 @@ constexpr qreal factsWidth = 100;  // beside the map on a wide page
 constexpr qreal mapNumbers = 7;    // the band of column and row numbers round the map
 constexpr qreal largestMapCell = 12;
 constexpr qreal pointsPerMm = 72 / 25.4;
+constexpr qreal shortColumn = 12;  // a pick list's "Short", with an inventory
 
 const QColor sheetInk(20, 60, 150);     // the sheet grid and the neighbours' numbers
 const QColor missingInk(200, 20, 20);   // what the club is short of
@@ -268,15 +269,21 @@ void SheetPainter::factsBlock(QRectF area, const QStringList &facts, bool invent
     for (const QString &line : facts)
         paragraph(10, line);
     area.setTop(area.top() + 3);
-    QString how = QStringLiteral(
-        "Each sheet shows its cells with each piece's code on a light label. Lay the road first: the "
-        "numbers on dark labels follow the lap from the start line, 1, 2, 3 and on. Then lay the other "
-        "pieces, sheet by sheet. Each sheet's pick list names the pieces to bring to it, road pieces "
-        "first in the order they are laid; the column and row numbers along its edges are the "
-        "track's, and each edge that goes on names the sheet it continues on.");
+    const bool road = !m_order.cells().isEmpty();
+    QStringList how{QStringLiteral("Each sheet shows its cells, each with its piece's code on a light label.")};
+    how << (road ? QStringLiteral("Lay the road first, by the numbers on the dark labels: they follow the drive "
+                                  "round each circuit from where its line above says, 1, 2, 3 and on. Then lay "
+                                  "the other pieces, sheet by sheet.")
+                 : QStringLiteral("Lay the pieces sheet by sheet."));
+    how << QStringLiteral("Each sheet's pick list names the pieces to bring to it")
+               + (road ? QStringLiteral(", road pieces first in the order they are laid.") : QStringLiteral("."));
+    how << QStringLiteral("The column and row numbers along a sheet's edges are the track's")
+               + (m_layout.sheets().size() > 1 ? QStringLiteral(", and each edge that goes on names the sheet it "
+                                                                "continues on.")
+                                               : QStringLiteral("."));
     if (inventory)
-        how += QStringLiteral(" Pieces framed in red are ones the club runs out of before it gets there.");
-    paragraph(9, how);
+        how << QStringLiteral("Pieces framed in red are ones the club runs out of before it gets there.");
+    paragraph(9, how.join(QLatin1Char(' ')));
 }
 
 void SheetPainter::sheet(const Sheet &sheet, const QString &title)
@@ -426,31 +433,33 @@ void SheetPainter::pickList(const Sheet &sheet)
         const QRectF &column = columns[std::min(int(columns.size()) - 1, k / perColumn)];
         return QRectF(column.left(), column.top() + (k % perColumn) * G::pickLine, column.width(), G::pickLine);
     };
-    const QRectF head = lineAt(0);
+    const QRectF head = m_layout.pickHeading();
     setFont(9);
-    text(head, Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Pick list: ") + count(sheet.pieces(), "piece", "pieces"));
+    text(head, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pick list: ") + count(sheet.pieces(), "piece", "pieces"));
+    // Each column that lists pieces heads its counts.
     setFont(7);
-    const qreal shortWidth = m_layout.hasInventory() ? 14 : 0;
-    text(head.adjusted(0, 0, -shortWidth, 0), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Count"));
-    if (m_layout.hasInventory())
-        text(head, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Short"));
-    int k = 1;
-    for (const SheetLayout::Pick &pick : sheet.picks) {
-        const QRectF line = lineAt(k++);
+    const qreal shortWidth = m_layout.hasInventory() ? shortColumn : 0;
+    for (int k = 0; k < columns.size() && k * perColumn < sheet.picks.size(); ++k) {
+        const QRectF over(columns[k].left(), head.top(), columns[k].width(), head.height());
+        text(over.adjusted(0, 0, -shortWidth, 0), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Count"));
+        if (m_layout.hasInventory())
+            text(over, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Short"));
+    }
+    for (int k = 0; k < sheet.picks.size(); ++k) {
+        const QRectF line = lineAt(k);
         // A rule where the road pieces end and the rest begin.
-        if (!pick.road && k > 2 && sheet.picks[k - 3].road) {
+        if (k > 0 && sheet.picks[k - 1].road && !sheet.picks[k].road) {
             m_painter.setPen(QPen(Qt::gray, 0.2 * mm));
-            m_painter.drawLine(units(line.topLeft()), units(line.topRight()));
+            m_painter.drawLine(units(line.topLeft()), units(QPointF(line.right(), line.top())));
             m_painter.setPen(Qt::black);
         }
-        pickLine(line, pick);
+        pickLine(line, sheet.picks[k]);
     }
     if (m_layout.hasInventory()) {
         setFont(8);
         const int missing = sheet.missing();
         m_painter.setPen(missing ? missingInk : QColor(Qt::black));
-        text(lineAt(k), Qt::AlignLeft | Qt::AlignVCenter,
+        text(lineAt(int(sheet.picks.size())), Qt::AlignLeft | Qt::AlignVCenter,
              missing ? count(missing, "piece", "pieces") + QStringLiteral(" short on this sheet")
                      : QStringLiteral("Nothing short on this sheet"));
         m_painter.setPen(Qt::black);
@@ -461,7 +470,7 @@ void SheetPainter::pickLine(const QRectF &line, const SheetLayout::Pick &pick)
 {
     const qreal side = G::pickLine - 0.8;
     m_painter.drawImage(units(QRectF(line.left(), line.top() + 0.4, side, side)), picture(pick.code));
-    const qreal shortWidth = m_layout.hasInventory() ? 14 : 0;
+    const qreal shortWidth = m_layout.hasInventory() ? shortColumn : 0;
     const qreal countRight = line.right() - shortWidth;
     setFont(8);
     text(QRectF(line.left() + side + 1.5, line.top(), 9, line.height()), Qt::AlignLeft | Qt::AlignVCenter,
@@ -537,10 +546,13 @@ QStringList BuildSheets::facts(const TrackGrid &grid, const BuildOrder &order, c
     lines.append(QStringLiteral("Parts: ") + parts.summary());
     if (options.inventory)
         lines.append(Inventory::shortText(options.inventory->shortages(parts)));
-    lines.append(QStringLiteral("%1 of up to %2 × %3 cells, %4 mm a cell, %5")
-                     .arg(count(int(layout.sheets().size()), "sheet", "sheets"))
-                     .arg(layout.sheets().first().cells.width())
-                     .arg(layout.sheets().first().cells.height())
+    const QRect &largest = layout.sheets().first().cells;
+    const bool even = largest.size() == layout.sheets().last().cells.size();
+    lines.append(QStringLiteral("%1 of %2%3 × %4 cells, %5 mm a cell, %6")
+                     .arg(count(int(layout.sheets().size()), "sheet", "sheets"),
+                          even ? QString() : QStringLiteral("up to "))
+                     .arg(largest.width())
+                     .arg(largest.height())
                      .arg(QString::number(layout.cellMm(), 'f', 1), paperName(layout.pageLayout())));
     return lines;
 }

@@ -128,9 +128,9 @@ int SheetLayout::Sheet::missing() const
     return int(missingCells.size());
 }
 
-// The pick lists take a band below the cells, in as many columns as the
-// page's width holds and as tall as the longest list needs; the cells get
-// the rest.
+// The pick lists take a band below the cells: a heading across it, then as
+// many columns as the page's width holds, as tall as the longest list
+// needs; the cells get the rest.
 SheetLayout::Choice SheetLayout::choose(const TrackGrid &grid, QPageLayout::Orientation orientation,
                                         qreal cellMm, bool inventory) const
 {
@@ -142,14 +142,15 @@ SheetLayout::Choice SheetLayout::choose(const TrackGrid &grid, QPageLayout::Orie
     const qreal listWidth = (width - (listColumns - 1) * G::pickGap) / listColumns;
     // The room left for cells when a list of `lines` lines must fit.
     auto cellRoom = [&](int lines, QVector<QRectF> *columns) {
-        const qreal band = ceilDiv(lines, listColumns) * G::pickLine;
+        const qreal band = (1 + ceilDiv(std::max(1, lines), listColumns)) * G::pickLine;
         for (int k = 0; columns && k < listColumns; ++k)
-            columns->append(QRectF(k * (listWidth + G::pickGap), height - band, listWidth, band));
+            columns->append(QRectF(k * (listWidth + G::pickGap), height - band + G::pickLine, listWidth,
+                                   band - G::pickLine));
         return QSizeF(width - 2 * (G::continues + G::rowNumbers),
                       height - G::heading - 2 * (G::continues + G::columnNumbers) - band - G::pickGap);
     };
     const CodeIds ids(grid);
-    const int extra = 1 + (inventory ? 1 : 0);  // the list's heading, the shortfall
+    const int extra = inventory ? 1 : 0;  // the line of what is short
     const int columns = grid.width(), rows = grid.height();
     const qreal largest = std::max(cellMm, largestCellMm);
     // Every grid of sheets, fewest first, until one fits.
@@ -197,7 +198,11 @@ SheetLayout::SheetLayout(const TrackGrid &grid, const BuildOrder &order, const Q
     m_page = best.page;
     m_body = best.body;
     m_cellMm = best.cell;
-    m_pickColumns = best.pickColumns;
+    // The lists follow the largest section's cells, on every sheet alike.
+    const qreal listTop = cellsOrigin().y() + ceilDiv(grid.height(), best.down) * m_cellMm + G::columnNumbers
+                          + G::continues + G::pickGap + G::pickLine;
+    for (QRectF column : std::as_const(best.pickColumns))
+        m_pickColumns.append(column.translated(0, std::min(0.0, listTop - column.top())));
     m_columnStarts = starts(grid.width(), best.across);
     m_rowStarts = starts(grid.height(), best.down);
     makeSheets(grid, order);
@@ -301,6 +306,14 @@ QRectF SheetLayout::cellRect(const Sheet &sheet, int column, int row) const
 QRectF SheetLayout::cellsArea(const Sheet &sheet) const
 {
     return QRectF(cellsOrigin(), QSizeF(sheet.cells.size()) * m_cellMm);
+}
+
+QRectF SheetLayout::pickHeading() const
+{
+    if (m_pickColumns.isEmpty())
+        return {};
+    const QRectF &first = m_pickColumns.first();
+    return QRectF(first.left(), first.top() - G::pickLine, m_pickColumns.last().right() - first.left(), G::pickLine);
 }
 
 int SheetLayout::linesPerPickColumn() const

@@ -97,7 +97,9 @@ public:
     QRectF cellRect(const Sheet &sheet, int column, int row) const;
     // The area of the sheet's own cells.
     QRectF cellsArea(const Sheet &sheet) const;
-    // Where the pick lists go: their columns, top to bottom each.
+    // Where the pick lists go: a heading across the columns, then the
+    // columns, their lines top to bottom each.
+    QRectF pickHeading() const;
     const QVector<QRectF> &pickColumns() const { return m_pickColumns; }
     int linesPerPickColumn() const;
 
