@@ -531,7 +531,7 @@ QStringList BuildSheets::facts(const TrackGrid &grid, const BuildOrder &order, c
         size += QStringLiteral(", road ") + TrackFacts::metres(facts.road(), side);
     lines.append(size);
     if (facts.circuits().isEmpty())
-        lines.append(QStringLiteral("No road on the track: lay the pieces sheet by sheet."));
+        lines.append(QStringLiteral("No road on the track"));
     for (const BuildOrder::Run &run : order.runs()) {
         const QString numbers = run.count == 1 ? QStringLiteral("number %1").arg(run.first)
                                                : QStringLiteral("numbers %1–%2").arg(run.first).arg(run.first + run.count - 1);
