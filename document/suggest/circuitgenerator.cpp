@@ -69,7 +69,7 @@ Finding provableLimit(const Generator::Request &request, const PieceSupply &supp
     const double straight = passLength(request.family, EdgeSets::westEast);
     const double smallest = 4 * corner + 4 * request.minStraight * straight;
     if (smallest > window.high)
-        return {Limit::Target, QStringLiteral("no lap of %1 is that short: the smallest circuit laps %2")
+        return {Limit::Target, QStringLiteral("no circuit laps as little as %1: the smallest laps %2")
                                    .arg(targetText(request), metres(smallest, request.cellSize))};
     // No cell carries more than a straight's road, a crossing twice that.
     const double floorRoad = double(request.columns) * request.rows * straight * (request.crossings ? 2 : 1);
