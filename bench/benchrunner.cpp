@@ -8,6 +8,7 @@
 #include "bench/procinfo.h"
 #include "bench/resulttable.h"
 #include "bench/roadbench.h"
+#include "bench/suggestbench.h"
 #include "bench/windowbench.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,8 @@ constexpr double batchOverCjpegLoop = 0.7;
 constexpr double blockCommandMs = 1;
 constexpr double routeStepMs = 1;
 constexpr double closeGapsMs = 20;
+constexpr double suggestHallMs = 1000;
+constexpr double suggestLargestMs = 3000;
 // Above this load average the figures say more about the other work.
 constexpr double calmLoad = 1.5;
 
@@ -143,6 +146,16 @@ void addRoadRows(ResultTable &table, const RoadBench &roads)
     table.addTime(QStringLiteral("Close gaps: 30 × 30 track, 10 gaps"), f.closeGaps, closeGapsMs);
 }
 
+void addSuggestRows(ResultTable &table, const SuggestBench &suggestions)
+{
+    const SuggestBench::Figures &f = suggestions.figures();
+    table.addTime(QStringLiteral("Suggest 10 circuits, 20 × 12, lap 20–30 m (%1 cores)").arg(suggestions.cores()),
+                  f.hall, suggestHallMs);
+    table.addFact(QStringLiteral("  moves tried by its 16 searches (counted)"), QString::number(suggestions.hallMoves()));
+    table.addTime(QStringLiteral("Suggest 10 circuits, 30 × 30, lap 60–90 m"), f.largest, suggestLargestMs);
+    table.addTime(QStringLiteral("  30 × 30, a lap no floor holds: every search's whole budget"), f.nothing);
+}
+
 void addBatchRows(ResultTable &table, const BatchBench &batch)
 {
     const BatchBench::Figures &f = batch.figures();
@@ -174,8 +187,8 @@ void addEditRows(ResultTable &table, const EditBench &edits)
 
 } // namespace
 
-BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly, bool editsOnly)
-    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly), m_editsOnly(editsOnly)
+BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly, bool editsOnly, bool suggestOnly)
+    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly), m_editsOnly(editsOnly), m_suggestOnly(suggestOnly)
 {
 }
 
@@ -222,6 +235,17 @@ bool BenchRunner::runBatch(BatchBench &batch)
 
 int BenchRunner::runAll(ResultTable &table)
 {
+    if (m_suggestOnly) {
+        SuggestBench suggestions;
+        for (int round = 1; round <= m_rounds; ++round) {
+            if (!suggestions.runRound()) {
+                progress(suggestions.error());
+                return 1;
+            }
+        }
+        addSuggestRows(table, suggestions);
+        return 0;
+    }
     if (m_editsOnly) {
         EditBench edits(BenchTrack().codes());
         for (int round = 1; round <= m_rounds; ++round)
@@ -257,6 +281,7 @@ int BenchRunner::runAll(ResultTable &table)
     WindowBench window(trackPath, track.codes(), m_workDir, cjpeg, errorLog);
     EditBench edits(track.codes());
     RoadBench roads;
+    SuggestBench suggestions;
     int texts = 0, reads = 0;
     if (!window.countOpen(texts, reads) || !window.start()) {
         progress(window.error());
@@ -279,11 +304,16 @@ int BenchRunner::runAll(ResultTable &table)
             progress(roads.error());
             return 1;
         }
+        if (!suggestions.runRound()) {
+            progress(suggestions.error());
+            return 1;
+        }
     }
 
     addLaunchRows(table, launches);
     addWindowRows(table, window, texts, reads);
     addRoadRows(table, roads);
+    addSuggestRows(table, suggestions);
     addBatchRows(table, batch);
     addEditRows(table, edits);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,

@@ -42,7 +42,7 @@ QByteArray canonical(const TrackGrid &grid, const QRect &cells)
     return least;
 }
 
-Inventory randomInventory(QRandomGenerator &random, RoadFamily family, const Request &request)
+Inventory randomInventory(QRandomGenerator &random, RoadFamily family)
 {
     const RoadPieces &roads = RoadPieces::of(family);
     QByteArray csv;
@@ -53,8 +53,9 @@ Inventory randomInventory(QRandomGenerator &random, RoadFamily family, const Req
         const bool corner = EdgeSets::count(edges) == 2 && edges != EdgeSets::westEast && edges != EdgeSets::northSouth;
         add(roads.piece(edges), int(random.bounded(corner ? 1 : 0, edges == EdgeSets::all ? 3 : corner ? 12 : 40)));
     }
+    // The plain surface beside the road is the hall's floor where it runs out.
     if (random.bounded(4) == 0)
-        add(roads.plain(), std::max(0, request.columns * request.rows - int(random.bounded(4, 40))));
+        add(roads.plain(), int(random.bounded(4)));
     return Inventory::parse(csv, QStringLiteral("random.csv"));
 }
 
@@ -79,7 +80,7 @@ Request randomRequest(QRandomGenerator &random)
         request.target = std::make_shared<LapLengthTarget>(middle - half, middle + half, request.cellSize);
     }
     if (random.bounded(2) == 1)
-        request.inventory = randomInventory(random, request.family, request);
+        request.inventory = randomInventory(random, request.family);
     return request;
 }
 
@@ -100,7 +101,7 @@ QString broken(const Request &request, const CircuitGenerator::Suggestion &sugge
         return QStringLiteral("lap %1 m").arg(metres);
     if (request.inventory) {
         for (const Inventory::Shortage &shortage : request.inventory->shortages(PartsList(grid)))
-            if (shortage.code != plainOf(request.family) || request.inventory->counts().contains(shortage.code))
+            if (shortage.code != plainOf(request.family))
                 return QStringLiteral("%1 short").arg(QString::fromLatin1(shortage.code));
     }
     const RoadPieces &roads = RoadPieces::of(request.family);

@@ -253,7 +253,7 @@ int ownedOf(const PieceSupply &supply, int group)
         for (EdgeSet straight : straights)
             owned += supply.road(straight);
     else
-        owned = group == 2 ? supply.road(EdgeSets::all) : supply.plain();
+        owned = supply.road(EdgeSets::all);
     return owned;
 }
 
@@ -274,12 +274,10 @@ Finding searchLimit(const Generator::Request &request, const PieceSupply &supply
     if (total.shortOfPieces > total.offTarget) {
         const int group = int(std::max_element(total.shortOf.cbegin(), total.shortOf.cend()) - total.shortOf.cbegin());
         const int owned = ownedOf(supply, group);
-        static const char *const names[] = {"corners", "straights", "crossroads", "pieces of %1"};
+        static const char *const names[] = {"corners", "straights", "crossroads"};
         QString what = QString::fromLatin1(names[group]);
-        if (group == 3)
-            what = what.arg(PieceTable::name(RoadPieces::of(request.family).plain()));
-        else if (owned == 1)
-            what.chop(group == 2 ? 0 : 1);
+        if (owned == 1 && group < 2)
+            what.chop(1);
         return {Generator::Limit::Pieces, QStringLiteral("with %1 %2 owned, %3").arg(owned).arg(what, rest)};
     }
     if (total.offTarget > 0 && request.target)

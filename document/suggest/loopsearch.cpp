@@ -325,13 +325,12 @@ LoopSearch::Fit LoopSearch::fit(const Measure &measure) const
     result.off = std::max({0.0, m_settings.window.low - measure.lap, measure.lap - m_settings.window.high});
     if (!m_settings.supply.isLimited())
         return result;
-    const int plainCells = m_settings.columns * m_settings.rows - measure.cells;
     const bool turns = measure.box.height() <= m_settings.columns && measure.box.width() <= m_settings.rows;
     result.excess = -1;
     for (int symmetry = 0; symmetry < LoopShape::symmetries; ++symmetry) {
         if (symmetry % 2 == 1 && !turns)
             continue;
-        const int excess = m_settings.supply.excess(measure.counts, plainCells, symmetry);
+        const int excess = m_settings.supply.excess(measure.counts, symmetry);
         if (result.excess < 0 || excess < result.excess) {
             result.excess = excess;
             result.symmetry = symmetry;
@@ -359,12 +358,10 @@ void LoopSearch::judge(const Measure &measure)
 int LoopSearch::mostShort(const Measure &measure, int symmetry) const
 {
     const PieceSupply &supply = m_settings.supply;
-    std::array<int, 4> beyond{};
+    std::array<int, 3> beyond{};
     for (EdgeSet edges = 1; edges <= EdgeSets::all; ++edges)
         beyond[size_t(groupOf(edges))] +=
             std::max(0, measure.counts[edges] - supply.road(LoopShape::turnedEdges(edges, symmetry)));
-    if (supply.plain() != PieceSupply::unlimited)
-        beyond[3] = std::max(0, m_settings.columns * m_settings.rows - measure.cells - supply.plain());
     return int(std::max_element(beyond.cbegin(), beyond.cend()) - beyond.cbegin());
 }
 

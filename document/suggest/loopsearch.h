@@ -60,8 +60,8 @@ public:
         int repeats = 0;        // laps found again
         int offTarget = 0;      // laps within the supply but outside the window
         int shortOfPieces = 0;  // laps within the window but beyond the supply
-        // Of those, what was short most: corners, straights, crossroads, plain surface.
-        std::array<int, 4> shortOf{};
+        // Of those, what was short most: corners, straights, crossroads.
+        std::array<int, 3> shortOf{};
     };
 
     // The score of a lap: 60 for closeness to the target (1 in the middle of

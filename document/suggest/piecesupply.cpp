@@ -14,15 +14,13 @@ PieceSupply::PieceSupply(RoadFamily family, const Inventory &inventory)
     // counts once the piece table knows them.
     for (EdgeSet edges = 0; edges <= EdgeSets::all; ++edges)
         m_road[edges] = roads.piece(edges).isEmpty() ? 0 : inventory.owned(roads.piece(edges));
-    if (inventory.counts().contains(roads.plain()))
-        m_plain = inventory.owned(roads.plain());
 }
 
-int PieceSupply::excess(const std::array<int, 16> &counts, int plainCells, int symmetry) const
+int PieceSupply::excess(const std::array<int, 16> &counts, int symmetry) const
 {
     if (!m_limited)
         return 0;
-    int beyond = m_plain == unlimited ? 0 : std::max(0, plainCells - m_plain);
+    int beyond = 0;
     for (EdgeSet edges = 1; edges <= EdgeSets::all; ++edges)
         if (counts[edges] > 0)
             beyond += std::max(0, counts[edges] - road(LoopShape::turnedEdges(edges, symmetry)));
@@ -34,9 +32,8 @@ QVector<Inventory::Shortage> PieceSupply::shortages(const TrackGrid &grid, RoadF
 {
     QVector<Inventory::Shortage> shortages = inventory.shortages(PartsList(grid));
     const QByteArray &plain = RoadPieces::of(family).plain();
-    if (!inventory.counts().contains(plain))
-        shortages.erase(std::remove_if(shortages.begin(), shortages.end(),
-                                       [&](const Inventory::Shortage &s) { return s.code == plain; }),
-                        shortages.end());
+    shortages.erase(std::remove_if(shortages.begin(), shortages.end(),
+                                   [&](const Inventory::Shortage &s) { return s.code == plain; }),
+                    shortages.end());
     return shortages;
 }

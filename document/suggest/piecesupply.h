@@ -11,12 +11,12 @@
 
 class TrackGrid;
 
-// How many pieces a suggested circuit may lay, from what the club owns: for
-// each set of road edges the family's straight, corner or crossroads, and
-// its plain surface for the cells beside the road. Without an inventory
-// nothing is limited. The plain surface is the hall's floor unless the
-// inventory lists it: a club that counts its grass mats lists them, one
-// that lays its road straight on the floor does not.
+// How many road pieces a suggested circuit may lay, from what the club
+// owns: for each set of road edges the family's straight, corner or
+// crossroads. Without an inventory nothing is limited. The plain surface
+// beside the road is never limited: where the mats run out the hall's
+// floor shows, and a suggestion that asked for every mat the hall could
+// hold would rule out nearly every circuit.
 class PieceSupply
 {
 public:
@@ -27,21 +27,18 @@ public:
 
     bool isLimited() const { return m_limited; }
     int road(EdgeSet edges) const { return m_road[edges & EdgeSets::all]; }
-    int plain() const { return m_plain; }
 
-    // How many of the pieces are beyond the supply: counts holds the road
-    // cells for each set of edges, plainCells the cells beside the road.
-    // symmetry turns the road first (LoopShape::turned), so that one count
-    // serves every way the shape may lie.
-    int excess(const std::array<int, 16> &counts, int plainCells, int symmetry = 0) const;
+    // How many road pieces are beyond the supply: counts holds the road
+    // cells for each set of edges. symmetry turns the road first
+    // (LoopShape::turned), so that one count serves every way it may lie.
+    int excess(const std::array<int, 16> &counts, int symmetry = 0) const;
 
     // The pieces of a laid track the inventory does not cover, as the parts
-    // list counts them; the plain surface only when the inventory lists it.
+    // list counts them, all but the plain surface.
     static QVector<Inventory::Shortage> shortages(const TrackGrid &grid, RoadFamily family,
                                                   const Inventory &inventory);
 
 private:
     bool m_limited = false;
     std::array<int, 16> m_road{};
-    int m_plain = unlimited;
 };
