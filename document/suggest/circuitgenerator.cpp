@@ -327,7 +327,7 @@ CircuitGenerator::Outcome CircuitGenerator::generate(const Request &request, con
     settings.minStraight = request.minStraight;
     settings.crossings = request.crossings;
     settings.keep = request.count + 2;
-    settings.enough = 6 + 3 * request.count / 2;
+    settings.enough = 8 + 3 * request.count;
     settings.moves = request.moves > 0 ? request.moves : defaultMoves(request);
     std::vector<LoopSearch> searches;
     searches.reserve(size_t(CircuitGenerator::searches));
