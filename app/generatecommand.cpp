@@ -86,11 +86,6 @@ GenerateCommand::GenerateCommand(QTextStream &out, QTextStream &err)
 {
 }
 
-const char *GenerateCommand::usageLines()
-{
-    return usage;
-}
-
 bool GenerateCommand::usageError(const QString &problem)
 {
     m_err << "kerbwright-suggest: " << problem << '\n' << usage;

@@ -23,9 +23,6 @@ public:
     // arguments as QCoreApplication::arguments() gives them, program first.
     int run(const QStringList &arguments);
 
-    // The option lines of --help, for a program that offers more modes.
-    static const char *usageLines();
-
 private:
     bool parse(const QStringList &arguments);
     bool parseNumbers(const QString &size, const QString &lap, const QString &count, const QString &seed,

@@ -22,12 +22,6 @@ const EdgeSet cornerSets[] = {
     EdgeSets::of(Edge::East) | EdgeSets::of(Edge::South), EdgeSets::of(Edge::South) | EdgeSets::of(Edge::West),
     EdgeSets::of(Edge::North) | EdgeSets::of(Edge::East), EdgeSets::of(Edge::West) | EdgeSets::of(Edge::North)};
 
-double passLength(RoadFamily family, EdgeSet edges)
-{
-    const Piece *piece = PieceTable::find(RoadPieces::of(family).piece(edges));
-    return piece ? piece->road.length() / (edges == EdgeSets::all ? 2 : 1) : 0;
-}
-
 QString metres(double sides, double cellSize)
 {
     return TrackFacts::metres(sides, cellSize);
@@ -49,6 +43,8 @@ struct Finding
 Finding provableLimit(const Generator::Request &request, const PieceSupply &supply)
 {
     using Limit = Generator::Limit;
+    if (request.columns > TrackGrid::side || request.rows > TrackGrid::side)
+        return {Limit::Floor, QStringLiteral("a floor has at most 30 × 30 cells")};
     if (request.columns < 2 || request.rows < 2)
         return {Limit::Floor, QStringLiteral("a circuit needs a floor of at least 2 × 2 cells")};
     const int side = request.minStraight + 2;
@@ -65,8 +61,8 @@ Finding provableLimit(const Generator::Request &request, const PieceSupply &supp
             return {Limit::Corners, QStringLiteral("a circuit needs each of the four corners, and no %1 (%2) is owned")
                                         .arg(PieceTable::name(roads.piece(corner)), QString::fromLatin1(roads.piece(corner)))};
     const CircuitTarget::Window window = request.target ? request.target->window() : CircuitTarget::Window();
-    const double corner = passLength(request.family, cornerSets[0]);
-    const double straight = passLength(request.family, EdgeSets::westEast);
+    const double corner = LoopShape::driven(request.family, cornerSets[0]);
+    const double straight = LoopShape::driven(request.family, EdgeSets::westEast);
     const double smallest = 4 * corner + 4 * request.minStraight * straight;
     if (smallest > window.high)
         return {Limit::Target, QStringLiteral("no circuit laps as little as %1: the smallest laps %2")
@@ -81,9 +77,9 @@ Finding provableLimit(const Generator::Request &request, const PieceSupply &supp
     if (supply.isLimited()) {
         double owned = 0;
         for (EdgeSet edges = 1; edges < EdgeSets::all; ++edges)
-            owned += double(supply.road(edges)) * passLength(request.family, edges);
+            owned += double(supply.road(edges)) * LoopShape::driven(request.family, edges);
         if (request.crossings)
-            owned += 2.0 * supply.road(EdgeSets::all) * passLength(request.family, EdgeSets::all);
+            owned += 2.0 * supply.road(EdgeSets::all) * LoopShape::driven(request.family, EdgeSets::all);
         if (owned < window.low)
             return {Limit::Pieces, QStringLiteral("the pieces owned make at most %1 of road, short of a lap of %2")
                                        .arg(metres(owned, request.cellSize), targetText(request))};
@@ -296,27 +292,11 @@ void finish(Generator::Outcome &outcome, const Finding &finding)
     outcome.summary = QStringLiteral("Found %1 of %2: %3").arg(circuits(found)).arg(outcome.wanted).arg(finding.text);
 }
 
-} // namespace
-
-CircuitGenerator::Outcome CircuitGenerator::generate(const Request &request)
+// The searches, each on a thread of its own; they are kept in their fixed
+// order, whichever ends first, so that the merge does not depend on timing.
+std::vector<LoopSearch> search(const Generator::Request &request, const PieceSupply &supply,
+                               const Generator::Control &control)
 {
-    return generate(request, Control());
-}
-
-CircuitGenerator::Outcome CircuitGenerator::generate(const Request &request, const Control &control)
-{
-    Outcome outcome;
-    outcome.wanted = request.count;
-    const PieceSupply supply = request.inventory ? PieceSupply(request.family, *request.inventory) : PieceSupply();
-    if (request.count <= 0) {
-        finish(outcome, {});
-        return outcome;
-    }
-    if (const Finding limit = provableLimit(request, supply); limit.limit != Limit::None) {
-        finish(outcome, limit);
-        return outcome;
-    }
-
     LoopSearch::Settings settings;
     settings.columns = request.columns;
     settings.rows = request.rows;
@@ -330,38 +310,60 @@ CircuitGenerator::Outcome CircuitGenerator::generate(const Request &request, con
     settings.enough = 8 + 3 * request.count;
     settings.moves = request.moves > 0 ? request.moves : defaultMoves(request);
     std::vector<LoopSearch> searches;
-    searches.reserve(size_t(CircuitGenerator::searches));
-    for (int k = 0; k < CircuitGenerator::searches; ++k)
+    searches.reserve(size_t(Generator::searches));
+    for (int k = 0; k < Generator::searches; ++k)
         searches.emplace_back(settings, seedOf(request.seed, k));
-
-    // Each search on a thread of its own; the merge below takes them in
-    // their fixed order, whichever ends first.
     QThreadPool pool;
     pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
     QSemaphore ended;
-    for (LoopSearch &search : searches) {
-        pool.start([&search, &ended, cancel = control.cancel] {
-            search.run(cancel);
+    for (LoopSearch &one : searches) {
+        pool.start([&one, &ended, cancel = control.cancel] {
+            one.run(cancel);
             ended.release();
         });
     }
-    for (int done = 1; done <= CircuitGenerator::searches; ++done) {
+    for (int done = 1; done <= Generator::searches; ++done) {
         ended.acquire();
         if (control.progress)
-            control.progress(done, CircuitGenerator::searches);
+            control.progress(done, Generator::searches);
     }
     pool.waitForDone();
-    for (const LoopSearch &search : searches)
-        outcome.moves += search.tally().moves;
+    return searches;
+}
 
-    outcome.suggestions = choose(request, merged(searches), outcome.refused);
-    if (control.cancel && control.cancel->load()) {
-        outcome.limit = Limit::Cancelled;
-        outcome.summary = QStringLiteral("Cancelled: found %1 of %2").arg(circuits(int(outcome.suggestions.size()))).arg(request.count);
+} // namespace
+
+CircuitGenerator::Outcome CircuitGenerator::generate(const Request &request)
+{
+    return generate(request, Control());
+}
+
+CircuitGenerator::Outcome CircuitGenerator::generate(const Request &asked, const Control &control)
+{
+    Request request = asked;
+    request.count = std::min(request.count, maxCount);
+    request.minStraight = std::max(0, request.minStraight);
+    Outcome outcome;
+    outcome.wanted = request.count;
+    const PieceSupply supply = request.inventory ? PieceSupply(request.family, *request.inventory) : PieceSupply();
+    if (request.count <= 0) {
+        finish(outcome, {});
         return outcome;
     }
-    finish(outcome, outcome.suggestions.size() < request.count
-                        ? searchLimit(request, supply, searches, !outcome.suggestions.isEmpty())
-                        : Finding());
+    if (const Finding limit = provableLimit(request, supply); limit.limit != Limit::None) {
+        finish(outcome, limit);
+        return outcome;
+    }
+    const std::vector<LoopSearch> searches = search(request, supply, control);
+    for (const LoopSearch &one : searches)
+        outcome.moves += one.tally().moves;
+    outcome.suggestions = choose(request, merged(searches), outcome.refused);
+    const int found = int(outcome.suggestions.size());
+    if (control.cancel && control.cancel->load()) {
+        outcome.limit = Limit::Cancelled;
+        outcome.summary = QStringLiteral("Cancelled: found %1 of %2").arg(circuits(found)).arg(request.count);
+        return outcome;
+    }
+    finish(outcome, found < request.count ? searchLimit(request, supply, searches, found > 0) : Finding());
     return outcome;
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/suggest/loopsearch.h"
 
-#include "pieces/piecetable.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -18,19 +16,6 @@ constexpr int keepsPerLattice = 2;
 constexpr int maxLines = 12;
 // A piece beyond the supply weighs as much as this many cell sides off the window.
 constexpr double pieceWeight = 2.0;
-
-// The road a lap drives through a cell with those edges: a crossing is
-// driven once each way, so each pass has half its road.
-std::array<double, 16> passLengths(RoadFamily family)
-{
-    std::array<double, 16> lengths{};
-    const RoadPieces &roads = RoadPieces::of(family);
-    for (EdgeSet edges = 1; edges <= EdgeSets::all; ++edges) {
-        if (const Piece *piece = PieceTable::find(roads.piece(edges)))
-            lengths[edges] = piece->road.length() / (edges == EdgeSets::all ? 2 : 1);
-    }
-    return lengths;
-}
 
 // Corners 0, straights 1, crossroads 2, as the tally counts what is short.
 int groupOf(EdgeSet edges)
@@ -100,9 +85,10 @@ double LoopSearch::score(double closeness, double floorUse)
 LoopSearch::LoopSearch(const Settings &settings, quint64 seed)
     : m_settings(settings)
     , m_random(seeded(seed))
-    , m_passLength(passLengths(settings.family))
     , m_minSide(settings.minStraight + 2)
 {
+    for (EdgeSet edges = 1; edges <= EdgeSets::all; ++edges)
+        m_passLength[edges] = LoopShape::driven(settings.family, edges);
     // The smallest figure of eight: two smallest laps, two of their corners
     // made one crossroads.
     const EdgeSet corner = EdgeSets::of(Edge::North) | EdgeSets::of(Edge::East);
@@ -214,8 +200,9 @@ void LoopSearch::restart()
                       + (m_eight ? m_lattices[1].faceColumns() * m_lattices[1].faceRows() : 0);
     m_sinceKept = movesBetweenKeeps - std::min(faces / 2, 40);
     const Measure all = combined();
-    m_cost = fit(all).cost();
-    judge(all);
+    const Fit found = fit(all);
+    m_cost = found.cost();
+    judge(all, found);
 }
 
 // A rectangle of faces, holding the face at the crossing for a lobe.
@@ -265,12 +252,12 @@ bool LoopSearch::step()
         return undo();
     measure(lattice);
     const Measure all = combined();
-    const double cost = fit(all).cost();
-    if (cost > m_cost && m_random.generateDouble() >= std::exp((m_cost - cost) / temperature))
+    const Fit found = fit(all);
+    if (found.cost() > m_cost && m_random.generateDouble() >= std::exp((m_cost - found.cost()) / temperature))
         return undo();
-    m_cost = cost;
+    m_cost = found.cost();
     ++m_sinceKept;
-    judge(all);
+    judge(all, found);
     return true;
 }
 
@@ -339,9 +326,8 @@ LoopSearch::Fit LoopSearch::fit(const Measure &measure) const
     return result;
 }
 
-void LoopSearch::judge(const Measure &measure)
+void LoopSearch::judge(const Measure &measure, const Fit &found)
 {
-    const Fit found = fit(measure);
     if (found.off > 0) {
         m_tally.offTarget += found.excess == 0;
         return;

@@ -105,7 +105,7 @@ private:
     void measure(int lattice);
     Measure combined() const;
     Fit fit(const Measure &measure) const;
-    void judge(const Measure &measure);
+    void judge(const Measure &measure, const Fit &found);
     int mostShort(const Measure &measure, int symmetry) const;
     void keep(const Measure &measure, int symmetry);
     QVector<QPoint> route() const;

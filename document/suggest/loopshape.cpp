@@ -2,6 +2,7 @@
 #include "document/suggest/loopshape.h"
 
 #include "document/roads/roadcells.h"
+#include "pieces/piecetable.h"
 
 #include <algorithm>
 
@@ -74,6 +75,12 @@ LoopShape LoopShape::fromRoute(const QVector<QPoint> &route)
         cell = char(earlier | pass);
     }
     return shape;
+}
+
+double LoopShape::driven(RoadFamily family, EdgeSet edges)
+{
+    const Piece *piece = PieceTable::find(RoadPieces::of(family).piece(edges));
+    return piece ? piece->road.length() / (edges == EdgeSets::all ? 2 : 1) : 0;
 }
 
 int LoopShape::roadCells() const

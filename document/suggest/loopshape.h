@@ -60,6 +60,11 @@ public:
     // How many cells have each set of edges.
     std::array<int, 16> counts() const;
 
+    // The road a lap of the family drives through a cell with those edges,
+    // in cell sides: the piece's, or for a crossing, passed once each way,
+    // half the crossroads'.
+    static double driven(RoadFamily family, EdgeSet edges);
+
     // Symmetry s: s % 4 quarter turns clockwise, after a mirror left to right
     // when s >= 4. Symmetry 0 is the shape itself.
     LoopShape turned(int symmetry) const;
