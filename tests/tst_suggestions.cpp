@@ -6,6 +6,7 @@
 #include "document/gridtransform.h"
 #include "document/partslist.h"
 #include "document/suggest/circuitgenerator.h"
+#include "document/suggest/facelattice.h"
 #include "document/trackblock.h"
 
 #include <QRandomGenerator>
@@ -136,12 +137,97 @@ class TestSuggestions : public QObject
     Q_OBJECT
 
 private slots:
+    void shapes_data();
+    void shapes();
+    void regions_data();
+    void regions();
+    void progressAndCancel();
     void everySuggestionKeepsItsPromises();
     void distinctAndRepeatable_data();
     void distinctAndRepeatable();
     void fewerThanAsked_data();
     void fewerThanAsked();
 };
+
+// Laps driven as cells: what a driver meets on them, and the same key
+// however they are turned or mirrored.
+void TestSuggestions::shapes_data()
+{
+    QTest::addColumn<QString>("route");     // x,y cells, the last the first again
+    QTest::addColumn<QString>("features");  // corners hairpins chicanes crossings, or "refused"
+    QTest::newRow("square") << "0,0 1,0 1,1 0,1 0,0" << "4 2 0 0";
+    QTest::newRow("rectangle, its ends U-turns") << "0,0 1,0 2,0 3,0 3,1 3,2 2,2 1,2 0,2 0,1 0,0" << "4 2 0 0";
+    QTest::newRow("square of four") << "0,0 1,0 2,0 3,0 3,1 3,2 3,3 2,3 1,3 0,3 0,2 0,1 0,0" << "4 0 0 0";
+    QTest::newRow("a jog") << "0,0 1,0 2,0 2,1 3,1 3,2 2,2 1,2 0,2 0,1 0,0" << "6 1 1 0";
+    QTest::newRow("figure of eight") << "1,0 2,0 2,1 1,1 0,1 0,2 1,2 1,1 1,0" << "6 2 1 1";
+    QTest::newRow("a step aside") << "0,0 2,0 2,1 0,1 0,0" << "refused";
+    QTest::newRow("a corner driven twice") << "0,0 1,0 1,1 0,1 0,0 1,0 1,1 0,1 0,0" << "refused";
+}
+
+void TestSuggestions::shapes()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, features);
+    QVector<QPoint> cells;
+    for (const QString &cell : route.split(QLatin1Char(' ')))
+        cells.append(QPoint(cell.section(QLatin1Char(','), 0, 0).toInt(), cell.section(QLatin1Char(','), 1, 1).toInt()));
+    const LoopShape shape = LoopShape::fromRoute(cells);
+    if (features == QLatin1String("refused")) {
+        QVERIFY(shape.isEmpty());
+        return;
+    }
+    const LoopShape::Features found = shape.features();
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(found.corners).arg(found.hairpins).arg(found.chicanes).arg(found.crossings),
+             features);
+    for (int symmetry = 0; symmetry < LoopShape::symmetries; ++symmetry) {
+        const LoopShape turned = shape.turned(symmetry);
+        QCOMPARE(turned.canonicalKey(), shape.canonicalKey());
+        QCOMPARE(LoopShape::fromRoute(turned.route()).canonicalKey(), shape.canonicalKey());
+        QCOMPARE(turned.features().corners, found.corners);
+    }
+}
+
+// Regions of a coarse lattice whose border is one lap, and those whose is not.
+void TestSuggestions::regions_data()
+{
+    QTest::addColumn<QString>("faces");  // rows of a 3 x 3 lattice of faces, '#' in the region
+    QTest::addColumn<int>("points");     // crossing points round the border; 0 for no one lap
+    QTest::newRow("one face") << "#../.../..." << 4;
+    QTest::newRow("an L") << "#../##./..." << 8;
+    QTest::newRow("a ring round a hole") << "###/#.#/###" << 0;
+    QTest::newRow("touching at a corner") << "#../.#./..." << 0;
+    QTest::newRow("two pieces") << "#.#/.../..." << 0;
+}
+
+void TestSuggestions::regions()
+{
+    QFETCH(QString, faces);
+    QFETCH(int, points);
+    // Lines a cell, three cells and one cell apart: the border runs along them.
+    FaceLattice lattice({0, 1, 4, 5}, {0, 1, 4, 5});
+    for (int j = 0; j < 3; ++j)
+        for (int i = 0; i < 3; ++i)
+            lattice.set(i, j, faces.split(QLatin1Char('/'))[j][i] == QLatin1Char('#'));
+    QVector<QPoint> border;
+    QCOMPARE(lattice.boundary(border), points > 0);
+    QCOMPARE(int(border.size()), points);
+}
+
+void TestSuggestions::progressAndCancel()
+{
+    Request request;
+    QVector<int> done;
+    CircuitGenerator::Control control;
+    control.progress = [&](int searches, int total) { done.append(searches * 100 + total); };
+    QCOMPARE(CircuitGenerator::generate(request, control).suggestions.size(), request.count);
+    QCOMPARE(done, QVector<int>({116, 216, 316, 416, 516, 616, 716, 816, 916, 1016, 1116, 1216, 1316, 1416, 1516, 1616}));
+    const std::atomic<bool> cancelled(true);
+    control.cancel = &cancelled;
+    const CircuitGenerator::Outcome outcome = CircuitGenerator::generate(request, control);
+    QCOMPARE(outcome.limit, CircuitGenerator::Limit::Cancelled);
+    QVERIFY(outcome.moves <= CircuitGenerator::searches);
+    QCOMPARE(outcome.summary, QStringLiteral("Cancelled: found 0 circuits of 5"));
+}
 
 // KW_SUGGESTIONS sets how many (500 by default; fewer for a slow build).
 void TestSuggestions::everySuggestionKeepsItsPromises()

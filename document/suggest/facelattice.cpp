@@ -60,7 +60,7 @@ bool FaceLattice::boundary(QVector<QPoint> &points) const
             for (int direction = 0; direction < 4; ++direction)
                 degree += boundaryEdge(i, j, direction);
             if (degree == 4)
-                return false;  // faces meeting only at this corner
+                return false;  // faces meeting only at this corner; points is still empty
             if (degree == 2 && startI < 0) {
                 startI = i;
                 startJ = j;
@@ -81,5 +81,8 @@ bool FaceLattice::boundary(QVector<QPoint> &points) const
         came = (next + 2) % 4;
     } while ((i != startI || j != startJ) && points.size() <= edges);
     // One cycle passes every boundary line once.
-    return points.size() == edges;
+    if (points.size() == edges)
+        return true;
+    points.clear();
+    return false;
 }

@@ -32,9 +32,9 @@ public:
 
     // The region's boundary as one closed run of crossing points (cells),
     // each a corner of the lap or a point it runs straight through, the
-    // first not repeated at the end. False when the region is empty or its
-    // boundary is not one simple cycle: two pieces, a hole, or two faces
-    // that touch only at a corner.
+    // first not repeated at the end. False, and no points, when the region
+    // is empty or its boundary is not one simple cycle: two pieces, a hole,
+    // or two faces that touch only at a corner.
     bool boundary(QVector<QPoint> &points) const;
 
 private:
