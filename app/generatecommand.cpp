@@ -135,7 +135,8 @@ bool GenerateCommand::parse(const QStringList &arguments)
     const QCommandLineOption crossings(QStringLiteral("crossings"), QString());
     const QCommandLineOption count({QStringLiteral("n"), QStringLiteral("count")}, QString(), QStringLiteral("N"));
     const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("S"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("DIR"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                    QStringLiteral("DIR"));
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
@@ -157,7 +158,8 @@ bool GenerateCommand::parse(const QStringList &arguments)
     if (!parser.isSet(size))
         return usageError(QStringLiteral("no floor size given (--size COLSxROWS)"));
     if (parser.isSet(family) && !RoadPieces::fromName(parser.value(family), m_request.family))
-        return usageError(QStringLiteral("the family must be circuit, foam or carpet, not \"%1\"").arg(parser.value(family)));
+        return usageError(
+            QStringLiteral("the family must be circuit, foam or carpet, not \"%1\"").arg(parser.value(family)));
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
         return usageError(QStringLiteral("no inventory file given"));
@@ -185,7 +187,8 @@ bool GenerateCommand::parseNumbers(const QString &size, const QString &lap, cons
                               .arg(CircuitGenerator::maxCount)
                               .arg(count));
     if (!straight.isEmpty() && !wholeNumber(straight, 0, TrackGrid::side - 2, m_request.minStraight))
-        return usageError(QStringLiteral("the straight between corners must be 0 to 28 cells, not \"%1\"").arg(straight));
+        return usageError(
+            QStringLiteral("the straight between corners must be 0 to 28 cells, not \"%1\"").arg(straight));
     bool ok = true;
     if (!seed.isEmpty())
         m_request.seed = seed.toULongLong(&ok);
@@ -194,7 +197,8 @@ bool GenerateCommand::parseNumbers(const QString &size, const QString &lap, cons
     if (!cellSize.isEmpty()) {
         m_request.cellSize = cellSize.toDouble(&ok);
         if (!ok || !std::isfinite(m_request.cellSize) || m_request.cellSize <= 0)
-            return usageError(QStringLiteral("the cell size must be a positive number of metres, not \"%1\"").arg(cellSize));
+            return usageError(
+                QStringLiteral("the cell size must be a positive number of metres, not \"%1\"").arg(cellSize));
     }
     if (m_hasLap) {
         const QRegularExpressionMatch range =
@@ -202,7 +206,8 @@ bool GenerateCommand::parseNumbers(const QString &size, const QString &lap, cons
         m_lapMin = range.captured(1).toDouble();
         m_lapMax = range.captured(2).toDouble();
         if (!range.hasMatch() || m_lapMax <= 0 || m_lapMin > m_lapMax || !std::isfinite(m_lapMax))
-            return usageError(QStringLiteral("the lap must be MIN-MAX in metres, MIN no more than MAX, not \"%1\"").arg(lap));
+            return usageError(
+                QStringLiteral("the lap must be MIN-MAX in metres, MIN no more than MAX, not \"%1\"").arg(lap));
     }
     return true;
 }

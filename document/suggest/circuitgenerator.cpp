@@ -58,8 +58,9 @@ Finding provableLimit(const Generator::Request &request, const PieceSupply &supp
     // north-east, south-west and south-east.
     for (EdgeSet corner : cornerSets)
         if (supply.road(corner) == 0)
-            return {Limit::Corners, QStringLiteral("a circuit needs each of the four corners, and no %1 (%2) is owned")
-                                        .arg(PieceTable::name(roads.piece(corner)), QString::fromLatin1(roads.piece(corner)))};
+            return {Limit::Corners,
+                    QStringLiteral("a circuit needs each of the four corners, and no %1 (%2) is owned")
+                        .arg(PieceTable::name(roads.piece(corner)), QString::fromLatin1(roads.piece(corner)))};
     const CircuitTarget::Window window = request.target ? request.target->window() : CircuitTarget::Window();
     const double corner = LoopShape::driven(request.family, cornerSets[0]);
     const double straight = LoopShape::driven(request.family, EdgeSets::westEast);
@@ -111,7 +112,8 @@ std::optional<Generator::Suggestion> lay(const Generator::Request &request, cons
     for (int column = 0; column < request.columns; ++column)
         for (int row = 0; row < request.rows; ++row)
             grid.setCode(TrackGrid::index(column, row), roads.plain());
-    const QPoint offset((request.columns - candidate.shape.width()) / 2, (request.rows - candidate.shape.height()) / 2);
+    const QPoint offset((request.columns - candidate.shape.width()) / 2,
+                        (request.rows - candidate.shape.height()) / 2);
     const QVector<QPoint> route = candidate.shape.route();
     if (route.isEmpty())
         return std::nullopt;
@@ -155,7 +157,8 @@ bool check(const Generator::Request &request, Generator::Suggestion &suggestion)
     suggestion.lap = *circuit.lap;
     suggestion.pieces = int(circuit.cells.size());
     suggestion.closeness = verdict.closeness;
-    suggestion.floorUse = double(suggestion.cells.width() * suggestion.cells.height()) / (request.columns * request.rows);
+    suggestion.floorUse =
+        double(suggestion.cells.width() * suggestion.cells.height()) / (request.columns * request.rows);
     suggestion.score = LoopSearch::score(suggestion.closeness, suggestion.floorUse);
     return true;
 }
@@ -228,8 +231,9 @@ QVector<Generator::Suggestion> choose(const Generator::Request &request,
                 break;
         }
     }
-    std::stable_sort(chosen.begin(), chosen.end(),
-                     [](const Generator::Suggestion &a, const Generator::Suggestion &b) { return a.score > b.score; });
+    std::stable_sort(chosen.begin(), chosen.end(), [](const Generator::Suggestion &a, const Generator::Suggestion &b) {
+        return a.score > b.score;
+    });
     return chosen;
 }
 
@@ -255,8 +259,8 @@ int ownedOf(const PieceSupply &supply, int group)
 
 // What the searches met most: pieces short of laps that met the target, or
 // laps within the pieces that missed it.
-Finding searchLimit(const Generator::Request &request, const PieceSupply &supply, const std::vector<LoopSearch> &searches,
-                    bool found)
+Finding searchLimit(const Generator::Request &request, const PieceSupply &supply,
+                    const std::vector<LoopSearch> &searches, bool found)
 {
     LoopSearch::Tally total;
     for (const LoopSearch &search : searches) {
@@ -268,7 +272,8 @@ Finding searchLimit(const Generator::Request &request, const PieceSupply &supply
     const QString rest = found ? QStringLiteral("no other layout was found that closes on this floor")
                                : QStringLiteral("no layout was found that closes on this floor");
     if (total.shortOfPieces > total.offTarget) {
-        const int group = int(std::max_element(total.shortOf.cbegin(), total.shortOf.cend()) - total.shortOf.cbegin());
+        const auto most = std::max_element(total.shortOf.cbegin(), total.shortOf.cend());
+        const int group = int(most - total.shortOf.cbegin());
         const int owned = ownedOf(supply, group);
         static const char *const names[] = {"corners", "straights", "crossroads"};
         QString what = QString::fromLatin1(names[group]);

@@ -45,7 +45,8 @@ QVector<QPoint> cellsAlong(const QVector<QPoint> &points, int first)
     const int n = int(points.size());
     for (int k = 0; k < n; ++k) {
         const QPoint from = points[(first + k) % n], to = points[(first + k + 1) % n];
-        const QPoint step = to.x() != from.x() ? QPoint(to.x() > from.x() ? 1 : -1, 0) : QPoint(0, to.y() > from.y() ? 1 : -1);
+        const QPoint step = to.x() != from.x() ? QPoint(to.x() > from.x() ? 1 : -1, 0)
+                                               : QPoint(0, to.y() > from.y() ? 1 : -1);
         for (QPoint cell = from; cell != to; cell += step)
             cells.append(cell);
     }

@@ -64,7 +64,8 @@ LoopShape LoopShape::fromRoute(const QVector<QPoint> &route)
         const QPoint before = route[(k + n - 1) % n], here = route[k], after = route[k + 1];
         if (!RoadCells::areNeighbours(here, after))
             return {};
-        const EdgeSet pass = EdgeSets::of(RoadCells::towards(here, before)) | EdgeSets::of(RoadCells::towards(here, after));
+        const EdgeSet pass =
+            EdgeSets::of(RoadCells::towards(here, before)) | EdgeSets::of(RoadCells::towards(here, after));
         char &cell = shape.m_edges[(here.y() - top) * shape.m_width + here.x() - left];
         const EdgeSet earlier = EdgeSet(quint8(cell));
         // A second pass must cross the first straight over.
@@ -86,14 +87,6 @@ double LoopShape::driven(RoadFamily family, EdgeSet edges)
 int LoopShape::roadCells() const
 {
     return int(std::count_if(m_edges.cbegin(), m_edges.cend(), [](char c) { return c != 0; }));
-}
-
-std::array<int, 16> LoopShape::counts() const
-{
-    std::array<int, 16> counts{};
-    for (char c : m_edges)
-        ++counts[size_t(quint8(c))];
-    return counts;
 }
 
 EdgeSet LoopShape::turnedEdges(EdgeSet edges, int symmetry)

@@ -7,7 +7,6 @@
 #include <QPoint>
 #include <QVector>
 
-#include <array>
 
 // The kinds of lap a list of suggestions mixes: a figure of eight (any
 // crossing), a plain rectangle (four corners), else one with a hairpin, else
@@ -57,8 +56,6 @@ public:
     int height() const { return m_height; }
     EdgeSet edgesAt(int column, int row) const { return EdgeSet(quint8(m_edges[row * m_width + column])); }
     int roadCells() const;
-    // How many cells have each set of edges.
-    std::array<int, 16> counts() const;
 
     // The road a lap of the family drives through a cell with those edges,
     // in cell sides: the piece's, or for a crossing, passed once each way,
