@@ -9,6 +9,7 @@
 #include "bench/resulttable.h"
 #include "bench/roadbench.h"
 #include "bench/sheetsbench.h"
+#include "bench/suggestbench.h"
 #include "bench/windowbench.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,8 @@ constexpr double routeStepMs = 1;
 constexpr double closeGapsMs = 20;
 constexpr double buildSheetsMs = 1000;
 constexpr double buildSheetsMiB = 4;
+constexpr double suggestHallMs = 1000;
+constexpr double suggestLargestMs = 3000;
 // Above this load average the figures say more about the other work.
 constexpr double calmLoad = 1.5;
 
@@ -162,6 +165,16 @@ void addSheetsRows(ResultTable &table, const SheetsBench &sheets)
                       .arg(sheets.images()));
 }
 
+void addSuggestRows(ResultTable &table, const SuggestBench &suggestions)
+{
+    const SuggestBench::Figures &f = suggestions.figures();
+    table.addTime(QStringLiteral("Suggest 10 circuits, 20 × 12, lap 20–30 m (%1 cores)").arg(suggestions.cores()),
+                  f.hall, suggestHallMs);
+    table.addFact(QStringLiteral("  moves tried by its 16 searches (counted)"), QString::number(suggestions.hallMoves()));
+    table.addTime(QStringLiteral("Suggest 10 circuits, 30 × 30, lap 60–90 m"), f.largest, suggestLargestMs);
+    table.addTime(QStringLiteral("  30 × 30, a lap no floor holds: every search's whole budget"), f.nothing);
+}
+
 void addBatchRows(ResultTable &table, const BatchBench &batch)
 {
     const BatchBench::Figures &f = batch.figures();
@@ -241,6 +254,17 @@ bool BenchRunner::runBatch(BatchBench &batch)
 
 int BenchRunner::runAll(ResultTable &table)
 {
+    if (m_only == Only::Suggest) {
+        SuggestBench suggestions;
+        for (int round = 1; round <= m_rounds; ++round) {
+            if (!suggestions.runRound()) {
+                progress(suggestions.error());
+                return 1;
+            }
+        }
+        addSuggestRows(table, suggestions);
+        return 0;
+    }
     if (m_only == Only::Edits) {
         EditBench edits(BenchTrack().codes());
         for (int round = 1; round <= m_rounds; ++round)
@@ -290,6 +314,7 @@ int BenchRunner::runAll(ResultTable &table)
     WindowBench window(trackPath, track.codes(), m_workDir, cjpeg, errorLog);
     EditBench edits(track.codes());
     RoadBench roads;
+    SuggestBench suggestions;
     int texts = 0, reads = 0;
     if (!window.countOpen(texts, reads) || !window.start()) {
         progress(window.error());
@@ -316,12 +341,17 @@ int BenchRunner::runAll(ResultTable &table)
             progress(sheets.error());
             return 1;
         }
+        if (!suggestions.runRound()) {
+            progress(suggestions.error());
+            return 1;
+        }
     }
 
     addLaunchRows(table, launches);
     addWindowRows(table, window, texts, reads);
     addRoadRows(table, roads);
     addSheetsRows(table, sheets);
+    addSuggestRows(table, suggestions);
     addBatchRows(table, batch);
     addEditRows(table, edits);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,
