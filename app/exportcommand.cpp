@@ -250,7 +250,8 @@ BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const Trac
         if (m_sheets) {
             BuildSheets::Options options = m_sheetOptions;
             options.inventory = inventory;
-            BuildSheets::write(picture, read.grid, read.tiles, QFileInfo(track).fileName(), options);
+            BuildSheets::write(picture, read.grid, read.tiles, ShownBytes::fileName(QFileInfo(track).fileName()),
+                               options);
         } else {
             QuietProgress silent;
             TrackExport::write(read.grid, read.tiles, track, picture, m_format, m_depth, silent, inventory);

@@ -78,8 +78,8 @@ private:
     Result run(const QStringList &arguments, const QString &workDir = QString()) const;
     Result runProgram(const QString &program, const QStringList &arguments,
                       const QString &workDir = QString()) const;
-    // A shell command line in which CHECK and EXPORT (with the test tiles)
-    // stand for the programs and NAME for a name of these very bytes, which
+    // A shell command line in which CHECK, SUGGEST and EXPORT (with the test
+    // tiles) stand for the programs and NAME for a name of these very bytes, which
     // a QString cannot carry when they are no UTF-8.
     Result runShell(QString command, const QByteArray &name) const;
     // A folder of its own with a tile folder and tracks good and bad, named
@@ -159,6 +159,7 @@ Result TestExportCli::runShell(QString command, const QByteArray &name) const
     for (const char c : name)
         octal += QStringLiteral("\\%1").arg(uchar(c), 3, 8, QLatin1Char('0'));
     command.replace(QLatin1String("CHECK"), QStringLiteral("'" KW_CHECK_EXE "'"))
+        .replace(QLatin1String("SUGGEST"), QStringLiteral("'" KW_SUGGEST_EXE "'"))
         .replace(QLatin1String("EXPORT"), QStringLiteral("'" KW_EXPORT_EXE "' --tiles '%1'").arg(m_tiles))
         .replace(QLatin1String("NAME"), QStringLiteral("\"$(printf '%1')\"").arg(octal));
     return runProgram(QStringLiteral("/bin/sh"), {"-c", command});
@@ -695,6 +696,7 @@ void TestExportCli::printedIsTrue_data()
     // Output that never reached its file is no success, and what the user had stays.
     QTest::newRow("check, file-size limit") << "trap '' XFSZ; ulimit -f 1; exec CHECK --json NAME >cut" << lost << 2 << "kerbwright-check: cannot write standard output: ";
     QTest::newRow("export, full disk") << "exec EXPORT NAME >/dev/full" << lost << 2 << "kerbwright-export: cannot write standard output: ";
+    QTest::newRow("suggest, full disk") << "exec SUGGEST --size 4x3 -n 1 -o NAME.d >/dev/full" << lost << 2 << "kerbwright-suggest: cannot write standard output: ";
     QTest::newRow("export, sync fails") << "export LD_PRELOAD=" KW_SYNCFAIL_LIB " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0; exec EXPORT NAME"
                                         << lost << 1 << "lost.kwf: Stream write error.\n";
     QTest::newRow("export beside, link to the track") << "ln -sf lost.kwf lost.jpg; exec EXPORT NAME" << lost << 1
