@@ -48,7 +48,8 @@ public:
     // Removes the copy and its lock, unless the copy is kept.
     void discard();
     // The user answered the close question and the window goes: the copy
-    // and its lock go, and nothing after this makes a new one.
+    // (unless kept for the session's end) and its lock go, and nothing after
+    // this makes a new one.
     void end();
 
 signals:
