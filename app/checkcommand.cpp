@@ -3,6 +3,8 @@
 
 #include "app/trackreader.h"
 #include "base/kwerror.h"
+#include "base/nativename.h"
+#include "base/shownbytes.h"
 #include "document/partslist.h"
 #include "document/trackfacts.h"
 #include "document/trackgrid.h"
@@ -39,8 +41,8 @@ const char help[] =
     "  --version             show the version\n"
     "\n"
     "Exit status: 0 every track is fine, 1 some track has open road ends,\n"
-    "unknown codes or pieces short, 2 some file could not be read or a usage\n"
-    "error.\n";
+    "unknown codes or pieces short, 2 some file could not be read, the output\n"
+    "could not be written, or a usage error.\n";
 
 QString jsonString(const QString &text)
 {
@@ -48,7 +50,8 @@ QString jsonString(const QString &text)
     for (const QChar c : text) {
         if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
             quoted += QLatin1Char('\\') + c;
-        else if (c.unicode() < 0x20)
+        // The line and paragraph separators end a line in JavaScript.
+        else if (c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029)
             quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             quoted += c;
@@ -64,6 +67,13 @@ QString jsonMetres(double sides, double cellSize)
 QString code(const QByteArray &bytes)
 {
     return TileFolder::shownCode(bytes);
+}
+
+// A track's name in JSON: exact, escaped as JSON escapes, unless it holds
+// bytes that are no text, which no JSON string can hold: then as shown.
+QString jsonName(const QString &track)
+{
+    return jsonString(NativeName::isText(track) ? track : ShownBytes::fileName(track));
 }
 
 } // namespace
@@ -153,31 +163,32 @@ bool CheckCommand::checkTrack(const QString &track)
         return false;
     }
     const TrackFacts facts(grid);
-    const bool fine = m_json ? printJson(track, grid, facts) : printText(track, grid, facts);
+    const bool fine = m_json ? printJson(track, grid, facts)
+                             : printText(ShownBytes::fileName(track), grid, facts);
     m_out.flush();
     return fine;
 }
 
-bool CheckCommand::printText(const QString &track, const TrackGrid &grid, const TrackFacts &facts)
+bool CheckCommand::printText(const QString &shownTrack, const TrackGrid &grid, const TrackFacts &facts)
 {
     for (const OpenEnd &end : facts.openEnds())
-        m_out << track << ':' << end.column + 1 << ':' << end.row + 1 << ": " << Edges::name(end.edge) << '\n';
+        m_out << shownTrack << ':' << end.column + 1 << ':' << end.row + 1 << ": " << Edges::name(end.edge) << '\n';
     for (const UnknownPiece &piece : facts.unknown())
-        m_out << track << ':' << piece.column + 1 << ':' << piece.row + 1 << ": unknown piece " << code(piece.code)
+        m_out << shownTrack << ':' << piece.column + 1 << ':' << piece.row + 1 << ": unknown piece " << code(piece.code)
               << '\n';
     QVector<Inventory::Shortage> shortages;
     if (m_inventory) {
         shortages = m_inventory->shortages(PartsList(grid));
         for (const Inventory::Shortage &shortage : std::as_const(shortages))
-            m_out << track << ": " << code(shortage.code) << " short by " << shortage.missing() << " (need "
+            m_out << shownTrack << ": " << code(shortage.code) << " short by " << shortage.missing() << " (need "
                   << shortage.need << ", own " << shortage.own << ")\n";
     }
     if (!m_quiet) {
-        m_out << track << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
+        m_out << shownTrack << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
         if (m_inventory) {
             QString text = Inventory::shortText(shortages);
             text[0] = text[0].toLower();
-            m_out << track << ": " << text << '\n';
+            m_out << shownTrack << ": " << text << '\n';
         }
     }
     return facts.openEnds().isEmpty() && facts.unknown().isEmpty() && shortages.isEmpty();
@@ -204,7 +215,7 @@ bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const 
                        .arg(piece.column + 1)
                        .arg(piece.row + 1)
                        .arg(jsonString(code(piece.code)));
-    m_out << "{\"track\": " << jsonString(track) << ", \"width\": " << facts.width() << ", \"height\": "
+    m_out << "{\"track\": " << jsonName(track) << ", \"width\": " << facts.width() << ", \"height\": "
           << facts.height() << ", \"open_ends\": [" << ends.join(", ") << "], \"circuits\": ["
           << circuits.join(", ") << "], \"unknown\": [" << unknown.join(", ") << ']';
     QVector<Inventory::Shortage> shortages;
@@ -226,12 +237,12 @@ void CheckCommand::reportFailure(const QString &track, const QString &message)
 {
     m_trouble = true;
     if (m_json) {
-        m_out << "{\"track\": " << jsonString(track) << ", \"error\": " << jsonString(message) << "}\n";
+        m_out << "{\"track\": " << jsonName(track) << ", \"error\": " << jsonString(message) << "}\n";
         m_out.flush();
         return;
     }
     // Standard output first, so a terminal shows both streams in order.
     m_out.flush();
-    m_err << track << ": " << message << '\n';
+    m_err << ShownBytes::fileName(track) << ": " << message << '\n';
     m_err.flush();
 }

@@ -26,7 +26,8 @@ public:
 
     CheckCommand(QTextStream &out, QTextStream &err);
 
-    // arguments as QCoreApplication::arguments() gives them, program first.
+    // The command line, program first, its file names as NativeName keeps
+    // them.
     int run(const QStringList &arguments);
 
 private:
@@ -34,7 +35,8 @@ private:
     bool usageError(const QString &problem);
     // Whether the track is fine; a track that cannot be read sets m_trouble.
     bool checkTrack(const QString &track);
-    bool printText(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
+    // shownTrack: the track's name as a terminal may show it (ShownBytes).
+    bool printText(const QString &shownTrack, const TrackGrid &grid, const TrackFacts &facts);
     bool printJson(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
     void reportFailure(const QString &track, const QString &message);
 

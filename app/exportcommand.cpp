@@ -3,6 +3,7 @@
 
 #include "app/exportorder.h"
 #include "base/kwerror.h"
+#include "base/shownbytes.h"
 #include "base/quietprogress.h"
 #include "export/buildsheets.h"
 #include "export/pictureexport.h"
@@ -53,7 +54,8 @@ const char help[] =
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
     "\n"
-    "Exit status: 0 all files written, 1 some track failed, 2 usage error.\n";
+    "Exit status: 0 all files written, 1 some track failed, 2 usage error or\n"
+    "standard output not written.\n";
 
 } // namespace
 
@@ -157,7 +159,7 @@ bool ExportCommand::parse(const QStringList &arguments)
         TrackExport::Format byName;
         if (!TrackExport::formatOfName(m_output, byName))
             return usageError(QStringLiteral("the extension of \"%1\" is not %2")
-                                  .arg(m_output, TrackExport::acceptedExtensions()));
+                                  .arg(ShownBytes::fileName(m_output), TrackExport::acceptedExtensions()));
         // Two different formats asked for at once: neither can be right.
         if (parser.isSet(format) && byName != m_format)
             return usageError(QStringLiteral("--format and the extension of -o disagree"));
@@ -239,12 +241,17 @@ BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const Trac
 {
     const QString picture = pictureOf(track);
     try {
+        // Beside the track, a link of the picture's name may lead to the
+        // track itself (-o is refused so while parsing).
+        if (TrackExport::namesTrackFile(picture, track))
+            return {false, TrackExport::trackFileMessage(picture)};
         const TrackReader::Track read = reader.read(track);
         const Inventory *inventory = m_inventory ? &*m_inventory : nullptr;
         if (m_sheets) {
             BuildSheets::Options options = m_sheetOptions;
             options.inventory = inventory;
-            BuildSheets::write(picture, read.grid, read.tiles, QFileInfo(track).fileName(), options);
+            BuildSheets::write(picture, read.grid, read.tiles, ShownBytes::fileName(QFileInfo(track).fileName()),
+                               options);
         } else {
             QuietProgress silent;
             TrackExport::write(read.grid, read.tiles, track, picture, m_format, m_depth, silent, inventory);
@@ -259,11 +266,13 @@ BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const Trac
 
 void ExportCommand::report(const QString &track, const BatchExport::Outcome &outcome)
 {
+    // Names as a terminal may show them: the bytes of a name can be anything.
+    const QString shownTrack = ShownBytes::fileName(track);
     if (!outcome.written) {
-        m_err << track << ": " << outcome.text << '\n';
+        m_err << shownTrack << ": " << outcome.text << '\n';
         m_err.flush();
     } else if (!m_quiet) {
-        m_out << track << " -> " << outcome.text << '\n';
+        m_out << shownTrack << " -> " << ShownBytes::fileName(outcome.text) << '\n';
         m_out.flush();
     }
 }

@@ -26,7 +26,8 @@ public:
 
     ExportCommand(QTextStream &out, QTextStream &err);
 
-    // arguments as QCoreApplication::arguments() gives them, program first.
+    // The command line, program first, its file names as NativeName keeps
+    // them.
     int run(const QStringList &arguments);
 
 private:

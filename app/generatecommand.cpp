@@ -3,6 +3,7 @@
 
 #include "base/kwerror.h"
 #include "base/safefile.h"
+#include "base/shownbytes.h"
 #include "document/trackfile.h"
 
 #include <QCommandLineParser>
@@ -48,7 +49,8 @@ const char help[] =
     "  --version             show the version\n"
     "\n"
     "Exit status: 0 when N circuits were found, 1 when fewer, 2 for a usage error,\n"
-    "an inventory that cannot be read or a file that cannot be written.\n";
+    "an inventory that cannot be read or a file (standard output too) that cannot\n"
+    "be written.\n";
 
 QString jsonString(const QString &text)
 {
@@ -236,7 +238,7 @@ bool GenerateCommand::write(const CircuitGenerator::Outcome &outcome)
 {
     const QDir folder(m_folder);
     if (!outcome.suggestions.isEmpty() && !QDir().mkpath(m_folder))
-        return trouble(QStringLiteral("Cannot create folder %1").arg(m_folder));
+        return trouble(QStringLiteral("Cannot create folder %1").arg(ShownBytes::fileName(m_folder)));
     for (int k = 0; k < outcome.suggestions.size(); ++k) {
         const QString file = folder.filePath(QStringLiteral("suggestion-%1.kwf").arg(k + 1));
         try {
@@ -244,7 +246,7 @@ bool GenerateCommand::write(const CircuitGenerator::Outcome &outcome)
         } catch (const KwError &error) {
             return trouble(error.shownText());
         }
-        m_out << line(file, outcome.suggestions[k]) << '\n';
+        m_out << line(ShownBytes::fileName(file), outcome.suggestions[k]) << '\n';
     }
     if (m_json)
         m_out << "{\"found\": " << outcome.suggestions.size() << ", \"wanted\": " << outcome.wanted

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/generatecommand.h"
+#include "app/standardoutput.h"
+#include "base/nativename.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,5 +17,8 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     GenerateCommand command(out, err);
-    return command.run(QCoreApplication::arguments());
+    // Not QCoreApplication::arguments(): it loses the bytes of a file name
+    // that are no UTF-8.
+    const int status = command.run(NativeName::arguments(argc, argv));
+    return StandardOutput::finish(out, err, QStringLiteral("kerbwright-suggest"), status);
 }

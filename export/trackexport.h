@@ -30,6 +30,9 @@ public:
     // Whether an export to path would replace the track file itself: the
     // same file, or the same name but for case (a case-blind disk).
     static bool namesTrackFile(const QString &path, const QString &trackFile);
+    // The message that refuses such an export: "NAME is the track file
+    // itself: an export never replaces it."
+    static QString trackFileMessage(const QString &path);
 
     // Writes the grid's export to path, replacing an earlier file only when
     // the new one is complete. trackFile is the track's file name, whose

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bmpbuilder.h"
+#include "base/regularfile.h"
 #include "testfiles.h"
 #include "base/progress.h"
 #include "document/trackdocument.h"
@@ -17,6 +18,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +78,10 @@ private:
     Result run(const QStringList &arguments, const QString &workDir = QString()) const;
     Result runProgram(const QString &program, const QStringList &arguments,
                       const QString &workDir = QString()) const;
+    // A shell command line in which CHECK, SUGGEST and EXPORT (with the test
+    // tiles) stand for the programs and NAME for a name of these very bytes, which
+    // a QString cannot carry when they are no UTF-8.
+    Result runShell(QString command, const QByteArray &name) const;
     // A folder of its own with a tile folder and tracks good and bad, named
     // relative to it, so that two runs can be compared file by file.
     QString batchFolder(const QString &name) const;
@@ -115,6 +123,8 @@ private slots:
     void usageErrors();
     void helpAndVersion();
     void quiet();
+    void printedIsTrue_data();
+    void printedIsTrue();
 };
 
 Result TestExportCli::run(const QStringList &arguments, const QString &workDir) const
@@ -141,6 +151,18 @@ Result TestExportCli::runProgram(const QString &program, const QStringList &argu
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+Result TestExportCli::runShell(QString command, const QByteArray &name) const
+{
+    QString octal;
+    for (const char c : name)
+        octal += QStringLiteral("\\%1").arg(uchar(c), 3, 8, QLatin1Char('0'));
+    command.replace(QLatin1String("CHECK"), QStringLiteral("'" KW_CHECK_EXE "'"))
+        .replace(QLatin1String("SUGGEST"), QStringLiteral("'" KW_SUGGEST_EXE "'"))
+        .replace(QLatin1String("EXPORT"), QStringLiteral("'" KW_EXPORT_EXE "' --tiles '%1'").arg(m_tiles))
+        .replace(QLatin1String("NAME"), QStringLiteral("\"$(printf '%1')\"").arg(octal));
+    return runProgram(QStringLiteral("/bin/sh"), {"-c", command});
 }
 
 QString TestExportCli::track(const QString &name, const QByteArray &text) const
@@ -662,6 +684,48 @@ void TestExportCli::quiet()
     QCOMPARE(result.out, QString());
     QCOMPARE(result.err, QString());
     QVERIFY(QFileInfo(path("hush.jpg")).isFile());
+}
+
+void TestExportCli::printedIsTrue_data()
+{
+    QTest::addColumn<QString>("command");  // as runShell() takes it
+    QTest::addColumn<QByteArray>("name");  // the track's file name, any bytes
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("printed");  // found in standard output or error
+    const QByteArray lost("lost.kwf"), latin1("lat\xe9.kwf");
+    // Output that never reached its file is no success, and what the user had stays.
+    QTest::newRow("check, file-size limit") << "trap '' XFSZ; ulimit -f 1; exec CHECK --json NAME >cut" << lost << 2 << "kerbwright-check: cannot write standard output: ";
+    QTest::newRow("export, full disk") << "exec EXPORT NAME >/dev/full" << lost << 2 << "kerbwright-export: cannot write standard output: ";
+    QTest::newRow("suggest, full disk") << "exec SUGGEST --size 4x3 -n 1 -o NAME.d >/dev/full" << lost << 2 << "kerbwright-suggest: cannot write standard output: ";
+    QTest::newRow("export, sync fails") << "export LD_PRELOAD=" KW_SYNCFAIL_LIB " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0; exec EXPORT NAME"
+                                        << lost << 1 << "lost.kwf: Stream write error.\n";
+    QTest::newRow("export beside, link to the track") << "ln -sf lost.kwf lost.jpg; exec EXPORT NAME" << lost << 1
+                                                      << "lost.kwf: lost.jpg is the track file itself: an export never replaces it.\n";
+    // A name is opened by its bytes and printed so that no terminal takes it for a command.
+    QTest::newRow("Latin-1 name, checked") << "exec CHECK NAME" << latin1 << 1 << "lat\\xE9.kwf: 10 open road ends\n";
+    QTest::newRow("Latin-1 name, JSON") << "exec CHECK --json NAME" << latin1 << 1 << "{\"track\": \"lat\\\\xE9.kwf\", \"width\": 4";
+    QTest::newRow("Latin-1 name, exported") << "exec EXPORT NAME" << latin1 << 1 << "lat\\xE9.kwf: Cannot create file lat\\xE9.jpg.\n";
+    QTest::newRow("escape sequence, exported") << "exec EXPORT NAME" << QByteArray("\x1b]0;owned\x07.kwf") << 0
+                                               << "\\x1B]0;owned\\x07.kwf -> \\x1B]0;owned\\x07.jpg\n";
+    QTest::newRow("line separator, JSON") << "exec CHECK --json NAME" << QByteArray("a\u2028b.kwf") << 1 << "{\"track\": \"a\\u2028b.kwf\"";
+}
+
+void TestExportCli::printedIsTrue()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, name);
+    QFETCH(int, status);
+    QFETCH(QString, printed);
+    const QByteArray native = QFile::encodeName(m_dir.path()) + '/' + name;
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, trackText.constData(), size_t(trackText.size())) == trackText.size());
+    ::close(fd);
+    QFile::remove(path(QStringLiteral("lost.jpg")));
+    const Result result = runShell(command, name);
+    QCOMPARE(result.status, status);
+    QVERIFY2((result.out + result.err).contains(printed), qPrintable(result.out + result.err));
+    QVERIFY(!(result.out + result.err).contains(QChar(0x1b)) && !result.out.contains(QChar(0x2028)));
+    QCOMPARE(RegularFile::read(native, 1000).bytes, trackText);
 }
 
 // A QGuiApplication: the plan written here to compare with needs fonts.

@@ -6,6 +6,7 @@
 #include "modalwatcher.h"
 #include "scriptedfiledialogs.h"
 
+#include "base/nativename.h"
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilesource.h"
@@ -26,6 +27,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -222,16 +225,23 @@ void TestMainForm::startupTrackFromCommandLine_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("split");
-    QTest::newRow("one argument") << "tracks" << false;
-    QTest::newRow("path with a space, in two arguments") << "My Tracks" << true;
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("one argument") << "tracks" << false << QByteArray("oval.kwf");
+    QTest::newRow("path with a space, in two arguments") << "My Tracks" << true << QByteArray("oval.kwf");
+    QTest::newRow("name that is no UTF-8") << "latin" << false << QByteArray("ov\xe5l.kwf");
 }
 
 void TestMainForm::startupTrackFromCommandLine()
 {
     QFETCH(QString, folder);
     QFETCH(bool, split);
-    const QString path = writeTrack(folder + QStringLiteral("/oval.kwf"),
-                                    {QStringLiteral("00,01,05"), QStringLiteral("3A,07,02")});
+    QFETCH(QByteArray, name);
+    QString path = writeTrack(folder + QStringLiteral("/oval.kwf"),
+                              {QStringLiteral("00,01,05"), QStringLiteral("3A,07,02")});
+    // Renamed by its bytes: Qt's own file classes cannot make such a name.
+    const QString named = QFileInfo(path).path() + QLatin1Char('/') + NativeName::decode(name);
+    QVERIFY(::rename(QFile::encodeName(path).constData(), NativeName::encode(named).constData()) == 0);
+    path = named;
     const QStringList arguments = split ? path.split(QLatin1Char(' ')) : QStringList{path};
     QCOMPARE(arguments.size(), split ? 2 : 1);
 

@@ -153,6 +153,7 @@ private slots:
     void fileMenu();
     void exportBesideTellsWhere_data();
     void exportBesideTellsWhere();
+    void exportBesideRefusesLinkToTrack();
     void exportAs_data();
     void exportAs();
     void exportAsUntitled();
@@ -294,6 +295,19 @@ void TestPrint::exportBesideTellsWhere()
     QCOMPARE(editor.window->statusText(), QString());
     QVERIFY(editor.notice()->isVisible());
     QCOMPARE(editor.notice()->parentWidget(), editor.window->statusBar());
+}
+
+void TestPrint::exportBesideRefusesLinkToTrack()
+{
+    // The picture's name beside the track is a link to the track itself.
+    const QString track = writeTrack(QStringLiteral("linked/oval.kwf"), "00,01\r\n");
+    QVERIFY(QFile::link(track, m_dir.filePath(QStringLiteral("linked/oval.jpg"))));
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.trigger("ExporttoJPG1");
+    QCOMPARE(editor.watcher.texts(), QStringList{"oval.jpg is the track file itself: an export never replaces it."});
+    QCOMPARE(readBytes(track), QByteArray("00,01\r\n"));
 }
 
 void TestPrint::exportAs_data()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cellinfolabel.h"
 
+#include "base/shownbytes.h"
 #include "document/trackdocument.h"
 #include "ui/piecetext.h"
 #include "ui/trackcanvas.h"
@@ -22,7 +23,8 @@ CellInfoLabel::CellInfoLabel(const TrackDocument &document, const TrackCanvas &c
 
 QString CellInfoLabel::fileText(const QString &fileName, bool modified)
 {
-    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled")
+                                            : ShownBytes::fileName(QFileInfo(fileName).fileName());
     return modified ? name + QLatin1Char('*') : name;
 }
 

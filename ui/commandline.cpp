@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/commandline.h"
 
+#include "base/nativename.h"
+
 #include <QFile>
 
 CommandLine::CommandLine(int argc, char *argv[])
@@ -8,7 +10,7 @@ CommandLine::CommandLine(int argc, char *argv[])
     if (argc > 0 && argv[0])
         m_program = argv[0];
     for (int i = 1; i < argc; ++i)
-        m_arguments.append(QFile::decodeName(argv[i]));
+        m_arguments.append(NativeName::decode(argv[i]));
 }
 
 QString CommandLine::applicationTitle(const QByteArray &program)

@@ -13,7 +13,8 @@ public:
     CommandLine(int argc, char *argv[]);
 
     const QByteArray &program() const { return m_program; }
-    // The arguments after the program, decoded as file names.
+    // The arguments after the program, as file names that keep every byte
+    // (NativeName).
     const QStringList &arguments() const { return m_arguments; }
 
     // The executable's file name up to its first ".", first letter upper

@@ -2,6 +2,7 @@
 #include "ui/tmainform.h"
 
 #include "base/kwerror.h"
+#include "base/nativename.h"
 #include "export/trackexport.h"
 #include "ui/cellinfolabel.h"
 #include "ui/celledits.h"
@@ -33,7 +34,6 @@
 #include "ui/viewcommands.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QAction>
@@ -336,7 +336,7 @@ void TMainForm::loadPalette()
 void TMainForm::openStartupTrack()
 {
     const QString name = CommandLine::startupFileName(m_arguments);
-    if (name.isEmpty() || !QFileInfo(name).isFile())
+    if (name.isEmpty() || !NativeName::isFile(name))
         return;
     // A track that cannot be read is reported, but the editor still starts
     // with the default grid: the palette is fine, only the file is not.

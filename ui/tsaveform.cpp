@@ -3,7 +3,6 @@
 
 #include "ui/dialogplacement.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -52,7 +51,13 @@ QPushButton *TSaveForm::createButton(const char *name, const QString &text, int 
 
 int TSaveForm::ask()
 {
+    m_answeredByButton = false;
     exec();
+    // Ended without a button: the window manager's close, or the loop left
+    // from outside (a signal, the session's end), where the caller's preset
+    // "No" would discard the work that nobody decided about.
+    if (!m_answeredByButton)
+        m_answer = Cancel;
     return m_answer;
 }
 
@@ -68,7 +73,6 @@ void TSaveForm::Button1Click()
 
 void TSaveForm::showEvent(QShowEvent *event)
 {
-    m_answeredByButton = false;
     // Every time the question comes up, Enter means Yes.
     Button1->setFocus();
     centreOnScreen(this);
@@ -101,12 +105,4 @@ QPushButton *TSaveForm::buttonForMnemonic(const QKeyEvent *event) const
             return button;
     }
     return nullptr;
-}
-
-void TSaveForm::closeEvent(QCloseEvent *event)
-{
-    // Closed without an answer (the window manager's close): keep the work.
-    if (!m_answeredByButton)
-        m_answer = Cancel;
-    QDialog::closeEvent(event);
 }

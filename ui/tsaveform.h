@@ -8,8 +8,9 @@ class QPushButton;
 
 // The save-changes question: "&Yes" (1), "&No" (2) or "&Cancel" (3).
 // None of its buttons is the default or the cancel button: Enter presses the
-// focused one, Esc does nothing. A close that comes from the window manager
-// rather than a button answers Cancel, so the user's work is kept.
+// focused one, Esc does nothing. A question that ends without a button (the
+// window manager's close, or its loop ended from outside by a signal or the
+// session's end) answers Cancel, so the user's work is kept.
 class TSaveForm : public QDialog
 {
     Q_OBJECT
@@ -30,7 +31,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     QPushButton *createButton(const char *name, const QString &text, int tag, int x);

@@ -4,6 +4,7 @@
 #include "base/kwerror.h"
 #include "base/progress.h"
 #include "base/safefile.h"
+#include "base/shownbytes.h"
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
@@ -25,7 +26,7 @@ namespace {
 
 QString shownPath(const QString &path)
 {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    return QDir::toNativeSeparators(ShownBytes::fileName(QFileInfo(path).absoluteFilePath()));
 }
 
 // What an unsaved track is offered under in the Export as dialog.
@@ -75,7 +76,7 @@ int OutputCommands::displayDepth()
 QString OutputCommands::planTitle() const
 {
     const QString &fileName = m_parts.document.fileName();
-    return fileName.isEmpty() ? QLatin1String(untitledName) : QFileInfo(fileName).fileName();
+    return fileName.isEmpty() ? QLatin1String(untitledName) : ShownBytes::fileName(QFileInfo(fileName).fileName());
 }
 
 void OutputCommands::showMessage(const QString &text)
@@ -99,6 +100,11 @@ void OutputCommands::exportBeside(TrackExport::Format format)
         return;
     }
     const QString path = PictureExport::outputName(fileName, TrackExport::extension(format));
+    // The name beside the track may be a link to the track itself.
+    if (refusesTrackFile(path)) {
+        m_parts.progress.clear();
+        return;
+    }
     TrackExport::write(m_parts.document.grid(), m_parts.store, fileName, path, format,
                        displayDepth(), m_parts.progress, m_inventory());
     m_parts.progress.clear();
@@ -109,8 +115,7 @@ bool OutputCommands::refusesTrackFile(const QString &path)
 {
     if (!TrackExport::namesTrackFile(path, m_parts.document.fileName()))
         return false;
-    showMessage(QStringLiteral("%1 is the track file itself: an export never replaces it.")
-                    .arg(QFileInfo(path).fileName()));
+    showMessage(TrackExport::trackFileMessage(path));
     return true;
 }
 

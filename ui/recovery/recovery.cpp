@@ -7,12 +7,12 @@
 #include "ui/filecommands.h"
 #include "ui/recovery/recoveryfolder.h"
 #include "ui/recovery/recoverykeeper.h"
+#include "ui/recovery/recoverylock.h"
 #include "ui/tmainform.h"
 #include "ui/tsaveform.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTimer>
 
 Recovery::Recovery(TMainForm &window, const QString &folder)
@@ -38,6 +38,10 @@ void Recovery::setQuestion(std::unique_ptr<RecoveryQuestion> question)
 void Recovery::offerCopies()
 {
     for (const QString &path : RecoveryFolder::copies(m_folder)) {
+        // The session ended during a question: the rest waits for the next
+        // start.
+        if (m_keeper->isStopped())
+            break;
         if (path != m_keeper->copyPath())
             offer(path);
     }
@@ -51,10 +55,10 @@ bool Recovery::offer(const QString &copyPath)
 {
     // Held while the question is open, so that an editor starting at the
     // same moment does not offer the same copy; refused while the copy's
-    // own editor runs.
-    QLockFile lock(RecoveryFolder::lockPathFor(copyPath));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
+    // own editor runs. A lock that cannot be made at all (a folder that
+    // is not writable) keeps no editor from its copy.
+    RecoveryLock lock(RecoveryFolder::lockPathFor(copyPath));
+    if (lock.take() == RecoveryLock::Held)
         return false;
     // Another editor may have dealt with it before the lock was ours.
     if (!QFileInfo::exists(copyPath))
