@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Designing with what the club owns, without windows: the session's
+// inventory counting what is left as the track is edited and undone, the
+// warning at the first piece too many, and "Use owned pieces", which on any
+// closed track leaves every connection, circuit and lap as it was.
+#include "closedloops.h"
+#include "roadgrids.h"
+
+#include "base/kwerror.h"
+#include "document/gridstep.h"
+#include "document/ownedpieces.h"
+#include "document/partslist.h"
+#include "document/trackdocument.h"
+#include "document/trackfacts.h"
+#include "pieces/substitutes.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// "04,5 06,1": a code,count line each.
+Inventory inventoryOf(const QString &text)
+{
+    return Inventory::parse(text.toLatin1().replace(' ', '\n'), QStringLiteral("club.csv"));
+}
+
+// A placement as the editor makes one; stroke > 0 merges into that stroke.
+void place(TrackDocument &document, int column, int row, const QByteArray &code, int stroke = 0)
+{
+    const TrackGrid before = document.grid();
+    document.TrackClick(TrackGrid::index(column, row), code);
+    document.push(new GridStep(document, QStringLiteral("Place"), before, document.selection(), true, stroke));
+}
+
+// What a substitute must leave alone: the open ends, and each circuit's
+// cells, closing, road and lap.
+QString roadFacts(const TrackGrid &grid)
+{
+    const TrackFacts facts(grid);
+    QStringList text{QString::number(facts.openEnds().size())};
+    for (const Circuit &circuit : facts.circuits()) {
+        QStringList cells;
+        for (int cell : circuit.cells)
+            cells << QString::number(cell);
+        text << cells.join(' ') + (circuit.closed ? " closed " : " open ") + QString::number(circuit.road, 'f', 9)
+                    + (circuit.lap ? " lap " + QString::number(*circuit.lap, 'f', 9) : QString());
+    }
+    return text.join('|');
+}
+
+QByteArray pick(QRandomGenerator &random, const QVector<QByteArray> &codes)
+{
+    return codes[random.bounded(int(codes.size()))];
+}
+
+// A plain loop dressed up: pit lanes on runs of straights, start lines,
+// humps and ramps on others, scenery on the grass.
+TrackGrid dressed(TrackGrid grid, QRandomGenerator &random)
+{
+    const bool across[] = {true, false};
+    for (bool westEast : across) {
+        const QByteArray straight = westEast ? "04" : "05";
+        const QVector<QByteArray> pits = westEast ? QVector<QByteArray>{"40", "42", "48"} : QVector<QByteArray>{"41", "43", "49"};
+        for (int line = 0; line < (westEast ? grid.height() : grid.width()); ++line) {
+            auto cell = [&](int k) { return westEast ? TrackGrid::index(k, line) : TrackGrid::index(line, k); };
+            const int length = westEast ? grid.width() : grid.height();
+            for (int k = 0; k < length;) {
+                int end = k;
+                while (end < length && grid.cell(cell(end)).code == straight)
+                    ++end;
+                if (end - k >= 3 && random.bounded(2)) {
+                    grid.setCode(cell(k), westEast ? "44" : "46");
+                    for (int m = k + 1; m < end - 1; ++m)
+                        grid.setCode(cell(m), pick(random, pits));
+                    grid.setCode(cell(end - 1), westEast ? "45" : "47");
+                }
+                k = std::max(end, k + 1);
+            }
+        }
+    }
+    const QHash<QByteArray, QVector<QByteArray>> dress = {
+        {"04", {"06", "90", "92", "94", "96", "98", "74"}}, {"05", {"08", "91", "93", "95", "97", "99"}},
+        {"A4", {"A6", "AI"}}, {"A5", {"A7", "AJ"}}, {"B4", {"B6"}}, {"B5", {"B7"}},
+        {"07", {"73", "76", "77", "78", "70", "79", "75", "09"}},
+    };
+    for (int i = 0; i < TrackGrid::cellCount; ++i)
+        if (dress.contains(grid.cell(i).code) && random.bounded(2) == 0)
+            grid.setCode(i, pick(random, dress[grid.cell(i).code]));
+    return grid;
+}
+
+// Owns a random number of each piece used, and of the plain pieces.
+Inventory randomInventory(const TrackGrid &grid, QRandomGenerator &random)
+{
+    QHash<QByteArray, int> used = PartsList::counts(grid);
+    for (const char *plain : {"04", "05", "42", "43", "A4", "A5", "B4", "B5", "07"})
+        used[plain] += 0;
+    QStringList lines;
+    for (auto it = used.cbegin(); it != used.cend(); ++it)
+        lines << QString::fromLatin1(it.key()) + ',' + QString::number(random.bounded(it.value() + 5));
+    return inventoryOf(lines.join(' '));
+}
+
+} // namespace
+
+class TestOwnedPieces : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fit_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("owned");
+        QTest::addColumn<QString>("fitted");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the first start line stays") << "06,06,04" << "06,1 04,2" << "06,04,04" << "Changed 1 piece; all pieces owned";
+        QTest::newRow("spares go in palette order") << "90,92,74/04,04,04" << "04,4" << "04,92,74/04,04,04"
+                                                    << "Changed 1 piece; 2 pieces still short";
+        QTest::newRow("kerbed corner, tree without grass") << "64,73" << "54,1 07,0" << "54,73" << "Changed 1 piece; 1 piece still short";
+        QTest::newRow("nothing to spare") << "06,04" << "04,1" << "06,04" << "No owned piece can stand in; 1 piece short";
+        QTest::newRow("a bridge is no crossroads") << "29" << "28,5" << "29" << "No owned piece can stand in; 1 piece short";
+        QTest::newRow("nothing added") << "04" << "06,5" << "04" << "No owned piece can stand in; 1 piece short";
+        QTest::newRow("all owned") << "06" << "06,1" << "06" << "All pieces owned";
+    }
+
+    void fit()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, owned);
+        QFETCH(QString, fitted);
+        QFETCH(QString, text);
+        const OwnedPieces::Result result = OwnedPieces::fit(RoadGrids::fromRows(rows), inventoryOf(owned));
+        QCOMPARE(RoadGrids::rows(result.grid), fitted);
+        QCOMPARE(result.text(), text);
+    }
+
+    void useOwnedPiecesIsOneStep()
+    {
+        TrackDocument document;
+        const TrackGrid start = RoadGrids::fromRows("06,06,04");
+        document.setGrid(start);
+        const Inventory club = inventoryOf("06,1 04,2");
+        QCOMPARE(int(OwnedPieces::apply(document, club).changes.size()), 1);
+        QCOMPARE(RoadGrids::rows(document.grid()), QStringLiteral("06,04,04"));
+        QCOMPARE(document.history().undoText(), OwnedPieces::stepName());
+        QVERIFY(document.isModified());
+        QVERIFY(OwnedPieces::apply(document, club).changes.isEmpty());
+        QCOMPARE(document.history().count(), 1);
+        document.history().undo();
+        QCOMPARE(document.grid(), start);
+    }
+
+    void countsFollowEveryEdit()
+    {
+        TrackDocument document;
+        SessionInventory &club = document.inventory();
+        QSignalSpy changed(&club, &SessionInventory::changed);
+        document.setGrid(RoadGrids::fromRows("04,04,07"));
+        QVERIFY(club.countText("04").isEmpty());
+        club.set(inventoryOf("04,3 07,5"), QStringLiteral("club.csv"));
+        QCOMPARE(club.countText("04"), QStringLiteral("3 owned, 2 used, 1 left"));
+        place(document, 2, 0, "04");
+        place(document, 2, 0, "04");  // the same piece again changes no count
+        place(document, 2, 0, "05");
+        QCOMPARE(club.countText("05"), QStringLiteral("0 owned, 1 used, 1 short"));
+        document.history().undo();
+        QCOMPARE(club.countText("04"), QStringLiteral("3 owned, 3 used, 0 left"));
+        QCOMPARE(changed.count(), 4);  // set, two placements, the undo
+        QVERIFY_THROWS_EXCEPTION(KwError, club.load(QStringLiteral("/nonexistent/club.csv")));
+        QCOMPARE(club.fileName(), QStringLiteral("club.csv"));
+        QVERIFY(club.shortages().isEmpty());
+        club.forget();
+        QVERIFY(!club.isLoaded());
+        QCOMPARE(club.left("04"), 0);
+        QCOMPARE(changed.count(), 5);
+    }
+
+    // Each move of the history says what it took over what is owned, and on
+    // which cells, until the next move.
+    void firstPieceTooMany()
+    {
+        TrackDocument document;
+        document.setGrid(RoadGrids::fromRows("07,07,07,07"));
+        SessionInventory &club = document.inventory();
+        club.set(inventoryOf("04,1 07,9"), QStringLiteral("club.csv"));
+        place(document, 0, 0, "04");
+        QVERIFY(club.over().isEmpty());
+        place(document, 1, 0, "04");
+        QCOMPARE(club.over().text(), QStringLiteral("Only 1 of Straight, west–east owned: the track now uses 2"));
+        QCOMPARE(club.over().cells(), QVector<int>{TrackGrid::index(1, 0)});
+        place(document, 3, 0, "73");
+        QCOMPARE(club.over().text(), QStringLiteral("No Tree owned: the track now uses 1"));
+        document.history().undo();
+        QVERIFY(club.over().isEmpty());
+        document.history().redo();
+        QCOMPARE(club.over().cells(), QVector<int>{TrackGrid::index(3, 0)});
+        // A stroke's cells add up to one warning.
+        place(document, 2, 0, "04", 1);
+        place(document, 3, 0, "04", 1);
+        QCOMPARE(club.over().text(), QStringLiteral("Only 1 of Straight, west–east owned: the track now uses 4"));
+        QCOMPARE(club.over().cells(), (QVector<int>{TrackGrid::index(2, 0), TrackGrid::index(3, 0)}));
+        document.restartHistory();
+        QVERIFY(club.over().isEmpty());
+        const OverOwned two(RoadGrids::fromRows("07,07"), RoadGrids::fromRows("04,73"), inventoryOf("07,2"));
+        QCOMPARE(two.text(), QStringLiteral("No Straight, west–east owned: the track now uses 1, and 1 other piece is over too"));
+    }
+
+    // On 200 random closed tracks of every surface, dressed with pieces that
+    // have substitutes, and a random inventory: the open ends, circuits and
+    // laps stay; only short pieces change, each to a substitute that was
+    // spare; and what the fit leaves short has nothing left to stand in.
+    void neverChangesTheRoad()
+    {
+        QRandomGenerator random(37);
+        int changes = 0;
+        for (int n = 0; n < 200; ++n) {
+            const RoadFamily family = RoadFamily(n % 3);
+            const TrackGrid grid = dressed(ClosedLoops::random(random, family), random);
+            const Inventory inventory = randomInventory(grid, random);
+            const OwnedPieces::Result result = OwnedPieces::fit(grid, inventory);
+            QVERIFY2(TrackFacts(grid).openEnds().isEmpty(), qPrintable(RoadGrids::rows(grid)));
+            QCOMPARE(roadFacts(result.grid), roadFacts(grid));
+            const QHash<QByteArray, int> before = PartsList::counts(grid), after = PartsList::counts(result.grid);
+            int differing = 0;
+            for (int i = 0; i < TrackGrid::cellCount; ++i)
+                differing += result.grid.cell(i) != grid.cell(i);
+            QCOMPARE(differing, int(result.changes.size()));
+            for (const OwnedPieces::Change &change : result.changes) {
+                QCOMPARE(grid.cell(change.cell).code, change.from);
+                QVERIFY(Substitutes::of(change.from).contains(change.to));
+                QVERIFY(before[change.from] > inventory.owned(change.from));
+                QVERIFY(after[change.to] <= inventory.owned(change.to));
+            }
+            QVERIFY(OwnedPieces::fit(result.grid, inventory).changes.isEmpty());
+            changes += int(result.changes.size());
+        }
+        QVERIFY2(changes > 100, qPrintable(QString::number(changes)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOwnedPieces)
+#include "tst_ownedpieces.moc"
