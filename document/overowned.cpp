@@ -2,30 +2,30 @@
 #include "document/overowned.h"
 
 #include "document/inventory.h"
-#include "document/partslist.h"
+#include "document/piececounts.h"
 #include "document/trackgrid.h"
 #include "pieces/piecetable.h"
 
-#include <QSet>
 
 OverOwned::OverOwned(const TrackGrid &before, const TrackGrid &after, const Inventory &inventory)
 {
-    const QHash<QByteArray, int> was = PartsList::counts(before);
-    const QHash<QByteArray, int> now = PartsList::counts(after);
-    QSet<QByteArray> over;
-    for (const ::Piece &piece : PieceTable::pieces()) {
-        const int used = now.value(piece.code);
-        if (used > was.value(piece.code) && used > inventory.owned(piece.code)) {
-            m_pieces.append({piece.code, inventory.owned(piece.code), used});
-            over.insert(piece.code);
+    const PieceCounts was(before), now(after);
+    const QVector<::Piece> &pieces = PieceTable::pieces();
+    QVector<bool> over(pieces.size());
+    for (int k = 0; k < pieces.size(); ++k) {
+        const int used = now.at(k);
+        if (used > was.at(k) && used > inventory.owned(pieces[k].code)) {
+            m_pieces.append({pieces[k].code, inventory.owned(pieces[k].code), used});
+            over[k] = true;
         }
     }
-    if (over.isEmpty())
+    if (m_pieces.isEmpty())
         return;
     for (int i = 0; i < TrackGrid::cellCount; ++i) {
         const QByteArray &code = after.cell(i).code;
         const bool placed = !before.inBlock(i) || before.cell(i).code != code;
-        if (after.inBlock(i) && placed && over.contains(code))
+        const int piece = PieceCounts::pieceIndex(code);
+        if (after.inBlock(i) && placed && piece >= 0 && over[piece])
             m_cells.append(i);
     }
 }

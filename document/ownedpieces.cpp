@@ -2,6 +2,7 @@
 #include "document/ownedpieces.h"
 
 #include "document/partslist.h"
+#include "document/piececounts.h"
 #include "document/trackdocument.h"
 #include "pieces/piecetable.h"
 #include "pieces/substitutes.h"
@@ -10,14 +11,17 @@
 
 namespace {
 
-// The block's cells holding code, the last in reading order first.
-QVector<int> cellsFromTheEnd(const TrackGrid &grid, const QByteArray &code)
+// The block's cells holding each piece, by row of the piece table, the last
+// in reading order first.
+QVector<QVector<int>> cellsFromTheEnd(const TrackGrid &grid)
 {
-    QVector<int> cells;
+    QVector<QVector<int>> cells(PieceTable::pieces().size());
     for (int row = grid.height() - 1; row >= 0; --row)
-        for (int column = grid.width() - 1; column >= 0; --column)
-            if (grid.cell(column, row).code == code)
-                cells.append(TrackGrid::index(column, row));
+        for (int column = grid.width() - 1; column >= 0; --column) {
+            const int piece = PieceCounts::pieceIndex(grid.cell(column, row).code);
+            if (piece >= 0)
+                cells[piece].append(TrackGrid::index(column, row));
+        }
     return cells;
 }
 
@@ -31,21 +35,23 @@ QString pieces(int count)
 OwnedPieces::Result OwnedPieces::fit(const TrackGrid &grid, const Inventory &inventory)
 {
     Result result{grid, {}, {}};
-    QHash<QByteArray, int> used = PartsList::counts(grid);
-    for (const Piece &piece : PieceTable::pieces()) {
-        int missing = used.value(piece.code) - inventory.owned(piece.code);
-        for (const QByteArray &by : Substitutes::of(piece.code)) {
-            const int spare = inventory.owned(by) - used.value(by);
-            const int count = std::min(missing, spare);
+    PieceCounts used(grid);
+    const QVector<QVector<int>> cells = cellsFromTheEnd(grid);
+    const QVector<Piece> &table = PieceTable::pieces();
+    for (int k = 0; k < table.size(); ++k) {
+        int missing = used.at(k) - inventory.owned(table[k].code);
+        int taken = 0;  // cells of the piece changed so far
+        for (const QByteArray &by : Substitutes::of(table[k].code)) {
+            const int count = std::min(missing, inventory.owned(by) - used.of(by));
             if (count <= 0)
                 continue;
-            const QVector<int> cells = cellsFromTheEnd(result.grid, piece.code);
-            for (int k = 0; k < count; ++k) {
-                result.grid.setCode(cells[k], by);
-                result.changes.append({cells[k], piece.code, by});
+            for (int n = taken; n < taken + count; ++n) {
+                result.grid.setCode(cells[k][n], by);
+                result.changes.append({cells[k][n], table[k].code, by});
             }
-            used[piece.code] -= count;
-            used[by] += count;
+            taken += count;
+            used.add(k, -count);
+            used.add(PieceCounts::pieceIndex(by), count);
             missing -= count;
         }
     }

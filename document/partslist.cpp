@@ -61,19 +61,13 @@ const QLatin1String tabSpecials("\t\"\r\n");
 
 } // namespace
 
-QHash<QByteArray, int> PartsList::counts(const TrackGrid &grid)
+PartsList::PartsList(const TrackGrid &grid)
 {
     QHash<QByteArray, int> counts;
     for (int c = 0; c < grid.width(); ++c) {
         for (int r = 0; r < grid.height(); ++r)
             ++counts[grid.cell(c, r).code];
     }
-    return counts;
-}
-
-PartsList::PartsList(const TrackGrid &grid)
-{
-    const QHash<QByteArray, int> counts = PartsList::counts(grid);
     const QHash<QByteArray, Place> &places = palettePlaces();
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const auto place = places.constFind(it.key());

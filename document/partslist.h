@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -46,9 +45,6 @@ public:
     // The same table separated by tabs, for pasting into a spreadsheet: a
     // field is quoted only when it holds a tab, a double quote or a line break.
     QString tabText() const;
-
-    // How many cells of the width x height block hold each code.
-    static QHash<QByteArray, int> counts(const TrackGrid &grid);
 
     // A code as text: its bytes one character each, as the palette names it.
     static QString codeText(const QByteArray &code) { return QString::fromLatin1(code); }

@@ -20,7 +20,7 @@ void SessionInventory::set(const Inventory &inventory, const QString &fileName)
 {
     m_inventory = inventory;
     m_fileName = fileName;
-    m_used = PartsList::counts(m_document.grid());
+    m_used = PieceCounts(m_document.grid());
     setOver(OverOwned());
     emit changed();
 }
@@ -31,7 +31,7 @@ void SessionInventory::forget()
         return;
     m_inventory.reset();
     m_fileName.clear();
-    m_used.clear();
+    m_used = PieceCounts();
     setOver(OverOwned());
     emit changed();
 }
@@ -63,7 +63,7 @@ void SessionInventory::recount()
 {
     if (!m_inventory)
         return;
-    QHash<QByteArray, int> used = PartsList::counts(m_document.grid());
+    PieceCounts used(m_document.grid());
     if (used == m_used)
         return;
     m_used = std::move(used);

@@ -3,9 +3,9 @@
 
 #include "document/inventory.h"
 #include "document/overowned.h"
+#include "document/piececounts.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -45,7 +45,7 @@ public:
     void forget();
 
     int owned(const QByteArray &code) const;
-    int used(const QByteArray &code) const { return m_used.value(code); }
+    int used(const QByteArray &code) const { return m_used.of(code); }
     // Owned less used: below 0 when the track uses more than the club owns.
     int left(const QByteArray &code) const { return owned(code) - used(code); }
     // "4 owned, 3 used, 1 left"; "4 owned, 5 used, 1 short". Empty while no
@@ -72,6 +72,6 @@ private:
     const TrackDocument &m_document;
     std::optional<Inventory> m_inventory;
     QString m_fileName;
-    QHash<QByteArray, int> m_used;
+    PieceCounts m_used;
     OverOwned m_over;
 };

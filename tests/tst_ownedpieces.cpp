@@ -9,9 +9,10 @@
 #include "base/kwerror.h"
 #include "document/gridstep.h"
 #include "document/ownedpieces.h"
-#include "document/partslist.h"
+#include "document/piececounts.h"
 #include "document/trackdocument.h"
 #include "document/trackfacts.h"
+#include "pieces/piecetable.h"
 #include "pieces/substitutes.h"
 
 #include <QSignalSpy>
@@ -93,12 +94,12 @@ TrackGrid dressed(TrackGrid grid, QRandomGenerator &random)
 // Owns a random number of each piece used, and of the plain pieces.
 Inventory randomInventory(const TrackGrid &grid, QRandomGenerator &random)
 {
-    QHash<QByteArray, int> used = PartsList::counts(grid);
-    for (const char *plain : {"04", "05", "42", "43", "A4", "A5", "B4", "B5", "07"})
-        used[plain] += 0;
+    const PieceCounts used(grid);
+    const QSet<QByteArray> plain = {"04", "05", "42", "43", "A4", "A5", "B4", "B5", "07"};
     QStringList lines;
-    for (auto it = used.cbegin(); it != used.cend(); ++it)
-        lines << QString::fromLatin1(it.key()) + ',' + QString::number(random.bounded(it.value() + 5));
+    for (const Piece &piece : PieceTable::pieces())
+        if (used.of(piece.code) > 0 || plain.contains(piece.code))
+            lines << QString::fromLatin1(piece.code) + ',' + QString::number(random.bounded(used.of(piece.code) + 5));
     return inventoryOf(lines.join(' '));
 }
 
@@ -222,7 +223,7 @@ private slots:
             const OwnedPieces::Result result = OwnedPieces::fit(grid, inventory);
             QVERIFY2(TrackFacts(grid).openEnds().isEmpty(), qPrintable(RoadGrids::rows(grid)));
             QCOMPARE(roadFacts(result.grid), roadFacts(grid));
-            const QHash<QByteArray, int> before = PartsList::counts(grid), after = PartsList::counts(result.grid);
+            const PieceCounts before(grid), after(result.grid);
             int differing = 0;
             for (int i = 0; i < TrackGrid::cellCount; ++i)
                 differing += result.grid.cell(i) != grid.cell(i);
@@ -230,8 +231,8 @@ private slots:
             for (const OwnedPieces::Change &change : result.changes) {
                 QCOMPARE(grid.cell(change.cell).code, change.from);
                 QVERIFY(Substitutes::of(change.from).contains(change.to));
-                QVERIFY(before[change.from] > inventory.owned(change.from));
-                QVERIFY(after[change.to] <= inventory.owned(change.to));
+                QVERIFY(before.of(change.from) > inventory.owned(change.from));
+                QVERIFY(after.of(change.to) <= inventory.owned(change.to));
             }
             QVERIFY(OwnedPieces::fit(result.grid, inventory).changes.isEmpty());
             changes += int(result.changes.size());
