@@ -18,8 +18,9 @@ class TileSource;
 class TileStore;
 
 // The track being edited: its grid of codes, the modified flag, the edit
-// history, the line buffer that track files pass through, and the current
-// file name. Views follow it through its signals and take pictures from the
+// history, the line buffer that track files pass through, the current file
+// name, and the session's inventory of the club's pieces, counted against
+// the track. Views follow it through its signals and take pictures from the
 // tile store.
 //
 // Every change of the track is one GridStep on the history; New and Open

