@@ -55,6 +55,11 @@ QString FitMode::help() const
         "piece is owned, 1 when some stay short.\n");
 }
 
+QString FitMode::missing() const
+{
+    return QStringLiteral("no track given (--fit TRACK)");
+}
+
 int FitMode::run(const QCommandLineParser &parser, SuggestCommand &command)
 {
     const QString track = parser.value(selector());

@@ -13,5 +13,6 @@ public:
     QCommandLineOption selector() const override;
     QString usage() const override;
     QString help() const override;
+    QString missing() const override;
     int run(const QCommandLineParser &parser, SuggestCommand &command) override;
 };

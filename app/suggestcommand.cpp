@@ -2,6 +2,7 @@
 #include "app/suggestcommand.h"
 
 #include "app/fitmode.h"
+#include "app/generatemode.h"
 #include "base/kwerror.h"
 
 #include <QCommandLineParser>
@@ -13,8 +14,9 @@ namespace {
 const char program[] = "kerbwright-suggest";
 
 const char sharedHelp[] =
-    "Options every mode takes:\n"
-    "  -o, --output PATH     where to write what the mode makes\n"
+    "Options both modes take:\n"
+    "  -o, --output PATH     where to write: the suggestions' folder (default the\n"
+    "                        current folder), or the fitted track\n"
     "  --inventory FILE      the pieces the club owns, as a CSV file of code,count\n"
     "                        lines (or the parts list's code,page,count,name)\n"
     "  -h, --help            show this text\n"
@@ -25,7 +27,7 @@ const char sharedHelp[] =
 
 QString optionName(const QCommandLineOption &option)
 {
-    const QString name = option.names().last();
+    const QString name = option.names().first();
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
@@ -34,6 +36,7 @@ QString optionName(const QCommandLineOption &option)
 SuggestCommand::SuggestCommand(QTextStream &out, QTextStream &err)
     : m_out(out), m_err(err)
 {
+    m_modes.push_back(std::make_unique<GenerateMode>());
     m_modes.push_back(std::make_unique<FitMode>());
 }
 
@@ -81,8 +84,17 @@ int SuggestCommand::run(const QStringList &arguments)
                                   .arg(optionName(chosen->selector()), optionName(mode->selector())));
         chosen = mode.get();
     }
-    if (!chosen)
-        return usageError(QStringLiteral("no mode given"));
+    if (!chosen) {
+        // The options given say which mode was meant.
+        QStringList selectors;
+        for (const auto &mode : m_modes) {
+            for (const QCommandLineOption &option : mode->options())
+                if (parser.isSet(option))
+                    return usageError(mode->missing());
+            selectors << optionName(mode->selector());
+        }
+        return usageError(QStringLiteral("no mode given: %1").arg(selectors.join(QLatin1String(" or "))));
+    }
     // Another mode's option would silently do nothing.
     for (const auto &mode : m_modes)
         for (const QCommandLineOption &option : mode->options())

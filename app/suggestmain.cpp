@@ -5,7 +5,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-// No window and no display: the modes read and write codes only.
+// No window and no display: suggesting circuits and fitting tracks need the
+// core alone.
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);

@@ -26,6 +26,8 @@ public:
     virtual QString usage() const = 0;
     // What the mode does and prints, and its exit statuses, for --help.
     virtual QString help() const = 0;
+    // The usage error when the mode's options come without its selector.
+    virtual QString missing() const = 0;
     // Runs: the exit status (SuggestCommand::Status).
     virtual int run(const QCommandLineParser &parser, SuggestCommand &command) = 0;
 };

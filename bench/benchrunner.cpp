@@ -8,6 +8,8 @@
 #include "bench/procinfo.h"
 #include "bench/resulttable.h"
 #include "bench/roadbench.h"
+#include "bench/sheetsbench.h"
+#include "bench/suggestbench.h"
 #include "bench/windowbench.h"
 
 #include <QCoreApplication>
@@ -34,6 +36,10 @@ constexpr double blockCommandMs = 1;
 constexpr double countedPlacementMs = 1;
 constexpr double routeStepMs = 1;
 constexpr double closeGapsMs = 20;
+constexpr double buildSheetsMs = 1000;
+constexpr double buildSheetsMiB = 4;
+constexpr double suggestHallMs = 1000;
+constexpr double suggestLargestMs = 3000;
 // Above this load average the figures say more about the other work.
 constexpr double calmLoad = 1.5;
 
@@ -145,6 +151,32 @@ void addRoadRows(ResultTable &table, const RoadBench &roads)
     table.addTime(QStringLiteral("Close gaps: 30 × 30 track, 10 gaps"), f.closeGaps, closeGapsMs);
 }
 
+void addSheetsRows(ResultTable &table, const SheetsBench &sheets)
+{
+    const SheetsBench::Figures &f = sheets.figures();
+    table.addTime(QStringLiteral("Build sheets of the 30 × 30 showcase (%1 pages, A4): BuildSheets::render")
+                      .arg(sheets.pages()),
+                  f.render, buildSheetsMs);
+    table.addTime(QStringLiteral("  step: SafeFile::write of the PDF (write, fdatasync, rename)"), f.write);
+    const double mib = sheets.bytes() / 1048576.0;
+    table.addFact(QStringLiteral("  PDF size, images stored (one per piece code)"),
+                  QStringLiteral("%1 MiB (target ≤ %2 MiB: %3), %4 images")
+                      .arg(mib, 0, 'f', 2)
+                      .arg(buildSheetsMiB)
+                      .arg(mib <= buildSheetsMiB ? QStringLiteral("met") : QStringLiteral("missed"))
+                      .arg(sheets.images()));
+}
+
+void addSuggestRows(ResultTable &table, const SuggestBench &suggestions)
+{
+    const SuggestBench::Figures &f = suggestions.figures();
+    table.addTime(QStringLiteral("Suggest 10 circuits, 20 × 12, lap 20–30 m (%1 cores)").arg(suggestions.cores()),
+                  f.hall, suggestHallMs);
+    table.addFact(QStringLiteral("  moves tried by its 16 searches (counted)"), QString::number(suggestions.hallMoves()));
+    table.addTime(QStringLiteral("Suggest 10 circuits, 30 × 30, lap 60–90 m"), f.largest, suggestLargestMs);
+    table.addTime(QStringLiteral("  30 × 30, a lap no floor holds: every search's whole budget"), f.nothing);
+}
+
 void addBatchRows(ResultTable &table, const BatchBench &batch)
 {
     const BatchBench::Figures &f = batch.figures();
@@ -180,8 +212,8 @@ void addEditRows(ResultTable &table, const EditBench &edits)
 
 } // namespace
 
-BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly, bool editsOnly)
-    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly), m_editsOnly(editsOnly)
+BenchRunner::BenchRunner(int rounds, const QString &workDir, Only only)
+    : m_rounds(rounds), m_workDir(workDir), m_only(only)
 {
 }
 
@@ -228,7 +260,18 @@ bool BenchRunner::runBatch(BatchBench &batch)
 
 int BenchRunner::runAll(ResultTable &table)
 {
-    if (m_editsOnly) {
+    if (m_only == Only::Suggest) {
+        SuggestBench suggestions;
+        for (int round = 1; round <= m_rounds; ++round) {
+            if (!suggestions.runRound()) {
+                progress(suggestions.error());
+                return 1;
+            }
+        }
+        addSuggestRows(table, suggestions);
+        return 0;
+    }
+    if (m_only == Only::Edits) {
         EditBench edits(BenchTrack().codes());
         for (int round = 1; round <= m_rounds; ++round)
             edits.runRound();
@@ -236,6 +279,20 @@ int BenchRunner::runAll(ResultTable &table)
         return 0;
     }
     const QString binDir = QCoreApplication::applicationDirPath();
+    SheetsBench sheets;
+    if (!sheets.prepare(binDir, m_workDir)) {
+        progress(sheets.error());
+        return 1;
+    }
+    if (m_only == Only::Sheets) {
+        for (int round = 1; round <= m_rounds; ++round)
+            if (!sheets.runRound()) {
+                progress(sheets.error());
+                return 1;
+            }
+        addSheetsRows(table, sheets);
+        return 0;
+    }
     const QString errorLog = m_workDir + QStringLiteral("/stderr.log");
     const QString trackPath = m_workDir + QStringLiteral("/track30.kwf");
     const QString cjpeg = QStandardPaths::findExecutable(QStringLiteral("cjpeg"));
@@ -244,7 +301,7 @@ int BenchRunner::runAll(ResultTable &table)
         progress(batch.error());
         return 1;
     }
-    if (m_batchOnly) {
+    if (m_only == Only::Batch) {
         for (int round = 1; round <= m_rounds; ++round) {
             progress(QStringLiteral("round %1 of %2").arg(round).arg(m_rounds));
             if (!runBatch(batch))
@@ -263,6 +320,7 @@ int BenchRunner::runAll(ResultTable &table)
     WindowBench window(trackPath, track.codes(), m_workDir, cjpeg, errorLog);
     EditBench edits(track.codes());
     RoadBench roads;
+    SuggestBench suggestions;
     int texts = 0, reads = 0;
     if (!window.countOpen(texts, reads) || !window.start()) {
         progress(window.error());
@@ -285,11 +343,21 @@ int BenchRunner::runAll(ResultTable &table)
             progress(roads.error());
             return 1;
         }
+        if (!sheets.runRound()) {
+            progress(sheets.error());
+            return 1;
+        }
+        if (!suggestions.runRound()) {
+            progress(suggestions.error());
+            return 1;
+        }
     }
 
     addLaunchRows(table, launches);
     addWindowRows(table, window, texts, reads);
     addRoadRows(table, roads);
+    addSheetsRows(table, sheets);
+    addSuggestRows(table, suggestions);
     addBatchRows(table, batch);
     addEditRows(table, edits);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QVector>
 
 #include <optional>
@@ -32,4 +33,16 @@ public:
     // In the order of their first cells (column by column, as the grid
     // stores them). Codes outside the catalogue carry no road.
     static QVector<Circuit> find(const TrackGrid &grid);
+
+    // The circuit's cells in the order a crew lays them: from its start
+    // line (a start-line piece, the topmost, then leftmost, of them) driven
+    // the way its grid faces, else from its topmost, then leftmost, cell that
+    // a drive passes, leaving it eastwards if it can (a ring goes clockwise);
+    // along the drive until it comes back or the road ends; each cell that
+    // no drive passes (a diagonal's corner, a large corner's clipped cell)
+    // right after the first cell it joins; then what the drive left (side
+    // roads, the road behind an open start), nearest first.
+    static QVector<int> layingOrder(const TrackGrid &grid, const Circuit &circuit);
+    // Whether a piece marks where laps start: a start line or a pit start line.
+    static bool isStartLine(const QByteArray &code);
 };

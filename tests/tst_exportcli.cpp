@@ -3,6 +3,8 @@
 #include "testfiles.h"
 #include "base/progress.h"
 #include "document/trackdocument.h"
+#include "document/inventory.h"
+#include "export/buildsheets.h"
 #include "export/pictureexport.h"
 #include "export/trackexport.h"
 #include "pieces/tilesource.h"
@@ -94,6 +96,8 @@ private slots:
     void formats();
     void plansAndLists_data();
     void plansAndLists();
+    void buildSheets_data();
+    void buildSheets();
     void severalTracksOneBad();
     void jobsChangeNothing_data();
     void jobsChangeNothing();
@@ -262,6 +266,55 @@ void TestExportCli::plansAndLists()
                                    "A3,RCP 1,3,\"Foam corner, west to north\"\n"));
     else
         QVERIFY(bytes.startsWith("%PDF-") && bytes.contains("/Title"));
+}
+
+void TestExportCli::buildSheets_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<qreal>("cellMm");
+    QTest::addColumn<bool>("withInventory");
+
+    QTest::newRow("named after the track") << QStringList{"--format", "sheets"} << "oval-sheets.pdf"
+                                           << int(QPageSize::A4) << 18.0 << false;
+    QTest::newRow("Letter, larger cells, inventory")
+        << QStringList{"--format", "SHEETS", "--paper", "Letter", "--cell-mm", "25.5", "--inventory",
+                       path("owned.csv")}
+        << "oval-sheets.pdf" << int(QPageSize::Letter) << 25.5 << true;
+    // With -o the format option decides: a .pdf name is the sheets, not the plan.
+    QTest::newRow("-o .PDF") << QStringList{"--format", "sheets", "--paper", "a3", "-o", path("crew.PDF")}
+                             << "crew.PDF" << int(QPageSize::A3) << 18.0 << false;
+}
+
+void TestExportCli::buildSheets()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    QFETCH(int, paper);
+    QFETCH(qreal, cellMm);
+    QFETCH(bool, withInventory);
+
+    const QString trackPath = track(QStringLiteral("oval.kwf"));
+    QVERIFY(writeBytes(path("owned.csv"), "00,1\n01,5\n"));
+    QFile::remove(path(output));
+    const Result result = run(options + QStringList{"--tiles", m_tiles, trackPath});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, trackPath + " -> " + path(output) + "\n");
+
+    const TileFolder folder(m_tiles);
+    TrackDocument document;
+    TileStore store;
+    store.loadDefault(folder);
+    Progress quiet;
+    document.open(trackPath, folder, store, quiet);
+    const Inventory inventory = Inventory::read(path("owned.csv"));
+    BuildSheets::Options asked;
+    asked.paper = QPageSize(QPageSize::PageSizeId(paper));
+    asked.cellMm = cellMm;
+    asked.inventory = withInventory ? &inventory : nullptr;
+    QVERIFY(readBytes(path(output)) == BuildSheets::render(document.grid(), store, "oval.kwf", asked));
 }
 
 void TestExportCli::severalTracksOneBad()
@@ -554,6 +607,18 @@ void TestExportCli::usageErrors_data()
     QTest::newRow("depth with csv") << QStringList{"--format", "csv", "--depth", "32", good} << bmpOnly;
     QTest::newRow("depth with -o .jpg") << QStringList{"--depth", "32", "-o", path("good.jpg"), good} << bmpOnly;
     QTest::newRow("depth with -o .png") << QStringList{"-o", path("out.png"), "--depth", "24", good} << bmpOnly;
+    // The build sheets' options, and only with the build sheets.
+    QTest::newRow("sheets with -o .png") << QStringList{"--format", "sheets", "-o", path("out.png"), good}
+                                         << "the build sheets are a PDF";
+    QTest::newRow("paper without sheets") << QStringList{"--paper", "a4", good}
+                                          << "--paper applies to the build sheets only";
+    QTest::newRow("cell size with the plan") << QStringList{"--format", "pdf", "--cell-mm", "20", good}
+                                             << "--cell-mm applies to the build sheets only";
+    QTest::newRow("unknown paper") << QStringList{"--format", "sheets", "--paper", "b5", good}
+                                   << "unknown paper \"b5\"";
+    for (const char *side : {"9.5", "101", "wide", "nan"})
+        QTest::newRow(qPrintable(QStringLiteral("cell size %1").arg(side)))
+            << QStringList{"--format", "sheets", "--cell-mm", side, good} << "--cell-mm takes a number";
 }
 
 void TestExportCli::usageErrors()
