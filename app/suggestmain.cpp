@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/generatecommand.h"
+#include "app/suggestcommand.h"
 #include "app/standardoutput.h"
 #include "base/nativename.h"
 
@@ -7,7 +7,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-// No window and no display: suggesting circuits needs the core alone.
+// No window and no display: suggesting circuits and fitting tracks need the
+// core alone.
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -16,7 +17,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    GenerateCommand command(out, err);
+    SuggestCommand command(out, err);
     // Not QCoreApplication::arguments(): it loses the bytes of a file name
     // that are no UTF-8.
     const int status = command.run(NativeName::arguments(argc, argv));

@@ -32,6 +32,8 @@ constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
 constexpr double batchOverCjpegLoop = 0.7;
 constexpr double blockCommandMs = 1;
+// A counted placement keeps well inside a frame, painting and all.
+constexpr double countedPlacementMs = 1;
 constexpr double routeStepMs = 1;
 constexpr double closeGapsMs = 20;
 constexpr double buildSheetsMs = 1000;
@@ -202,6 +204,10 @@ void addEditRows(ResultTable &table, const EditBench &edits)
     table.addTime(QStringLiteral("  the same, mirrored left to right"), f.mirror);
     table.addTime(QStringLiteral("Fill a 30 × 30 track of one piece: FloodFill::fill, 900 cells"), f.fill,
                   blockCommandMs);
+    table.addTime(QStringLiteral("Use owned pieces on the 30 × 30 track: OwnedPieces::fit"), f.fit, blockCommandMs);
+    table.addTime(QStringLiteral("A placement as one step, inventory loaded: counts and over-count"), f.counted,
+                  countedPlacementMs);
+    table.addTime(QStringLiteral("  beside: the same placement without an inventory"), f.uncounted);
 }
 
 } // namespace

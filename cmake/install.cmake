@@ -97,7 +97,7 @@ set(CPACK_PACKAGE_DESCRIPTION
   "track as a PNG, JPEG or BMP picture. kerbwright-check lists the open road\n"
   "ends of track files, as the editor's Check connections marks them;\n"
   "kerbwright-suggest proposes closed circuits for a floor and the pieces a\n"
-  "club owns.")
+  "club owns, and fits a track to the pieces a club owns.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

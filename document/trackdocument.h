@@ -3,6 +3,7 @@
 
 #include "document/cellselection.h"
 #include "document/linebuffer.h"
+#include "document/sessioninventory.h"
 #include "document/trackgrid.h"
 
 #include <QByteArray>
@@ -17,8 +18,9 @@ class TileSource;
 class TileStore;
 
 // The track being edited: its grid of codes, the modified flag, the edit
-// history, the line buffer that track files pass through, and the current
-// file name. Views follow it through its signals and take pictures from the
+// history, the line buffer that track files pass through, the current file
+// name, and the session's inventory of the club's pieces, counted against
+// the track. Views follow it through its signals and take pictures from the
 // tile store.
 //
 // Every change of the track is one GridStep on the history; New and Open
@@ -68,6 +70,14 @@ public:
     void push(GridStep *step);
     // An empty history whose start is the saved state (New, Open).
     void restartHistory();
+    // The grid as it stood before the history last moved: before the step
+    // just done (the whole stroke, while a stroke's steps merge), undone or
+    // redone; after a restart, the grid as it is.
+    TrackGrid gridBeforeMove() const;
+
+    // The pieces the club owns, for the whole session: New and Open keep it.
+    SessionInventory &inventory() { return m_inventory; }
+    const SessionInventory &inventory() const { return m_inventory; }
 
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &fileName);
@@ -109,6 +119,9 @@ signals:
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString &fileName);
     void selectionChanged();
+    // A step was done, undone or redone (a stroke's merging steps each
+    // count), or the history restarted.
+    void historyMoved();
 
 private:
     // Walks the pool with progress texts, resetting cells when asked, and
@@ -117,6 +130,7 @@ private:
     void readMemo(const LineBuffer &memo, const TileSource &tiles, TileStore &store, Progress &progress);
     void followHistory();
     bool marksBetween(int from, int to) const;
+    void moved(int from);
 
     TrackGrid m_grid;
     bool m_modified = false;
@@ -124,5 +138,9 @@ private:
     LineBuffer m_memo;
     QUndoStack m_history;
     bool m_pushing = false;
+    // Where the history stands, and stood before its last move.
+    int m_index = 0;
+    int m_movedFrom = 0;
     CellSelection m_selection;
+    SessionInventory m_inventory{*this};
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kerbwright-suggest's generating mode, run as built: the files it writes
-// and the lines it prints, as text and as JSON, and its exit statuses.
+// kerbwright-suggest run as built: the generating mode's files and lines, as
+// text and as JSON; --fit's track written with owned pieces used; the exit
+// statuses, and the files left alone when a command line is refused. (--fit
+// with nothing short, exit status 0: tst_install.)
 #include "document/trackblock.h"
 #include "document/trackfacts.h"
 #include "testfiles.h"
@@ -29,8 +31,27 @@ class TestSuggestCli : public QObject
     }
 
     QTemporaryDir m_dir;
+    const QByteArray m_track = "00,06,06,01\r\n02,04,90,03\r\n";
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(writeBytes(m_dir.filePath("hall.kwf"), m_track));
+        QVERIFY(writeBytes(m_dir.filePath("owned.csv"), "00,1\n01,1\n02,1\n06,1\n04,3\n"));
+        QVERIFY(QFile::link(m_dir.filePath("hall.kwf"), m_dir.filePath("link.kwf")));
+    }
+
+    void fitSomeStillShort()
+    {
+        const Result result = suggest({"--fit", "hall.kwf", "--inventory", "owned.csv", "-o", "fitted.kwf"});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.lines, QStringList({"06 -> 04: 1 (Straight, west–east, start line -> Straight, west–east)",
+                                            "90 -> 04: 1 (Speed hump, west–east -> Straight, west–east)",
+                                            "03 short by 1 (need 1, own 0)", "Changed 2 pieces; 1 piece still short"}));
+        QCOMPARE(result.status, 1);
+        QCOMPARE(readBytes(m_dir.filePath("fitted.kwf")), QByteArray("00,06,04,01\r\n02,04,04,03\r\n"));
+    }
+
     void writesWhatItPrints()
     {
         const Result result = suggest({"--size", "20x12", "--lap", "20-30", "-n", "3", "-o", "hall"});
@@ -85,6 +106,12 @@ private slots:
                                            << "Cannot open file club.csv.";
         QTest::newRow("count zero") << QStringList{"--size", "9x9", "-n", "0"}
                                     << "the count must be a whole number from 1 to 100, not \"0\"";
+        QTest::newRow("two modes") << QStringList{"--size", "9x9", "--fit", "hall.kwf"} << "--size and --fit cannot go together";
+        QTest::newRow("another mode's option") << QStringList{"--fit", "hall.kwf", "-n", "3"} << "-n does not go with --fit";
+        QTest::newRow("the track, through a link") << QStringList{"--fit", "hall.kwf", "--inventory", "owned.csv", "-o", "link.kwf"}
+                                                   << "link.kwf is the track itself: name another file to write";
+        QTest::newRow("unreadable track") << QStringList{"--fit", "none.kwf", "--inventory", "owned.csv", "-o", "out.kwf"}
+                                          << "none.kwf: Cannot open file none.kwf.";
     }
 
     void troubles()
@@ -95,6 +122,8 @@ private slots:
         QCOMPARE(result.status, 2);
         QCOMPARE(result.err.section('\n', 0, 0), "kerbwright-suggest: " + message);
         QVERIFY(result.lines.isEmpty());
+        QVERIFY(!QFile::exists(m_dir.filePath("out.kwf")));
+        QCOMPARE(readBytes(m_dir.filePath("hall.kwf")), m_track);
     }
 };
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/generatecommand.h"
+#include "app/generatemode.h"
+
+#include "app/suggestcommand.h"
 
 #include "base/kwerror.h"
 #include "base/safefile.h"
@@ -16,26 +18,24 @@
 
 namespace {
 
-const char usage[] =
-    "Usage: kerbwright-suggest --size COLSxROWS [--family NAME] [--inventory FILE]\n"
+const char usageText[] =
+    "--size COLSxROWS [--family NAME] [--inventory FILE]\n"
     "                          [--lap MIN-MAX] [--cell-size METRES] [--min-straight N]\n"
-    "                          [--crossings] [-n N] [--seed S] [-o DIR] [--json]\n"
-    "       kerbwright-suggest --help | --version\n";
+    "                          [--crossings] [-n N] [--seed S] [-o DIR] [--json]";
 
-const char help[] =
-    "\n"
-    "Suggests closed circuits for a floor of COLS x ROWS cells (1 to 30 each) and\n"
-    "writes them as suggestion-1.kwf, suggestion-2.kwf ... into DIR, best first, with\n"
-    "a line for each: the file, the lap in metres, its pieces, corners, hairpins,\n"
+const char helpText[] =
+    "--size suggests closed circuits for a floor of COLS x ROWS cells (1 to 30 each)\n"
+    "and writes them as suggestion-1.kwf, suggestion-2.kwf ... into DIR, best first,\n"
+    "with a line for each: the file, the lap in metres, its pieces, corners, hairpins,\n"
     "chicanes and crossings, and its score (out of 100: 60 for a lap near the middle\n"
     "of --lap, 40 for the share of the floor the lap spans). Then a line says what\n"
-    "was found, and what held it back when fewer than N were.\n"
+    "was found, and what held it back when fewer than N were. With --inventory no\n"
+    "suggestion needs more than the club owns; the plain surface counts only when\n"
+    "the file lists it. -o names the folder (default the current folder). Exit\n"
+    "status 0 when N circuits were found, 1 when fewer.\n"
     "\n"
     "  --size COLSxROWS      the floor, in cells\n"
     "  --family NAME         circuit (default), foam or carpet: the road to lay\n"
-    "  --inventory FILE      the pieces the club owns, as a CSV file of code,count\n"
-    "                        lines: no suggestion needs more; the plain surface\n"
-    "                        counts only when the file lists it\n"
     "  --lap MIN-MAX         the lap in metres (default any length)\n"
     "  --cell-size METRES    the side of a cell in metres (default 0.5)\n"
     "  --min-straight N      at least N straight cells between corners (default 0)\n"
@@ -43,14 +43,17 @@ const char help[] =
     "  -n, --count N         how many suggestions, 1 to 100 (default 5)\n"
     "  --seed S              another seed, other suggestions (default 1); the same\n"
     "                        seed always gives the same suggestions\n"
-    "  -o, --output DIR      where the files go (default the current folder)\n"
-    "  --json                one JSON object a suggestion, then one for the outcome\n"
-    "  -h, --help            show this text\n"
-    "  --version             show the version\n"
-    "\n"
-    "Exit status: 0 when N circuits were found, 1 when fewer, 2 for a usage error,\n"
-    "an inventory that cannot be read or a file (standard output too) that cannot\n"
-    "be written.\n";
+    "  --json                one JSON object a suggestion, then one for the outcome\n";
+
+// The mode's own options, besides the selector and the shared ones.
+const QCommandLineOption family(QStringLiteral("family"), QString(), QStringLiteral("NAME"));
+const QCommandLineOption lap(QStringLiteral("lap"), QString(), QStringLiteral("MIN-MAX"));
+const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(), QStringLiteral("METRES"));
+const QCommandLineOption straight(QStringLiteral("min-straight"), QString(), QStringLiteral("N"));
+const QCommandLineOption crossings(QStringLiteral("crossings"), QString());
+const QCommandLineOption count({QStringLiteral("n"), QStringLiteral("count")}, QString(), QStringLiteral("N"));
+const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+const QCommandLineOption json(QStringLiteral("json"), QString());
 
 QString jsonString(const QString &text)
 {
@@ -83,82 +86,67 @@ bool wholeNumber(const QString &text, int low, int high, int &value)
 
 } // namespace
 
-GenerateCommand::GenerateCommand(QTextStream &out, QTextStream &err)
-    : m_out(out), m_err(err)
+QCommandLineOption GenerateMode::selector() const
 {
+    return QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("COLSxROWS"));
 }
 
-bool GenerateCommand::usageError(const QString &problem)
+QList<QCommandLineOption> GenerateMode::options() const
 {
-    m_err << "kerbwright-suggest: " << problem << '\n' << usage;
-    m_err.flush();
+    return {family, lap, cellSize, straight, crossings, count, seed, json};
+}
+
+QString GenerateMode::usage() const
+{
+    return QLatin1String(usageText);
+}
+
+QString GenerateMode::help() const
+{
+    return QLatin1String(helpText);
+}
+
+QString GenerateMode::missing() const
+{
+    return QStringLiteral("no floor size given (--size COLSxROWS)");
+}
+
+bool GenerateMode::usageError(const QString &problem)
+{
+    m_command->usageError(problem);
     return false;
 }
 
-bool GenerateCommand::trouble(const QString &problem)
+bool GenerateMode::trouble(const QString &problem)
 {
-    m_out.flush();
-    m_err << "kerbwright-suggest: " << problem << '\n';
-    m_err.flush();
+    m_command->trouble(problem);
     return false;
 }
 
-int GenerateCommand::run(const QStringList &arguments)
+int GenerateMode::run(const QCommandLineParser &parser, SuggestCommand &command)
 {
-    if (!parse(arguments))
-        return Trouble;
-    if (m_done)
-        return AllFound;
+    m_command = &command;
+    if (!parse(parser))
+        return SuggestCommand::Trouble;
     if (!m_inventoryFile.isEmpty()) {
-        try {
-            m_request.inventory = Inventory::read(m_inventoryFile);
-        } catch (const KwError &error) {
-            trouble(error.shownText());
-            return Trouble;
-        }
+        std::optional<Inventory> inventory = command.readInventory(m_inventoryFile);
+        if (!inventory)
+            return SuggestCommand::Trouble;
+        m_request.inventory = std::move(*inventory);
     }
     if (m_hasLap)
         m_request.target = std::make_shared<LapLengthTarget>(m_lapMin, m_lapMax, m_request.cellSize);
     const CircuitGenerator::Outcome outcome = CircuitGenerator::generate(m_request);
     if (!write(outcome))
-        return Trouble;
-    return outcome.suggestions.size() == outcome.wanted ? AllFound : FewerFound;
+        return SuggestCommand::Trouble;
+    return outcome.suggestions.size() == outcome.wanted ? SuggestCommand::AllDone : SuggestCommand::Partly;
 }
 
-bool GenerateCommand::parse(const QStringList &arguments)
+bool GenerateMode::parse(const QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption size(QStringLiteral("size"), QString(), QStringLiteral("COLSxROWS"));
-    const QCommandLineOption family(QStringLiteral("family"), QString(), QStringLiteral("NAME"));
-    const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption lap(QStringLiteral("lap"), QString(), QStringLiteral("MIN-MAX"));
-    const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(), QStringLiteral("METRES"));
-    const QCommandLineOption straight(QStringLiteral("min-straight"), QString(), QStringLiteral("N"));
-    const QCommandLineOption crossings(QStringLiteral("crossings"), QString());
-    const QCommandLineOption count({QStringLiteral("n"), QStringLiteral("count")}, QString(), QStringLiteral("N"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("S"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
-                                    QStringLiteral("DIR"));
-    const QCommandLineOption json(QStringLiteral("json"), QString());
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({size, family, inventory, lap, cellSize, straight, crossings, count, seed, output, json,
-                       helpOption, version});
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(version)) {
-        if (parser.isSet(helpOption))
-            m_out << usage << help;
-        else
-            m_out << "kerbwright-suggest " << QCoreApplication::applicationVersion() << '\n';
-        m_out.flush();
-        m_done = true;
-        return true;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
-    if (!parser.isSet(size))
-        return usageError(QStringLiteral("no floor size given (--size COLSxROWS)"));
+    const QCommandLineOption size = selector();
+    const QCommandLineOption inventory = SuggestCommand::inventoryOption();
+    const QCommandLineOption output = SuggestCommand::outputOption();
     if (parser.isSet(family) && !RoadPieces::fromName(parser.value(family), m_request.family))
         return usageError(
             QStringLiteral("the family must be circuit, foam or carpet, not \"%1\"").arg(parser.value(family)));
@@ -176,7 +164,7 @@ bool GenerateCommand::parse(const QStringList &arguments)
                         parser.value(straight), parser.value(cellSize));
 }
 
-bool GenerateCommand::parseNumbers(const QString &size, const QString &lap, const QString &count,
+bool GenerateMode::parseNumbers(const QString &size, const QString &lap, const QString &count,
                                    const QString &seed, const QString &straight, const QString &cellSize)
 {
     const QRegularExpressionMatch floor =
@@ -214,7 +202,7 @@ bool GenerateCommand::parseNumbers(const QString &size, const QString &lap, cons
     return true;
 }
 
-QString GenerateCommand::line(const QString &file, const CircuitGenerator::Suggestion &suggestion) const
+QString GenerateMode::line(const QString &file, const CircuitGenerator::Suggestion &suggestion) const
 {
     const LoopShape::Features &f = suggestion.features;
     const double metres = suggestion.lap * m_request.cellSize;
@@ -234,7 +222,7 @@ QString GenerateCommand::line(const QString &file, const CircuitGenerator::Sugge
            + QStringLiteral(", score %1").arg(suggestion.score, 0, 'f', 1);
 }
 
-bool GenerateCommand::write(const CircuitGenerator::Outcome &outcome)
+bool GenerateMode::write(const CircuitGenerator::Outcome &outcome)
 {
     const QDir folder(m_folder);
     if (!outcome.suggestions.isEmpty() && !QDir().mkpath(m_folder))
@@ -246,13 +234,14 @@ bool GenerateCommand::write(const CircuitGenerator::Outcome &outcome)
         } catch (const KwError &error) {
             return trouble(error.shownText());
         }
-        m_out << line(ShownBytes::fileName(file), outcome.suggestions[k]) << '\n';
+        m_command->out() << line(ShownBytes::fileName(file), outcome.suggestions[k]) << '\n';
     }
+    QTextStream &out = m_command->out();
     if (m_json)
-        m_out << "{\"found\": " << outcome.suggestions.size() << ", \"wanted\": " << outcome.wanted
+        out << "{\"found\": " << outcome.suggestions.size() << ", \"wanted\": " << outcome.wanted
               << ", \"summary\": " << jsonString(outcome.summary) << "}\n";
     else
-        m_out << outcome.summary << '\n';
-    m_out.flush();
+        out << outcome.summary << '\n';
+    out.flush();
     return true;
 }
