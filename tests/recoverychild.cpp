@@ -10,12 +10,12 @@
 // boxes it closes with OK.
 //   recoverychild TILES [TRACK]
 
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "cellclick.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/sessionend.h"
-#include "ui/tmainform.h"
-#include "cellclick.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QApplication>

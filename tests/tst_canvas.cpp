@@ -11,16 +11,16 @@
 
 #include "document/gridstep.h"
 #include "pieces/catalogue.h"
-#include "ui/cellinfolabel.h"
-#include "ui/editcommands.h"
-#include "ui/palette.h"
-#include "ui/palettekeys.h"
-#include "ui/picturebutton.h"
-#include "ui/piecetext.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackruler.h"
-#include "ui/trackview.h"
+#include "ui/commands/editcommands.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/palettekeys.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/palette/piecetext.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackruler.h"
+#include "ui/track/trackview.h"
+#include "ui/window/cellinfolabel.h"
+#include "ui/window/tmainform.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -9,10 +9,10 @@
 
 #include "pieces/catalogue.h"
 #include "pieces/connectioncheck.h"
-#include "ui/editcommands.h"
-#include "ui/trackcanvas.h"
-#include "ui/tmainform.h"
-#include "ui/trackview.h"
+#include "ui/commands/editcommands.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QMenu>

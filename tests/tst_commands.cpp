@@ -3,20 +3,20 @@
 // real menu actions, the real dialogs and the real grid buttons.
 
 #include "bmpbuilder.h"
-#include "testfiles.h"
 #include "modalwatcher.h"
 #include "scriptedfiledialogs.h"
+#include "testfiles.h"
 
 #include "pieces/catalogue.h"
-#include "ui/csvfiledialog.h"
-#include "ui/filedialogs.h"
-#include "ui/palette.h"
-#include "ui/partslistwindow.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/tsaveform.h"
-#include "ui/tsizeform.h"
+#include "ui/commands/filedialogs.h"
+#include "ui/dialogs/csvfiledialog.h"
+#include "ui/dialogs/partslistwindow.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/dialogs/tsizeform.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QClipboard>

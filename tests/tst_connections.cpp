@@ -3,13 +3,13 @@
 // as built, and "Check connections" in the real window, each held to the
 // same table; then the command line's exits and the window's live marks.
 #include "bmpbuilder.h"
+#include "pieces/catalogue.h"
 #include "scriptedfiledialogs.h"
 #include "testfiles.h"
-#include "pieces/catalogue.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QProcess>

@@ -10,14 +10,14 @@
 #include "scriptedfiledialogs.h"
 
 #include "pieces/catalogue.h"
-#include "ui/editcommands.h"
-#include "ui/floatingstamp.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
-#include "ui/turncommands.h"
+#include "ui/commands/editcommands.h"
+#include "ui/commands/turncommands.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/tools/floatingstamp.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QClipboard>

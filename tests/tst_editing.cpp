@@ -8,14 +8,14 @@
 #include "scriptedfiledialogs.h"
 
 #include "pieces/catalogue.h"
-#include "ui/editcommands.h"
-#include "ui/filecommands.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
-#include "ui/tsaveform.h"
+#include "ui/commands/editcommands.h"
+#include "ui/commands/filecommands.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QMenu>

@@ -5,9 +5,9 @@
 #include "modalwatcher.h"
 #include "testfiles.h"
 
-#include "ui/examplesmenu.h"
-#include "ui/tmainform.h"
-#include "ui/tsaveform.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/window/examplesmenu.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QDir>

@@ -9,13 +9,13 @@
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilesource.h"
-#include "ui/commandline.h"
-#include "ui/errorbox.h"
-#include "ui/palette.h"
-#include "ui/palettelayout.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/palettelayout.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/commandline.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/tmainform.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -16,12 +16,12 @@
 #include "export/planpdf.h"
 #include "export/trackexport.h"
 #include "pieces/catalogue.h"
+#include "ui/dialogs/tsizeform.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/outputcommands.h"
 #include "ui/output/printdialogs.h"
-#include "ui/statusnotice.h"
-#include "ui/tmainform.h"
-#include "ui/tsizeform.h"
+#include "ui/window/statusnotice.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QDir>

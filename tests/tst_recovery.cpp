@@ -10,19 +10,19 @@
 #include "scriptedfiledialogs.h"
 #include "testfiles.h"
 
+#include "cellclick.h"
 #include "document/recoverycopy.h"
 #include "pieces/catalogue.h"
-#include "ui/editcommands.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "ui/commands/editcommands.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/dialogs/tsizeform.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/recoverydialog.h"
 #include "ui/recovery/recoveryfolder.h"
 #include "ui/recovery/recoverykeeper.h"
-#include "ui/tmainform.h"
-#include "cellclick.h"
-#include "ui/tsaveform.h"
-#include "ui/tsizeform.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QDir>

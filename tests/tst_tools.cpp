@@ -8,14 +8,14 @@
 
 #include "pieces/catalogue.h"
 #include "pieces/connectioncheck.h"
-#include "ui/editcommands.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
+#include "ui/commands/editcommands.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 #include "ui/tools/routetool.h"
 #include "ui/tools/toolbox.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QMenu>

@@ -5,12 +5,12 @@
 // telling the circuits in the cell size set.
 #include "bmpbuilder.h"
 #include "modalwatcher.h"
+#include "pieces/catalogue.h"
 #include "scriptedfiledialogs.h"
 #include "testfiles.h"
-#include "pieces/catalogue.h"
-#include "ui/csvfiledialog.h"
-#include "ui/partslistwindow.h"
-#include "ui/tmainform.h"
+#include "ui/dialogs/csvfiledialog.h"
+#include "ui/dialogs/partslistwindow.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>

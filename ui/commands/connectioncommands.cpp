@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/connectioncommands.h"
+#include "ui/commands/connectioncommands.h"
 
 #include "document/roads/gapcloser.h"
 #include "document/trackfacts.h"
 #include "pieces/connectioncheck.h"
-#include "ui/errorbox.h"
-#include "ui/mainmenu.h"
-#include "ui/sessioncellsize.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
+#include "ui/dialogs/sessioncellsize.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/mainmenu.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QMenu>

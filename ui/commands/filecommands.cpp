@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/filecommands.h"
+#include "ui/commands/filecommands.h"
 
 #include "base/kwerror.h"
 #include "document/trackdocument.h"
 #include "pieces/tilesource.h"
 #include "pieces/tilestore.h"
-#include "ui/filedialogs.h"
-#include "ui/tsaveform.h"
+#include "ui/commands/filedialogs.h"
+#include "ui/dialogs/tsaveform.h"
 
 FileCommands::FileCommands(const Parts &parts, std::unique_ptr<FileDialogs> dialogs, QObject *parent)
     : QObject(parent), m_parts(parts), m_dialogs(std::move(dialogs))

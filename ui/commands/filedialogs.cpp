@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/filedialogs.h"
+#include "ui/commands/filedialogs.h"
 
-#include "ui/nosettings.h"
+#include "ui/dialogs/nosettings.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

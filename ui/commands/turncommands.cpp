@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/turncommands.h"
+#include "ui/commands/turncommands.h"
 
 #include "document/gridtransform.h"
 #include "document/trackdocument.h"
-#include "ui/errorbox.h"
-#include "ui/floatingstamp.h"
-#include "ui/mainmenu.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
+#include "ui/tools/floatingstamp.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/mainmenu.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QMenu>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "pieces/turn.h"
-#include "ui/canvaslayer.h"
+#include "ui/track/canvaslayer.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/viewcommands.h"
+#include "ui/commands/viewcommands.h"
 
-#include "ui/mainmenu.h"
-#include "ui/trackview.h"
+#include "ui/track/trackview.h"
+#include "ui/window/mainmenu.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/aboutbanners.h"
+#include "ui/dialogs/aboutbanners.h"
 
 #include <QFont>
 #include <QLinearGradient>

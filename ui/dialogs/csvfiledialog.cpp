@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/csvfiledialog.h"
+#include "ui/dialogs/csvfiledialog.h"
 
-#include "ui/nosettings.h"
+#include "ui/dialogs/nosettings.h"
 
 #include <QFileDialog>
 

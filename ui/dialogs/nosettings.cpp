@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/nosettings.h"
+#include "ui/dialogs/nosettings.h"
 
 #include <QSettings>
 #include <QString>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/partslistwindow.h"
+#include "ui/dialogs/partslistwindow.h"
 
 #include "base/safefile.h"
 #include "document/trackdocument.h"
 #include "export/picturecomposer.h"
 #include "export/pictureexport.h"
 #include "pieces/tilestore.h"
-#include "ui/csvfiledialog.h"
-#include "ui/errorbox.h"
-#include "ui/sessioncellsize.h"
+#include "ui/dialogs/csvfiledialog.h"
+#include "ui/dialogs/sessioncellsize.h"
+#include "ui/window/errorbox.h"
 
 #include <QClipboard>
 #include <QDoubleSpinBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/sessioncellsize.h"
+#include "ui/dialogs/sessioncellsize.h"
 
 #include "document/trackfacts.h"
 

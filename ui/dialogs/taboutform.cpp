@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/taboutform.h"
+#include "ui/dialogs/taboutform.h"
 
-#include "ui/aboutbanners.h"
-#include "ui/aboutlinks.h"
-#include "ui/appicon.h"
-#include "ui/dialogplacement.h"
+#include "ui/dialogs/aboutbanners.h"
+#include "ui/dialogs/aboutlinks.h"
+#include "ui/dialogs/dialogplacement.h"
+#include "ui/window/appicon.h"
 
 #include <QApplication>
 #include <QDesktopServices>

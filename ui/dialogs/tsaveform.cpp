@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/tsaveform.h"
+#include "ui/dialogs/tsaveform.h"
 
-#include "ui/dialogplacement.h"
+#include "ui/dialogs/dialogplacement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/tsizeform.h"
+#include "ui/dialogs/tsizeform.h"
 
 #include "document/trackdocument.h"
-#include "ui/dialogplacement.h"
+#include "ui/dialogs/dialogplacement.h"
 
 #include <QKeyEvent>
 #include <QLabel>

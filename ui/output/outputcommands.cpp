@@ -7,10 +7,10 @@
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
-#include "ui/errorbox.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/printdialogs.h"
-#include "ui/statusnotice.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/statusnotice.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/palette.h"
+#include "ui/palette/palette.h"
 
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
-#include "ui/palettelayout.h"
-#include "ui/picturebutton.h"
-#include "ui/piecetext.h"
+#include "ui/palette/palettelayout.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/palette/piecetext.h"
 
 #include <QButtonGroup>
 #include <QEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/palettekeys.h"
+#include "ui/palette/palettekeys.h"
 
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 
 #include <QAction>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/palettelayout.h"
+#include "ui/palette/palettelayout.h"
 
 #include <array>
 #include <vector>

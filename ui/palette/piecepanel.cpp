@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/piecepanel.h"
+#include "ui/palette/piecepanel.h"
 
 #include "pieces/builtinpictures.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 
 #include <QButtonGroup>
 #include <QFrame>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/piecetext.h"
+#include "ui/palette/piecetext.h"
 
 #include "pieces/piecetable.h"
 

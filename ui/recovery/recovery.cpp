@@ -2,13 +2,13 @@
 #include "ui/recovery/recovery.h"
 
 #include "document/recoverycopy.h"
-#include "ui/editcommands.h"
-#include "ui/errorbox.h"
-#include "ui/filecommands.h"
+#include "ui/commands/editcommands.h"
+#include "ui/commands/filecommands.h"
+#include "ui/dialogs/tsaveform.h"
 #include "ui/recovery/recoveryfolder.h"
 #include "ui/recovery/recoverykeeper.h"
-#include "ui/tmainform.h"
-#include "ui/tsaveform.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/tmainform.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/recovery/recoverydialog.h"
 
-#include "ui/dialogplacement.h"
+#include "ui/dialogs/dialogplacement.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/floatingstamp.h"
+#include "ui/tools/floatingstamp.h"
 
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
-#include "ui/picturebutton.h"
-#include "ui/trackcanvas.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

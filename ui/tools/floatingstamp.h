@@ -2,7 +2,7 @@
 #pragma once
 
 #include "document/trackblock.h"
-#include "ui/canvaslayer.h"
+#include "ui/track/canvaslayer.h"
 
 #include <QHash>
 #include <QObject>

@@ -2,14 +2,14 @@
 #include "ui/tools/toolbox.h"
 
 #include "document/trackdocument.h"
-#include "ui/cellmouse.h"
-#include "ui/mainmenu.h"
 #include "ui/tools/filltool.h"
 #include "ui/tools/painttool.h"
 #include "ui/tools/routetool.h"
 #include "ui/tools/selectionoutline.h"
 #include "ui/tools/selecttool.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/cellmouse.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/mainmenu.h"
 
 #include <QAction>
 #include <QActionGroup>

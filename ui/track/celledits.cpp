@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/celledits.h"
+#include "ui/track/celledits.h"
 
 #include "document/gridstep.h"
 #include "document/roads/roadedits.h"
 #include "document/trackdocument.h"
-#include "ui/cellmenu.h"
-#include "ui/cellmouse.h"
-#include "ui/errorbox.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/cellmenu.h"
+#include "ui/track/cellmouse.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/errorbox.h"
 
 #include <QScopedValueRollback>
 

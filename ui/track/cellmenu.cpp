@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/cellmenu.h"
+#include "ui/track/cellmenu.h"
 
 #include "document/trackgrid.h"
-#include "ui/mainmenu.h"
+#include "ui/window/mainmenu.h"
 
 #include <QAction>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/cellmouse.h"
+#include "ui/track/cellmouse.h"
 
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
 
 #include "base/progress.h"
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
-#include "ui/canvaslayer.h"
-#include "ui/cellmouse.h"
-#include "ui/picturebutton.h"
-#include "ui/piecetext.h"
-#include "ui/trackcanvasaccessible.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/palette/piecetext.h"
+#include "ui/track/canvaslayer.h"
+#include "ui/track/cellmouse.h"
+#include "ui/track/trackcanvasaccessible.h"
 
 #include <QAccessible>
 #include <QHelpEvent>

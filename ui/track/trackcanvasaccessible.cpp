@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/trackcanvasaccessible.h"
+#include "ui/track/trackcanvasaccessible.h"
 
 #include "document/trackdocument.h"
-#include "ui/piecetext.h"
-#include "ui/trackcanvas.h"
+#include "ui/palette/piecetext.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QAccessibleActionInterface>
 #include <QWindow>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/trackruler.h"
+#include "ui/track/trackruler.h"
 
 #include "document/trackgrid.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QPainter>
 #include <QPaintEvent>

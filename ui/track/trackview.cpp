@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/trackview.h"
+#include "ui/track/trackview.h"
 
 #include "document/trackgrid.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackruler.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackruler.h"
 
 #include <QLabel>
 #include <QScrollBar>

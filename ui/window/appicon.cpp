@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/appicon.h"
+#include "ui/window/appicon.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/cellinfolabel.h"
+#include "ui/window/cellinfolabel.h"
 
 #include "document/trackdocument.h"
-#include "ui/piecetext.h"
-#include "ui/trackcanvas.h"
+#include "ui/palette/piecetext.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/commandline.h"
+#include "ui/window/commandline.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/errorbox.h"
+#include "ui/window/errorbox.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

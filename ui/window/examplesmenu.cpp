@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/examplesmenu.h"
+#include "ui/window/examplesmenu.h"
 
 #include <QCoreApplication>
 #include <QDir>

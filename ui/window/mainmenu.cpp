@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/mainmenu.h"
+#include "ui/window/mainmenu.h"
 
-#include "ui/examplesmenu.h"
+#include "ui/window/examplesmenu.h"
 
 #include <QAction>
 #include <QMenu>

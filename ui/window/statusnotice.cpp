@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/statusnotice.h"
+#include "ui/window/statusnotice.h"
 
 #include <QFontMetrics>
 

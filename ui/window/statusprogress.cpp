@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/statusprogress.h"
+#include "ui/window/statusprogress.h"
 
 #include <QCoreApplication>
 #include <QLabel>
