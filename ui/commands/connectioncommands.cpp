@@ -2,30 +2,31 @@
 #include "ui/commands/connectioncommands.h"
 
 #include "document/roads/gapcloser.h"
+#include "document/trackdocument.h"
 #include "document/trackfacts.h"
 #include "pieces/connectioncheck.h"
 #include "ui/dialogs/sessioncellsize.h"
 #include "ui/track/trackcanvas.h"
-#include "ui/track/trackview.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
-#include "ui/window/tmainform.h"
+#include "ui/window/startupgate.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 
-ConnectionCommands::ConnectionCommands(TMainForm &window)
-    : QObject(&window), m_window(window), m_canvas(*window.trackView()->canvas())
+ConnectionCommands::ConnectionCommands(const Parts &parts, QObject *parent)
+    : QObject(parent), m_parts(parts)
 {
-    m_check = MainMenu::addCommand(window.trackMenu(), "Checkconnections1",
+    m_check = MainMenu::addCommand(&parts.menu, "Checkconnections1",
                                    QStringLiteral("Check connections"), QKeySequence(Qt::Key_F5));
-    m_show = MainMenu::addCommand(window.trackMenu(), "Showopenends1", QStringLiteral("Show open ends"));
+    m_show = MainMenu::addCommand(&parts.menu, "Showopenends1", QStringLiteral("Show open ends"));
     m_show->setCheckable(true);
-    m_closeGaps = MainMenu::addCommand(window.trackMenu(), "Closegaps1", QStringLiteral("Close gaps"),
+    m_closeGaps = MainMenu::addCommand(&parts.menu, "Closegaps1", QStringLiteral("Close gaps"),
                                        QKeySequence(Qt::Key_F6));
-    window.addTrackCommand(m_check);
-    window.addTrackCommand(m_show);
-    window.addTrackCommand(m_closeGaps);
+    parts.startup.holdBack(m_check);
+    parts.startup.holdBack(m_show);
+    parts.startup.holdBack(m_closeGaps);
 
     // A change is followed once the command that made it has finished: a
     // visit of the size dialog changes the grid at every slider step, and the
@@ -38,8 +39,8 @@ ConnectionCommands::ConnectionCommands(TMainForm &window)
     connect(m_check, &QAction::triggered, this, &ConnectionCommands::check);
     connect(m_show, &QAction::toggled, this, &ConnectionCommands::followTrack);
     connect(m_closeGaps, &QAction::triggered, this,
-            [this] { ErrorBox::guard(&m_window, [this] { closeGaps(); }); });
-    connect(&window.document(), &TrackDocument::changed, this, &ConnectionCommands::trackChanged);
+            [this] { ErrorBox::guard(&m_parts.window, [this] { closeGaps(); }); });
+    connect(&parts.document, &TrackDocument::changed, this, &ConnectionCommands::trackChanged);
 }
 
 void ConnectionCommands::check()
@@ -49,7 +50,7 @@ void ConnectionCommands::check()
 
 void ConnectionCommands::closeGaps()
 {
-    TrackDocument &document = m_window.document();
+    TrackDocument &document = m_parts.document;
     const GapCloser::Result result = GapCloser::close(document.grid());
     if (result.gaps > 0)
         document.record(QStringLiteral("Close gaps"), true, [&] { document.setGrid(result.grid); });
@@ -60,7 +61,7 @@ void ConnectionCommands::closeGaps()
 void ConnectionCommands::mark(const QString &status)
 {
     m_pending.stop();
-    const TrackDocument &document = m_window.document();
+    const TrackDocument &document = m_parts.document;
     const TrackGrid &grid = document.grid();
     const QVector<OpenEnd> ends = ConnectionCheck::openEnds(
         grid.width(), grid.height(), [&grid](int column, int row) { return grid.cell(column, row).code; });
@@ -69,12 +70,12 @@ void ConnectionCommands::mark(const QString &status)
     for (const OpenEnd &end : ends)
         if (grid.cell(end.column, end.row).visible)
             shown.append(end);
-    m_canvas.setMarks(shown);
+    m_parts.canvas.setMarks(shown);
 
     // With every end closed the check goes on to the circuits.
     const QString text =
         status.isEmpty() ? TrackFacts(grid).checkText(int(shown.size()), SessionCellSize::metres()) : status;
-    m_window.setStatusText(text);
+    m_parts.status.setText(text);
     m_shown = text;
 }
 
@@ -94,9 +95,9 @@ void ConnectionCommands::followTrack()
 void ConnectionCommands::clearMarks()
 {
     m_pending.stop();
-    m_canvas.setMarks({});
+    m_parts.canvas.setMarks({});
     // The count goes with its marks, unless something else has been said since.
-    if (!m_shown.isEmpty() && m_window.statusText() == m_shown)
-        m_window.setStatusText(QString());
+    if (!m_shown.isEmpty() && m_parts.status.text() == m_shown)
+        m_parts.status.setText(QString());
     m_shown.clear();
 }

@@ -6,8 +6,12 @@
 #include <QTimer>
 
 class QAction;
-class TMainForm;
+class QLabel;
+class QMenu;
+class QWidget;
+class StartupGate;
 class TrackCanvas;
+class TrackDocument;
 
 // The Track menu's "Check connections", "Show open ends" and "Close gaps":
 // the open road ends of the block's visible cells, marked on the track canvas
@@ -21,9 +25,19 @@ class ConnectionCommands : public QObject
     Q_OBJECT
 
 public:
-    // Appends both items to the window's Track menu, disabled until its
-    // start-up has completed.
-    explicit ConnectionCommands(TMainForm &window);
+    struct Parts
+    {
+        TrackDocument &document;
+        TrackCanvas &canvas;  // where the marks are drawn
+        QMenu &menu;          // Track, which the items join
+        QLabel &status;       // the status bar's text
+        StartupGate &startup;
+        QWidget &window;  // where failures are shown
+    };
+
+    // Appends the items to the Track menu, disabled until start-up has
+    // completed.
+    ConnectionCommands(const Parts &parts, QObject *parent);
 
     QAction *checkAction() const { return m_check; }
     QAction *showAction() const { return m_show; }
@@ -42,8 +56,7 @@ private:
     void followTrack();
     void clearMarks();
 
-    TMainForm &m_window;
-    TrackCanvas &m_canvas;  // where the marks are drawn
+    Parts m_parts;
     QAction *m_check;
     QAction *m_show;
     QAction *m_closeGaps;

@@ -3,24 +3,25 @@
 
 #include "document/trackdocument.h"
 #include "pieces/catalogue.h"
+#include "pieces/tilestore.h"
 #include "ui/commands/turncommands.h"
 #include "ui/tools/floatingstamp.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
-#include "ui/window/tmainform.h"
+#include "ui/window/startupgate.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 
-EditCommands::EditCommands(TMainForm &window)
-    : QObject(&window), m_window(window),
-      m_stamp(new FloatingStamp(window.document(), *window.canvas(), window.tiles(), this))
+EditCommands::EditCommands(const Parts &parts, QObject *parent)
+    : QObject(parent), m_parts(parts), m_stamp(new FloatingStamp(parts.document, parts.canvas, parts.tiles, this))
 {
     addHistory();
-    QMenu &menu = *window.editMenu();
+    QMenu &menu = parts.menu;
     menu.addSeparator();
     m_cut = add("Cut1", QStringLiteral("Cut"), QKeySequence(QStringLiteral("Ctrl+X")));
     m_copy = add("Copy1", QStringLiteral("Copy"), QKeySequence(QStringLiteral("Ctrl+C")));
@@ -30,14 +31,14 @@ EditCommands::EditCommands(TMainForm &window)
     m_selectAll = add("Selectall1", QStringLiteral("Select all"), QKeySequence(QStringLiteral("Ctrl+A")));
     m_selectNone = add("Selectnone1", QStringLiteral("Select none"), QKeySequence(Qt::Key_Escape));
     menu.addSeparator();
-    m_turns = new TurnCommands(window, *m_stamp, this);
+    m_turns = new TurnCommands({parts.document, parts.canvas, menu, parts.status, parts.window}, *m_stamp, this);
     connectActions();
     refresh();
 }
 
 void EditCommands::addHistory()
 {
-    QMenu &menu = *m_window.editMenu();
+    QMenu &menu = m_parts.menu;
     QUndoStack &stack = document().history();
     QAction *undo = stack.createUndoAction(&menu, QStringLiteral("Undo"));
     undo->setObjectName(QStringLiteral("Undo1"));
@@ -52,7 +53,7 @@ void EditCommands::addHistory()
 
 QAction *EditCommands::add(const char *name, const QString &text, const QKeySequence &key)
 {
-    QAction *action = MainMenu::addCommand(m_window.editMenu(), name, text, key);
+    QAction *action = MainMenu::addCommand(&m_parts.menu, name, text, key);
     // The track has the keyboard nearly always; the window's shortcuts
     // reach it there (the canvas takes none of these keys for itself).
     action->setShortcutContext(Qt::WindowShortcut);
@@ -62,7 +63,7 @@ QAction *EditCommands::add(const char *name, const QString &text, const QKeySequ
 void EditCommands::connectActions()
 {
     auto guarded = [this](void (EditCommands::*command)()) {
-        return [this, command] { ErrorBox::guard(&m_window, [&] { (this->*command)(); }); };
+        return [this, command] { ErrorBox::guard(&m_parts.window, [&] { (this->*command)(); }); };
     };
     connect(m_cut, &QAction::triggered, this, guarded(&EditCommands::cut));
     connect(m_copy, &QAction::triggered, this, guarded(&EditCommands::copy));
@@ -72,12 +73,12 @@ void EditCommands::connectActions()
     connect(m_selectNone, &QAction::triggered, this, guarded(&EditCommands::selectNone));
     connect(&document(), &TrackDocument::selectionChanged, this, &EditCommands::refresh);
     connect(&document(), &TrackDocument::sizeChanged, this, &EditCommands::refresh);
-    connect(&m_window, &TMainForm::startupEnded, this, &EditCommands::refresh);
+    connect(&m_parts.startup, &StartupGate::ended, this, &EditCommands::refresh);
     connect(m_stamp, &FloatingStamp::floatingChanged, this, &EditCommands::refresh);
     // The hint how to put the stamp down goes with the stamp.
     connect(m_stamp, &FloatingStamp::floatingChanged, this, [this](bool floating) {
-        if (!floating && m_window.statusText() == m_hint)
-            m_window.setStatusText(QString());
+        if (!floating && m_parts.status.text() == m_hint)
+            m_parts.status.setText(QString());
     });
 }
 
@@ -85,7 +86,7 @@ void EditCommands::connectActions()
 // cells before start-up has completed.
 void EditCommands::refresh()
 {
-    const bool ready = m_window.isReady();
+    const bool ready = m_parts.startup.isReady();
     const bool selected = ready && !selectedBlock().isEmpty();
     m_cut->setEnabled(selected);
     m_copy->setEnabled(selected);
@@ -94,11 +95,6 @@ void EditCommands::refresh()
     m_selectAll->setEnabled(ready);
     m_selectNone->setEnabled(ready && (!document().selection().isEmpty() || m_stamp->isFloating()));
     m_turns->setReady(ready);
-}
-
-TrackDocument &EditCommands::document() const
-{
-    return m_window.document();
 }
 
 QUndoStack &EditCommands::history()
@@ -123,7 +119,7 @@ bool EditCommands::toClipboard(const QString &done)
     if (block.isEmpty())
         return false;
     QGuiApplication::clipboard()->setText(QString::fromLatin1(block.toText()));
-    m_window.setStatusText(QStringLiteral("%1 %2 x %3 cells").arg(done).arg(block.width()).arg(block.height()));
+    m_parts.status.setText(QStringLiteral("%1 %2 x %3 cells").arg(done).arg(block.width()).arg(block.height()));
     return true;
 }
 
@@ -138,7 +134,7 @@ void EditCommands::deleteCells()
     if (selectedBlock().isEmpty())
         return;
     clearSelected(QStringLiteral("Delete"));
-    m_window.setStatusText(QString());
+    m_parts.status.setText(QString());
 }
 
 void EditCommands::clearSelected(const QString &name)
@@ -157,7 +153,7 @@ TrackBlock EditCommands::clipboardBlock() const
     for (int row = 0; row < block.height(); ++row) {
         for (int column = 0; column < block.width(); ++column) {
             const QByteArray &code = block.code(column, row);
-            if (!m_window.tiles().contains(code))
+            if (!m_parts.tiles.contains(code))
                 throw KwError::notTrackText(QStringLiteral("No piece has the code \"%1\" (row %2, column %3)")
                                                 .arg(QString::fromLatin1(code))
                                                 .arg(row + 1)
@@ -174,16 +170,16 @@ void EditCommands::paste()
         block = clipboardBlock();
     } catch (const KwError &error) {
         // Nothing has changed, so a word in the status bar is enough.
-        m_window.setStatusText(QStringLiteral("Cannot paste: ") + error.shownText());
+        m_parts.status.setText(QStringLiteral("Cannot paste: ") + error.shownText());
         return;
     }
-    const TrackCanvas &canvas = *m_window.canvas();
+    const TrackCanvas &canvas = m_parts.canvas;
     const int at = canvas.hoverCell() >= 0 ? canvas.hoverCell() : canvas.cursorCell();
     m_stamp->lift(block, QPoint(TrackGrid::columnOf(at), TrackGrid::rowOf(at)));
     m_hint = QStringLiteral("Click or press Enter to place the %1 x %2 block, Esc drops it")
                  .arg(block.width())
                  .arg(block.height());
-    m_window.setStatusText(m_hint);
+    m_parts.status.setText(m_hint);
 }
 
 void EditCommands::selectAll()

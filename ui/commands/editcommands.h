@@ -8,8 +8,13 @@
 
 class FloatingStamp;
 class QAction;
+class QLabel;
+class QMenu;
 class QUndoStack;
-class TMainForm;
+class QWidget;
+class StartupGate;
+class TileStore;
+class TrackCanvas;
 class TrackDocument;
 class TurnCommands;
 
@@ -29,7 +34,18 @@ class EditCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit EditCommands(TMainForm &window);
+    struct Parts
+    {
+        TrackDocument &document;
+        TrackCanvas &canvas;
+        const TileStore &tiles;  // a pasted code needs a picture
+        QMenu &menu;             // Edit, which the commands fill
+        QLabel &status;          // the status bar's text
+        const StartupGate &startup;
+        QWidget &window;  // where failures are shown
+    };
+
+    EditCommands(const Parts &parts, QObject *parent);
 
     QUndoStack &history();
     FloatingStamp &stamp() const { return *m_stamp; }
@@ -60,9 +76,9 @@ private:
     // cells"); false when nothing of the track is selected.
     bool toClipboard(const QString &done);
     void clearSelected(const QString &name);
-    TrackDocument &document() const;
+    TrackDocument &document() const { return m_parts.document; }
 
-    TMainForm &m_window;
+    Parts m_parts;
     FloatingStamp *m_stamp;
     TurnCommands *m_turns = nullptr;
     QAction *m_cut = nullptr;

@@ -7,9 +7,9 @@
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
-#include "ui/window/tmainform.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -33,20 +33,20 @@ const TurnItem turnItems[] = {
 
 } // namespace
 
-TurnCommands::TurnCommands(TMainForm &window, FloatingStamp &stamp, QObject *parent)
-    : QObject(parent), m_window(window), m_stamp(stamp), m_canvas(*window.canvas()), m_alive(window.canvas())
+TurnCommands::TurnCommands(const Parts &parts, FloatingStamp &stamp, QObject *parent)
+    : QObject(parent), m_parts(parts), m_stamp(stamp), m_alive(&parts.canvas)
 {
     m_actions.resize(int(Turns::all.size()));
     for (const TurnItem &item : turnItems) {
-        QAction *action = MainMenu::addCommand(window.editMenu(), item.name, QLatin1String(item.caption),
+        QAction *action = MainMenu::addCommand(&parts.menu, item.name, QLatin1String(item.caption),
                                                QKeySequence(QLatin1String(item.key)));
         const Turn turn = item.turn;
         connect(action, &QAction::triggered, this,
-                [this, turn] { ErrorBox::guard(&m_window, [&] { this->turn(turn); }); });
+                [this, turn] { ErrorBox::guard(&m_parts.window, [&] { this->turn(turn); }); });
         m_actions[int(turn)] = action;
     }
-    m_canvas.addLayer(this);
-    connect(&window.document(), &TrackDocument::changed, this, &TurnCommands::trackChanged);
+    m_parts.canvas.addLayer(this);
+    connect(&parts.document, &TrackDocument::changed, this, &TurnCommands::trackChanged);
     setReady(false);
 }
 
@@ -54,7 +54,7 @@ TurnCommands::~TurnCommands()
 {
     // The window may take the canvas down first.
     if (m_alive)
-        m_canvas.removeLayer(this);
+        m_parts.canvas.removeLayer(this);
 }
 
 void TurnCommands::setReady(bool ready)
@@ -87,7 +87,7 @@ void TurnCommands::turn(Turn turn)
 {
     if (m_stamp.isFloating())
         turnStamp(turn);
-    else if (!m_window.document().selection().isEmpty())
+    else if (!m_parts.document.selection().isEmpty())
         turnSelection(turn);
     else
         turnTrack(turn);
@@ -97,13 +97,13 @@ void TurnCommands::turnStamp(Turn turn)
 {
     const GridTransform::TurnedBlock turned = GridTransform::turnBlock(m_stamp.block(), turn);
     m_stamp.replace(turned.block, turned.unmatched);
-    m_window.setStatusText(unmatchedText(int(turned.unmatched.size()),
+    m_parts.status.setText(unmatchedText(int(turned.unmatched.size()),
                                          GridTransform::codesOf(turned.block, turned.unmatched), turn));
 }
 
 void TurnCommands::turnSelection(Turn turn)
 {
-    TrackDocument &document = m_window.document();
+    TrackDocument &document = m_parts.document;
     const QRect block(0, 0, document.width(), document.height());
     const QRect cells = document.selection().bounds() & block;
     if (cells.isEmpty())
@@ -124,19 +124,19 @@ void TurnCommands::turnSelection(Turn turn)
                                  : QStringLiteral("%1 cells fell beyond the track and were cut off").arg(turned.cutOff);
         text = text.isEmpty() ? lost : text + QStringLiteral("; ") + lost;
     }
-    m_window.setStatusText(text);
+    m_parts.status.setText(text);
     mark(turned.unmatched);
 }
 
 void TurnCommands::turnTrack(Turn turn)
 {
-    TrackDocument &document = m_window.document();
+    TrackDocument &document = m_parts.document;
     const GridTransform::TurnedGrid turned = GridTransform::turnTrack(document.grid(), turn);
     {
         QScopedValueRollback<bool> turning(m_turning, true);
         document.record(caption(turn), true, [&] { document.setGrid(turned.grid); });
     }
-    m_window.setStatusText(unmatchedText(int(turned.unmatched.size()),
+    m_parts.status.setText(unmatchedText(int(turned.unmatched.size()),
                                          GridTransform::codesOf(turned.grid, turned.unmatched), turn));
     mark(turned.unmatched);
 }
@@ -147,14 +147,14 @@ void TurnCommands::mark(const QVector<int> &cells)
 {
     clearMarks();
     m_marked = cells;
-    m_canvas.updateCells(markedCells());
+    m_parts.canvas.updateCells(markedCells());
 }
 
 void TurnCommands::clearMarks()
 {
     if (m_marked.isEmpty())
         return;
-    m_canvas.updateCells(markedCells());
+    m_parts.canvas.updateCells(markedCells());
     m_marked.clear();
 }
 

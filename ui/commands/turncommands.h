@@ -12,8 +12,11 @@
 
 class FloatingStamp;
 class QAction;
-class TMainForm;
+class QLabel;
+class QMenu;
+class QWidget;
 class TrackCanvas;
+class TrackDocument;
 
 // The Edit menu's "Rotate clockwise" (Z), "Rotate anticlockwise" (Shift+Z),
 // "Mirror left to right" (X) and "Mirror top to bottom" (Y). Each acts on
@@ -30,7 +33,16 @@ class TurnCommands : public QObject, public CanvasLayer
     Q_OBJECT
 
 public:
-    TurnCommands(TMainForm &window, FloatingStamp &stamp, QObject *parent);
+    struct Parts
+    {
+        TrackDocument &document;
+        TrackCanvas &canvas;  // where the kept pieces are marked
+        QMenu &menu;          // Edit, which the items join
+        QLabel &status;       // the status bar's text
+        QWidget &window;      // where failures are shown
+    };
+
+    TurnCommands(const Parts &parts, FloatingStamp &stamp, QObject *parent);
     ~TurnCommands() override;
 
     QAction *action(Turn turn) const { return m_actions[int(turn)]; }
@@ -57,9 +69,8 @@ private:
     void trackChanged();
     QRect markedCells() const;
 
-    TMainForm &m_window;
+    Parts m_parts;
     FloatingStamp &m_stamp;
-    TrackCanvas &m_canvas;
     QPointer<TrackCanvas> m_alive;
     QVector<QAction *> m_actions;
     QVector<int> m_marked;

@@ -12,6 +12,7 @@
 #include "ui/window/errorbox.h"
 #include "ui/window/statusnotice.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -41,6 +42,16 @@ OutputCommands::OutputCommands(const Parts &parts, QObject *parent)
 }
 
 OutputCommands::~OutputCommands() = default;
+
+void OutputCommands::connectItems(QAction &exportAs, QAction &print, QAction &printPreview)
+{
+    auto guarded = [this](void (OutputCommands::*command)()) {
+        return [this, command] { ErrorBox::guard(&m_parts.window, [&] { (this->*command)(); }); };
+    };
+    connect(&exportAs, &QAction::triggered, this, guarded(&OutputCommands::exportAs));
+    connect(&print, &QAction::triggered, this, guarded(&OutputCommands::print));
+    connect(&printPreview, &QAction::triggered, this, guarded(&OutputCommands::printPreview));
+}
 
 void OutputCommands::setExportDialog(std::unique_ptr<ExportDialog> dialog)
 {

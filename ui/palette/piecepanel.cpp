@@ -2,8 +2,10 @@
 #include "ui/palette/piecepanel.h"
 
 #include "pieces/builtinpictures.h"
+#include "pieces/tilestore.h"
 #include "ui/palette/palette.h"
 #include "ui/palette/picturebutton.h"
+#include "ui/palette/piecetext.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -48,7 +50,21 @@ PiecePanel::PiecePanel(QWidget *parent)
     group->setExclusive(true);
     group->addButton(m_currentPiece);
     m_currentPiece->setChecked(true);
-    m_currentPiece->setPicture(BuiltinPictures::blank());
+    m_currentPiece->setAccessibleDescription(QStringLiteral("Current piece"));
+    setCurrentPiece(QByteArray(), BuiltinPictures::blank());
+}
+
+void PiecePanel::setCurrentPiece(const QByteArray &code, const QImage &picture)
+{
+    m_currentCode = code;
+    m_currentPiece->setPicture(picture);
+    m_currentPiece->setAccessibleName(code.isEmpty() ? QStringLiteral("No piece chosen") : PieceText::describe(code));
+}
+
+void PiecePanel::pickPiece(const QByteArray &code, const TileStore &tiles)
+{
+    if (!m_palette->pressPiece(code))
+        setCurrentPiece(code, tiles.picture(code));
 }
 
 void PiecePanel::reveal()

@@ -15,6 +15,7 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QToolBar>
 
 namespace {
 
@@ -68,6 +69,21 @@ void ToolBox::addTool(Id id, Tool *tool, const char *name, const QString &text, 
     connect(action, &QAction::triggered, this, [this, id] { activate(id); });
     m_tools[id] = tool;
     m_actions[id] = action;
+}
+
+QToolBar *ToolBox::makeBar(QWidget *parent) const
+{
+    auto *bar = new QToolBar(QStringLiteral("Tools"), parent);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setOrientation(Qt::Vertical);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setFocusPolicy(Qt::NoFocus);
+    for (QAction *action : m_actions) {
+        bar->addAction(action);
+        bar->widgetForAction(action)->setAccessibleName(action->text());
+    }
+    return bar;
 }
 
 void ToolBox::activate(Id id)

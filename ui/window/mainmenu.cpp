@@ -19,6 +19,20 @@ MainMenu::MainMenu(QMenuBar *bar)
     about = addCommand(help, "About1", QStringLiteral("About..."));
 }
 
+TrackExport::Format MainMenu::exportFormat(const QAction &item)
+{
+    switch (item.data().toInt()) {
+    case JpegTag:
+        return TrackExport::Format::Jpeg;
+    case BmpTag:
+        return TrackExport::Format::Bmp;
+    case PngTag:
+        return TrackExport::Format::Png;
+    default:
+        return TrackExport::Format::Pdf;
+    }
+}
+
 QMenu *MainMenu::addMenu(QMenuBar *bar, const char *name, const QString &title)
 {
     QMenu *menu = bar->addMenu(title);

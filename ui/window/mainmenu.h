@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "export/trackexport.h"
+
 #include <QKeySequence>
 #include <QString>
 #include <QVector>
@@ -21,6 +23,9 @@ public:
     enum ExportTag { JpegTag = 2, BmpTag = 3, PdfTag = 4, PngTag = 5 };
 
     explicit MainMenu(QMenuBar *bar);
+
+    // The format an export item's tag stands for.
+    static TrackExport::Format exportFormat(const QAction &item);
 
     // Adds an item named name (its objectName) with the caption and shortcut.
     static QAction *addCommand(QMenu *menu, const char *name, const QString &text,

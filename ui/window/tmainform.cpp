@@ -2,13 +2,13 @@
 #include "ui/window/tmainform.h"
 
 #include "base/kwerror.h"
-#include "export/trackexport.h"
+#include "base/progress.h"
 #include "ui/commands/connectioncommands.h"
 #include "ui/commands/editcommands.h"
 #include "ui/commands/filecommands.h"
 #include "ui/commands/filedialogs.h"
+#include "ui/commands/partslistcommand.h"
 #include "ui/commands/viewcommands.h"
-#include "ui/dialogs/partslistwindow.h"
 #include "ui/dialogs/taboutform.h"
 #include "ui/dialogs/tsaveform.h"
 #include "ui/dialogs/tsizeform.h"
@@ -29,40 +29,26 @@
 #include "ui/window/errorbox.h"
 #include "ui/window/examplesmenu.h"
 #include "ui/window/mainmenu.h"
+#include "ui/window/mainstatusbar.h"
+#include "ui/window/startupgate.h"
 #include "ui/window/statusnotice.h"
-#include "ui/window/statusprogress.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QAction>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int minimumScreenWidth = 1024;
-
-TrackExport::Format exportFormat(int tag)
-{
-    switch (tag) {
-    case MainMenu::JpegTag:
-        return TrackExport::Format::Jpeg;
-    case MainMenu::BmpTag:
-        return TrackExport::Format::Bmp;
-    case MainMenu::PngTag:
-        return TrackExport::Format::Png;
-    default:
-        return TrackExport::Format::Pdf;
-    }
-}
 
 } // namespace
 
@@ -71,27 +57,21 @@ TMainForm::TMainForm(const QString &tilesFolder, const QStringList &arguments, Q
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Kerbwright"));
+    m_startup = new StartupGate(this);
     createPanels();
     createStatusBar();
     createMenu();
-    createPartsList();
+    m_partsList = new PartsListCommand({m_document, m_store, *m_menu->track, *m_statusText, *m_startup, *this}, this);
+    connect(m_partsList, &PartsListCommand::circuitMarked, this, &TMainForm::circuitMarked);
     m_sizeForm = new TsizeForm(&m_document, this);
     m_aboutForm = new TAboutForm(this);
     m_saveForm = new TSaveForm(this);
-    m_files = new FileCommands({m_document, m_tiles, m_store, *m_progress, *m_sizeForm, *m_saveForm},
-                               std::make_unique<QtFileDialogs>(this), this);
-    m_edits = new EditCommands(*this);
-    new ViewCommands(*TrackBox, *m_menu->view, this);
-    auto *cells = new CellEdits({m_document, *TrackBox->canvas(), m_currentCode}, this);
-    connect(cells, &CellEdits::pieceWanted, this, &TMainForm::PickPiece);
-    createTools(*cells);
-    for (QAction *action : (new PaletteKeys(*PageControl, *this))->actions())
-        addTrackCommand(action);
-    // Owned by the window; adds its items to the Track menu.
-    auto *connections = new ConnectionCommands(*this);
-    connect(cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
+    createCommands();
     createOutput();
-    m_recovery = new Recovery(*this, RecoveryFolder::path());
+    m_recovery = new Recovery({m_document, *m_files, *m_statusText, *m_startup, *this}, RecoveryFolder::path(), this);
+    // Last, so that the commands have heard of the end before anyone who
+    // watches the window.
+    connect(m_startup, &StartupGate::ended, this, &TMainForm::startupEnded);
 }
 
 TMainForm::~TMainForm() = default;
@@ -111,7 +91,7 @@ void TMainForm::createPanels()
     connect(PageControl, &Palette::normalPagePressed, this, &TMainForm::TabSheet1MouseDown);
     column->addWidget(Panel1);
 
-    // The track, with the tools' bar beside it (createTools); the palette
+    // The track, with the tools' bar beside it (createTrackCommands); the palette
     // above keeps the window's whole width.
     m_trackRow = new QHBoxLayout;
     m_trackRow->setSpacing(0);
@@ -125,18 +105,10 @@ void TMainForm::createPanels()
 
 void TMainForm::createStatusBar()
 {
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    // A label of our own: the status bar's message would be wiped by the
-    // status tips that menus send while the pointer moves over them.
-    m_statusText = new QLabel(statusBar());
-    m_statusText->setObjectName(QStringLiteral("StatusText"));
-    statusBar()->addWidget(m_statusText, 1);
-    m_progress = std::make_unique<StatusProgress>(m_statusText);
-    // Where the last export or print went, apart from the progress text.
-    m_notice = new StatusNotice(statusBar());
-    statusBar()->addPermanentWidget(m_notice);
-    m_cellInfo = new CellInfoLabel(m_document, *TrackBox->canvas(), statusBar());
-    statusBar()->addPermanentWidget(m_cellInfo);
+    m_statusBar = new MainStatusBar(m_document, *TrackBox->canvas(), this);
+    setStatusBar(m_statusBar);
+    m_statusText = &m_statusBar->text();
+    m_progress = &m_statusBar->progress();
 }
 
 void TMainForm::createMenu()
@@ -155,80 +127,39 @@ void TMainForm::createMenu()
         ErrorBox::guard(this, [&] { m_files->openNamed(path); });
     });
     for (QAction *action : m_menu->trackCommands())
-        addTrackCommand(action);
+        m_startup->holdBack(action);
 }
 
-void TMainForm::addTrackCommand(QAction *action)
+void TMainForm::createCommands()
 {
-    action->setEnabled(m_ready);
-    m_trackCommands.append(action);
+    m_files = new FileCommands({m_document, m_tiles, m_store, *m_progress, *m_sizeForm, *m_saveForm},
+                               std::make_unique<QtFileDialogs>(this), this);
+    m_edits = new EditCommands({m_document, *canvas(), m_store, *m_menu->edit, *m_statusText, *m_startup, *this}, this);
+    new ViewCommands(*TrackBox, *m_menu->view, this);
+    auto *cells = new CellEdits({m_document, *canvas(), Panel1->currentCode()}, this);
+    connect(cells, &CellEdits::pieceWanted, this, [this](const QByteArray &code) { Panel1->pickPiece(code, m_store); });
+    createTrackCommands(*cells);
 }
 
-void TMainForm::createPartsList()
+void TMainForm::createTrackCommands(CellEdits &cells)
 {
-    QAction *parts = MainMenu::addCommand(m_menu->track, "Partslist1", QStringLiteral("Parts list…"),
-                                          QKeySequence(QStringLiteral("Ctrl+L")));
-    // Made when first asked for: most sessions never open it, and a table
-    // window costs start-up time.
-    connect(parts, &QAction::triggered, this, [this] {
-        if (!m_partsList) {
-            m_partsList = new PartsListWindow(m_document, m_store, this);
-            connect(m_partsList, &PartsListWindow::circuitChosen, this, &TMainForm::markCircuit);
-        }
-        m_partsList->showAndRaise();
-    });
-    addTrackCommand(parts);
-}
-
-void TMainForm::markCircuit(const QVector<int> &cells)
-{
-    if (cells.isEmpty())
-        return;
-    // The circuit's cells become the selection, which the canvas outlines:
-    // the user sees them and can copy, move or turn them at once.
-    CellSelection selection;
-    for (int index : cells)
-        selection.add(index);
-    const QRect bounds = selection.bounds();
-    setStatusText(QStringLiteral("Circuit of %1 piece%2 in columns %3–%4, rows %5–%6")
-                      .arg(cells.size())
-                      .arg(cells.size() == 1 ? "" : "s")
-                      .arg(bounds.left() + 1)
-                      .arg(bounds.right() + 1)
-                      .arg(bounds.top() + 1)
-                      .arg(bounds.bottom() + 1));
-    m_document.setSelection(selection);
-    emit circuitMarked(cells);
+    m_toolBox = new ToolBox({m_document, *canvas(), m_store, Panel1->currentCode(), cells}, *m_menu->tools, this);
+    m_trackRow->insertWidget(0, m_toolBox->makeBar(centralWidget()));
+    for (QAction *action : (new PaletteKeys(*PageControl, *this))->actions())
+        m_startup->holdBack(action);
+    auto *connections =
+        new ConnectionCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
+    connect(&cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
 }
 
 void TMainForm::createOutput()
 {
-    m_output = new OutputCommands({m_document, m_store, *m_progress, *m_notice, *this}, this);
+    m_output = new OutputCommands({m_document, m_store, *m_progress, m_statusBar->notice(), *this}, this);
     // The plan lists what is short while the parts list compares with an inventory.
-    m_output->setInventory([this] { return m_partsList ? m_partsList->inventory() : nullptr; });
-    connect(m_menu->exportAs, &QAction::triggered, this,
-            [this] { ErrorBox::guard(this, [this] { m_output->exportAs(); }); });
-    connect(m_menu->print, &QAction::triggered, this,
-            [this] { ErrorBox::guard(this, [this] { m_output->print(); }); });
-    connect(m_menu->printPreview, &QAction::triggered, this,
-            [this] { ErrorBox::guard(this, [this] { m_output->printPreview(); }); });
+    m_output->setInventory([this] { return m_partsList->inventory(); });
+    m_output->connectItems(*m_menu->exportAs, *m_menu->print, *m_menu->printPreview);
     // A notice about the track before is no news about this one.
-    connect(m_files, &FileCommands::trackReplaced, m_notice, &StatusNotice::forget);
-}
-
-void TMainForm::createTools(CellEdits &cells)
-{
-    m_toolBox = new ToolBox({m_document, *TrackBox->canvas(), m_store, m_currentCode, cells}, *m_menu->tools, this);
-    // The tools beside the track, one click away, as most editors have them.
-    auto *bar = new QToolBar(QStringLiteral("Tools"), centralWidget());
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setMovable(false);
-    bar->setOrientation(Qt::Vertical);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    bar->setFocusPolicy(Qt::NoFocus);
-    for (QAction *action : m_toolBox->actions())
-        bar->addAction(action);
-    m_trackRow->insertWidget(0, bar);
+    connect(m_files, &FileCommands::trackReplaced, &m_statusBar->notice(), &StatusNotice::forget);
 }
 
 void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
@@ -239,6 +170,16 @@ void TMainForm::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
 const QString &TMainForm::openDialogName() const
 {
     return m_files->openDialogName();
+}
+
+PartsListWindow *TMainForm::partsList() const
+{
+    return m_partsList->partsList();
+}
+
+bool TMainForm::isReady() const
+{
+    return m_startup->isReady();
 }
 
 QMenu *TMainForm::editMenu() const
@@ -314,7 +255,7 @@ void TMainForm::init()
     // A palette without its pictures is of no use: start-up ends for good
     // and the waiting panel stays.
     if (!built) {
-        emit startupEnded(false);
+        m_startup->end(false);
         return;
     }
     openStartupTrack();
@@ -349,10 +290,7 @@ void TMainForm::finishStartup()
     Panel1->reveal();
     TrackBox->endWaiting();
     TrackBox->canvas()->setFocus();
-    for (QAction *action : std::as_const(m_trackCommands))
-        action->setEnabled(true);
-    m_ready = true;
-    emit startupEnded(true);
+    m_startup->end(true);
 }
 
 // ---- Pieces and cells ------------------------------------------------
@@ -364,21 +302,17 @@ TrackCanvas *TMainForm::canvas() const
 
 QLabel *TMainForm::cellInfo() const
 {
-    return m_cellInfo;
+    return m_statusBar->cellInfo();
+}
+
+const QByteArray &TMainForm::currentCode() const
+{
+    return Panel1->currentCode();
 }
 
 void TMainForm::PieceClick(PictureButton *sender)
 {
-    m_currentCode = sender->property("hint").toByteArray();
-    CurPiece->setPicture(sender->picture());
-}
-
-void TMainForm::PickPiece(const QByteArray &code)
-{
-    if (PageControl->pressPiece(code))
-        return;
-    m_currentCode = code;
-    CurPiece->setPicture(m_store.picture(code));
+    Panel1->setCurrentPiece(sender->property("hint").toByteArray(), sender->picture());
 }
 
 void TMainForm::EditGrid(const QByteArray &hint)
@@ -450,9 +384,7 @@ void TMainForm::Modifygridsize1Click()
 
 void TMainForm::PrintClick(QAction *item)
 {
-    ErrorBox::guard(this, [this, item] {
-        m_output->exportBeside(exportFormat(item->data().toInt()));
-    });
+    ErrorBox::guard(this, [this, item] { m_output->exportBeside(MainMenu::exportFormat(*item)); });
 }
 
 void TMainForm::About1Click()

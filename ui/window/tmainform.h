@@ -12,30 +12,30 @@
 #include <memory>
 
 class CellEdits;
-class CellInfoLabel;
 class EditCommands;
 class FileCommands;
 class FileDialogs;
 class MainMenu;
+class MainStatusBar;
 class OutputCommands;
 class Palette;
-class PictureButton;
+class PartsListCommand;
 class PartsListWindow;
+class PictureButton;
 class PiecePanel;
+class Progress;
 class QAction;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
-class StatusNotice;
 class Recovery;
-class StatusProgress;
+class StartupGate;
 class TAboutForm;
-class TrackCanvas;
-class TSaveForm;
 class ToolBox;
+class TrackCanvas;
 class TrackView;
+class TSaveForm;
 class TsizeForm;
-class ViewCommands;
 
 // The editor's main window: the palette with the current piece on top, the
 // track view below, the status bar with the cell and file field on its
@@ -58,8 +58,8 @@ public:
 
     TrackDocument &document() { return m_document; }
     const TileStore &tiles() const { return m_store; }
-    const QByteArray &currentCode() const { return m_currentCode; }
-    bool isReady() const { return m_ready; }
+    const QByteArray &currentCode() const;
+    bool isReady() const;
     QString statusText() const;
     void setStatusText(const QString &text);
     QMenu *editMenu() const;
@@ -70,14 +70,10 @@ public:
     const QString &openDialogName() const;
     FileCommands *fileCommands() const { return m_files; }
     // The parts list window, once it has been opened.
-    PartsListWindow *partsList() const { return m_partsList; }
-
-    // Shows the cells of one circuit (TrackGrid indices), as a click on its
-    // line in the parts list window asks: the status bar names where it
-    // runs, and circuitMarked hands the cells to the track view to mark.
-    void markCircuit(const QVector<int> &cells);
+    PartsListWindow *partsList() const;
 
 signals:
+    // A circuit chosen in the parts list window became the selection.
     void circuitMarked(const QVector<int> &cells);
 
 public:
@@ -95,9 +91,6 @@ public:
     // The recovery copy of unsaved work and the start-up offer of old ones.
     Recovery *recovery() const { return m_recovery; }
 
-    // An item that acts on the cells: disabled until start-up has completed.
-    void addTrackCommand(QAction *action);
-
     // Replaces the file dialogs (tests answer them without a modal dialog).
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
 
@@ -105,8 +98,6 @@ public:
     void init();
 
     void PieceClick(PictureButton *sender);
-    // A piece picked from a cell becomes the current piece.
-    void PickPiece(const QByteArray &code);
     // A grid button's hint "XX-YY": characters 1-2 change the width, 4-5
     // the height, each a signed number.
     void EditGrid(const QByteArray &hint);
@@ -133,9 +124,9 @@ private:
     void createPanels();
     void createStatusBar();
     void createMenu();
-    void createPartsList();
+    void createCommands();
+    void createTrackCommands(CellEdits &cells);
     void createOutput();
-    void createTools(CellEdits &cells);
 
     void loadPalette();
     void openStartupTrack();
@@ -147,27 +138,24 @@ private:
     TileFolder m_tiles;
     TileStore m_store;
     QStringList m_arguments;
-    std::unique_ptr<StatusProgress> m_progress;
+    Progress *m_progress = nullptr;  // the status bar's
+    StartupGate *m_startup = nullptr;
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
+    PartsListCommand *m_partsList = nullptr;
     OutputCommands *m_output = nullptr;
     ToolBox *m_toolBox = nullptr;
     Recovery *m_recovery = nullptr;
-    QByteArray m_currentCode;
     bool m_started = false;
-    bool m_ready = false;
-    QVector<QAction *> m_trackCommands;  // enabled once start-up has completed
 
     PiecePanel *Panel1 = nullptr;
     Palette *PageControl = nullptr;
     PictureButton *CurPiece = nullptr;
     TrackView *TrackBox = nullptr;
     QHBoxLayout *m_trackRow = nullptr;
-    QLabel *m_statusText = nullptr;
-    StatusNotice *m_notice = nullptr;
-    CellInfoLabel *m_cellInfo = nullptr;
+    MainStatusBar *m_statusBar = nullptr;
+    QLabel *m_statusText = nullptr;  // the status bar's text
     std::unique_ptr<MainMenu> m_menu;
-    PartsListWindow *m_partsList = nullptr;
 
     TsizeForm *m_sizeForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
