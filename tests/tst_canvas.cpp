@@ -8,6 +8,7 @@
 #include "modalwatcher.h"
 #include "recordingprogress.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 
 #include "document/gridstep.h"
 #include "pieces/catalogue.h"
@@ -20,7 +21,6 @@
 #include "ui/track/trackruler.h"
 #include "ui/track/trackview.h"
 #include "ui/window/cellinfolabel.h"
-#include "ui/window/tmainform.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -29,7 +29,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -122,14 +121,8 @@ void TestCanvas::initTestCase()
 void TestCanvas::start(const QByteArray &track)
 {
     m_window.reset();
-    m_window = std::make_unique<TMainForm>(m_dir.filePath("tiles"), QStringList());
-    m_files = new ScriptedFileDialogs;
-    m_window->setFileDialogs(std::unique_ptr<FileDialogs>(m_files));
-    m_window->resize(1200, 800);
-    QSignalSpy ended(m_window.get(), &TMainForm::startupEnded);
-    m_window->show();
-    if (!ended.wait(30000))
-        qWarning("start-up did not end");
+    m_window = makeEditor(m_dir.filePath("tiles"), &m_files);
+    startEditor(*m_window);
     if (!track.isEmpty()) {
         const QString path = m_dir.filePath(QStringLiteral("track.kwf"));
         BmpBuilder::writeFile(path, track);

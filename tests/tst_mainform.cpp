@@ -5,6 +5,7 @@
 #include "bmpbuilder.h"
 #include "modalwatcher.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
@@ -15,7 +16,6 @@
 #include "ui/track/trackcanvas.h"
 #include "ui/window/commandline.h"
 #include "ui/window/errorbox.h"
-#include "ui/window/tmainform.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -23,7 +23,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -100,14 +99,14 @@ private slots:
 
 private:
     std::unique_ptr<TMainForm> start(const QStringList &arguments = {}, QString tiles = {});
-    bool startupCompleted() const { return m_ended.value(0).toBool(); }
+    bool startupCompleted() const { return m_completed; }
     static void selectPageOf(TMainForm &window, QWidget *button);
     static void verifyDefaultGrid(TMainForm &window);
     QString writeTrack(const QString &name, const QStringList &lines);
 
     QTemporaryDir m_dir;
     QString m_tiles;
-    QList<QVariant> m_ended;
+    bool m_completed = false;
 };
 
 void TestMainForm::initTestCase()
@@ -119,14 +118,9 @@ void TestMainForm::initTestCase()
 
 std::unique_ptr<TMainForm> TestMainForm::start(const QStringList &arguments, QString tiles)
 {
-    auto window = std::make_unique<TMainForm>(tiles.isEmpty() ? m_tiles : tiles, arguments);
-    window->setFileDialogs(std::make_unique<ScriptedFileDialogs>());
-    window->resize(1200, 800);
-    QSignalSpy ended(window.get(), &TMainForm::startupEnded);
-    window->show();
-    if (!ended.wait(30000))
-        qWarning("start-up did not end");
-    m_ended = ended.value(0);
+    auto window = makeEditor(tiles.isEmpty() ? m_tiles : tiles, nullptr, arguments);
+    // Ready exactly when start-up completed.
+    m_completed = startEditor(*window) && window->isReady();
     return window;
 }
 

@@ -13,6 +13,7 @@
 #include "cellclick.h"
 #include "document/recoverycopy.h"
 #include "pieces/catalogue.h"
+#include "startededitor.h"
 #include "ui/commands/editcommands.h"
 #include "ui/dialogs/tsaveform.h"
 #include "ui/dialogs/tsizeform.h"
@@ -22,7 +23,6 @@
 #include "ui/recovery/recoverydialog.h"
 #include "ui/recovery/recoveryfolder.h"
 #include "ui/recovery/recoverykeeper.h"
-#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QDir>
@@ -220,15 +220,11 @@ void TestRecovery::init()
 
 void TestRecovery::start(Editor &editor, const QStringList &arguments)
 {
-    editor.window = std::make_unique<TMainForm>(m_tiles, arguments);
-    auto files = std::make_unique<ScriptedFileDialogs>();
-    editor.files = files.get();
-    editor.window->setFileDialogs(std::move(files));
+    editor.window = makeEditor(m_tiles, &editor.files, arguments);
     auto question = std::make_unique<ScriptedQuestion>();
     question->answers = editor.answers;
     editor.question = question.get();
     editor.window->recovery()->setQuestion(std::move(question));
-    editor.window->resize(1200, 800);
     editor.watcher.onDialog([&editor](QDialog *dialog) {
         const char *button = editor.saveAnswer == TSaveForm::Yes  ? "Button1"
                              : editor.saveAnswer == TSaveForm::No ? "Button2"
