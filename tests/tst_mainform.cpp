@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -85,6 +86,7 @@ private slots:
     void pressedPieceChosenAgain();
     void otherMouseUseChangesNothing();
     void curPieceClickChangesNothing();
+    void spokenNames();
     void cellClicks();
     void normalPageBackgroundPress_data();
     void normalPageBackgroundPress();
@@ -457,6 +459,44 @@ void TestMainForm::curPieceClickChangesNothing()
     QCOMPARE(curPiece->picture().cacheKey(), picture);
     QCOMPARE(window->currentCode(), QByteArray("04"));
     QVERIFY(!window->document().isModified());
+}
+
+// What a screen reader names first: each piece button its piece, as its
+// tooltip shows it; the grid buttons what they do; the current piece its
+// piece; each tool button its tool.
+void TestMainForm::spokenNames()
+{
+    auto window = start();
+    const auto spoken = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    for (const QByteArray &code : Catalogue::codes())
+        QCOMPARE(spoken(window->palette()->pieceButton(code)), window->palette()->pieceButton(code)->toolTip());
+    const auto *bar = window->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+    const auto tool = [&](const char *name) {
+        return bar->widgetForAction(window->findChild<QAction *>(QLatin1String(name)));
+    };
+    const struct
+    {
+        QWidget *widget;
+        const char *name;
+    } named[] = {
+        {window->palette()->pieceButton("04"), "04 \u2014 Straight, west\u2013east"},
+        {window->palette()->findChild<QWidget *>(QStringLiteral("b80")), "Add a column"},
+        {window->palette()->findChild<QWidget *>(QStringLiteral("b83")), "Remove a row"},
+        {window->currentPiece(), "No piece chosen"},
+        {tool("PaintTool1"), "Paint"},
+        {tool("SelectTool1"), "Select"},
+        {tool("FillTool1"), "Fill"},
+        {tool("RouteTool1"), "Route"},
+    };
+    for (const auto &row : named)
+        QCOMPARE(spoken(row.widget), QString::fromUtf8(row.name));
+
+    PictureButton *piece = window->palette()->pieceButton("3A");
+    selectPageOf(*window, piece);
+    QTest::mouseClick(piece, Qt::LeftButton);
+    QCOMPARE(spoken(window->currentPiece()), QString::fromUtf8("3A \u2014 Diagonal corner, south-east"));
 }
 
 void TestMainForm::cellClicks()

@@ -20,13 +20,14 @@ struct GridButton
 {
     const char *name;
     const char *hint;
+    const char *spoken;  // what a screen reader names it
 };
 
 const GridButton gridButtons[] = {
-    {"b80", "01-00"},
-    {"b81", "-1-00"},
-    {"b82", "00-01"},
-    {"b83", "00--1"},
+    {"b80", "01-00", "Add a column"},
+    {"b81", "-1-00", "Remove a column"},
+    {"b82", "00-01", "Add a row"},
+    {"b83", "00--1", "Remove a row"},
 };
 
 QByteArray hintOf(const QObject *button)
@@ -74,7 +75,10 @@ PictureButton *Palette::addPieceButton(QWidget *page, const QByteArray &code, QP
     auto *button = new PictureButton(page);
     button->setObjectName(QLatin1Char('b') + QString::fromLatin1(code));
     button->setProperty("hint", code);
+    // Screen readers read a button's name first and its description late
+    // or never: the name is the piece, as the tooltip shows it.
     button->setToolTip(PieceText::describe(code));
+    button->setAccessibleName(button->toolTip());
     button->setCheckable(true);
     button->setAutoRaise(false);
     button->setGeometry(QRect(topLeft, QSize(buttonSize, buttonSize)));
@@ -92,6 +96,7 @@ QWidget *Palette::addUtilitiesPage()
         auto *button = new PictureButton(page);
         button->setObjectName(QLatin1String(grid.name));
         button->setProperty("hint", QByteArray(grid.hint));
+        button->setAccessibleName(QLatin1String(grid.spoken));
         button->setGeometry(QRect(PaletteLayout::gridButton(which), QSize(buttonSize, buttonSize)));
         button->setPicture(BuiltinPictures::gridButton(which++));
         connect(button, &PictureButton::clicked, this,
