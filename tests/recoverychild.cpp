@@ -14,13 +14,13 @@
 // are read also while a dialog is open.
 //   recoverychild TILES [TRACK]
 
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "cellclick.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/sessionend.h"
-#include "ui/tmainform.h"
+#include "ui/window/tmainform.h"
 #include "document/trackdocument.h"
-#include "cellclick.h"
 
 #include <QAction>
 #include <QApplication>

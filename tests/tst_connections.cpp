@@ -3,17 +3,16 @@
 // as built, and "Check connections" in the real window, each held to the
 // same table; then the command line's exits and the window's live marks.
 #include "bmpbuilder.h"
-#include "scriptedfiledialogs.h"
-#include "testfiles.h"
 #include "pieces/catalogue.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
+#include "scriptedfiledialogs.h"
+#include "startededitor.h"
+#include "testfiles.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QAction>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,15 +73,9 @@ private slots:
     {
         m_tiles = m_dir.filePath(QStringLiteral("tiles"));
         QVERIFY(BmpBuilder::writeTileFolder(m_tiles, Catalogue::codes() + QVector<QByteArray>{"ZZ"}));
-        m_window = std::make_unique<TMainForm>(m_tiles, QStringList());
-        auto files = std::make_unique<ScriptedFileDialogs>();
-        m_files = files.get();
-        m_window->setFileDialogs(std::move(files));
-        m_window->resize(1200, 800);
+        m_window = makeEditor(m_tiles, &m_files);
         QVERIFY(!action("Checkconnections1")->isEnabled() && !action("Showopenends1")->isEnabled());
-        QSignalSpy ended(m_window.get(), &TMainForm::startupEnded);
-        m_window->show();
-        QVERIFY(ended.wait(30000));
+        QVERIFY(startEditor(*m_window));
         QVERIFY(action("Checkconnections1")->isEnabled() && action("Showopenends1")->isEnabled()
                 && !action("Showopenends1")->isChecked());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));

@@ -9,6 +9,7 @@
 #include "permissionoverride.h"
 #include "planlines.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 #include "testfiles.h"
 
 #include "base/quietprogress.h"
@@ -16,12 +17,11 @@
 #include "export/planpdf.h"
 #include "export/trackexport.h"
 #include "pieces/catalogue.h"
+#include "ui/dialogs/tsizeform.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/outputcommands.h"
 #include "ui/output/printdialogs.h"
-#include "ui/statusnotice.h"
-#include "ui/tmainform.h"
-#include "ui/tsizeform.h"
+#include "ui/window/statusnotice.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,7 +32,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -189,24 +188,18 @@ void TestPrint::initTestCase()
 
 void TestPrint::start(Editor &editor)
 {
-    editor.window = std::make_unique<TMainForm>(m_tiles, QStringList());
-    auto files = std::make_unique<ScriptedFileDialogs>();
-    editor.files = files.get();
-    editor.window->setFileDialogs(std::move(files));
+    editor.window = makeEditor(m_tiles, &editor.files);
     auto exportDialog = std::make_unique<ScriptedExportDialog>();
     editor.exportDialog = exportDialog.get();
     editor.window->outputCommands()->setExportDialog(std::move(exportDialog));
     auto printDialogs = std::make_unique<ScriptedPrintDialogs>();
     editor.printDialogs = printDialogs.get();
     editor.window->outputCommands()->setPrintDialogs(std::move(printDialogs));
-    editor.window->resize(1200, 800);
     // New's size dialog is taken as it comes.
     editor.watcher.onDialog([](QDialog *dialog) {
         qobject_cast<TsizeForm *>(dialog) ? dialog->accept() : dialog->reject();
     });
-    QSignalSpy ended(editor.window.get(), &TMainForm::startupEnded);
-    editor.window->show();
-    QVERIFY(ended.wait(30000));
+    QVERIFY(startEditor(*editor.window));
     QVERIFY(editor.window->isReady());
 }
 

@@ -10,20 +10,20 @@
 #include "scriptedfiledialogs.h"
 #include "testfiles.h"
 
+#include "cellclick.h"
 #include "document/recoverycopy.h"
 #include "document/trackdocument.h"
 #include "pieces/catalogue.h"
-#include "ui/editcommands.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "startededitor.h"
+#include "ui/commands/editcommands.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/dialogs/tsizeform.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/recoverydialog.h"
 #include "ui/recovery/recoveryfolder.h"
 #include "ui/recovery/recoverykeeper.h"
-#include "ui/tmainform.h"
-#include "cellclick.h"
-#include "ui/tsaveform.h"
-#include "ui/tsizeform.h"
 
 #include <QAction>
 #include <QDir>
@@ -225,15 +225,11 @@ void TestRecovery::init()
 
 void TestRecovery::start(Editor &editor, const QStringList &arguments)
 {
-    editor.window = std::make_unique<TMainForm>(m_tiles, arguments);
-    auto files = std::make_unique<ScriptedFileDialogs>();
-    editor.files = files.get();
-    editor.window->setFileDialogs(std::move(files));
+    editor.window = makeEditor(m_tiles, &editor.files, arguments);
     auto question = std::make_unique<ScriptedQuestion>();
     question->answers = editor.answers;
     editor.question = question.get();
     editor.window->recovery()->setQuestion(std::move(question));
-    editor.window->resize(1200, 800);
     editor.watcher.onDialog([&editor](QDialog *dialog) {
         const char *button = editor.saveAnswer == TSaveForm::Yes  ? "Button1"
                              : editor.saveAnswer == TSaveForm::No ? "Button2"

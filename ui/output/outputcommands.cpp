@@ -8,11 +8,12 @@
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
-#include "ui/errorbox.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/printdialogs.h"
-#include "ui/statusnotice.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/statusnotice.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -42,6 +43,16 @@ OutputCommands::OutputCommands(const Parts &parts, QObject *parent)
 }
 
 OutputCommands::~OutputCommands() = default;
+
+void OutputCommands::connectItems(QAction &exportAs, QAction &print, QAction &printPreview)
+{
+    auto guarded = [this](void (OutputCommands::*command)()) {
+        return [this, command] { ErrorBox::guard(&m_parts.window, [&] { (this->*command)(); }); };
+    };
+    connect(&exportAs, &QAction::triggered, this, guarded(&OutputCommands::exportAs));
+    connect(&print, &QAction::triggered, this, guarded(&OutputCommands::print));
+    connect(&printPreview, &QAction::triggered, this, guarded(&OutputCommands::printPreview));
+}
 
 void OutputCommands::setExportDialog(std::unique_ptr<ExportDialog> dialog)
 {

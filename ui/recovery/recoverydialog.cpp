@@ -2,7 +2,7 @@
 #include "ui/recovery/recoverydialog.h"
 
 #include "base/shownbytes.h"
-#include "ui/dialogplacement.h"
+#include "ui/dialogs/dialogplacement.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "document/floodfill.h"
 #include "document/trackdocument.h"
-#include "ui/errorbox.h"
+#include "ui/window/errorbox.h"
 
 FillTool::FillTool(TrackDocument &document, const QByteArray &currentCode, QWidget *window, QObject *parent)
     : Tool(parent), m_document(document), m_currentCode(currentCode), m_window(window)

@@ -3,9 +3,9 @@
 
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
-#include "ui/errorbox.h"
 #include "ui/tools/tilepainter.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/errorbox.h"
 
 #include <QPainter>
 

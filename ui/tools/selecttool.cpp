@@ -4,10 +4,10 @@
 #include "document/selectionmove.h"
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
-#include "ui/errorbox.h"
 #include "ui/tools/selectionoutline.h"
 #include "ui/tools/tilepainter.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/errorbox.h"
 
 #include <QPainter>
 
