@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/lappath.h"
+
+#include "document/circuitfinder.h"
+#include "document/trackgrid.h"
+#include "pieces/piecetable.h"
+
+#include <algorithm>
+#include <cmath>
+
+LapPath::LapPath(const RoadPose &start, const QVector<RoadSegment> &segments)
+{
+    append(RoadShape(start, segments), QPointF(), -1);
+}
+
+LapPath LapPath::of(const TrackGrid &grid, const Circuit &circuit)
+{
+    LapPath path;
+    for (const LapWay &lapWay : circuit.lapWays) {
+        // A circuit of another grid has no lap here.
+        const Piece *piece = PieceTable::find(grid.cell(lapWay.cell).code);
+        if (!piece || lapWay.way >= piece->road.ways().size())
+            return LapPath();
+        const RoadWay &way = piece->road.ways()[lapWay.way];
+        const QPointF cell(TrackGrid::columnOf(lapWay.cell), TrackGrid::rowOf(lapWay.cell));
+        path.append(lapWay.backwards ? way.shape.reversed() : way.shape, cell, lapWay.cell);
+    }
+    return path;
+}
+
+// Each way starts from its own place in its cell, so rounding does not add
+// up from cell to cell round a long lap.
+void LapPath::append(const RoadShape &shape, const QPointF &offset, int cell)
+{
+    RoadPose pose = shape.start().translated(offset);
+    for (const RoadSegment &segment : shape.segments()) {
+        m_stretches.append({segment, pose, m_length, cell});
+        pose = pose.along(segment, segment.length);
+        m_length += segment.length;
+    }
+}
+
+RoadPose LapPath::at(double distance) const
+{
+    if (m_stretches.isEmpty())
+        return {};
+    double along = std::fmod(distance, m_length);
+    if (along < 0)
+        along += m_length;
+    // The last stretch that starts at or before the distance.
+    const auto it = std::upper_bound(m_stretches.cbegin(), m_stretches.cend(), along,
+                                     [](double d, const Stretch &s) { return d < s.from; });
+    const Stretch &stretch = *(it == m_stretches.cbegin() ? it : it - 1);
+    return stretch.start.along(stretch.segment, std::min(along - stretch.from, stretch.segment.length));
+}
