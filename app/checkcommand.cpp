@@ -3,6 +3,7 @@
 
 #include "app/trackreader.h"
 #include "base/kwerror.h"
+#include "document/lapmodel.h"
 #include "document/partslist.h"
 #include "document/trackfacts.h"
 #include "document/trackgrid.h"
@@ -17,7 +18,8 @@
 namespace {
 
 const char usage[] =
-    "Usage: kerbwright-check [--json] [--cell-size METRES] [--inventory FILE] [--quiet] TRACK...\n"
+    "Usage: kerbwright-check [--json] [--cell-size METRES] [--car NAME | --car-file FILE]\n"
+    "                        [--inventory FILE] [--quiet] TRACK...\n"
     "       kerbwright-check --help | --version\n";
 
 const char help[] =
@@ -26,11 +28,20 @@ const char help[] =
     "connections marks them: one line TRACK:COLUMN:ROW: EDGE for each (columns\n"
     "and rows count from 1, EDGE is north, east, south or west), a line\n"
     "TRACK:COLUMN:ROW: unknown piece CODE for each code that no piece has, then\n"
-    "a line TRACK: N open road ends. The check reads codes only, no tiles.\n"
+    "a line TRACK: circuit N: lap 26.9 m, 9.2–10.4 s (CAR) for each circuit\n"
+    "with a lap, and a line TRACK: N open road ends. The check reads codes\n"
+    "only, no tiles.\n"
     "\n"
     "  --json                one JSON object a track: its size, open ends,\n"
-    "                        circuits with lap and road lengths, unknown codes\n"
+    "                        circuits with lap and road lengths and lap times,\n"
+    "                        unknown codes, the car\n"
     "  --cell-size METRES    the side of a cell in metres (default 0.5)\n"
+    "  --car NAME            the car of the lap times, one of the classes\n"
+    "                        %1 (default %2)\n"
+    "  --car-file FILE       the car's own figures instead, as lines\n"
+    "                        top_speed = 25 km/h, grip = 1.1 g,\n"
+    "                        acceleration = 4 m/s2, braking = 6 m/s2, and an\n"
+    "                        optional name = ...; m/s and m/s2 without a unit\n"
     "  --inventory FILE      the pieces the club owns, as a CSV file of code,count\n"
     "                        lines; lists what each track needs more of\n"
     "  -q, --quiet           print the findings only, no summary lines\n"
@@ -64,6 +75,19 @@ QString jsonMetres(double sides, double cellSize)
 QString code(const QByteArray &bytes)
 {
     return TileFolder::shownCode(bytes);
+}
+
+QString helpText()
+{
+    return QString::fromUtf8(help).arg(Car::classNames(), Car::classes().first().name);
+}
+
+QString jsonSeconds(const std::optional<LapTimes> &times)
+{
+    if (!times)
+        return QStringLiteral("null");
+    return QStringLiteral("{\"min\": %1, \"max\": %2}")
+        .arg(QString::number(times->fastest, 'f', 2), QString::number(times->slowest, 'f', 2));
 }
 
 } // namespace
@@ -109,15 +133,17 @@ bool CheckCommand::parse(const QStringList &arguments)
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(), QStringLiteral("METRES"));
     const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption car(QStringLiteral("car"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption carFile(QStringLiteral("car-file"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({tiles, quiet, json, cellSize, inventory, helpOption, version});
+    parser.addOptions({tiles, quiet, json, cellSize, inventory, car, carFile, helpOption, version});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
     if (parser.isSet(helpOption) || parser.isSet(version)) {
         if (parser.isSet(helpOption))
-            m_out << usage << help;
+            m_out << usage << helpText();
         else
             m_out << "kerbwright-check " << QCoreApplication::applicationVersion() << '\n';
         m_out.flush();
@@ -134,12 +160,41 @@ bool CheckCommand::parse(const QStringList &arguments)
             return usageError(QStringLiteral("the cell size must be a positive number of metres, not \"%1\"")
                                   .arg(parser.value(cellSize)));
     }
+    if (parser.isSet(car) && parser.isSet(carFile))
+        return usageError(QStringLiteral("give --car or --car-file, not both"));
+    if (!parseCar(parser.value(car), parser.value(carFile)))
+        return false;
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
         return usageError(QStringLiteral("no inventory file given"));
     m_tracks = parser.positionalArguments();
     if (m_tracks.isEmpty())
         return usageError(QStringLiteral("no track file given"));
+    return true;
+}
+
+// A class by its name, or the figures of the user's car; neither keeps the
+// first class.
+bool CheckCommand::parseCar(const QString &name, const QString &file)
+{
+    if (!name.isEmpty()) {
+        const std::optional<Car> chosen = Car::named(name);
+        if (!chosen)
+            return usageError(QStringLiteral("no car class \"%1\"; the classes are %2").arg(name, Car::classNames()));
+        m_car = *chosen;
+    } else if (!file.isEmpty()) {
+        try {
+            m_car = Car::read(file);
+        } catch (const KwError &error) {
+            // Figures that are no car's are a usage error; a file that
+            // cannot be read is reported as an inventory's is.
+            if (error.kind() == KwError::Kind::Other)
+                return usageError(error.shownText());
+            m_err << "kerbwright-check: " << error.shownText() << '\n';
+            m_err.flush();
+            return false;
+        }
+    }
     return true;
 }
 
@@ -173,6 +228,10 @@ bool CheckCommand::printText(const QString &track, const TrackGrid &grid, const 
                   << shortage.need << ", own " << shortage.own << ")\n";
     }
     if (!m_quiet) {
+        const LapSetup setup{m_car, m_cellSize};
+        for (int k = 0; k < facts.circuits().size(); ++k)
+            if (const QString lap = setup.lapText(grid, facts.circuits()[k]); !lap.isEmpty())
+                m_out << track << ": circuit " << k + 1 << ": " << lap << '\n';
         m_out << track << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
         if (m_inventory) {
             QString text = Inventory::shortText(shortages);
@@ -193,11 +252,12 @@ bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const 
                     .arg(Edges::name(end.edge));
     QStringList circuits;
     for (const Circuit &circuit : facts.circuits())
-        circuits << QStringLiteral("{\"pieces\": %1, \"closed\": %2, \"lap_m\": %3, \"road_m\": %4}")
+        circuits << QStringLiteral("{\"pieces\": %1, \"closed\": %2, \"lap_m\": %3, \"road_m\": %4, \"lap_s\": %5}")
                         .arg(circuit.cells.size())
                         .arg(circuit.closed ? "true" : "false")
                         .arg(circuit.lap ? jsonMetres(*circuit.lap, m_cellSize) : QStringLiteral("null"))
-                        .arg(jsonMetres(circuit.road, m_cellSize));
+                        .arg(jsonMetres(circuit.road, m_cellSize))
+                        .arg(jsonSeconds(LapModel::times(grid, circuit, m_car, m_cellSize)));
     QStringList unknown;
     for (const UnknownPiece &piece : facts.unknown())
         unknown << QStringLiteral("{\"column\": %1, \"row\": %2, \"code\": %3}")
@@ -218,7 +278,7 @@ bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const 
                           .arg(shortage.own);
         m_out << ", \"short\": [" << shorts.join(", ") << ']';
     }
-    m_out << "}\n";
+    m_out << ", \"car\": " << jsonString(m_car.name) << "}\n";
     return facts.openEnds().isEmpty() && facts.unknown().isEmpty() && shortages.isEmpty();
 }
 
