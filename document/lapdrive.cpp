@@ -12,8 +12,13 @@ LapDrive::LapDrive(const QVector<double> &points, const QVector<double> &speeds,
     const int n = int(m_speeds.size());
     m_times.resize(n + 1);
     m_times[0] = 0;
-    for (int k = 0; k < n; ++k)
-        m_times[k + 1] = m_times[k] + 2 * stepLength(k) / (m_speeds[k] + speedAfter(k));
+    if (n == 0)
+        return;
+    const double *at = m_points.constData();
+    const double *v = m_speeds.constData();
+    for (int k = 0; k + 1 < n; ++k)
+        m_times[k + 1] = m_times[k] + 2 * (at[k + 1] - at[k]) / (v[k] + v[k + 1]);
+    m_times[n] = m_times[n - 1] + 2 * (m_metres - at[n - 1]) / (v[n - 1] + v[0]);
 }
 
 double LapDrive::stepLength(int k) const

@@ -50,7 +50,7 @@ public:
     // The path's lengths are in cell sides of `cellSize` metres.
     LapModel(const LapPath &path, double cellSize);
 
-    bool isEmpty() const { return m_radius.isEmpty(); }
+    bool isEmpty() const { return m_count == 0; }
     double metres() const { return m_metres; }
     // The lap driven with that handling; empty for an empty path.
     LapDrive drive(const Handling &handling) const;
@@ -61,10 +61,33 @@ public:
                                          double cellSize);
 
 private:
-    // Each segment is cut into equal steps of at most maxStep; a point on a
-    // join holds the tighter of the two segments, a kink its own radius.
-    QVector<double> m_points;  // metres from the lap's start
-    // The radius the car drives on at each point, in metres; infinite on a straight.
-    QVector<double> m_radius;
+    // A segment cut into equal steps of at most maxStep, a point at the start
+    // of each. The radius the car drives on is infinite on a straight; the
+    // point on a join holds the tighter of the two segments, and a kink
+    // (no steps of its own) tightens the point it lies on.
+    struct Run
+    {
+        int points = 0;
+        double step = 0;     // metres
+        double radius = 0;   // metres
+        double first = 0;    // the radius at its first point
+    };
+    // Where a point lies: its run and its place in it, counted from the lap's start.
+    struct Place
+    {
+        int run = 0;
+        int point = 0;
+        int index = 0;
+    };
+
+    // Fills in the speed at each point; returns the lap's seconds, or 0 for
+    // an empty path or a handling that is no car's.
+    double run(const Handling &handling, QVector<double> &speeds) const;
+    double radiusAt(const Place &place) const;
+    void next(Place &place) const;
+    void previous(Place &place) const;
+
+    QVector<Run> m_runs;
+    int m_count = 0;  // points
     double m_metres = 0;
 };

@@ -5,17 +5,20 @@
 #include "document/trackgrid.h"
 #include "pieces/piecetable.h"
 
+#include <QtMath>
+
 #include <algorithm>
 #include <cmath>
 
 LapPath::LapPath(const RoadPose &start, const QVector<RoadSegment> &segments)
 {
-    append(RoadShape(start, segments), QPointF(), -1);
+    append(RoadShape(start, segments), false, QPointF(), -1);
 }
 
 LapPath LapPath::of(const TrackGrid &grid, const Circuit &circuit)
 {
     LapPath path;
+    path.m_stretches.reserve(circuit.lapWays.size() * 2);
     for (const LapWay &lapWay : circuit.lapWays) {
         // A circuit of another grid has no lap here.
         const Piece *piece = PieceTable::find(grid.cell(lapWay.cell).code);
@@ -23,17 +26,21 @@ LapPath LapPath::of(const TrackGrid &grid, const Circuit &circuit)
             return LapPath();
         const RoadWay &way = piece->road.ways()[lapWay.way];
         const QPointF cell(TrackGrid::columnOf(lapWay.cell), TrackGrid::rowOf(lapWay.cell));
-        path.append(lapWay.backwards ? way.shape.reversed() : way.shape, cell, lapWay.cell);
+        path.append(way.shape, lapWay.backwards, cell, lapWay.cell);
     }
     return path;
 }
 
 // Each way starts from its own place in its cell, so rounding does not add
 // up from cell to cell round a long lap.
-void LapPath::append(const RoadShape &shape, const QPointF &offset, int cell)
+void LapPath::append(const RoadShape &shape, bool backwards, const QPointF &offset, int cell)
 {
-    RoadPose pose = shape.start().translated(offset);
-    for (const RoadSegment &segment : shape.segments()) {
+    const QVector<RoadSegment> &segments = shape.segments();
+    // Driven backwards, the line starts at its end, facing the other way.
+    const RoadPose end = backwards ? shape.end() : RoadPose();
+    RoadPose pose = (backwards ? RoadPose{end.point, end.heading + M_PI} : shape.start()).translated(offset);
+    for (qsizetype k = 0; k < segments.size(); ++k) {
+        const RoadSegment segment = backwards ? segments[segments.size() - 1 - k].reversed() : segments[k];
         m_stretches.append({segment, pose, m_length, cell});
         pose = pose.along(segment, segment.length);
         m_length += segment.length;

@@ -39,7 +39,8 @@ public:
     RoadPose at(double distance) const;
 
 private:
-    void append(const RoadShape &shape, const QPointF &offset, int cell);
+    // The shape, or driven from its end when backwards, placed at offset.
+    void append(const RoadShape &shape, bool backwards, const QPointF &offset, int cell);
 
     QVector<Stretch> m_stretches;
     double m_length = 0;
