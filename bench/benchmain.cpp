@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kwbench [--batch | --edits] [ROUNDS]: every benchmark of the editor,
-// ROUNDS times (default 11), printed as one table; with --batch only the
-// batch export of twenty tracks, with --edits only the block commands
-// (turning a track, the bucket fill). Headless: the offscreen platform with a 1920 x 1080 screen,
+// kwbench [--batch | --edits | --roads] [ROUNDS]: every benchmark of the
+// editor, ROUNDS times (default 11), printed as one table; with --batch only
+// the batch export of twenty tracks, with --edits only the block commands
+// (turning a track, the bucket fill), with --roads only the road tools and
+// the lap time. Headless: the offscreen platform with a 1920 x 1080 screen,
 // set here for this process and the launches it times.
 
 #include "bench/benchrunner.h"
@@ -39,10 +40,11 @@ int main(int argc, char *argv[])
 {
     const bool batchOnly = argc > 1 && std::strcmp(argv[1], "--batch") == 0;
     const bool editsOnly = argc > 1 && std::strcmp(argv[1], "--edits") == 0;
-    const int roundsAt = batchOnly || editsOnly ? 2 : 1;
+    const bool roadsOnly = argc > 1 && std::strcmp(argv[1], "--roads") == 0;
+    const int roundsAt = batchOnly || editsOnly || roadsOnly ? 2 : 1;
     const int rounds = argc > roundsAt ? std::atoi(argv[roundsAt]) : defaultRounds;
     if (rounds < 1 || argc > roundsAt + 1) {
-        std::fputs("usage: kwbench [--batch | --edits] [ROUNDS]\n", stderr);
+        std::fputs("usage: kwbench [--batch | --edits | --roads] [ROUNDS]\n", stderr);
         return 2;
     }
     QTemporaryDir work;
@@ -51,5 +53,5 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    return BenchRunner(rounds, work.path(), batchOnly, editsOnly).run();
+    return BenchRunner(rounds, work.path(), batchOnly, editsOnly, roadsOnly).run();
 }

@@ -178,8 +178,8 @@ void addEditRows(ResultTable &table, const EditBench &edits)
 
 } // namespace
 
-BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly, bool editsOnly)
-    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly), m_editsOnly(editsOnly)
+BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly, bool editsOnly, bool roadsOnly)
+    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly), m_editsOnly(editsOnly), m_roadsOnly(roadsOnly)
 {
 }
 
@@ -231,6 +231,17 @@ int BenchRunner::runAll(ResultTable &table)
         for (int round = 1; round <= m_rounds; ++round)
             edits.runRound();
         addEditRows(table, edits);
+        return 0;
+    }
+    if (m_roadsOnly) {
+        RoadBench roads;
+        for (int round = 1; round <= m_rounds; ++round) {
+            if (!roads.runRound()) {
+                progress(roads.error());
+                return 1;
+            }
+        }
+        addRoadRows(table, roads);
         return 0;
     }
     const QString binDir = QCoreApplication::applicationDirPath();

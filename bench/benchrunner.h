@@ -12,8 +12,10 @@ class BenchRunner
 {
 public:
     // batchOnly: the batch export alone, a quicker figure to repeat;
-    // editsOnly: the block commands in the core alone, in a moment.
-    BenchRunner(int rounds, const QString &workDir, bool batchOnly = false, bool editsOnly = false);
+    // editsOnly: the block commands in the core alone, in a moment;
+    // roadsOnly: the road tools and the lap time in the core alone.
+    BenchRunner(int rounds, const QString &workDir, bool batchOnly = false, bool editsOnly = false,
+                bool roadsOnly = false);
 
     // 0 when every figure was measured (targets met or not), else 1.
     int run();
@@ -28,4 +30,5 @@ private:
     QString m_workDir;
     bool m_batchOnly;
     bool m_editsOnly;
+    bool m_roadsOnly;
 };
