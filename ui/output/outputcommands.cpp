@@ -10,6 +10,7 @@
 #include "ui/errorbox.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/printdialogs.h"
+#include "ui/sessioncellsize.h"
 #include "ui/statusnotice.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,14 @@ QString shownPath(const QString &path)
 
 // What an unsaved track is offered under in the Export as dialog.
 const char untitledName[] = "Untitled";
+
+// The plan's laps are timed in the cell side the user set for this session.
+LapSetup sessionLap()
+{
+    LapSetup lap;
+    lap.cellSize = SessionCellSize::metres();
+    return lap;
+}
 
 } // namespace
 
@@ -100,7 +109,7 @@ void OutputCommands::exportBeside(TrackExport::Format format)
     }
     const QString path = PictureExport::outputName(fileName, TrackExport::extension(format));
     TrackExport::write(m_parts.document.grid(), m_parts.store, fileName, path, format,
-                       displayDepth(), m_parts.progress, m_inventory());
+                       displayDepth(), m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -143,7 +152,7 @@ void OutputCommands::exportAs()
     }
     const QString title = fileName.isEmpty() ? QLatin1String(untitledName) : fileName;
     TrackExport::write(m_parts.document.grid(), m_parts.store, title, path, format, displayDepth(),
-                       m_parts.progress, m_inventory());
+                       m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -169,7 +178,7 @@ void OutputCommands::printToFile(const QString &path)
     const QPageLayout layout = printer().pageLayout();
     SafeFile::write(path, [&] {
         return PlanPdf::render(m_parts.document.grid(), m_parts.store, planTitle(), layout,
-                               m_parts.progress, m_inventory());
+                               m_parts.progress, m_inventory(), sessionLap());
     });
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Printed to ") + shownPath(path));
@@ -178,7 +187,7 @@ void OutputCommands::printToFile(const QString &path)
 void OutputCommands::printOnPrinter(QPrinter &printer)
 {
     const int pages = PlanPdf::paint(printer, m_parts.document.grid(), m_parts.store, planTitle(),
-                                     m_parts.progress, m_inventory());
+                                     m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     if (pages == 0)
         throw KwError(QStringLiteral("The printer %1 would not start printing").arg(printer.printerName()));
@@ -202,7 +211,7 @@ void OutputCommands::printPreview()
         // and leaves the preview empty.
         ErrorBox::guard(&m_parts.window, [&] {
             PlanPdf::paint(*target, m_parts.document.grid(), m_parts.store, planTitle(),
-                           m_parts.progress, m_inventory());
+                           m_parts.progress, m_inventory(), sessionLap());
             m_parts.progress.clear();
         });
     });
