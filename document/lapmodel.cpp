@@ -25,8 +25,11 @@ QString LapSetup::lapText(const TrackGrid &grid, const Circuit &circuit) const
 
 LapModel::LapModel(const LapPath &path, double cellSize)
 {
-    if (path.isEmpty() || !(path.length() * cellSize > 0))
+    const double lap = path.length() * cellSize;
+    if (path.isEmpty() || !(lap > 0) || !std::isfinite(lap))
         return;
+    // Steps of 1 cm, unless the lap is longer than a model car ever drives.
+    const double most = std::max(maxStep, lap / maxPoints);
     constexpr double straight = std::numeric_limits<double>::infinity();
     double tighter = straight;
     for (const LapPath::Stretch &stretch : path.stretches()) {
@@ -34,7 +37,7 @@ LapModel::LapModel(const LapPath &path, double cellSize)
         const double radius = segment.kind == RoadSegment::Straight ? straight : segment.radius * cellSize;
         tighter = std::min(tighter, radius);
         const double length = segment.length * cellSize;
-        const int points = int(std::ceil(length / maxStep));
+        const int points = int(std::ceil(length / most));
         if (points == 0)
             continue;  // a kink
         m_runs.append({points, length / points, radius, tighter});

@@ -46,6 +46,8 @@ class LapModel
 {
 public:
     static constexpr double maxStep = 0.01;  // metres between points
+    // A lap longer than 20 km (cells of a kilometre) is cut into longer steps.
+    static constexpr int maxPoints = 2000000;
 
     // The path's lengths are in cell sides of `cellSize` metres.
     LapModel(const LapPath &path, double cellSize);
