@@ -40,7 +40,7 @@ LapModel::LapModel(const LapPath &path, double cellSize)
         const int points = int(std::ceil(length / most));
         if (points == 0)
             continue;  // a kink
-        m_runs.append({points, length / points, radius, tighter});
+        m_runs.append({points, m_count, length / points, radius, tighter});
         m_count += points;
         m_metres += length;
         tighter = radius;
@@ -50,84 +50,79 @@ LapModel::LapModel(const LapPath &path, double cellSize)
         m_runs.first().first = std::min(m_runs.first().first, tighter);
 }
 
-double LapModel::radiusAt(const Place &place) const
-{
-    const Run &run = m_runs[place.run];
-    return place.point == 0 ? run.first : run.radius;
-}
-
-void LapModel::next(Place &place) const
-{
-    ++place.index;
-    if (++place.point == m_runs[place.run].points) {
-        place.point = 0;
-        if (++place.run == m_runs.size())
-            place = Place();
-    }
-}
-
-void LapModel::previous(Place &place) const
-{
-    if (place.index == 0)
-        place = {int(m_runs.size()) - 1, m_runs.last().points, m_count};
-    --place.index;
-    if (--place.point < 0)
-        place.point = m_runs[--place.run].points - 1;
-}
-
 // Forward from the slowest point the car accelerates as far as each point's
 // limit lets it, backward from it the car brakes; the lower of the two is its
 // speed. At the slowest point the car can always be at that point's limit,
 // so starting there makes the lap's end meet its start: a flying lap. The
 // passes work on the speed squared, which even acceleration changes by the
-// same amount over each metre.
+// same amount over each metre, and go run by run, round the lap from the
+// slowest point and back to it.
 double LapModel::run(const Handling &handling, QVector<double> &speeds) const
 {
     if (m_count == 0 || !(handling.topSpeed > 0 && handling.grip > 0 && handling.acceleration > 0 && handling.braking > 0))
         return 0;
     const double top = handling.topSpeed * handling.topSpeed;
-    const auto limit = [top, &handling](double radius) { return std::min(top, handling.grip * radius); };
-    Place slowest;
+    const double grip = handling.grip;
+    const auto limit = [top, grip](double radius) { return std::min(top, grip * radius); };
+    // Past its first point a run holds one radius.
+    const int runs = int(m_runs.size());
+    int slowRun = 0, slowPoint = 0;
     double tightest = std::numeric_limits<double>::infinity();
-    for (Place at; ; ) {
-        if (radiusAt(at) < tightest) {
-            tightest = radiusAt(at);
-            slowest = at;
+    for (int r = 0; r < runs; ++r) {
+        const Run &run = m_runs[r];
+        for (int p = 0; p < std::min(run.points, 2); ++p) {
+            const double radius = p == 0 ? run.first : run.radius;
+            if (radius < tightest) {
+                tightest = radius;
+                slowRun = r;
+                slowPoint = p;
+            }
         }
-        // Past its first point a run holds one radius.
-        at = {at.run, m_runs[at.run].points - 1, at.index + m_runs[at.run].points - 1};
-        next(at);
-        if (at.index == 0)
-            break;
     }
     speeds.resize(m_count);
     double *v = speeds.data();
-    const double speedUp = 2 * handling.acceleration, slowDown = 2 * handling.braking;
-    Place at = slowest;
-    double v2 = v[at.index] = limit(tightest);
-    for (int j = 1; j < m_count; ++j) {
-        const double step = m_runs[at.run].step;
-        next(at);
-        v[at.index] = v2 = std::min(limit(radiusAt(at)), v2 + speedUp * step);
-    }
+    const int slowest = m_runs[slowRun].offset + slowPoint;
+
+    const double speedUp = 2 * handling.acceleration;
+    double v2 = v[slowest] = limit(tightest);
+    double step = m_runs[slowRun].step;  // from the last point to this one
+    const auto forward = [&](int r, int from, int to) {
+        const Run &run = m_runs[r];
+        for (int p = from; p < to; ++p) {
+            v[run.offset + p] = v2 = std::min(limit(p == 0 ? run.first : run.radius), v2 + speedUp * step);
+            step = run.step;
+        }
+    };
+    forward(slowRun, slowPoint + 1, m_runs[slowRun].points);
+    for (int r = slowRun + 1; r < runs; ++r)
+        forward(r, 0, m_runs[r].points);
+    for (int r = 0; r < slowRun; ++r)
+        forward(r, 0, m_runs[r].points);
+    forward(slowRun, 0, slowPoint);
+
     // Backward, each point's speed settles, and with the one after it the
     // time of the step between them.
+    const double slowDown = 2 * handling.braking;
     double seconds = 0;
-    at = slowest;
     v2 = limit(tightest);
-    double after = v[at.index] = std::sqrt(v2);
-    for (int j = 1; j < m_count; ++j) {
-        previous(at);
-        const double step = m_runs[at.run].step;
-        v2 = std::min(limit(radiusAt(at)), v2 + slowDown * step);
-        const double speed = std::sqrt(std::min(v[at.index], v2));
-        seconds += 2 * step / (speed + after);
-        v[at.index] = after = speed;
-    }
+    double after = v[slowest] = std::sqrt(v2);
+    const auto backward = [&](int r, int from, int to) {
+        const Run &run = m_runs[r];
+        for (int p = to - 1; p >= from; --p) {
+            v2 = std::min(limit(p == 0 ? run.first : run.radius), v2 + slowDown * run.step);
+            const double speed = std::sqrt(std::min(v[run.offset + p], v2));
+            seconds += 2 * run.step / (speed + after);
+            v[run.offset + p] = after = speed;
+        }
+    };
+    backward(slowRun, 0, slowPoint);
+    for (int r = slowRun - 1; r >= 0; --r)
+        backward(r, 0, m_runs[r].points);
+    for (int r = runs - 1; r > slowRun; --r)
+        backward(r, 0, m_runs[r].points);
+    backward(slowRun, slowPoint + 1, m_runs[slowRun].points);
     // The step from the slowest point to the next is the one left.
-    Place following = slowest;
-    next(following);
-    return seconds + 2 * m_runs[slowest.run].step / (v[slowest.index] + v[following.index]);
+    return seconds + 2 * m_runs[slowRun].step / (v[slowest] + v[(slowest + 1) % m_count]);
 }
 
 LapDrive LapModel::drive(const Handling &handling) const

@@ -70,24 +70,14 @@ private:
     struct Run
     {
         int points = 0;
+        int offset = 0;      // the points before it
         double step = 0;     // metres
         double radius = 0;   // metres
         double first = 0;    // the radius at its first point
     };
-    // Where a point lies: its run and its place in it, counted from the lap's start.
-    struct Place
-    {
-        int run = 0;
-        int point = 0;
-        int index = 0;
-    };
-
     // Fills in the speed at each point; returns the lap's seconds, or 0 for
     // an empty path or a handling that is no car's.
     double run(const Handling &handling, QVector<double> &speeds) const;
-    double radiusAt(const Place &place) const;
-    void next(Place &place) const;
-    void previous(Place &place) const;
 
     QVector<Run> m_runs;
     int m_count = 0;  // points

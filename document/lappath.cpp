@@ -37,12 +37,13 @@ void LapPath::append(const RoadShape &shape, bool backwards, const QPointF &offs
 {
     const QVector<RoadSegment> &segments = shape.segments();
     // Driven backwards, the line starts at its end, facing the other way.
-    const RoadPose end = backwards ? shape.end() : RoadPose();
-    RoadPose pose = (backwards ? RoadPose{end.point, end.heading + M_PI} : shape.start()).translated(offset);
+    RoadPose pose = (backwards ? RoadPose{shape.end().point, shape.end().heading + M_PI} : shape.start())
+                        .translated(offset);
     for (qsizetype k = 0; k < segments.size(); ++k) {
         const RoadSegment segment = backwards ? segments[segments.size() - 1 - k].reversed() : segments[k];
         m_stretches.append({segment, pose, m_length, cell});
-        pose = pose.along(segment, segment.length);
+        if (k + 1 < segments.size())
+            pose = pose.along(segment, segment.length);
         m_length += segment.length;
     }
 }

@@ -50,24 +50,12 @@ RoadPose RoadPose::along(const RoadSegment &segment, double distance) const
 }
 
 RoadShape::RoadShape(const RoadPose &start, const QVector<RoadSegment> &segments)
-    : m_start(start), m_segments(segments)
+    : m_start(start), m_segments(segments), m_end(start)
 {
-}
-
-double RoadShape::length() const
-{
-    double total = 0;
-    for (const RoadSegment &segment : m_segments)
-        total += segment.length;
-    return total;
-}
-
-RoadPose RoadShape::end() const
-{
-    RoadPose pose = m_start;
-    for (const RoadSegment &segment : m_segments)
-        pose = pose.along(segment, segment.length);
-    return pose;
+    for (const RoadSegment &segment : m_segments) {
+        m_end = m_end.along(segment, segment.length);
+        m_length += segment.length;
+    }
 }
 
 RoadPose RoadShape::at(double distance) const

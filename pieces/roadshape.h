@@ -53,8 +53,8 @@ public:
 
     const RoadPose &start() const { return m_start; }
     const QVector<RoadSegment> &segments() const { return m_segments; }
-    double length() const;
-    RoadPose end() const;
+    double length() const { return m_length; }
+    const RoadPose &end() const { return m_end; }
     // The pose `distance` along the line, clamped to its ends.
     RoadPose at(double distance) const;
     // The same line driven from its end back to its start.
@@ -63,4 +63,7 @@ public:
 private:
     RoadPose m_start;
     QVector<RoadSegment> m_segments;
+    // Worked out once: laps ask for them cell after cell.
+    RoadPose m_end;
+    double m_length = 0;
 };
