@@ -7,8 +7,9 @@
 // the lap at most 1 cm apart (the first at the lap's start, one on every
 // join of two segments) and the time it passes each. Metres and seconds
 // throughout. A window that shows the lap asks where the car is at a time
-// (metresAt, then the path's pose there) and how fast it goes at a place
-// (speedAt).
+// (metresAt, then the LapPath's pose at those metres over the cell side) and
+// how fast it goes at a place (speedAt); speeds() and points() draw a chart
+// and mark its slowest corners.
 class LapDrive
 {
 public:
