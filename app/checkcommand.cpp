@@ -162,7 +162,11 @@ bool CheckCommand::parse(const QStringList &arguments)
     }
     if (parser.isSet(car) && parser.isSet(carFile))
         return usageError(QStringLiteral("give --car or --car-file, not both"));
-    if (!parseCar(parser.value(car), parser.value(carFile)))
+    if (parser.isSet(carFile) && parser.value(carFile).isEmpty())
+        return usageError(QStringLiteral("no car file given"));
+    if (parser.isSet(car) && !chooseCar(parser.value(car)))
+        return false;
+    if (parser.isSet(carFile) && !readCar(parser.value(carFile)))
         return false;
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
@@ -173,29 +177,29 @@ bool CheckCommand::parse(const QStringList &arguments)
     return true;
 }
 
-// A class by its name, or the figures of the user's car; neither keeps the
-// first class.
-bool CheckCommand::parseCar(const QString &name, const QString &file)
+bool CheckCommand::chooseCar(const QString &name)
 {
-    if (!name.isEmpty()) {
-        const std::optional<Car> chosen = Car::named(name);
-        if (!chosen)
-            return usageError(QStringLiteral("no car class \"%1\"; the classes are %2").arg(name, Car::classNames()));
-        m_car = *chosen;
-    } else if (!file.isEmpty()) {
-        try {
-            m_car = Car::read(file);
-        } catch (const KwError &error) {
-            // Figures that are no car's are a usage error; a file that
-            // cannot be read is reported as an inventory's is.
-            if (error.kind() == KwError::Kind::Other)
-                return usageError(error.shownText());
-            m_err << "kerbwright-check: " << error.shownText() << '\n';
-            m_err.flush();
-            return false;
-        }
-    }
+    const std::optional<Car> chosen = Car::named(name);
+    if (!chosen)
+        return usageError(QStringLiteral("no car class \"%1\"; the classes are %2").arg(name, Car::classNames()));
+    m_car = *chosen;
     return true;
+}
+
+bool CheckCommand::readCar(const QString &file)
+{
+    try {
+        m_car = Car::read(file);
+        return true;
+    } catch (const KwError &error) {
+        // Figures that are no car's are a usage error; a file that cannot
+        // be read is reported as an inventory's is.
+        if (error.kind() == KwError::Kind::Other)
+            return usageError(error.shownText());
+        m_err << "kerbwright-check: " << error.shownText() << '\n';
+        m_err.flush();
+        return false;
+    }
 }
 
 bool CheckCommand::checkTrack(const QString &track)

@@ -39,7 +39,10 @@ private:
     bool checkTrack(const QString &track);
     bool printText(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
     bool printJson(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
-    bool parseCar(const QString &name, const QString &file);
+    // The car class of that name, or the user's car from a file; false
+    // after a message when there is none.
+    bool chooseCar(const QString &name);
+    bool readCar(const QString &file);
     void reportFailure(const QString &track, const QString &message);
 
     QTextStream &m_out;

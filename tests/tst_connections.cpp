@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("cell size not finite") << QStringList{"--cell-size", "inf", "a.kwf"} << "";
         QTest::newRow("no such car class") << QStringList{"--car", "1:8 buggy", "a.kwf"} << "";
         QTest::newRow("class and own car") << QStringList{"--car", "1:24", "--car-file", "a.car", "a.kwf"} << "";
+        QTest::newRow("no car class") << QStringList{"--car=", "a.kwf"} << "";
         QTest::newRow("help") << QStringList{"--help"} << "^Usage: kerbwright-check .*Exit status";
         QTest::newRow("version") << QStringList{"--version"} << "^kerbwright-check \\d+\\.\\d+\\.\\d+\\n$";
     }
