@@ -5,6 +5,7 @@
 #include "base/kwerror.h"
 #include "base/nativename.h"
 #include "base/shownbytes.h"
+#include "document/lapmodel.h"
 #include "document/partslist.h"
 #include "document/trackfacts.h"
 #include "document/trackgrid.h"
@@ -19,7 +20,8 @@
 namespace {
 
 const char usage[] =
-    "Usage: kerbwright-check [--json] [--cell-size METRES] [--inventory FILE] [--quiet] TRACK...\n"
+    "Usage: kerbwright-check [--json] [--cell-size METRES] [--car NAME | --car-file FILE]\n"
+    "                        [--inventory FILE] [--quiet] TRACK...\n"
     "       kerbwright-check --help | --version\n";
 
 const char help[] =
@@ -28,11 +30,20 @@ const char help[] =
     "connections marks them: one line TRACK:COLUMN:ROW: EDGE for each (columns\n"
     "and rows count from 1, EDGE is north, east, south or west), a line\n"
     "TRACK:COLUMN:ROW: unknown piece CODE for each code that no piece has, then\n"
-    "a line TRACK: N open road ends. The check reads codes only, no tiles.\n"
+    "a line TRACK: circuit N: lap 26.9 m, 9.2–10.4 s (CAR) for each circuit\n"
+    "with a lap, and a line TRACK: N open road ends. The check reads codes\n"
+    "only, no tiles.\n"
     "\n"
     "  --json                one JSON object a track: its size, open ends,\n"
-    "                        circuits with lap and road lengths, unknown codes\n"
+    "                        circuits with lap and road lengths and lap times,\n"
+    "                        unknown codes, the car\n"
     "  --cell-size METRES    the side of a cell in metres (default 0.5)\n"
+    "  --car NAME            the car of the lap times, one of the classes\n"
+    "                        %1 (default %2)\n"
+    "  --car-file FILE       the car's own figures instead, as lines\n"
+    "                        top_speed = 25 km/h, grip = 1.1 g,\n"
+    "                        acceleration = 4 m/s2, braking = 6 m/s2, and an\n"
+    "                        optional name = ...; m/s and m/s2 without a unit\n"
     "  --inventory FILE      the pieces the club owns, as a CSV file of code,count\n"
     "                        lines; lists what each track needs more of\n"
     "  -q, --quiet           print the findings only, no summary lines\n"
@@ -74,6 +85,19 @@ QString code(const QByteArray &bytes)
 QString jsonName(const QString &track)
 {
     return jsonString(NativeName::isText(track) ? track : ShownBytes::fileName(track));
+}
+
+QString helpText()
+{
+    return QString::fromUtf8(help).arg(Car::classNames(), Car::classes().first().name);
+}
+
+QString jsonSeconds(const std::optional<LapTimes> &times)
+{
+    if (!times)
+        return QStringLiteral("null");
+    return QStringLiteral("{\"min\": %1, \"max\": %2}")
+        .arg(QString::number(times->fastest, 'f', 2), QString::number(times->slowest, 'f', 2));
 }
 
 } // namespace
@@ -119,15 +143,17 @@ bool CheckCommand::parse(const QStringList &arguments)
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(), QStringLiteral("METRES"));
     const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption car(QStringLiteral("car"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption carFile(QStringLiteral("car-file"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({tiles, quiet, json, cellSize, inventory, helpOption, version});
+    parser.addOptions({tiles, quiet, json, cellSize, inventory, car, carFile, helpOption, version});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
     if (parser.isSet(helpOption) || parser.isSet(version)) {
         if (parser.isSet(helpOption))
-            m_out << usage << help;
+            m_out << usage << helpText();
         else
             m_out << "kerbwright-check " << QCoreApplication::applicationVersion() << '\n';
         m_out.flush();
@@ -144,6 +170,14 @@ bool CheckCommand::parse(const QStringList &arguments)
             return usageError(QStringLiteral("the cell size must be a positive number of metres, not \"%1\"")
                                   .arg(parser.value(cellSize)));
     }
+    if (parser.isSet(car) && parser.isSet(carFile))
+        return usageError(QStringLiteral("give --car or --car-file, not both"));
+    if (parser.isSet(carFile) && parser.value(carFile).isEmpty())
+        return usageError(QStringLiteral("no car file given"));
+    if (parser.isSet(car) && !chooseCar(parser.value(car)))
+        return false;
+    if (parser.isSet(carFile) && !readCar(parser.value(carFile)))
+        return false;
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
         return usageError(QStringLiteral("no inventory file given"));
@@ -151,6 +185,31 @@ bool CheckCommand::parse(const QStringList &arguments)
     if (m_tracks.isEmpty())
         return usageError(QStringLiteral("no track file given"));
     return true;
+}
+
+bool CheckCommand::chooseCar(const QString &name)
+{
+    const std::optional<Car> chosen = Car::named(name);
+    if (!chosen)
+        return usageError(QStringLiteral("no car class \"%1\"; the classes are %2").arg(name, Car::classNames()));
+    m_car = *chosen;
+    return true;
+}
+
+bool CheckCommand::readCar(const QString &file)
+{
+    try {
+        m_car = Car::read(file);
+        return true;
+    } catch (const KwError &error) {
+        // Figures that are no car's are a usage error; a file that cannot
+        // be read is reported as an inventory's is.
+        if (error.kind() == KwError::Kind::Other)
+            return usageError(error.shownText());
+        m_err << "kerbwright-check: " << error.shownText() << '\n';
+        m_err.flush();
+        return false;
+    }
 }
 
 bool CheckCommand::checkTrack(const QString &track)
@@ -184,6 +243,10 @@ bool CheckCommand::printText(const QString &shownTrack, const TrackGrid &grid, c
                   << shortage.need << ", own " << shortage.own << ")\n";
     }
     if (!m_quiet) {
+        const LapSetup setup{m_car, m_cellSize};
+        for (int k = 0; k < facts.circuits().size(); ++k)
+            if (const QString lap = setup.lapText(grid, facts.circuits()[k]); !lap.isEmpty())
+                m_out << shownTrack << ": circuit " << k + 1 << ": " << lap << '\n';
         m_out << shownTrack << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
         if (m_inventory) {
             QString text = Inventory::shortText(shortages);
@@ -204,11 +267,12 @@ bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const 
                     .arg(Edges::name(end.edge));
     QStringList circuits;
     for (const Circuit &circuit : facts.circuits())
-        circuits << QStringLiteral("{\"pieces\": %1, \"closed\": %2, \"lap_m\": %3, \"road_m\": %4}")
+        circuits << QStringLiteral("{\"pieces\": %1, \"closed\": %2, \"lap_m\": %3, \"road_m\": %4, \"lap_s\": %5}")
                         .arg(circuit.cells.size())
                         .arg(circuit.closed ? "true" : "false")
                         .arg(circuit.lap ? jsonMetres(*circuit.lap, m_cellSize) : QStringLiteral("null"))
-                        .arg(jsonMetres(circuit.road, m_cellSize));
+                        .arg(jsonMetres(circuit.road, m_cellSize))
+                        .arg(jsonSeconds(LapModel::times(grid, circuit, m_car, m_cellSize)));
     QStringList unknown;
     for (const UnknownPiece &piece : facts.unknown())
         unknown << QStringLiteral("{\"column\": %1, \"row\": %2, \"code\": %3}")
@@ -229,7 +293,7 @@ bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const 
                           .arg(shortage.own);
         m_out << ", \"short\": [" << shorts.join(", ") << ']';
     }
-    m_out << "}\n";
+    m_out << ", \"car\": " << jsonString(m_car.name) << "}\n";
     return facts.openEnds().isEmpty() && facts.unknown().isEmpty() && shortages.isEmpty();
 }
 

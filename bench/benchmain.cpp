@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kwbench [--batch | --edits | --sheets | --suggest] [ROUNDS]: every benchmark of the
+// kwbench [--batch | --edits | --sheets | --suggest | --roads] [ROUNDS]: every benchmark of the
 // editor, ROUNDS times (default 11), printed as one table; with --batch only
 // the batch export of twenty tracks, with --edits only the block commands
 // (turning a track, the bucket fill), with --sheets only the build sheets, with --suggest
-// only suggesting circuits.
+// only suggesting circuits, with --roads only the road tools and the lap time.
 // Headless: the offscreen platform with a 1920 x 1080 screen, set here for
 // this process and the launches it times.
 
@@ -43,13 +43,14 @@ int main(int argc, char *argv[])
     using Only = BenchRunner::Only;
     Only only = Only::Nothing;
     for (auto [option, part] : {std::pair("--batch", Only::Batch), std::pair("--edits", Only::Edits),
-                                std::pair("--sheets", Only::Sheets), std::pair("--suggest", Only::Suggest)})
+                                std::pair("--sheets", Only::Sheets), std::pair("--suggest", Only::Suggest),
+                                std::pair("--roads", Only::Roads)})
         if (argc > 1 && std::strcmp(argv[1], option) == 0)
             only = part;
     const int roundsAt = only == Only::Nothing ? 1 : 2;
     const int rounds = argc > roundsAt ? std::atoi(argv[roundsAt]) : defaultRounds;
     if (rounds < 1 || argc > roundsAt + 1) {
-        std::fputs("usage: kwbench [--batch | --edits | --sheets | --suggest] [ROUNDS]\n", stderr);
+        std::fputs("usage: kwbench [--batch | --edits | --sheets | --suggest | --roads] [ROUNDS]\n", stderr);
         return 2;
     }
     QTemporaryDir work;

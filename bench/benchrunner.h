@@ -13,8 +13,9 @@ class BenchRunner
 public:
     // Batch: the batch export alone, a quicker figure to repeat; Edits: the
     // block commands in the core alone, in a moment; Sheets: the build
-    // sheets in the core alone; Suggest: suggesting circuits, in a few seconds.
-    enum class Only { Nothing, Batch, Edits, Sheets, Suggest };
+    // sheets in the core alone; Suggest: suggesting circuits, in a few seconds; Roads: the
+    // road tools and the lap time in the core alone.
+    enum class Only { Nothing, Batch, Edits, Sheets, Suggest, Roads };
     BenchRunner(int rounds, const QString &workDir, Only only = Only::Nothing);
 
     // 0 when every figure was measured (targets met or not), else 1.

@@ -169,19 +169,19 @@ private:
     const RoadGrid &m_grid;
 };
 
-// The lap of a circuit: where its ways hold exactly one loop, that loop's
-// length. Ways that no loop passes are its branches: a side road, a spur to
-// a turning bay, the road into a paved area. A loop passes each state once,
+// The lap of a circuit: where its ways hold exactly one loop, that loop.
+// Ways that no loop passes are its branches: a side road, a spur to a
+// turning bay, the road into a paved area. A loop passes each state once,
 // so the drive round a figure of eight counts its crossroads twice, once
 // each way. Two loops (two rings joined by a link road) are no one lap.
-std::optional<double> lapOf(const RoadGrid &grid, const QVector<int> &cells)
+QVector<State> lapOf(const RoadGrid &grid, const QVector<int> &cells)
 {
     const Drive drive(grid);
     std::array<quint8, TrackGrid::cellCount> seen{};
     auto isSeen = [&](const State &s) { return (seen[size_t(s.cell)] & s.bit()) != 0; };
     auto see = [&](const State &s) { seen[size_t(s.cell)] |= quint8(s.bit()); };
     int loops = 0;
-    double lap = 0;
+    QVector<State> lap;
     for (int cell : cells) {
         for (int way = 0; way < grid.piece(cell)->road.ways().size(); ++way) {
             for (bool toEnd : {true, false}) {
@@ -190,26 +190,24 @@ std::optional<double> lapOf(const RoadGrid &grid, const QVector<int> &cells)
                     continue;
                 // Forward until the drive comes back, ends, or joins a run
                 // walked before (a loop's states are all seen with it).
-                double length = 0;
                 State at = start;
                 QVector<State> walked;
                 do {
                     see(at);
                     walked.append(at);
-                    length += drive.wayOf(at).length;
                     at = drive.next(at);
                 } while (at.cell >= 0 && !isSeen(at));
                 if (at == start) {
                     ++loops;
-                    lap = length;
                     // The same loop driven the other way is no other lap.
                     for (const State &s : std::as_const(walked))
                         see(s.reversed());
+                    lap = walked;
                 }
             }
         }
     }
-    return loops == 1 ? std::optional<double>(lap) : std::nullopt;
+    return loops == 1 ? lap : QVector<State>();
 }
 
 // A drive's state leaving the cell through `port` is preferred the earlier
@@ -354,7 +352,16 @@ QVector<Circuit> CircuitFinder::find(const TrackGrid &grid)
             open[id] = true;
     for (int id = 0; id < circuits.size(); ++id) {
         circuits[id].closed = !open[id];
-        circuits[id].lap = lapOf(roads, circuits[id].cells);
+        const QVector<State> lap = lapOf(roads, circuits[id].cells);
+        if (lap.isEmpty())
+            continue;
+        double length = 0;
+        for (const State &state : lap) {
+            const RoadWay &way = roads.piece(state.cell)->road.ways()[state.way];
+            length += way.length;
+            circuits[id].lapWays.append({state.cell, state.way, !state.toEnd});
+        }
+        circuits[id].lap = length;
     }
     return circuits;
 }

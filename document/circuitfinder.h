@@ -8,6 +8,16 @@
 
 class TrackGrid;
 
+// One way of a piece that a lap drives: the cell (a TrackGrid index), the
+// way (an index into its piece's ways) and whether the lap drives it from
+// its `to` end back to its `from` end.
+struct LapWay
+{
+    int cell = -1;
+    int way = 0;
+    bool backwards = false;
+};
+
 // A set of road pieces joined through their road edges: what a car can
 // reach from any of them. Lengths are in cell sides.
 struct Circuit
@@ -19,6 +29,9 @@ struct Circuit
     // laps drive; none for a circuit with branches, dead ends or open ends
     // that a lap cannot pass in one go.
     std::optional<double> lap;
+    // The lap's ways in driving order, from the first way of its first cell
+    // on; empty without a lap.
+    QVector<LapWay> lapWays;
 };
 
 // Finds the circuits of the width x height block of a grid. A lap is the

@@ -2,6 +2,7 @@
 #include "export/planpdf.h"
 
 #include "base/progress.h"
+#include "document/circuitfinder.h"
 #include "document/inventory.h"
 #include "document/partslist.h"
 #include "document/trackgrid.h"
@@ -107,7 +108,7 @@ QVector<TableBlock> tableBlocks(int lines, const QVector<QRectF> &firstAreas, co
 class PlanPainter
 {
 public:
-    PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size);
+    PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size, const QString &laps);
 
     bool isActive() const { return m_fontScale > 0; }
     // Returns the number of pages painted.
@@ -135,14 +136,16 @@ private:
     qreal m_fontScale = 0;
     QString m_title;
     QString m_size;
+    QString m_laps;  // on the first page after the size
     QRectF m_page;
     // With an inventory: the line that sums them up, then what is short.
     std::optional<QString> m_shortText;
     QVector<Inventory::Shortage> m_shortages;
 };
 
-PlanPainter::PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size)
-    : m_device(device), m_title(title), m_size(size),
+PlanPainter::PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size,
+                         const QString &laps)
+    : m_device(device), m_title(title), m_size(size), m_laps(laps),
       m_page(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size())
 {
     m_fontScale = PdfPages::begin(m_painter, m_device);
@@ -205,8 +208,12 @@ void PlanPainter::heading(bool continued)
     m_painter.drawText(QPointF(0, headingBaseline), title);
     const qreal after = m_painter.fontMetrics().horizontalAdvance(title) + 5 * mm;
     m_painter.setFont(font(12));
-    const QString size = continued ? m_size + QStringLiteral(", parts list continued") : m_size;
-    m_painter.drawText(QPointF(after, headingBaseline), size);
+    const QString size = continued       ? m_size + QStringLiteral(", parts list continued")
+                         : m_laps.isEmpty() ? m_size
+                                            : m_size + QStringLiteral(", ") + m_laps;
+    // Several laps are long: what does not fit ends in an ellipsis.
+    m_painter.drawText(QPointF(after, headingBaseline),
+                       m_painter.fontMetrics().elidedText(size, Qt::ElideRight, int(m_page.width() - after)));
 }
 
 void PlanPainter::footer(int page, int pages)
@@ -331,6 +338,15 @@ QString PlanPdf::sizeText(const TrackGrid &grid)
     return QStringLiteral("%1 × %2 cells").arg(grid.width()).arg(grid.height());
 }
 
+QString PlanPdf::lapsText(const TrackGrid &grid, const LapSetup &lap)
+{
+    QStringList laps;
+    for (const Circuit &circuit : CircuitFinder::find(grid))
+        if (const QString line = lap.lapText(grid, circuit); !line.isEmpty())
+            laps << line;
+    return laps.join(QStringLiteral(", "));
+}
+
 QPageLayout PlanPdf::pageLayout()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
@@ -338,26 +354,27 @@ QPageLayout PlanPdf::pageLayout()
 }
 
 int PlanPdf::paint(QPagedPaintDevice &device, const TrackGrid &grid, const TileStore &tiles,
-                   const QString &title, Progress &progress, const Inventory *inventory)
+                   const QString &title, Progress &progress, const Inventory *inventory, const LapSetup &lap)
 {
     const QImage picture = PictureComposer::compose(grid, tiles, progress);
     const PartsList list(grid);
-    PlanPainter painter(device, title, sizeText(grid));
+    PlanPainter painter(device, title, sizeText(grid), lapsText(grid, lap));
     if (!painter.isActive())
         return 0;
     return painter.paint(picture, grid, list, tiles, inventory);
 }
 
 QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                           Progress &progress, const Inventory *inventory)
+                           Progress &progress, const Inventory *inventory, const LapSetup &lap)
 {
-    return render(grid, tiles, title, pageLayout(), progress, inventory);
+    return render(grid, tiles, title, pageLayout(), progress, inventory, lap);
 }
 
 QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                           const QPageLayout &layout, Progress &progress, const Inventory *inventory)
+                           const QPageLayout &layout, Progress &progress, const Inventory *inventory,
+                           const LapSetup &lap)
 {
     return PdfPages::render(title, layout, [&](QPagedPaintDevice &device) {
-        return paint(device, grid, tiles, title, progress, inventory);
+        return paint(device, grid, tiles, title, progress, inventory, lap);
     });
 }

@@ -99,14 +99,14 @@ QString TrackExport::extension(Format format)
 
 void TrackExport::write(const TrackGrid &grid, const TileStore &tiles, const QString &trackFile,
                         const QString &path, Format format, int bmpDepth, Progress &progress,
-                        const Inventory *inventory)
+                        const Inventory *inventory, const LapSetup &lap)
 {
     switch (format) {
     case Format::Pdf:
         // As with pictures, an output that cannot be created costs no work.
         SafeFile::write(path, [&] {
             return PlanPdf::render(grid, tiles, ShownBytes::fileName(QFileInfo(trackFile).fileName()), progress,
-                                   inventory);
+                                   inventory, lap);
         });
         progress.clear();
         break;

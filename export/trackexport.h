@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/lapmodel.h"
+
 #include <QString>
 
 class Inventory;
@@ -37,8 +39,9 @@ public:
     // Writes the grid's export to path, replacing an earlier file only when
     // the new one is complete. trackFile is the track's file name, whose
     // name part heads the plan; bmpDepth is 16, 24 or 32. With an
-    // inventory the plan lists what is short. Throws KwError.
+    // inventory the plan lists what is short; its laps are timed for `lap`.
+    // Throws KwError.
     static void write(const TrackGrid &grid, const TileStore &tiles, const QString &trackFile,
                       const QString &path, Format format, int bmpDepth, Progress &progress,
-                      const Inventory *inventory = nullptr);
+                      const Inventory *inventory = nullptr, const LapSetup &lap = LapSetup());
 };

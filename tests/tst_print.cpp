@@ -22,6 +22,9 @@
 #include "ui/output/outputcommands.h"
 #include "ui/output/printdialogs.h"
 #include "ui/window/statusnotice.h"
+#include "ui/dialogs/sessioncellsize.h"
+#include "ui/window/tmainform.h"
+#include "ui/dialogs/tsizeform.h"
 
 #include <QAction>
 #include <QDir>
@@ -169,6 +172,7 @@ private slots:
     void printDialogCancelled();
     void previewShowsThePlan();
     void noticeForgottenWithTheTrack();
+    void planTimesLapsInTheCellSide();
 
 private:
     void start(Editor &editor);
@@ -646,6 +650,23 @@ void TestPrint::noticeForgottenWithTheTrack()
     QVERIFY(!editor.noticeText().isEmpty());
     editor.trigger("New1");
     QCOMPARE(editor.noticeText(), QString());
+}
+
+// The plan's heading times each lap in the cell side the user set.
+void TestPrint::planTimesLapsInTheCellSide()
+{
+    if (!havePoppler())
+        QSKIP("pdftotext is not installed");
+    const QString track = writeTrack(QStringLiteral("ring/ring.kwf"), "00,01\r\n02,03\r\n");
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    const double before = SessionCellSize::metres();
+    SessionCellSize::setMetres(2);
+    editor.trigger("ExporttoPDF1");
+    SessionCellSize::setMetres(before);
+    QVERIFY(pdfText(m_dir.filePath(QStringLiteral("ring/ring.pdf")))
+                .contains(QStringLiteral("2 × 2 cells, lap 6.3 m, 1.9–2.1 s (1:28 stock)")));
 }
 
 QTEST_MAIN(TestPrint)

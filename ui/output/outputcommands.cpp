@@ -12,6 +12,7 @@
 #include "ui/output/printdialogs.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/statusnotice.h"
+#include "ui/dialogs/sessioncellsize.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -32,6 +33,14 @@ QString shownPath(const QString &path)
 
 // What an unsaved track is offered under in the Export as dialog.
 const char untitledName[] = "Untitled";
+
+// The plan's laps are timed in the cell side the user set for this session.
+LapSetup sessionLap()
+{
+    LapSetup lap;
+    lap.cellSize = SessionCellSize::metres();
+    return lap;
+}
 
 } // namespace
 
@@ -117,7 +126,7 @@ void OutputCommands::exportBeside(TrackExport::Format format)
         return;
     }
     TrackExport::write(m_parts.document.grid(), m_parts.store, fileName, path, format,
-                       displayDepth(), m_parts.progress, m_inventory());
+                       displayDepth(), m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -159,7 +168,7 @@ void OutputCommands::exportAs()
     }
     const QString title = fileName.isEmpty() ? QLatin1String(untitledName) : fileName;
     TrackExport::write(m_parts.document.grid(), m_parts.store, title, path, format, displayDepth(),
-                       m_parts.progress, m_inventory());
+                       m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -185,7 +194,7 @@ void OutputCommands::printToFile(const QString &path)
     const QPageLayout layout = printer().pageLayout();
     SafeFile::write(path, [&] {
         return PlanPdf::render(m_parts.document.grid(), m_parts.store, planTitle(), layout,
-                               m_parts.progress, m_inventory());
+                               m_parts.progress, m_inventory(), sessionLap());
     });
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Printed to ") + shownPath(path));
@@ -194,7 +203,7 @@ void OutputCommands::printToFile(const QString &path)
 void OutputCommands::printOnPrinter(QPrinter &printer)
 {
     const int pages = PlanPdf::paint(printer, m_parts.document.grid(), m_parts.store, planTitle(),
-                                     m_parts.progress, m_inventory());
+                                     m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     if (pages == 0)
         throw KwError(QStringLiteral("The printer %1 would not start printing").arg(printer.printerName()));
@@ -218,7 +227,7 @@ void OutputCommands::printPreview()
         // and leaves the preview empty.
         ErrorBox::guard(&m_parts.window, [&] {
             PlanPdf::paint(*target, m_parts.document.grid(), m_parts.store, planTitle(),
-                           m_parts.progress, m_inventory());
+                           m_parts.progress, m_inventory(), sessionLap());
             m_parts.progress.clear();
         });
     });
