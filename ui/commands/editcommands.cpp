@@ -6,6 +6,7 @@
 #include "pieces/tilestore.h"
 #include "ui/commands/turncommands.h"
 #include "ui/tools/floatingstamp.h"
+#include "ui/track/canvasinput.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
@@ -18,7 +19,7 @@
 #include <QMenu>
 
 EditCommands::EditCommands(const Parts &parts, QObject *parent)
-    : QObject(parent), m_parts(parts), m_stamp(new FloatingStamp(parts.document, parts.canvas, parts.tiles, this))
+    : QObject(parent), m_parts(parts), m_stamp(new FloatingStamp(parts.document, parts.canvas, this))
 {
     addHistory();
     QMenu &menu = parts.menu;
@@ -75,11 +76,9 @@ void EditCommands::connectActions()
     connect(&document(), &TrackDocument::sizeChanged, this, &EditCommands::refresh);
     connect(&m_parts.startup, &StartupGate::ended, this, &EditCommands::refresh);
     connect(m_stamp, &FloatingStamp::floatingChanged, this, &EditCommands::refresh);
-    // The hint how to put the stamp down goes with the stamp.
-    connect(m_stamp, &FloatingStamp::floatingChanged, this, [this](bool floating) {
-        if (!floating && m_parts.status.text() == m_hint)
-            m_parts.status.setText(QString());
-    });
+    // An Esc that stopped nothing on the track selects none.
+    connect(&m_parts.canvas.input(), &CanvasInput::escaped, this,
+            [this] { document().setSelection(CellSelection()); });
 }
 
 // Commands on the selection are there while there is one; none acts on the
@@ -176,10 +175,6 @@ void EditCommands::paste()
     const TrackCanvas &canvas = m_parts.canvas;
     const int at = canvas.hoverCell() >= 0 ? canvas.hoverCell() : canvas.cursorCell();
     m_stamp->lift(block, QPoint(TrackGrid::columnOf(at), TrackGrid::rowOf(at)));
-    m_hint = QStringLiteral("Click or press Enter to place the %1 x %2 block, Esc drops it")
-                 .arg(block.width())
-                 .arg(block.height());
-    m_parts.status.setText(m_hint);
 }
 
 void EditCommands::selectAll()
@@ -187,13 +182,9 @@ void EditCommands::selectAll()
     document().setSelection(CellSelection::of(QRect(0, 0, document().width(), document().height())));
 }
 
+// Esc's one handler, as the track's key: a floating stamp or a drag under
+// way stops first, else the selection goes.
 void EditCommands::selectNone()
 {
-    // Esc drops a floating stamp first (the stamp reads the key itself while
-    // the track has the keyboard; this is for the menu and other places).
-    if (m_stamp->isFloating()) {
-        m_stamp->drop();
-        return;
-    }
-    document().setSelection(CellSelection());
+    m_parts.canvas.input().escape();
 }

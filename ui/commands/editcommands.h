@@ -28,7 +28,8 @@ class TurnCommands;
 // holds its cells, so blocks go to and come from text editors and
 // spreadsheets; a selection that is no rectangle is copied as its bounding
 // rectangle, the cells inside it that are not selected as they are. A paste
-// floats the block over the track until it is placed (FloatingStamp).
+// floats the block over the track until it is placed (FloatingStamp, a tool
+// of its own meanwhile).
 class EditCommands : public QObject
 {
     Q_OBJECT
@@ -87,5 +88,4 @@ private:
     QAction *m_delete = nullptr;
     QAction *m_selectAll = nullptr;
     QAction *m_selectNone = nullptr;
-    QString m_hint;  // the status text while a stamp floats
 };

@@ -4,14 +4,13 @@
 #include "document/gridtransform.h"
 #include "document/trackdocument.h"
 #include "ui/tools/floatingstamp.h"
-#include "ui/track/trackcanvas.h"
+#include "ui/track/cellmarks.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QScopedValueRollback>
 
 namespace {
@@ -34,7 +33,7 @@ const TurnItem turnItems[] = {
 } // namespace
 
 TurnCommands::TurnCommands(const Parts &parts, FloatingStamp &stamp, QObject *parent)
-    : QObject(parent), m_parts(parts), m_stamp(stamp), m_alive(&parts.canvas)
+    : QObject(parent), m_parts(parts), m_stamp(stamp), m_marks(new CellMarks(parts.canvas, this))
 {
     m_actions.resize(int(Turns::all.size()));
     for (const TurnItem &item : turnItems) {
@@ -45,16 +44,8 @@ TurnCommands::TurnCommands(const Parts &parts, FloatingStamp &stamp, QObject *pa
                 [this, turn] { ErrorBox::guard(&m_parts.window, [&] { this->turn(turn); }); });
         m_actions[int(turn)] = action;
     }
-    m_parts.canvas.addLayer(this);
     connect(&parts.document, &TrackDocument::changed, this, &TurnCommands::trackChanged);
     setReady(false);
-}
-
-TurnCommands::~TurnCommands()
-{
-    // The window may take the canvas down first.
-    if (m_alive)
-        m_parts.canvas.removeLayer(this);
 }
 
 void TurnCommands::setReady(bool ready)
@@ -125,7 +116,7 @@ void TurnCommands::turnSelection(Turn turn)
         text = text.isEmpty() ? lost : text + QStringLiteral("; ") + lost;
     }
     m_parts.status.setText(text);
-    mark(turned.unmatched);
+    m_marks->setCells(turned.unmatched);
 }
 
 void TurnCommands::turnTrack(Turn turn)
@@ -138,55 +129,18 @@ void TurnCommands::turnTrack(Turn turn)
     }
     m_parts.status.setText(unmatchedText(int(turned.unmatched.size()),
                                          GridTransform::codesOf(turned.grid, turned.unmatched), turn));
-    mark(turned.unmatched);
+    m_marks->setCells(turned.unmatched);
 }
 
 // ---- Marks ------------------------------------------------------------
 
-void TurnCommands::mark(const QVector<int> &cells)
+const QVector<int> &TurnCommands::marked() const
 {
-    clearMarks();
-    m_marked = cells;
-    m_parts.canvas.updateCells(markedCells());
-}
-
-void TurnCommands::clearMarks()
-{
-    if (m_marked.isEmpty())
-        return;
-    m_parts.canvas.updateCells(markedCells());
-    m_marked.clear();
+    return m_marks->cells();
 }
 
 void TurnCommands::trackChanged()
 {
     if (!m_turning)
-        clearMarks();
-}
-
-QRect TurnCommands::markedCells() const
-{
-    QRect cells;
-    for (int index : m_marked)
-        cells |= QRect(TrackGrid::columnOf(index), TrackGrid::rowOf(index), 1, 1);
-    return cells;
-}
-
-void TurnCommands::paint(QPainter &painter, const TrackCanvas &canvas, const QRect &dirty) const
-{
-    if (m_marked.isEmpty())
-        return;
-    const int pen = std::max(2, int(3 * canvas.zoom()));
-    painter.setBrush(Qt::NoBrush);
-    for (int index : m_marked) {
-        const QRect cell = canvas.cellRect(index);
-        if (!dirty.intersects(cell) || !canvas.isCellShown(index))
-            continue;
-        // A red frame with a light edge, inside the cell: the piece stays visible.
-        const QRect frame = cell.adjusted(pen, pen, -pen, -pen);
-        painter.setPen(QPen(TrackCanvas::outlineColour, pen + 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(frame);
-        painter.setPen(QPen(TrackCanvas::barColour, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(frame);
-    }
+        m_marks->clear();
 }

@@ -5,19 +5,30 @@
 #include "document/trackdocument.h"
 #include "ui/window/errorbox.h"
 
+namespace {
+
+const Tool::Description fillTool{"FillTool1", "Fill", "F", ToolIcon::Fill,
+                                 "Fill: click to give the current piece to the cells joined to it through cells "
+                                 "of the same piece",
+                                 Qt::PointingHandCursor};
+
+} // namespace
+
 FillTool::FillTool(TrackDocument &document, const QByteArray &currentCode, QWidget *window, QObject *parent)
-    : Tool(parent), m_document(document), m_currentCode(currentCode), m_window(window)
+    : Tool(fillTool, parent), m_document(document), m_currentCode(currentCode), m_window(window)
 {
 }
 
-void FillTool::press(QPoint cell, Qt::KeyboardModifiers)
+Tool::Press FillTool::press(QPoint cell, Qt::KeyboardModifiers)
 {
     fill(cell);
+    return Press::Stroke;
 }
 
-void FillTool::keyed(QPoint cell)
+bool FillTool::keyed(QPoint cell)
 {
     fill(cell);
+    return true;
 }
 
 void FillTool::fill(QPoint cell)

@@ -4,8 +4,8 @@
 #include "document/gridstep.h"
 #include "document/roads/roadedits.h"
 #include "document/trackdocument.h"
+#include "ui/track/canvasinput.h"
 #include "ui/track/cellmenu.h"
-#include "ui/track/cellmouse.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 
@@ -47,11 +47,11 @@ Reshape reshape(const TrackGrid &grid, int choice, int index)
 CellEdits::CellEdits(const Parts &parts, QWidget *window)
     : QObject(window), m_parts(parts), m_window(window), m_menu(new CellMenu(window))
 {
-    const CellMouse *mouse = parts.canvas.mouse();
-    // Strokes and Space come through the tool box, to whichever tool is active.
-    connect(mouse, &CellMouse::pickRequested, this, &CellEdits::pick);
-    connect(mouse, &CellMouse::menuRequested, this, &CellEdits::showMenu);
-    connect(&parts.canvas, &TrackCanvas::menuRequested, this, &CellEdits::showMenu);
+    // Strokes and Space go to whichever tool is active; what the tools leave
+    // of the track's input is the window's.
+    const CanvasInput &input = parts.canvas.input();
+    connect(&input, &CanvasInput::pickRequested, this, &CellEdits::pick);
+    connect(&input, &CanvasInput::menuRequested, this, &CellEdits::showMenu);
     connect(&parts.document.history(), &QUndoStack::indexChanged, this, &CellEdits::historyMoved);
 }
 

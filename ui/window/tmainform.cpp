@@ -143,7 +143,8 @@ void TMainForm::createCommands()
 
 void TMainForm::createTrackCommands(CellEdits &cells)
 {
-    m_toolBox = new ToolBox({m_document, *canvas(), m_store, Panel1->currentCode(), cells}, *m_menu->tools, this);
+    m_toolBox = new ToolBox({m_document, *canvas(), Panel1->currentCode(), cells, m_edits->stamp(), *m_statusText},
+                            *m_menu->tools, this);
     m_trackRow->insertWidget(0, m_toolBox->makeBar(centralWidget()));
     for (QAction *action : (new PaletteKeys(*PageControl, *this))->actions())
         m_startup->holdBack(action);
