@@ -50,7 +50,6 @@ public:
     bool beginStroke(int index, const QByteArray &code);
     void continueStroke(int index, const QByteArray &code);
     void endStroke() { m_stroke = 0; }
-    bool isStroking() const { return m_stroke != 0; }
     // "Fill": the cell and every cell joined to it through the same piece.
     // Returns how many cells changed.
     int fill(int index, const QByteArray &code);
