@@ -53,17 +53,10 @@ public:
     // The track cells marked as kept by the last turn.
     const QVector<int> &marked() const { return m_marked; }
 
-    // "2 pieces have no turned counterpart: 44, 76"; empty for none.
-    static QString unmatchedText(int count, const QVector<QByteArray> &codes, Turn turn);
-    // The step's name: the item's caption.
-    static QString caption(Turn turn);
-
     void paint(QPainter &painter, const TrackCanvas &canvas, const QRect &dirty) const override;
 
 private:
     void turnStamp(Turn turn);
-    void turnSelection(Turn turn);
-    void turnTrack(Turn turn);
     void mark(const QVector<int> &cells);
     void clearMarks();
     void trackChanged();
