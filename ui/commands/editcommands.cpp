@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/commands/editcommands.h"
 
+#include "base/kwerror.h"
 #include "document/trackdocument.h"
-#include "pieces/catalogue.h"
-#include "pieces/tilestore.h"
+#include "document/trackedits.h"
 #include "ui/commands/turncommands.h"
 #include "ui/tools/floatingstamp.h"
 #include "ui/track/canvasinput.h"
@@ -103,8 +103,7 @@ QUndoStack &EditCommands::history()
 
 TrackBlock EditCommands::selectedBlock() const
 {
-    const QRect block(0, 0, document().width(), document().height());
-    return TrackBlock::copy(document().grid(), document().selection().bounds() & block);
+    return document().edits().selectedBlock();
 }
 
 void EditCommands::copy()
@@ -125,41 +124,18 @@ bool EditCommands::toClipboard(const QString &done)
 void EditCommands::cut()
 {
     if (toClipboard(QStringLiteral("Cut")))
-        clearSelected(QStringLiteral("Cut"));
+        document().edits().cut();
 }
 
 void EditCommands::deleteCells()
 {
-    if (selectedBlock().isEmpty())
-        return;
-    clearSelected(QStringLiteral("Delete"));
-    m_parts.status.setText(QString());
-}
-
-void EditCommands::clearSelected(const QString &name)
-{
-    TrackDocument &doc = document();
-    TrackGrid grid = doc.grid();
-    for (int index : doc.selection().cells())
-        if (grid.inBlock(index))
-            grid.setCode(index, Catalogue::defaultCode());
-    doc.record(name, true, [&] { doc.setGrid(grid); });
+    if (document().edits().deleteSelected())
+        m_parts.status.setText(QString());
 }
 
 TrackBlock EditCommands::clipboardBlock() const
 {
-    const TrackBlock block = TrackBlock::fromText(QGuiApplication::clipboard()->text().toUtf8());
-    for (int row = 0; row < block.height(); ++row) {
-        for (int column = 0; column < block.width(); ++column) {
-            const QByteArray &code = block.code(column, row);
-            if (!m_parts.tiles.contains(code))
-                throw KwError::notTrackText(QStringLiteral("No piece has the code \"%1\" (row %2, column %3)")
-                                                .arg(QString::fromLatin1(code))
-                                                .arg(row + 1)
-                                                .arg(column + 1));
-        }
-    }
-    return block;
+    return TrackEdits::blockFromText(QGuiApplication::clipboard()->text().toUtf8(), m_parts.tiles);
 }
 
 void EditCommands::paste()
@@ -179,7 +155,7 @@ void EditCommands::paste()
 
 void EditCommands::selectAll()
 {
-    document().setSelection(CellSelection::of(QRect(0, 0, document().width(), document().height())));
+    document().setSelection(CellSelection::of(document().grid().block()));
 }
 
 // Esc's one handler, as the track's key: a floating stamp or a drag under

@@ -76,7 +76,6 @@ private:
     // Puts the selected block on the clipboard and says so ("Copied 2 x 3
     // cells"); false when nothing of the track is selected.
     bool toClipboard(const QString &done);
-    void clearSelected(const QString &name);
     TrackDocument &document() const { return m_parts.document; }
 
     Parts m_parts;

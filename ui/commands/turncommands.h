@@ -51,15 +51,8 @@ public:
     // The track cells marked as kept by the last turn.
     const QVector<int> &marked() const;
 
-    // "2 pieces have no turned counterpart: 44, 76"; empty for none.
-    static QString unmatchedText(int count, const QVector<QByteArray> &codes, Turn turn);
-    // The step's name: the item's caption.
-    static QString caption(Turn turn);
-
 private:
     void turnStamp(Turn turn);
-    void turnSelection(Turn turn);
-    void turnTrack(Turn turn);
     void trackChanged();
 
     Parts m_parts;

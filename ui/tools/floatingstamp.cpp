@@ -2,6 +2,7 @@
 #include "ui/tools/floatingstamp.h"
 
 #include "document/trackdocument.h"
+#include "document/trackedits.h"
 #include "ui/track/trackcanvas.h"
 
 #include <QPainter>
@@ -63,16 +64,10 @@ void FloatingStamp::place()
 {
     if (!isFloating())
         return;
-    TrackGrid grid = m_document.grid();
-    const bool changes = !m_block.pasteInto(grid, m_position.x(), m_position.y()).isEmpty();
-    const QRect placed = cells() & QRect(0, 0, m_document.width(), m_document.height());
+    const TrackBlock block = m_block;
+    const QPoint at = m_position;
     end();
-    if (!changes)
-        return;
-    m_document.record(QStringLiteral("Paste"), true, [&] {
-        m_document.setGrid(grid);
-        m_document.setSelection(CellSelection::of(placed));
-    });
+    m_document.edits().placeBlock(block, at);
 }
 
 void FloatingStamp::drop()

@@ -4,6 +4,7 @@
 #include "base/kwerror.h"
 #include "base/nativename.h"
 #include "base/progress.h"
+#include "document/trackedits.h"
 #include "ui/commands/connectioncommands.h"
 #include "ui/commands/editcommands.h"
 #include "ui/commands/filecommands.h"
@@ -320,10 +321,7 @@ void TMainForm::EditGrid(const QByteArray &hint)
 {
     const int widthChange = hint.mid(0, 2).toInt();
     const int heightChange = hint.mid(3, 2).toInt();
-    ErrorBox::guard(this, [&] {
-        m_document.record(QStringLiteral("Resize grid"), false,
-                          [&] { m_document.EditGrid(widthChange, heightChange, *m_progress); });
-    });
+    ErrorBox::guard(this, [&] { m_document.edits().resizeBy(widthChange, heightChange, *m_progress); });
 }
 
 void TMainForm::TabSheet1MouseDown()
@@ -375,12 +373,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::Modifygridsize1Click()
 {
     // The whole visit of the dialog, however the sliders moved, is one step.
-    ErrorBox::guard(this, [this] {
-        m_document.record(QStringLiteral("Resize grid"), false, [this] {
-            m_sizeForm->exec();
-            m_document.DrawGrid(false, *m_progress);
-        });
-    });
+    ErrorBox::guard(this, [this] { m_document.edits().resizeWith([this] { m_sizeForm->exec(); }, *m_progress); });
 }
 
 void TMainForm::PrintClick(QAction *item)
