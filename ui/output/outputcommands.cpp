@@ -103,6 +103,19 @@ QPrinter &OutputCommands::printer()
     return *m_printer;
 }
 
+QPrinter &OutputCommands::sheetsPrinter()
+{
+    // The sheets' own, so that neither document's pages, nor the file it
+    // was last printed to, become the other's.
+    if (!m_sheetsPrinter) {
+        m_sheetsPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // A4, as kerbwright-export gives them; the sheets turn the pages
+        // and set the margins themselves.
+        m_sheetsPrinter->setPageSize(QPageSize(QPageSize::A4));
+    }
+    return *m_sheetsPrinter;
+}
+
 int OutputCommands::displayDepth()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -201,7 +214,7 @@ OutputCommands::Printout OutputCommands::plan()
         return PlanPdf::render(m_parts.document.grid(), m_parts.store, title, layout, m_parts.progress,
                                m_inventory(), sessionLap());
     };
-    return {PrintDialogs::Document::Plan, title, paint, render};
+    return {PrintDialogs::Document::Plan, title, printer(), paint, render};
 }
 
 BuildSheets::Options OutputCommands::sheetOptions() const
@@ -212,6 +225,13 @@ BuildSheets::Options OutputCommands::sheetOptions() const
     options.inventory = m_inventory();
     options.lap = sessionLap();
     return options;
+}
+
+QString OutputCommands::sheetsName() const
+{
+    const QString &fileName = m_parts.document.fileName();
+    return fileName.isEmpty() ? QLatin1String(untitledName) + QStringLiteral("-sheets.pdf")
+                              : BuildSheets::outputName(fileName);
 }
 
 OutputCommands::Printout OutputCommands::sheets()
@@ -225,7 +245,9 @@ OutputCommands::Printout OutputCommands::sheets()
         options.paper = layout.pageSize();
         return BuildSheets::render(m_parts.document.grid(), m_parts.store, title, options);
     };
-    return {PrintDialogs::Document::BuildSheets, title + QStringLiteral(" build sheets"), paint, render};
+    // Named as the export is: the print dialog proposes the name for a file.
+    return {PrintDialogs::Document::BuildSheets, QFileInfo(sheetsName()).completeBaseName(), sheetsPrinter(),
+            paint, render};
 }
 
 void OutputCommands::print()
@@ -235,7 +257,7 @@ void OutputCommands::print()
 
 void OutputCommands::print(const Printout &printout)
 {
-    QPrinter &printer = this->printer();
+    QPrinter &printer = printout.printer;
     printer.setDocName(printout.name);
     if (!m_printDialogs->askPrint(printer))
         return;
@@ -251,7 +273,7 @@ void OutputCommands::printToFile(const QString &path, const Printout &printout)
         return;
     // A file is written as Export to PDF writes one, on the paper chosen, so
     // an earlier file is replaced only by a complete new one.
-    const QPageLayout layout = printer().pageLayout();
+    const QPageLayout layout = printout.printer.pageLayout();
     SafeFile::write(path, [&] { return printout.render(layout); });
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Printed to ") + shownPath(path));
@@ -275,19 +297,12 @@ void OutputCommands::printPreview()
 
 void OutputCommands::printBuildSheets()
 {
-    // The sheets turn the printer's pages as they need; the plan keeps its
-    // own orientation and margins, on the paper last chosen.
-    QPrinter &printer = this->printer();
-    const QPageLayout planPages = printer.pageLayout();
     preview(sheets());
-    QPageLayout kept = planPages;
-    kept.setPageSize(printer.pageLayout().pageSize());
-    printer.setPageLayout(kept);
 }
 
 void OutputCommands::preview(const Printout &printout)
 {
-    QPrinter &printer = this->printer();
+    QPrinter &printer = printout.printer;
     printer.setDocName(printout.name);
     m_printDialogs->preview(printer, [this, &printout](QPrinter *target) {
         // A failure is shown; the preview repaints as its settings change
@@ -325,9 +340,7 @@ bool OutputCommands::takesSheets(const QString &path)
 
 void OutputCommands::exportBuildSheets()
 {
-    const QString &fileName = m_parts.document.fileName();
-    QString proposed = fileName.isEmpty() ? QLatin1String(untitledName) + QStringLiteral("-sheets.pdf")
-                                          : BuildSheets::outputName(fileName);
+    QString proposed = sheetsName();
     QString path;
     // A name that cannot be taken is asked for again, as typed.
     for (;;) {

@@ -52,6 +52,8 @@ public:
     // The printer that the dialogs set up; it keeps the user's choices for
     // the session (no settings are stored). Made when first asked for.
     QPrinter &printer();
+    // The same for the build sheets: A4 until the user chooses.
+    QPrinter &sheetsPrinter();
     // Where the plan and the build sheets find the inventory to mark what
     // is short against; none by default, and whenever it gives nullptr.
     void setInventory(std::function<const Inventory *()> inventory);
@@ -83,6 +85,7 @@ private:
     {
         PrintDialogs::Document document;
         QString name;  // the print job's
+        QPrinter &printer;  // keeps the user's choices for it
         // Paints on a printer or a preview as its paper is; returns the
         // pages, 0 when the device would not start.
         std::function<int(QPagedPaintDevice &)> paint;
@@ -94,6 +97,8 @@ private:
     Printout plan();
     Printout sheets();
     BuildSheets::Options sheetOptions() const;
+    // "oval-sheets.pdf" beside the track, or "Untitled-sheets.pdf".
+    QString sheetsName() const;
 
     // The chosen name's format, or false after telling the user why the
     // name cannot be taken.
@@ -119,5 +124,6 @@ private:
     std::unique_ptr<ExportDialog> m_sheetsDialog;
     std::unique_ptr<PrintDialogs> m_printDialogs;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_sheetsPrinter;
     std::function<const Inventory *()> m_inventory = [] { return nullptr; };
 };
