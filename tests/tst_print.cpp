@@ -478,7 +478,7 @@ void TestPrint::exportAsCannotCreate_data()
 {
     QTest::addColumn<QString>("place");  // "missing" or "read-only" folder, or a "file" in the way
     QTest::addColumn<QString>("command");
-    for (const char *command : {"ExportAs1", "Print1", "PrintBuildSheets1", "ExportBuildSheets1"}) {
+    for (const char *command : {"ExportAs1", "Print1", "PrintPreview1", "PrintBuildSheets1", "ExportBuildSheets1"}) {
         for (const char *place : {"missing", "read-only", "file"})
             QTest::addRow("%s, %s", command, place) << QString::fromLatin1(place) << QString::fromLatin1(command);
     }

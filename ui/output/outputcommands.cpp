@@ -6,8 +6,8 @@
 #include "base/safefile.h"
 #include "base/shownbytes.h"
 #include "document/trackdocument.h"
-#include "export/pictureexport.h"
 #include "export/buildsheets.h"
+#include "export/pictureexport.h"
 #include "export/planpdf.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/printdialogs.h"
@@ -259,8 +259,12 @@ void OutputCommands::print(const Printout &printout)
 {
     QPrinter &printer = printout.printer;
     printer.setDocName(printout.name);
-    if (!m_printDialogs->askPrint(printer))
-        return;
+    if (m_printDialogs->askPrint(printer))
+        printOn(printer, printout);
+}
+
+void OutputCommands::printOn(QPrinter &printer, const Printout &printout)
+{
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         printToFile(printer.outputFileName(), printout);
     else
@@ -311,21 +315,13 @@ void OutputCommands::preview(const Printout &printout)
             // The preview's own pages are painted as a picture; anything
             // else is its Print button.
             if (target->paintEngine()->type() != QPaintEngine::Picture) {
-                printFromPreview(*target, printout);
+                printOn(*target, printout);
                 return;
             }
             printout.paint(*target);
             m_parts.progress.clear();
         });
     }, printout.document);
-}
-
-void OutputCommands::printFromPreview(QPrinter &printer, const Printout &printout)
-{
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        printToFile(printer.outputFileName(), printout);
-    else
-        printOnPrinter(printer, printout);
 }
 
 bool OutputCommands::takesSheets(const QString &path)

@@ -110,9 +110,9 @@ private:
     bool takesSheets(const QString &path);
     void print(const Printout &printout);
     void preview(const Printout &printout);
-    // What the preview's Print button prints on, once the print dialog has
-    // set it up: a file as Export writes one, or a printer.
-    void printFromPreview(QPrinter &printer, const Printout &printout);
+    // Prints on what the print dialog set the printer up for (also the
+    // preview's): a file as Export writes one, or a printer.
+    void printOn(QPrinter &printer, const Printout &printout);
     void printToFile(const QString &path, const Printout &printout);
     void printOnPrinter(QPrinter &printer, const Printout &printout);
     // The plan's heading: the track file's name, or "Untitled".
