@@ -157,9 +157,11 @@ void TMainForm::createTrackCommands(CellEdits &cells)
 void TMainForm::createOutput()
 {
     m_output = new OutputCommands({m_document, m_store, *m_progress, m_statusBar->notice(), *this}, this);
-    // The plan lists what is short while the parts list compares with an inventory.
+    // The plan and the build sheets mark what is short while the parts list
+    // compares with an inventory.
     m_output->setInventory([this] { return m_partsList->inventory(); });
     m_output->connectItems(*m_menu->exportAs, *m_menu->print, *m_menu->printPreview);
+    m_output->connectSheetItems(*m_menu->printSheets, *m_menu->exportSheets);
     // A notice about the track before is no news about this one.
     connect(m_files, &FileCommands::trackReplaced, &m_statusBar->notice(), &StatusNotice::forget);
 }
