@@ -109,6 +109,7 @@ private slots:
     void binaryTracks();
     void usageErrors_data();
     void usageErrors();
+    void thumbnail();
     void helpAndVersion();
     void quiet();
 };
@@ -554,6 +555,15 @@ void TestExportCli::usageErrors_data()
     QTest::newRow("depth with csv") << QStringList{"--format", "csv", "--depth", "32", good} << bmpOnly;
     QTest::newRow("depth with -o .jpg") << QStringList{"--depth", "32", "-o", path("good.jpg"), good} << bmpOnly;
     QTest::newRow("depth with -o .png") << QStringList{"-o", path("out.png"), "--depth", "24", good} << bmpOnly;
+    const QString size = QStringLiteral("--thumbnail takes a size from 1 to 4096 pixels");
+    for (const char *bad : {"0", "-5", "4097", "big"})
+        QTest::newRow(qPrintable("thumbnail " + QString::fromLatin1(bad)))
+            << QStringList{"--thumbnail", bad, good, path("out.png")} << size;
+    QTest::newRow("thumbnail without output") << QStringList{"--thumbnail", "64", good} << QString();
+    QTest::newRow("thumbnail with --format")
+        << QStringList{"--thumbnail", "64", "--format", "png", good, path("out.png")}
+        << "--thumbnail takes no --format";
+    QTest::newRow("thumbnail over its track") << QStringList{"--thumbnail", "64", good, good} << QString();
 }
 
 void TestExportCli::usageErrors()
@@ -572,6 +582,26 @@ void TestExportCli::usageErrors()
         QVERIFY2(result.err.startsWith(QStringLiteral("kerbwright-export: ") + problem), qPrintable(result.err));
     QVERIFY(!QFileInfo::exists(path("good.jpg")));
     QVERIFY(!QFileInfo::exists(path("out.png")));
+}
+
+// As a file manager asks for it: a PNG whatever the output's name, or for a
+// track that cannot be read, exit 1 and no file.
+void TestExportCli::thumbnail()
+{
+    const QString trackPath = track(QStringLiteral("thumbnailed.kwf"));
+    const QString out = path(QStringLiteral("thumbnail.tmp"));
+    const Result result = run({"--thumbnail", "64", "--tiles", m_tiles, trackPath, out});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, trackPath + " -> " + out + "\n");
+    QCOMPARE(QImage::fromData(readBytes(out), "PNG").size(), QSize(64, 48));
+
+    QFile::remove(out);
+    const QString missingTile = track(QStringLiteral("thumbnailed.kwf"), "00,QQ\r\n");
+    const Result failed = run({"--thumbnail", "64", "--tiles", m_tiles, missingTile, out});
+    QCOMPARE(failed.status, 1);
+    QCOMPARE(failed.err, missingTile + ": Cannot open file " + m_tiles + "/QQ.bmp.\n");
+    QVERIFY(!QFileInfo::exists(out));
 }
 
 void TestExportCli::helpAndVersion()
