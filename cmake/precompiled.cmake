@@ -35,6 +35,8 @@ function(kw_precompiled target group)
   set(provider kwpch_${group})
   if(NOT TARGET ${provider})
     add_library(${provider} OBJECT ${PROJECT_SOURCE_DIR}/cmake/precompiled.cpp)
+    # Nothing to moc: no file of moc output to compile either.
+    set_target_properties(${provider} PROPERTIES AUTOMOC OFF)
     target_link_libraries(${provider} PRIVATE ${kw_pch_${group}_libs})
     target_precompile_headers(${provider} PRIVATE ${kw_pch_${group}_headers})
     # Qt's executables and our layers are position independent; so is the header.
