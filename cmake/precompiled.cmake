@@ -41,6 +41,13 @@ function(kw_precompiled target group)
     target_precompile_headers(${provider} PRIVATE ${kw_pch_${group}_headers})
     # Qt's executables and our layers are position independent; so is the header.
     set_target_properties(${provider} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    # Clang writes the times of the headers into the precompiled one, and
+    # CMake writes cmake_pch.hxx anew at every configure: without this, a
+    # build folder made again never finds the files compiled with it in
+    # ccache.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+      target_compile_options(${provider} PRIVATE -Xclang -fno-pch-timestamp)
+    endif()
   endif()
   target_precompile_headers(${target} REUSE_FROM ${provider})
 endfunction()
