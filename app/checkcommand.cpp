@@ -3,6 +3,9 @@
 
 #include "app/trackreader.h"
 #include "base/kwerror.h"
+#include "base/nativename.h"
+#include "base/shownbytes.h"
+#include "document/lapmodel.h"
 #include "document/partslist.h"
 #include "document/trackfacts.h"
 #include "document/trackgrid.h"
@@ -17,7 +20,8 @@
 namespace {
 
 const char usage[] =
-    "Usage: kerbwright-check [--json] [--cell-size METRES] [--inventory FILE] [--quiet] TRACK...\n"
+    "Usage: kerbwright-check [--json] [--cell-size METRES] [--car NAME | --car-file FILE]\n"
+    "                        [--inventory FILE] [--quiet] TRACK...\n"
     "       kerbwright-check --help | --version\n";
 
 const char help[] =
@@ -26,11 +30,20 @@ const char help[] =
     "connections marks them: one line TRACK:COLUMN:ROW: EDGE for each (columns\n"
     "and rows count from 1, EDGE is north, east, south or west), a line\n"
     "TRACK:COLUMN:ROW: unknown piece CODE for each code that no piece has, then\n"
-    "a line TRACK: N open road ends. The check reads codes only, no tiles.\n"
+    "a line TRACK: circuit N: lap 26.9 m, 9.2–10.4 s (CAR) for each circuit\n"
+    "with a lap, and a line TRACK: N open road ends. The check reads codes\n"
+    "only, no tiles.\n"
     "\n"
     "  --json                one JSON object a track: its size, open ends,\n"
-    "                        circuits with lap and road lengths, unknown codes\n"
+    "                        circuits with lap and road lengths and lap times,\n"
+    "                        unknown codes, the car\n"
     "  --cell-size METRES    the side of a cell in metres (default 0.5)\n"
+    "  --car NAME            the car of the lap times, one of the classes\n"
+    "                        %1 (default %2)\n"
+    "  --car-file FILE       the car's own figures instead, as lines\n"
+    "                        top_speed = 25 km/h, grip = 1.1 g,\n"
+    "                        acceleration = 4 m/s2, braking = 6 m/s2, and an\n"
+    "                        optional name = ...; m/s and m/s2 without a unit\n"
     "  --inventory FILE      the pieces the club owns, as a CSV file of code,count\n"
     "                        lines; lists what each track needs more of\n"
     "  -q, --quiet           print the findings only, no summary lines\n"
@@ -39,8 +52,8 @@ const char help[] =
     "  --version             show the version\n"
     "\n"
     "Exit status: 0 every track is fine, 1 some track has open road ends,\n"
-    "unknown codes or pieces short, 2 some file could not be read or a usage\n"
-    "error.\n";
+    "unknown codes or pieces short, 2 some file could not be read, the output\n"
+    "could not be written, or a usage error.\n";
 
 QString jsonString(const QString &text)
 {
@@ -48,7 +61,8 @@ QString jsonString(const QString &text)
     for (const QChar c : text) {
         if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
             quoted += QLatin1Char('\\') + c;
-        else if (c.unicode() < 0x20)
+        // The line and paragraph separators end a line in JavaScript.
+        else if (c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029)
             quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             quoted += c;
@@ -64,6 +78,26 @@ QString jsonMetres(double sides, double cellSize)
 QString code(const QByteArray &bytes)
 {
     return TileFolder::shownCode(bytes);
+}
+
+// A track's name in JSON: exact, escaped as JSON escapes, unless it holds
+// bytes that are no text, which no JSON string can hold: then as shown.
+QString jsonName(const QString &track)
+{
+    return jsonString(NativeName::isText(track) ? track : ShownBytes::fileName(track));
+}
+
+QString helpText()
+{
+    return QString::fromUtf8(help).arg(Car::classNames(), Car::classes().first().name);
+}
+
+QString jsonSeconds(const std::optional<LapTimes> &times)
+{
+    if (!times)
+        return QStringLiteral("null");
+    return QStringLiteral("{\"min\": %1, \"max\": %2}")
+        .arg(QString::number(times->fastest, 'f', 2), QString::number(times->slowest, 'f', 2));
 }
 
 } // namespace
@@ -109,15 +143,17 @@ bool CheckCommand::parse(const QStringList &arguments)
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(), QStringLiteral("METRES"));
     const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption car(QStringLiteral("car"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption carFile(QStringLiteral("car-file"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({tiles, quiet, json, cellSize, inventory, helpOption, version});
+    parser.addOptions({tiles, quiet, json, cellSize, inventory, car, carFile, helpOption, version});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
     if (parser.isSet(helpOption) || parser.isSet(version)) {
         if (parser.isSet(helpOption))
-            m_out << usage << help;
+            m_out << usage << helpText();
         else
             m_out << "kerbwright-check " << QCoreApplication::applicationVersion() << '\n';
         m_out.flush();
@@ -134,6 +170,14 @@ bool CheckCommand::parse(const QStringList &arguments)
             return usageError(QStringLiteral("the cell size must be a positive number of metres, not \"%1\"")
                                   .arg(parser.value(cellSize)));
     }
+    if (parser.isSet(car) && parser.isSet(carFile))
+        return usageError(QStringLiteral("give --car or --car-file, not both"));
+    if (parser.isSet(carFile) && parser.value(carFile).isEmpty())
+        return usageError(QStringLiteral("no car file given"));
+    if (parser.isSet(car) && !chooseCar(parser.value(car)))
+        return false;
+    if (parser.isSet(carFile) && !readCar(parser.value(carFile)))
+        return false;
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
         return usageError(QStringLiteral("no inventory file given"));
@@ -141,6 +185,31 @@ bool CheckCommand::parse(const QStringList &arguments)
     if (m_tracks.isEmpty())
         return usageError(QStringLiteral("no track file given"));
     return true;
+}
+
+bool CheckCommand::chooseCar(const QString &name)
+{
+    const std::optional<Car> chosen = Car::named(name);
+    if (!chosen)
+        return usageError(QStringLiteral("no car class \"%1\"; the classes are %2").arg(name, Car::classNames()));
+    m_car = *chosen;
+    return true;
+}
+
+bool CheckCommand::readCar(const QString &file)
+{
+    try {
+        m_car = Car::read(file);
+        return true;
+    } catch (const KwError &error) {
+        // Figures that are no car's are a usage error; a file that cannot
+        // be read is reported as an inventory's is.
+        if (error.kind() == KwError::Kind::Other)
+            return usageError(error.shownText());
+        m_err << "kerbwright-check: " << error.shownText() << '\n';
+        m_err.flush();
+        return false;
+    }
 }
 
 bool CheckCommand::checkTrack(const QString &track)
@@ -153,31 +222,36 @@ bool CheckCommand::checkTrack(const QString &track)
         return false;
     }
     const TrackFacts facts(grid);
-    const bool fine = m_json ? printJson(track, grid, facts) : printText(track, grid, facts);
+    const bool fine = m_json ? printJson(track, grid, facts)
+                             : printText(ShownBytes::fileName(track), grid, facts);
     m_out.flush();
     return fine;
 }
 
-bool CheckCommand::printText(const QString &track, const TrackGrid &grid, const TrackFacts &facts)
+bool CheckCommand::printText(const QString &shownTrack, const TrackGrid &grid, const TrackFacts &facts)
 {
     for (const OpenEnd &end : facts.openEnds())
-        m_out << track << ':' << end.column + 1 << ':' << end.row + 1 << ": " << Edges::name(end.edge) << '\n';
+        m_out << shownTrack << ':' << end.column + 1 << ':' << end.row + 1 << ": " << Edges::name(end.edge) << '\n';
     for (const UnknownPiece &piece : facts.unknown())
-        m_out << track << ':' << piece.column + 1 << ':' << piece.row + 1 << ": unknown piece " << code(piece.code)
+        m_out << shownTrack << ':' << piece.column + 1 << ':' << piece.row + 1 << ": unknown piece " << code(piece.code)
               << '\n';
     QVector<Inventory::Shortage> shortages;
     if (m_inventory) {
         shortages = m_inventory->shortages(PartsList(grid));
         for (const Inventory::Shortage &shortage : std::as_const(shortages))
-            m_out << track << ": " << code(shortage.code) << " short by " << shortage.missing() << " (need "
+            m_out << shownTrack << ": " << code(shortage.code) << " short by " << shortage.missing() << " (need "
                   << shortage.need << ", own " << shortage.own << ")\n";
     }
     if (!m_quiet) {
-        m_out << track << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
+        const LapSetup setup{m_car, m_cellSize};
+        for (int k = 0; k < facts.circuits().size(); ++k)
+            if (const QString lap = setup.lapText(grid, facts.circuits()[k]); !lap.isEmpty())
+                m_out << shownTrack << ": circuit " << k + 1 << ": " << lap << '\n';
+        m_out << shownTrack << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
         if (m_inventory) {
             QString text = Inventory::shortText(shortages);
             text[0] = text[0].toLower();
-            m_out << track << ": " << text << '\n';
+            m_out << shownTrack << ": " << text << '\n';
         }
     }
     return facts.openEnds().isEmpty() && facts.unknown().isEmpty() && shortages.isEmpty();
@@ -193,18 +267,19 @@ bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const 
                     .arg(Edges::name(end.edge));
     QStringList circuits;
     for (const Circuit &circuit : facts.circuits())
-        circuits << QStringLiteral("{\"pieces\": %1, \"closed\": %2, \"lap_m\": %3, \"road_m\": %4}")
+        circuits << QStringLiteral("{\"pieces\": %1, \"closed\": %2, \"lap_m\": %3, \"road_m\": %4, \"lap_s\": %5}")
                         .arg(circuit.cells.size())
                         .arg(circuit.closed ? "true" : "false")
                         .arg(circuit.lap ? jsonMetres(*circuit.lap, m_cellSize) : QStringLiteral("null"))
-                        .arg(jsonMetres(circuit.road, m_cellSize));
+                        .arg(jsonMetres(circuit.road, m_cellSize))
+                        .arg(jsonSeconds(LapModel::times(grid, circuit, m_car, m_cellSize)));
     QStringList unknown;
     for (const UnknownPiece &piece : facts.unknown())
         unknown << QStringLiteral("{\"column\": %1, \"row\": %2, \"code\": %3}")
                        .arg(piece.column + 1)
                        .arg(piece.row + 1)
                        .arg(jsonString(code(piece.code)));
-    m_out << "{\"track\": " << jsonString(track) << ", \"width\": " << facts.width() << ", \"height\": "
+    m_out << "{\"track\": " << jsonName(track) << ", \"width\": " << facts.width() << ", \"height\": "
           << facts.height() << ", \"open_ends\": [" << ends.join(", ") << "], \"circuits\": ["
           << circuits.join(", ") << "], \"unknown\": [" << unknown.join(", ") << ']';
     QVector<Inventory::Shortage> shortages;
@@ -218,7 +293,7 @@ bool CheckCommand::printJson(const QString &track, const TrackGrid &grid, const 
                           .arg(shortage.own);
         m_out << ", \"short\": [" << shorts.join(", ") << ']';
     }
-    m_out << "}\n";
+    m_out << ", \"car\": " << jsonString(m_car.name) << "}\n";
     return facts.openEnds().isEmpty() && facts.unknown().isEmpty() && shortages.isEmpty();
 }
 
@@ -226,12 +301,12 @@ void CheckCommand::reportFailure(const QString &track, const QString &message)
 {
     m_trouble = true;
     if (m_json) {
-        m_out << "{\"track\": " << jsonString(track) << ", \"error\": " << jsonString(message) << "}\n";
+        m_out << "{\"track\": " << jsonName(track) << ", \"error\": " << jsonString(message) << "}\n";
         m_out.flush();
         return;
     }
     // Standard output first, so a terminal shows both streams in order.
     m_out.flush();
-    m_err << track << ": " << message << '\n';
+    m_err << ShownBytes::fileName(track) << ": " << message << '\n';
     m_err.flush();
 }

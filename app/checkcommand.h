@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/car.h"
 #include "document/inventory.h"
 
 #include <QString>
@@ -15,8 +16,10 @@ class TrackGrid;
 // kerbwright-check: lists the open road ends of each track named on the
 // command line, as the editor's "Check connections" marks them right after
 // opening that track, and the codes that no piece has; with --json it gives
-// each track's facts (size, open ends, circuits with their laps, unknown
-// codes, and with --inventory what is short) as one JSON object a line.
+// each track's facts (size, open ends, circuits with their laps and lap
+// times, unknown codes, and with --inventory what is short) as one JSON
+// object a line. Lap times are for a car class (--car) or the user's own
+// car (--car-file).
 // The check reads codes only: it needs no tile pictures.
 class CheckCommand
 {
@@ -26,7 +29,8 @@ public:
 
     CheckCommand(QTextStream &out, QTextStream &err);
 
-    // arguments as QCoreApplication::arguments() gives them, program first.
+    // The command line, program first, its file names as NativeName keeps
+    // them.
     int run(const QStringList &arguments);
 
 private:
@@ -34,8 +38,13 @@ private:
     bool usageError(const QString &problem);
     // Whether the track is fine; a track that cannot be read sets m_trouble.
     bool checkTrack(const QString &track);
-    bool printText(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
+    // shownTrack: the track's name as a terminal may show it (ShownBytes).
+    bool printText(const QString &shownTrack, const TrackGrid &grid, const TrackFacts &facts);
     bool printJson(const QString &track, const TrackGrid &grid, const TrackFacts &facts);
+    // The car class of that name, or the user's car from a file; false
+    // after a message when there is none.
+    bool chooseCar(const QString &name);
+    bool readCar(const QString &file);
     void reportFailure(const QString &track, const QString &message);
 
     QTextStream &m_out;
@@ -45,6 +54,7 @@ private:
     bool m_done = false;  // --help or --version answered
     bool m_trouble = false;
     double m_cellSize = 0.5;
+    Car m_car = Car::classes().first();
     QString m_inventoryFile;
     std::optional<Inventory> m_inventory;
     QStringList m_tracks;

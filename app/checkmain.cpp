@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/checkcommand.h"
+#include "app/standardoutput.h"
+#include "base/nativename.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -16,5 +18,8 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     CheckCommand command(out, err);
-    return command.run(QCoreApplication::arguments());
+    // Not QCoreApplication::arguments(): it loses the bytes of a file name
+    // that are no UTF-8.
+    const int status = command.run(NativeName::arguments(argc, argv));
+    return StandardOutput::finish(out, err, QStringLiteral("kerbwright-check"), status);
 }

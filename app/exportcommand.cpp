@@ -3,39 +3,52 @@
 
 #include "app/exportorder.h"
 #include "base/kwerror.h"
+#include "base/shownbytes.h"
 #include "base/quietprogress.h"
+#include "export/buildsheets.h"
 #include "export/pictureexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QThread>
+#include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace {
 
+// A cell half as wide as A4 paper is as large as a crew could want.
+constexpr double largestCellMm = 100;
+
 const char usage[] =
-    "Usage: kerbwright-export [--format jpg|bmp|png|pdf|csv] [--depth 16|24|32]\n"
-    "                         [--tiles DIR] [--inventory FILE] [-o OUTPUT] [--jobs N]\n"
-    "                         [--quiet] TRACK...\n"
+    "Usage: kerbwright-export [--format jpg|bmp|png|pdf|csv|sheets] [--depth 16|24|32]\n"
+    "                         [--paper a4|letter|a3] [--cell-mm N] [--tiles DIR]\n"
+    "                         [--inventory FILE] [-o OUTPUT] [--jobs N] [--quiet] TRACK...\n"
     "       kerbwright-export --thumbnail SIZE [--tiles DIR] [--quiet] TRACK OUTPUT\n"
     "       kerbwright-export --help | --version\n";
 
 const char help[] =
     "\n"
     "Writes the picture of each track file as the editor's export does, or its\n"
-    "printable plan or parts list: beside the track, named after it less its\n"
-    "last four characters.\n"
+    "printable plan, build sheets or parts list: beside the track, named after it\n"
+    "less its last four characters.\n"
     "\n"
     "  --format FORMAT       jpg, bmp or png: the track's picture (default jpg);\n"
     "                        pdf: the plan, picture and parts list on A4;\n"
-    "                        csv: the parts list, lines of code,page,count\n"
+    "                        csv: the parts list, lines of code,page,count;\n"
+    "                        sheets: the build sheets, a PDF named TRACK-sheets.pdf\n"
     "  --depth 16|24|32      bits per pixel of a BMP picture (default 24)\n"
+    "  --paper a4|letter|a3  the build sheets' paper (default a4)\n"
+    "  --cell-mm N           the least side of a cell on the build sheets, in mm\n"
+    "                        (10 to 100, default 18)\n"
     "  --tiles DIR           tile folder (default: tiles beside the program)\n"
     "  --inventory FILE      the pieces the club owns (CSV of code,count lines):\n"
-    "                        the plan lists what is short\n"
+    "                        the plan lists what is short, the build sheets mark it\n"
     "  -o, --output OUTPUT   output file for a single TRACK; its extension (.jpg,\n"
-    "                        .jpeg, .bmp, .png, .pdf, .csv) chooses the format\n"
+    "                        .jpeg, .bmp, .png, .pdf, .csv) chooses the format;\n"
+    "                        with --format sheets it must be .pdf\n"
     "  -j, --jobs N          tracks exported at once (default: one per processor);\n"
     "                        lines and files are the same for every N\n"
     "  -q, --quiet           print nothing for files written\n"
@@ -44,7 +57,8 @@ const char help[] =
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
     "\n"
-    "Exit status: 0 all files written, 1 some track failed, 2 usage error.\n";
+    "Exit status: 0 all files written, 1 some track failed, 2 usage error or\n"
+    "standard output not written.\n";
 
 } // namespace
 
@@ -93,8 +107,10 @@ bool ExportCommand::parse(const QStringList &arguments)
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
     const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption paper(QStringLiteral("paper"), QString(), QStringLiteral("PAPER"));
+    const QCommandLineOption cellMm(QStringLiteral("cell-mm"), QString(), QStringLiteral("N"));
     const QCommandLineOption thumbnail(QStringLiteral("thumbnail"), QString(), QStringLiteral("SIZE"));
-    parser.addOptions({format, depth, tiles, inventory, output, quiet, jobs, helpOption, version,
+    parser.addOptions({format, depth, paper, cellMm, tiles, inventory, output, quiet, jobs, helpOption, version,
                        thumbnail});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -109,8 +125,13 @@ bool ExportCommand::parse(const QStringList &arguments)
         return true;
     }
 
-    if (parser.isSet(format) && !TrackExport::formatOfSuffix(parser.value(format), m_format))
+    m_sheets = parser.value(format).compare(QLatin1String("sheets"), Qt::CaseInsensitive) == 0;
+    if (m_sheets)
+        m_format = TrackExport::Format::Pdf;
+    else if (parser.isSet(format) && !TrackExport::formatOfSuffix(parser.value(format), m_format))
         return usageError(QStringLiteral("unknown format \"%1\"").arg(parser.value(format)));
+    if (!parseSheetOptions(parser, paper, cellMm))
+        return false;
     if (parser.isSet(depth)) {
         m_depth = parser.value(depth).toInt();
         if (m_depth != 16 && m_depth != 24 && m_depth != 32)
@@ -144,10 +165,15 @@ bool ExportCommand::parse(const QStringList &arguments)
         m_output = parser.value(output);
         if (m_tracks.size() != 1)
             return usageError(QStringLiteral("-o takes exactly one track file"));
+        // The build sheets are a PDF of their own: the format option
+        // decides, and the name must say PDF.
+        if (m_sheets && QFileInfo(m_output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+            return usageError(QStringLiteral("the build sheets are a PDF: the extension of \"%1\" must be .pdf")
+                                  .arg(m_output));
         TrackExport::Format byName;
         if (!TrackExport::formatOfName(m_output, byName))
             return usageError(QStringLiteral("the extension of \"%1\" is not %2")
-                                  .arg(m_output, TrackExport::acceptedExtensions()));
+                                  .arg(ShownBytes::fileName(m_output), TrackExport::acceptedExtensions()));
         // Two different formats asked for at once: neither can be right.
         if (parser.isSet(format) && byName != m_format)
             return usageError(QStringLiteral("--format and the extension of -o disagree"));
@@ -162,6 +188,35 @@ bool ExportCommand::parse(const QStringList &arguments)
         return usageError(QStringLiteral("--depth applies to BMP only (--format bmp or -o with .bmp)"));
     return true;
 }
+
+bool ExportCommand::parseSheetOptions(const QCommandLineParser &parser, const QCommandLineOption &paper,
+                                      const QCommandLineOption &cellMm)
+{
+    // As with --depth: an option that would do nothing is refused, not ignored.
+    if (!m_sheets && (parser.isSet(paper) || parser.isSet(cellMm)))
+        return usageError(QStringLiteral("--%1 applies to the build sheets only (--format sheets)")
+                              .arg(parser.isSet(paper) ? QStringLiteral("paper") : QStringLiteral("cell-mm")));
+    if (parser.isSet(paper)) {
+        static const std::pair<const char *, QPageSize::PageSizeId> papers[] = {
+            {"a4", QPageSize::A4}, {"letter", QPageSize::Letter}, {"a3", QPageSize::A3}};
+        const auto known = std::find_if(std::begin(papers), std::end(papers), [&](const auto &named) {
+            return parser.value(paper).compare(QLatin1String(named.first), Qt::CaseInsensitive) == 0;
+        });
+        if (known == std::end(papers))
+            return usageError(QStringLiteral("unknown paper \"%1\": a4, letter or a3").arg(parser.value(paper)));
+        m_sheetOptions.paper = QPageSize(known->second);
+    }
+    if (parser.isSet(cellMm)) {
+        bool number = false;
+        const double side = parser.value(cellMm).toDouble(&number);
+        if (!number || !std::isfinite(side) || side < SheetLayout::leastCellMm || side > largestCellMm)
+            return usageError(QStringLiteral("--cell-mm takes a number of millimetres from 10 to 100, not \"%1\"")
+                                  .arg(parser.value(cellMm)));
+        m_sheetOptions.cellMm = side;
+    }
+    return true;
+}
+
 
 bool ExportCommand::parseThumbnail(const QString &size)
 {
@@ -226,18 +281,31 @@ int ExportCommand::exportAll(TrackReader &reader)
 
 QString ExportCommand::pictureOf(const QString &track) const
 {
-    return m_output.isEmpty() ? PictureExport::outputName(track, TrackExport::extension(m_format))
-                              : m_output;
+    if (!m_output.isEmpty())
+        return m_output;
+    return m_sheets ? BuildSheets::outputName(track)
+                    : PictureExport::outputName(track, TrackExport::extension(m_format));
 }
 
 BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const TrackReader &reader) const
 {
     const QString picture = pictureOf(track);
     try {
+        // Beside the track, a link of the picture's name may lead to the
+        // track itself (-o is refused so while parsing).
+        if (TrackExport::namesTrackFile(picture, track))
+            return {false, TrackExport::trackFileMessage(picture)};
         const TrackReader::Track read = reader.read(track);
-        QuietProgress silent;
-        TrackExport::write(read.grid, read.tiles, track, picture, m_format, m_depth, silent,
-                           m_inventory ? &*m_inventory : nullptr);
+        const Inventory *inventory = m_inventory ? &*m_inventory : nullptr;
+        if (m_sheets) {
+            BuildSheets::Options options = m_sheetOptions;
+            options.inventory = inventory;
+            BuildSheets::write(picture, read.grid, read.tiles, ShownBytes::fileName(QFileInfo(track).fileName()),
+                               options);
+        } else {
+            QuietProgress silent;
+            TrackExport::write(read.grid, read.tiles, track, picture, m_format, m_depth, silent, inventory);
+        }
     } catch (const KwError &error) {
         return {false, error.shownText()};
     } catch (const std::bad_alloc &) {
@@ -248,11 +316,13 @@ BatchExport::Outcome ExportCommand::exportTrack(const QString &track, const Trac
 
 void ExportCommand::report(const QString &track, const BatchExport::Outcome &outcome)
 {
+    // Names as a terminal may show them: the bytes of a name can be anything.
+    const QString shownTrack = ShownBytes::fileName(track);
     if (!outcome.written) {
-        m_err << track << ": " << outcome.text << '\n';
+        m_err << shownTrack << ": " << outcome.text << '\n';
         m_err.flush();
     } else if (!m_quiet) {
-        m_out << track << " -> " << outcome.text << '\n';
+        m_out << shownTrack << " -> " << ShownBytes::fileName(outcome.text) << '\n';
         m_out.flush();
     }
 }

@@ -4,6 +4,7 @@
 #include "app/batchexport.h"
 #include "app/trackreader.h"
 #include "document/inventory.h"
+#include "export/buildsheets.h"
 #include "export/trackexport.h"
 
 #include <QString>
@@ -11,11 +12,13 @@
 
 #include <optional>
 
+class QCommandLineOption;
+class QCommandLineParser;
 class QTextStream;
 
-// kerbwright-export: writes the picture, the plan or the parts list of each
-// track named on the command line, exactly as the editor exports it right
-// after opening that track.
+// kerbwright-export: writes the picture, the plan, the build sheets or the
+// parts list of each track named on the command line, exactly as the editor
+// exports it right after opening that track.
 class ExportCommand
 {
 public:
@@ -23,12 +26,15 @@ public:
 
     ExportCommand(QTextStream &out, QTextStream &err);
 
-    // arguments as QCoreApplication::arguments() gives them, program first.
+    // The command line, program first, its file names as NativeName keeps
+    // them.
     int run(const QStringList &arguments);
 
 private:
     bool parse(const QStringList &arguments);
     bool usageError(const QString &problem);
+    bool parseSheetOptions(const QCommandLineParser &parser, const QCommandLineOption &paper,
+                           const QCommandLineOption &cellMm);
     bool parseThumbnail(const QString &size);
     int exportAll(TrackReader &reader);
     int writeThumbnail(TrackReader &reader);
@@ -40,6 +46,8 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
     TrackExport::Format m_format = TrackExport::Format::Jpeg;
+    bool m_sheets = false;  // --format sheets: the build sheets, a PDF
+    BuildSheets::Options m_sheetOptions;
     int m_depth = 24;
     QString m_tilesFolder;
     QString m_output;

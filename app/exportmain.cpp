@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/exportcommand.h"
+#include "app/standardoutput.h"
+#include "base/nativename.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -78,5 +80,9 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     ExportCommand command(out, err);
-    return command.run(QCoreApplication::arguments());
+    // argv as QGuiApplication left it, without its own options; not
+    // QCoreApplication::arguments(), which loses the bytes of a file name
+    // that are no UTF-8.
+    const int status = command.run(NativeName::arguments(argc, argv));
+    return StandardOutput::finish(out, err, QStringLiteral("kerbwright-export"), status);
 }

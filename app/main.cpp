@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pieces/tilesource.h"
-#include "ui/appicon.h"
-#include "ui/commandline.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/sessionend.h"
-#include "ui/tmainform.h"
+#include "ui/window/appicon.h"
+#include "ui/window/commandline.h"
+#include "ui/window/tmainform.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/kwerror.h"
 
+#include "base/shownbytes.h"
+
 #include <QDir>
 
 KwError::KwError(Kind kind, const QString &message, const QString &path)
@@ -22,13 +24,13 @@ QString KwError::shownText(const QString &message)
 
 KwError KwError::cannotOpen(const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(ShownBytes::fileName(path));
     return KwError(Kind::CannotOpen, QStringLiteral("Cannot open file %1").arg(shown), shown);
 }
 
 KwError KwError::cannotCreate(const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(ShownBytes::fileName(path));
     return KwError(Kind::CannotCreate, QStringLiteral("Cannot create file %1").arg(shown), shown);
 }
 

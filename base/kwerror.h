@@ -31,7 +31,8 @@ public:
 
     Kind kind() const { return m_kind; }
     const QString &message() const { return m_message; }
-    // The file a CannotOpen or CannotCreate is about, as the message names it.
+    // The file a CannotOpen or CannotCreate is about, as the message names it:
+    // readable (ShownBytes), whatever bytes the name holds.
     const QString &path() const { return m_path; }
     const char *what() const noexcept override { return m_utf8.constData(); }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/regularfile.h"
 
+#include "base/nativename.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,7 +34,7 @@ struct Descriptor
 
 RegularFile::Result RegularFile::read(const QString &path, qint64 limit)
 {
-    return read(QFile::encodeName(path), limit);
+    return read(NativeName::encode(path), limit);
 }
 
 #ifdef Q_OS_UNIX
@@ -73,7 +75,7 @@ RegularFile::Result RegularFile::read(const QByteArray &nativePath, qint64 limit
 RegularFile::Result RegularFile::read(const QByteArray &nativePath, qint64 limit)
 {
     // Checked before opening: there is no opening without waiting here.
-    const QString path = QFile::decodeName(nativePath);
+    const QString path = NativeName::decode(nativePath);
     const QFileInfo info(path);
     if (!info.exists())
         return {CannotOpen, {}};

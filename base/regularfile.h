@@ -22,7 +22,7 @@ public:
 
     // A file longer than limit bytes, or one that grows past it while being
     // read, is TooLarge; reading stops one byte past the limit. May throw
-    // std::bad_alloc.
+    // std::bad_alloc. The path's bytes are those NativeName gives it.
     static Result read(const QString &path, qint64 limit);
     // The same for a path given as the file system spells it, byte for byte.
     static Result read(const QByteArray &nativePath, qint64 limit);

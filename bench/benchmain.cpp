@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kwbench [--batch | --edits] [ROUNDS]: every benchmark of the editor,
-// ROUNDS times (default 11), printed as one table; with --batch only the
-// batch export of twenty tracks, with --edits only the block commands
-// (turning a track, the bucket fill). Headless: the offscreen platform with a 1920 x 1080 screen,
-// set here for this process and the launches it times.
+// kwbench [--batch | --edits | --sheets | --suggest | --roads] [ROUNDS]: every benchmark of the
+// editor, ROUNDS times (default 11), printed as one table; with --batch only
+// the batch export of twenty tracks, with --edits only the block commands
+// (turning a track, the bucket fill), with --sheets only the build sheets, with --suggest
+// only suggesting circuits, with --roads only the road tools and the lap time.
+// Headless: the offscreen platform with a 1920 x 1080 screen, set here for
+// this process and the launches it times.
 
 #include "bench/benchrunner.h"
 
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -37,12 +40,17 @@ bool useOffscreenScreen(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    const bool batchOnly = argc > 1 && std::strcmp(argv[1], "--batch") == 0;
-    const bool editsOnly = argc > 1 && std::strcmp(argv[1], "--edits") == 0;
-    const int roundsAt = batchOnly || editsOnly ? 2 : 1;
+    using Only = BenchRunner::Only;
+    Only only = Only::Nothing;
+    for (auto [option, part] : {std::pair("--batch", Only::Batch), std::pair("--edits", Only::Edits),
+                                std::pair("--sheets", Only::Sheets), std::pair("--suggest", Only::Suggest),
+                                std::pair("--roads", Only::Roads)})
+        if (argc > 1 && std::strcmp(argv[1], option) == 0)
+            only = part;
+    const int roundsAt = only == Only::Nothing ? 1 : 2;
     const int rounds = argc > roundsAt ? std::atoi(argv[roundsAt]) : defaultRounds;
     if (rounds < 1 || argc > roundsAt + 1) {
-        std::fputs("usage: kwbench [--batch | --edits] [ROUNDS]\n", stderr);
+        std::fputs("usage: kwbench [--batch | --edits | --sheets | --suggest | --roads] [ROUNDS]\n", stderr);
         return 2;
     }
     QTemporaryDir work;
@@ -51,5 +59,5 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    return BenchRunner(rounds, work.path(), batchOnly, editsOnly).run();
+    return BenchRunner(rounds, work.path(), only).run();
 }

@@ -8,6 +8,8 @@
 #include "bench/procinfo.h"
 #include "bench/resulttable.h"
 #include "bench/roadbench.h"
+#include "bench/sheetsbench.h"
+#include "bench/suggestbench.h"
 #include "bench/windowbench.h"
 
 #include <QCoreApplication>
@@ -31,8 +33,15 @@ constexpr double peakWhenReadyMiB = 80;
 constexpr double batchOverCjpegLoop = 0.7;
 constexpr double thumbnailMs = 50;
 constexpr double blockCommandMs = 1;
+// A counted placement keeps well inside a frame, painting and all.
+constexpr double countedPlacementMs = 1;
 constexpr double routeStepMs = 1;
 constexpr double closeGapsMs = 20;
+constexpr double buildSheetsMs = 1000;
+constexpr double buildSheetsMiB = 4;
+constexpr double suggestHallMs = 1000;
+constexpr double suggestLargestMs = 3000;
+constexpr double lapTimeMs = 2;
 // Above this load average the figures say more about the other work.
 constexpr double calmLoad = 1.5;
 
@@ -142,6 +151,35 @@ void addRoadRows(ResultTable &table, const RoadBench &roads)
                   f.routeStep, routeStepMs);
     table.addTime(QStringLiteral("  the slowest cell of that drag"), f.slowestStep);
     table.addTime(QStringLiteral("Close gaps: 30 × 30 track, 10 gaps"), f.closeGaps, closeGapsMs);
+    table.addTime(QStringLiteral("Lap time of that serpentine: circuits, path, drives on both grips"), f.lapTime,
+                  lapTimeMs);
+    table.addFact(QStringLiteral("  its lap at 0.5 m cells, 1:28 stock"), roads.lapText());
+}
+
+void addSheetsRows(ResultTable &table, const SheetsBench &sheets)
+{
+    const SheetsBench::Figures &f = sheets.figures();
+    table.addTime(QStringLiteral("Build sheets of the 30 × 30 showcase (%1 pages, A4): BuildSheets::render")
+                      .arg(sheets.pages()),
+                  f.render, buildSheetsMs);
+    table.addTime(QStringLiteral("  step: SafeFile::write of the PDF (write, fdatasync, rename)"), f.write);
+    const double mib = sheets.bytes() / 1048576.0;
+    table.addFact(QStringLiteral("  PDF size, images stored (one per piece code)"),
+                  QStringLiteral("%1 MiB (target ≤ %2 MiB: %3), %4 images")
+                      .arg(mib, 0, 'f', 2)
+                      .arg(buildSheetsMiB)
+                      .arg(mib <= buildSheetsMiB ? QStringLiteral("met") : QStringLiteral("missed"))
+                      .arg(sheets.images()));
+}
+
+void addSuggestRows(ResultTable &table, const SuggestBench &suggestions)
+{
+    const SuggestBench::Figures &f = suggestions.figures();
+    table.addTime(QStringLiteral("Suggest 10 circuits, 20 × 12, lap 20–30 m (%1 cores)").arg(suggestions.cores()),
+                  f.hall, suggestHallMs);
+    table.addFact(QStringLiteral("  moves tried by its 16 searches (counted)"), QString::number(suggestions.hallMoves()));
+    table.addTime(QStringLiteral("Suggest 10 circuits, 30 × 30, lap 60–90 m"), f.largest, suggestLargestMs);
+    table.addTime(QStringLiteral("  30 × 30, a lap no floor holds: every search's whole budget"), f.nothing);
 }
 
 void addBatchRows(ResultTable &table, const BatchBench &batch)
@@ -173,12 +211,16 @@ void addEditRows(ResultTable &table, const EditBench &edits)
     table.addTime(QStringLiteral("  the same, mirrored left to right"), f.mirror);
     table.addTime(QStringLiteral("Fill a 30 × 30 track of one piece: FloodFill::fill, 900 cells"), f.fill,
                   blockCommandMs);
+    table.addTime(QStringLiteral("Use owned pieces on the 30 × 30 track: OwnedPieces::fit"), f.fit, blockCommandMs);
+    table.addTime(QStringLiteral("A placement as one step, inventory loaded: counts and over-count"), f.counted,
+                  countedPlacementMs);
+    table.addTime(QStringLiteral("  beside: the same placement without an inventory"), f.uncounted);
 }
 
 } // namespace
 
-BenchRunner::BenchRunner(int rounds, const QString &workDir, bool batchOnly, bool editsOnly)
-    : m_rounds(rounds), m_workDir(workDir), m_batchOnly(batchOnly), m_editsOnly(editsOnly)
+BenchRunner::BenchRunner(int rounds, const QString &workDir, Only only)
+    : m_rounds(rounds), m_workDir(workDir), m_only(only)
 {
 }
 
@@ -225,14 +267,50 @@ bool BenchRunner::runBatch(BatchBench &batch)
 
 int BenchRunner::runAll(ResultTable &table)
 {
-    if (m_editsOnly) {
+    if (m_only == Only::Suggest) {
+        SuggestBench suggestions;
+        for (int round = 1; round <= m_rounds; ++round) {
+            if (!suggestions.runRound()) {
+                progress(suggestions.error());
+                return 1;
+            }
+        }
+        addSuggestRows(table, suggestions);
+        return 0;
+    }
+    if (m_only == Only::Edits) {
         EditBench edits(BenchTrack().codes());
         for (int round = 1; round <= m_rounds; ++round)
             edits.runRound();
         addEditRows(table, edits);
         return 0;
     }
+    if (m_only == Only::Roads) {
+        RoadBench roads;
+        for (int round = 1; round <= m_rounds; ++round) {
+            if (!roads.runRound()) {
+                progress(roads.error());
+                return 1;
+            }
+        }
+        addRoadRows(table, roads);
+        return 0;
+    }
     const QString binDir = QCoreApplication::applicationDirPath();
+    SheetsBench sheets;
+    if (!sheets.prepare(binDir, m_workDir)) {
+        progress(sheets.error());
+        return 1;
+    }
+    if (m_only == Only::Sheets) {
+        for (int round = 1; round <= m_rounds; ++round)
+            if (!sheets.runRound()) {
+                progress(sheets.error());
+                return 1;
+            }
+        addSheetsRows(table, sheets);
+        return 0;
+    }
     const QString errorLog = m_workDir + QStringLiteral("/stderr.log");
     const QString trackPath = m_workDir + QStringLiteral("/track30.kwf");
     const QString cjpeg = QStandardPaths::findExecutable(QStringLiteral("cjpeg"));
@@ -241,7 +319,7 @@ int BenchRunner::runAll(ResultTable &table)
         progress(batch.error());
         return 1;
     }
-    if (m_batchOnly) {
+    if (m_only == Only::Batch) {
         for (int round = 1; round <= m_rounds; ++round) {
             progress(QStringLiteral("round %1 of %2").arg(round).arg(m_rounds));
             if (!runBatch(batch))
@@ -260,6 +338,7 @@ int BenchRunner::runAll(ResultTable &table)
     WindowBench window(trackPath, track.codes(), m_workDir, cjpeg, errorLog);
     EditBench edits(track.codes());
     RoadBench roads;
+    SuggestBench suggestions;
     int texts = 0, reads = 0;
     if (!window.countOpen(texts, reads) || !window.start()) {
         progress(window.error());
@@ -282,11 +361,21 @@ int BenchRunner::runAll(ResultTable &table)
             progress(roads.error());
             return 1;
         }
+        if (!sheets.runRound()) {
+            progress(sheets.error());
+            return 1;
+        }
+        if (!suggestions.runRound()) {
+            progress(suggestions.error());
+            return 1;
+        }
     }
 
     addLaunchRows(table, launches);
     addWindowRows(table, window, texts, reads);
     addRoadRows(table, roads);
+    addSheetsRows(table, sheets);
+    addSuggestRows(table, suggestions);
     addBatchRows(table, batch);
     addEditRows(table, edits);
     table.addMemory(QStringLiteral("Peak memory (VmHWM) when ready"), launches.plain().peakKiB,

@@ -11,9 +11,12 @@ class ResultTable;
 class BenchRunner
 {
 public:
-    // batchOnly: the batch export alone, a quicker figure to repeat;
-    // editsOnly: the block commands in the core alone, in a moment.
-    BenchRunner(int rounds, const QString &workDir, bool batchOnly = false, bool editsOnly = false);
+    // Batch: the batch export alone, a quicker figure to repeat; Edits: the
+    // block commands in the core alone, in a moment; Sheets: the build
+    // sheets in the core alone; Suggest: suggesting circuits, in a few seconds; Roads: the
+    // road tools and the lap time in the core alone.
+    enum class Only { Nothing, Batch, Edits, Sheets, Suggest, Roads };
+    BenchRunner(int rounds, const QString &workDir, Only only = Only::Nothing);
 
     // 0 when every figure was measured (targets met or not), else 1.
     int run();
@@ -26,6 +29,5 @@ private:
 
     int m_rounds;
     QString m_workDir;
-    bool m_batchOnly;
-    bool m_editsOnly;
+    Only m_only;
 };

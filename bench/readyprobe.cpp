@@ -2,7 +2,7 @@
 #include "bench/readyprobe.h"
 
 #include "bench/procinfo.h"
-#include "ui/tmainform.h"
+#include "ui/window/tmainform.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/roadbench.h"
 
+#include "document/circuitfinder.h"
+#include "document/lapmodel.h"
+#include "document/trackfacts.h"
 #include "document/roads/gapcloser.h"
 #include "document/roads/roadedits.h"
 #include "document/roads/routesolver.h"
@@ -61,16 +64,25 @@ double msSince(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
+TrackGrid laid(const QVector<QPoint> &drag)
+{
+    RouteSolver solver(grass(), RoadFamily::Circuit);
+    solver.start({0, 0});
+    for (const QPoint &cell : drag)
+        solver.enter(cell);
+    return solver.laid();
+}
+
 } // namespace
 
 RoadBench::RoadBench()
-    : m_drag(serpentine()), m_gapped(gappedTrack())
+    : m_drag(serpentine()), m_gapped(gappedTrack()), m_serpentine(laid(m_drag))
 {
 }
 
 bool RoadBench::runRound()
 {
-    return timeRoute() && timeGaps();
+    return timeRoute() && timeGaps() && timeLap();
 }
 
 // What a preview does for each cell the pointer enters: the step, then the
@@ -111,5 +123,24 @@ bool RoadBench::timeGaps()
         m_error = QStringLiteral("roadbench: %1 gaps closed of 10").arg(result.gaps);
         return false;
     }
+    return true;
+}
+
+// What the editor does to show a lap's time: find the circuits, lay the lap
+// out and drive it on both grips.
+bool RoadBench::timeLap()
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QVector<Circuit> circuits = CircuitFinder::find(m_serpentine);
+    const LapSetup setup;
+    const std::optional<LapTimes> times =
+        circuits.size() == 1 ? LapModel::times(m_serpentine, circuits.first(), setup.car, setup.cellSize) : std::nullopt;
+    m_figures.lapTime.add(msSince(timer));
+    if (!times || circuits.first().cells.size() != TrackGrid::cellCount) {
+        m_error = QStringLiteral("roadbench: the serpentine has no lap through every cell");
+        return false;
+    }
+    m_lapText = QStringLiteral("%1, %2").arg(TrackFacts::metres(*circuits.first().lap, setup.cellSize), times->text());
     return true;
 }

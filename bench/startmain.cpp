@@ -7,9 +7,9 @@
 #include "bench/procinfo.h"
 #include "bench/readyprobe.h"
 #include "pieces/tilesource.h"
-#include "ui/appicon.h"
-#include "ui/commandline.h"
-#include "ui/tmainform.h"
+#include "ui/window/appicon.h"
+#include "ui/window/commandline.h"
+#include "ui/window/tmainform.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/windowbench.h"
 
-#include "bench/benchtrack.h"
-#include "bench/childprocess.h"
 #include "base/kwerror.h"
 #include "base/progress.h"
+#include "base/safefile.h"
+#include "bench/benchtrack.h"
+#include "bench/childprocess.h"
 #include "document/trackdocument.h"
 #include "document/trackfacts.h"
 #include "document/trackgrid.h"
-#include "base/safefile.h"
 #include "export/bmpwriter.h"
 #include "export/jpegwriter.h"
 #include "export/picturecomposer.h"
@@ -17,11 +17,11 @@
 #include "pieces/catalogue.h"
 #include "pieces/tilesource.h"
 #include "pieces/tilestore.h"
-#include "ui/filedialogs.h"
-#include "ui/statusprogress.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
+#include "ui/commands/filedialogs.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
+#include "ui/window/statusprogress.h"
+#include "ui/window/tmainform.h"
 
 #include <QAction>
 #include <QApplication>

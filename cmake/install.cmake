@@ -19,6 +19,9 @@ endif()
 if(TARGET kerbwright-check)
   list(APPEND KW_PROGRAMS kerbwright-check)
 endif()
+if(TARGET kerbwright-suggest)
+  list(APPEND KW_PROGRAMS kerbwright-suggest)
+endif()
 
 # --- The application icon, rendered at build time -------------------------
 
@@ -98,7 +101,9 @@ set(CPACK_PACKAGE_DESCRIPTION
   "a piece from a palette and place it on a grid of up to 30 x 30 cells, save\n"
   "and open plain-text track files (.kwf), print a track's plan, and export a\n"
   "track as a PNG, JPEG or BMP picture. kerbwright-check lists the open road\n"
-  "ends of track files, as the editor's Check connections marks them.")
+  "ends of track files, as the editor's Check connections marks them;\n"
+  "kerbwright-suggest proposes closed circuits for a floor and the pieces a\n"
+  "club owns, and fits a track to the pieces a club owns.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

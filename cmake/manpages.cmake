@@ -5,7 +5,8 @@
 set(KW_MAN_SOURCES
   ${CMAKE_SOURCE_DIR}/docs/man/kerbwright.1
   ${CMAKE_SOURCE_DIR}/docs/man/kerbwright-export.1
-  ${CMAKE_SOURCE_DIR}/docs/man/kerbwright-check.1)
+  ${CMAKE_SOURCE_DIR}/docs/man/kerbwright-check.1
+  ${CMAKE_SOURCE_DIR}/docs/man/kerbwright-suggest.1)
 set(KW_MAN_DIR ${CMAKE_BINARY_DIR}/man)
 
 find_program(KW_GZIP gzip REQUIRED)

@@ -169,19 +169,19 @@ private:
     const RoadGrid &m_grid;
 };
 
-// The lap of a circuit: where its ways hold exactly one loop, that loop's
-// length. Ways that no loop passes are its branches: a side road, a spur to
-// a turning bay, the road into a paved area. A loop passes each state once,
+// The lap of a circuit: where its ways hold exactly one loop, that loop.
+// Ways that no loop passes are its branches: a side road, a spur to a
+// turning bay, the road into a paved area. A loop passes each state once,
 // so the drive round a figure of eight counts its crossroads twice, once
 // each way. Two loops (two rings joined by a link road) are no one lap.
-std::optional<double> lapOf(const RoadGrid &grid, const QVector<int> &cells)
+QVector<State> lapOf(const RoadGrid &grid, const QVector<int> &cells)
 {
     const Drive drive(grid);
     std::array<quint8, TrackGrid::cellCount> seen{};
     auto isSeen = [&](const State &s) { return (seen[size_t(s.cell)] & s.bit()) != 0; };
     auto see = [&](const State &s) { seen[size_t(s.cell)] |= quint8(s.bit()); };
     int loops = 0;
-    double lap = 0;
+    QVector<State> lap;
     for (int cell : cells) {
         for (int way = 0; way < grid.piece(cell)->road.ways().size(); ++way) {
             for (bool toEnd : {true, false}) {
@@ -190,29 +190,141 @@ std::optional<double> lapOf(const RoadGrid &grid, const QVector<int> &cells)
                     continue;
                 // Forward until the drive comes back, ends, or joins a run
                 // walked before (a loop's states are all seen with it).
-                double length = 0;
                 State at = start;
                 QVector<State> walked;
                 do {
                     see(at);
                     walked.append(at);
-                    length += drive.wayOf(at).length;
                     at = drive.next(at);
                 } while (at.cell >= 0 && !isSeen(at));
                 if (at == start) {
                     ++loops;
-                    lap = length;
                     // The same loop driven the other way is no other lap.
                     for (const State &s : std::as_const(walked))
                         see(s.reversed());
+                    lap = walked;
                 }
             }
         }
     }
-    return loops == 1 ? std::optional<double>(lap) : std::nullopt;
+    return loops == 1 ? lap : QVector<State>();
 }
 
+// A drive's state leaving the cell through `port` is preferred the earlier
+// the port comes in this list: east first, then clockwise round.
+int exitRank(Port port)
+{
+    return (int(port) - int(Port::East) + 8) % 8;
+}
+
+bool drivable(const RoadGrid &grid, int cell)
+{
+    return !grid.piece(cell)->road.ways().isEmpty();
+}
+
+// Where the drive of a laying order starts, or none for a circuit whose
+// pieces have no ways. `reading` is the circuit's cells in reading order.
+std::optional<State> layingStart(const RoadGrid &grid, const QVector<int> &reading)
+{
+    for (int cell : reading)
+        if (drivable(grid, cell) && CircuitFinder::isStartLine(grid.piece(cell)->code))
+            return State{cell, 0, true};  // a start grid faces from a way's `from` to its `to`
+    const Drive drive(grid);
+    for (int cell : reading) {
+        if (!drivable(grid, cell))
+            continue;
+        std::optional<State> best;
+        int bestRank = 0;
+        const QVector<RoadWay> &ways = grid.piece(cell)->road.ways();
+        for (int way = 0; way < ways.size(); ++way) {
+            for (bool toEnd : {true, false}) {
+                const State state{cell, way, toEnd};
+                // A way that goes on beats one that ends at once.
+                const int rank = exitRank(toEnd ? ways[way].to : ways[way].from)
+                                 + (drive.next(state).cell < 0 ? 8 : 0);
+                if (!best || rank < bestRank) {
+                    best = state;
+                    bestRank = rank;
+                }
+            }
+        }
+        return best;
+    }
+    return std::nullopt;
+}
+
+// The laying order being built: each cell once, and with each cell the
+// cells joined to it that no drive passes.
+class Laying
+{
+public:
+    explicit Laying(const RoadGrid &grid) : m_grid(grid) {}
+
+    bool has(int cell) const { return m_placed[size_t(cell)]; }
+    const QVector<int> &order() const { return m_order; }
+
+    void lay(int cell)
+    {
+        if (has(cell))
+            return;
+        m_placed[size_t(cell)] = true;
+        m_order.append(cell);
+        for (Edge edge : Edges::all)
+            if (const int next = m_grid.joined(cell, edge); next >= 0 && !drivable(m_grid, next))
+                lay(next);
+    }
+
+    // Everything joined to the cells laid so far, nearest first.
+    void layTheRest()
+    {
+        for (int k = 0; k < m_order.size(); ++k)
+            for (Edge edge : Edges::all)
+                if (const int next = m_grid.joined(m_order[k], edge); next >= 0)
+                    lay(next);
+    }
+
+private:
+    const RoadGrid &m_grid;
+    std::array<bool, TrackGrid::cellCount> m_placed{};
+    QVector<int> m_order;
+};
+
 } // namespace
+
+bool CircuitFinder::isStartLine(const QByteArray &code)
+{
+    // The piece names say what the artwork shows, so the start lines are
+    // exactly the pieces named so.
+    const Piece *piece = PieceTable::find(code);
+    return piece && piece->name.contains(QLatin1String("start line"));
+}
+
+QVector<int> CircuitFinder::layingOrder(const TrackGrid &grid, const Circuit &circuit)
+{
+    if (circuit.cells.isEmpty())
+        return {};
+    RoadGrid roads(grid);
+    for (int cell : circuit.cells)
+        roads.circuitOf(cell) = 0;
+    QVector<int> reading = circuit.cells;
+    std::sort(reading.begin(), reading.end(), [](int a, int b) {
+        return std::pair(TrackGrid::rowOf(a), TrackGrid::columnOf(a))
+               < std::pair(TrackGrid::rowOf(b), TrackGrid::columnOf(b));
+    });
+    Laying laying(roads);
+    if (const std::optional<State> start = layingStart(roads, reading)) {
+        const Drive drive(roads);
+        std::array<quint8, TrackGrid::cellCount> seen{};
+        for (State at = *start; at.cell >= 0 && !(seen[size_t(at.cell)] & at.bit()); at = drive.next(at)) {
+            seen[size_t(at.cell)] |= quint8(at.bit());
+            laying.lay(at.cell);
+        }
+    } else {
+        laying.lay(reading.first());
+    }
+    laying.layTheRest();
+    return laying.order();
+}
 
 QVector<Circuit> CircuitFinder::find(const TrackGrid &grid)
 {
@@ -240,7 +352,16 @@ QVector<Circuit> CircuitFinder::find(const TrackGrid &grid)
             open[id] = true;
     for (int id = 0; id < circuits.size(); ++id) {
         circuits[id].closed = !open[id];
-        circuits[id].lap = lapOf(roads, circuits[id].cells);
+        const QVector<State> lap = lapOf(roads, circuits[id].cells);
+        if (lap.isEmpty())
+            continue;
+        double length = 0;
+        for (const State &state : lap) {
+            const RoadWay &way = roads.piece(state.cell)->road.ways()[state.way];
+            length += way.length;
+            circuits[id].lapWays.append({state.cell, state.way, !state.toEnd});
+        }
+        circuits[id].lap = length;
     }
     return circuits;
 }

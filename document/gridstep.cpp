@@ -43,13 +43,18 @@ void GridStep::redo()
 
 void GridStep::apply(bool after)
 {
-    TrackGrid grid = m_document.grid();
-    for (const Change &change : std::as_const(m_changes))
-        grid.setCell(change.index, after ? change.after : change.before);
-    const QSize size = after ? m_sizeAfter : m_sizeBefore;
-    grid.setSize(size.width(), size.height());
-    m_document.setGrid(grid);
+    m_document.setGrid(side(m_document.grid(), after));
     m_document.setSelection(after ? m_selectionAfter : m_selectionBefore);
+}
+
+TrackGrid GridStep::side(const TrackGrid &grid, bool after) const
+{
+    TrackGrid result = grid;
+    for (const Change &change : m_changes)
+        result.setCell(change.index, after ? change.after : change.before);
+    const QSize size = after ? m_sizeAfter : m_sizeBefore;
+    result.setSize(size.width(), size.height());
+    return result;
 }
 
 int GridStep::id() const

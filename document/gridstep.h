@@ -31,6 +31,9 @@ public:
              const CellSelection &selected, bool marks, int stroke = 0);
 
     bool marks() const { return m_marks; }
+    // `grid` with this step's cells and size of one side: the grid before
+    // or after the step, when `grid` shows the other.
+    TrackGrid side(const TrackGrid &grid, bool after) const;
 
     void undo() override;
     void redo() override;

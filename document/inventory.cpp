@@ -3,6 +3,7 @@
 
 #include "base/kwerror.h"
 #include "base/regularfile.h"
+#include "base/shownbytes.h"
 #include "document/partslist.h"
 #include "pieces/piecetable.h"
 
@@ -115,6 +116,13 @@ Columns dataColumns(const QVector<QByteArray> &values)
     throw LineError{fieldCount(values.size()) + QStringLiteral(" where code,count or code,page,count,name was expected")};
 }
 
+// A field of the file as the message quotes it: its bytes may be anything,
+// an escape sequence that would drive the terminal included.
+QString shownCode(const QByteArray &code)
+{
+    return ShownBytes::text(code, 20);
+}
+
 int countOf(const QByteArray &text)
 {
     bool digits = !text.isEmpty() && text.size() <= 7;
@@ -123,14 +131,9 @@ int countOf(const QByteArray &text)
     const int count = digits ? text.toInt() : -1;
     if (count < 0 || count > Inventory::maxCount)
         throw LineError{QStringLiteral("the count \"%1\" is not a whole number from 0 to %2")
-                            .arg(QString::fromUtf8(text.left(20)))
+                            .arg(shownCode(text))
                             .arg(Inventory::maxCount)};
     return count;
-}
-
-QString shownCode(const QByteArray &code)
-{
-    return QString::fromUtf8(code.left(20));
 }
 
 } // namespace
@@ -146,7 +149,7 @@ Inventory Inventory::read(const QString &path)
         case RegularFile::NotRegular:
             throw KwError::cannotOpen(path);
         case RegularFile::TooLarge:
-            throw KwError(QStringLiteral("%1 is too large for an inventory").arg(path));
+            throw KwError(QStringLiteral("%1 is too large for an inventory").arg(ShownBytes::fileName(path)));
         case RegularFile::ReadFailed:
             break;
         }
@@ -194,11 +197,11 @@ Inventory Inventory::parse(const QByteArray &bytes, const QString &fileName)
             lineOf.insert(code, k + 1);
             inventory.m_counts.insert(code, count);
         } catch (const LineError &error) {
-            throw KwError(QStringLiteral("%1, line %2: %3").arg(fileName).arg(k + 1).arg(error.what));
+            throw KwError(QStringLiteral("%1, line %2: %3").arg(ShownBytes::fileName(fileName)).arg(k + 1).arg(error.what));
         }
     }
     if (inventory.m_counts.isEmpty())
-        throw KwError(QStringLiteral("%1 lists no pieces").arg(fileName));
+        throw KwError(QStringLiteral("%1 lists no pieces").arg(ShownBytes::fileName(fileName)));
     return inventory;
 }
 

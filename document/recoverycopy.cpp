@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/recoverycopy.h"
 
+#include "base/nativename.h"
 #include "base/regularfile.h"
 #include "base/safefile.h"
 #include "document/trackfile.h"
 
-#include <QFile>
 #include <QList>
 
 namespace {
@@ -66,7 +66,7 @@ QByteArray RecoveryCopy::toBytes() const
     QByteArray bytes = magic + '\n';
     bytes += sizeKey + QByteArray::number(grid.width()) + ' ' + QByteArray::number(grid.height()) + '\n';
     // Percent-encoded, a file name with a line break in it stays one line.
-    bytes += fileKey + QFile::encodeName(fileName).toPercentEncoding("/") + '\n';
+    bytes += fileKey + NativeName::encode(fileName).toPercentEncoding("/") + '\n';
     bytes += timeKey + time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
     bytes += '\n';
     bytes += TrackFile::write(pool).text();
@@ -90,7 +90,7 @@ std::optional<RecoveryCopy> RecoveryCopy::fromBytes(const QByteArray &bytes)
     if (header[0] != magic || !readSize(header[1], width, height) || !header[2].startsWith(fileKey)
         || !header[3].startsWith(timeKey) || !header[4].isEmpty())
         return std::nullopt;
-    copy.fileName = QFile::decodeName(QByteArray::fromPercentEncoding(header[2].mid(fileKey.size())));
+    copy.fileName = NativeName::decode(QByteArray::fromPercentEncoding(header[2].mid(fileKey.size())));
     copy.time = QDateTime::fromString(QString::fromLatin1(header[3].mid(timeKey.size())), Qt::ISODateWithMs);
     if (!copy.time.isValid())
         return std::nullopt;

@@ -4,14 +4,17 @@
 #include "base/progress.h"
 #include "base/safefile.h"
 #include "document/gridstep.h"
+#include "document/trackedits.h"
 #include "document/trackfile.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 TrackDocument::TrackDocument(QObject *parent)
-    : QObject(parent)
+    : QObject(parent), m_edits(new TrackEdits(*this))
 {
     connect(&m_history, &QUndoStack::indexChanged, this, &TrackDocument::followHistory);
 }
@@ -51,12 +54,18 @@ void TrackDocument::push(GridStep *step)
     }
     if (marks)
         setModified(true);
+    // A step that merged into the stroke below it moved the history from
+    // where the stroke began, as a new step did from where it stood.
+    moved(m_history.index() - 1);
 }
 
 void TrackDocument::restartHistory()
 {
-    QScopedValueRollback<bool> pushing(m_pushing, true);
-    m_history.clear();
+    {
+        QScopedValueRollback<bool> pushing(m_pushing, true);
+        m_history.clear();
+    }
+    moved(0);
 }
 
 void TrackDocument::followHistory()
@@ -65,6 +74,26 @@ void TrackDocument::followHistory()
         return;
     const int clean = m_history.cleanIndex();
     setModified(clean < 0 || marksBetween(clean, m_history.index()));
+    moved(m_index);
+}
+
+void TrackDocument::moved(int from)
+{
+    m_movedFrom = from;
+    m_index = m_history.index();
+    emit historyMoved();
+}
+
+TrackGrid TrackDocument::gridBeforeMove() const
+{
+    // Walks from where the history stands to where it stood, step by step.
+    const int from = std::clamp(m_movedFrom, 0, int(m_history.count()));
+    TrackGrid grid = m_grid;
+    for (int i = m_history.index() - 1; i >= from; --i)
+        grid = static_cast<const GridStep *>(m_history.command(i))->side(grid, false);
+    for (int i = m_history.index(); i < from; ++i)
+        grid = static_cast<const GridStep *>(m_history.command(i))->side(grid, true);
+    return grid;
 }
 
 bool TrackDocument::marksBetween(int from, int to) const

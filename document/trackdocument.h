@@ -3,6 +3,7 @@
 
 #include "document/cellselection.h"
 #include "document/linebuffer.h"
+#include "document/sessioninventory.h"
 #include "document/trackgrid.h"
 
 #include <QByteArray>
@@ -10,18 +11,22 @@
 #include <QString>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 
 class GridStep;
 class Progress;
 class TileSource;
 class TileStore;
+class TrackEdits;
 
 // The track being edited: its grid of codes, the modified flag, the edit
-// history, the line buffer that track files pass through, and the current
-// file name. Views follow it through its signals and take pictures from the
+// history, the line buffer that track files pass through, the current file
+// name, and the session's inventory of the club's pieces, counted against
+// the track. Views follow it through its signals and take pictures from the
 // tile store.
 //
-// Every change of the track is one GridStep on the history; New and Open
+// Every change of the track is one GridStep on the history, made by its
+// edits (TrackEdits), one method per user edit; New and Open
 // start it afresh, a save marks where the file stands. The modified flag
 // follows the history: after an undo or a redo the track is modified exactly
 // when a marking step lies between where the history stands and where it
@@ -57,6 +62,9 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
 
+    // Every edit a user makes, each a step of the history.
+    TrackEdits &edits() { return *m_edits; }
+
     // The edit history; a window shows its undo and redo actions.
     QUndoStack &history() { return m_history; }
     const QUndoStack &history() const { return m_history; }
@@ -68,6 +76,14 @@ public:
     void push(GridStep *step);
     // An empty history whose start is the saved state (New, Open).
     void restartHistory();
+    // The grid as it stood before the history last moved: before the step
+    // just done (the whole stroke, while a stroke's steps merge), undone or
+    // redone; after a restart, the grid as it is.
+    TrackGrid gridBeforeMove() const;
+
+    // The pieces the club owns, for the whole session: New and Open keep it.
+    SessionInventory &inventory() { return m_inventory; }
+    const SessionInventory &inventory() const { return m_inventory; }
 
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &fileName);
@@ -109,6 +125,9 @@ signals:
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString &fileName);
     void selectionChanged();
+    // A step was done, undone or redone (a stroke's merging steps each
+    // count), or the history restarted.
+    void historyMoved();
 
 private:
     // Walks the pool with progress texts, resetting cells when asked, and
@@ -117,6 +136,7 @@ private:
     void readMemo(const LineBuffer &memo, const TileSource &tiles, TileStore &store, Progress &progress);
     void followHistory();
     bool marksBetween(int from, int to) const;
+    void moved(int from);
 
     TrackGrid m_grid;
     bool m_modified = false;
@@ -124,5 +144,10 @@ private:
     LineBuffer m_memo;
     QUndoStack m_history;
     bool m_pushing = false;
+    // Where the history stands, and stood before its last move.
+    int m_index = 0;
+    int m_movedFrom = 0;
     CellSelection m_selection;
+    SessionInventory m_inventory{*this};
+    std::unique_ptr<TrackEdits> m_edits;
 };

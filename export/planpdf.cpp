@@ -1,27 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/planpdf.h"
 
-#include "base/kwerror.h"
 #include "base/progress.h"
+#include "document/circuitfinder.h"
 #include "document/inventory.h"
 #include "document/partslist.h"
 #include "document/trackgrid.h"
+#include "export/pdfpages.h"
 #include "export/picturecomposer.h"
 #include "pieces/piecetable.h"
 #include "pieces/tilestore.h"
 
-#include <QBuffer>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
 
-// One device unit is a tenth of a millimetre, so the layout reads in mm.
-constexpr int resolution = 254;
-constexpr qreal mm = 10;
+// The layout reads in mm.
+constexpr int resolution = PdfPages::resolution;
+constexpr qreal mm = PdfPages::mm;
 
 constexpr qreal margin = 12;  // millimetres
 constexpr qreal headingHeight = 14 * mm;
@@ -105,46 +105,18 @@ QVector<TableBlock> tableBlocks(int lines, const QVector<QRectF> &firstAreas, co
     return blocks;
 }
 
-// Qt stamps the time of writing into the information dictionary and offers
-// no way to leave it out. It is blanked with spaces of the same length, so
-// the offsets of the cross-reference table stay right. The dictionary is
-// the file's first object, and Qt writes its title in UTF-16, so the first
-// match is the date.
-void dropCreationDate(QByteArray &pdf)
-{
-    const qsizetype start = pdf.indexOf("/CreationDate (");
-    const qsizetype end = start < 0 ? -1 : pdf.indexOf(')', start);
-    if (end > start)
-        std::fill(pdf.begin() + start, pdf.begin() + end + 1, ' ');
-}
-
-// One face throughout, in several sizes and no bold: Qt writes the fonts of
-// a PDF in the order of a hash that is seeded anew in every process, so a
-// second face would make the bytes differ from run to run. The size is
-// given in the device's points: on a device of another resolution than the
-// layout's, the painter's scaling enlarges it back to the size asked for.
-QFont planFont(qreal points)
-{
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    // No ligatures: a reader who copies or searches "finish" must find it.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
-
 class PlanPainter
 {
 public:
-    PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size);
+    PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size, const QString &laps);
 
-    bool isActive() const { return m_painter.isActive(); }
+    bool isActive() const { return m_fontScale > 0; }
     // Returns the number of pages painted.
     int paint(const QImage &picture, const TrackGrid &grid, const PartsList &list,
               const TileStore &tiles, const Inventory *inventory);
 
 private:
-    QFont font(qreal points) const { return planFont(points / m_fontScale); }
+    QFont font(qreal points) const { return PdfPages::font(points / m_fontScale); }
     // Where the picture goes and where the parts list starts on the first
     // page: beside each other on a wide page, one above the other on a tall one.
     QRectF pictureArea(const QImage &picture, const QRectF &body) const;
@@ -161,28 +133,22 @@ private:
 
     QPagedPaintDevice &m_device;
     QPainter m_painter;
-    qreal m_fontScale = 1;
+    qreal m_fontScale = 0;
     QString m_title;
     QString m_size;
+    QString m_laps;  // on the first page after the size
     QRectF m_page;
     // With an inventory: the line that sums them up, then what is short.
     std::optional<QString> m_shortText;
     QVector<Inventory::Shortage> m_shortages;
 };
 
-PlanPainter::PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size)
-    : m_device(device), m_title(title), m_size(size),
+PlanPainter::PlanPainter(QPagedPaintDevice &device, const QString &title, const QString &size,
+                         const QString &laps)
+    : m_device(device), m_title(title), m_size(size), m_laps(laps),
       m_page(QPointF(0, 0), device.pageLayout().paintRectPixels(resolution).size())
 {
-    if (!m_painter.begin(&m_device))
-        return;
-    // The layout is in units of the plan's resolution; a printer or a
-    // preview of another resolution is drawn on through a scaling.
-    const qreal scaleX = m_device.logicalDpiX() / qreal(resolution);
-    const qreal scaleY = m_device.logicalDpiY() / qreal(resolution);
-    if (scaleX != 1 || scaleY != 1)
-        m_painter.scale(scaleX, scaleY);
-    m_fontScale = scaleY;
+    m_fontScale = PdfPages::begin(m_painter, m_device);
 }
 
 QRectF PlanPainter::pictureArea(const QImage &picture, const QRectF &body) const
@@ -242,8 +208,12 @@ void PlanPainter::heading(bool continued)
     m_painter.drawText(QPointF(0, headingBaseline), title);
     const qreal after = m_painter.fontMetrics().horizontalAdvance(title) + 5 * mm;
     m_painter.setFont(font(12));
-    const QString size = continued ? m_size + QStringLiteral(", parts list continued") : m_size;
-    m_painter.drawText(QPointF(after, headingBaseline), size);
+    const QString size = continued       ? m_size + QStringLiteral(", parts list continued")
+                         : m_laps.isEmpty() ? m_size
+                                            : m_size + QStringLiteral(", ") + m_laps;
+    // Several laps are long: what does not fit ends in an ellipsis.
+    m_painter.drawText(QPointF(after, headingBaseline),
+                       m_painter.fontMetrics().elidedText(size, Qt::ElideRight, int(m_page.width() - after)));
 }
 
 void PlanPainter::footer(int page, int pages)
@@ -361,20 +331,20 @@ void PlanPainter::cellText(const QRectF &line, const TableColumn &column, const 
     m_painter.drawText(box, column.align | Qt::AlignVCenter, shown);
 }
 
-void setUp(QPdfWriter &writer, const QString &title, const QPageLayout &layout)
-{
-    writer.setResolution(resolution);
-    writer.setPageLayout(layout);
-    writer.setTitle(title);
-    // What PDF viewers show as the program that made the file; Qt leaves it empty.
-    writer.setCreator(QStringLiteral("Kerbwright"));
-}
-
 } // namespace
 
 QString PlanPdf::sizeText(const TrackGrid &grid)
 {
     return QStringLiteral("%1 × %2 cells").arg(grid.width()).arg(grid.height());
+}
+
+QString PlanPdf::lapsText(const TrackGrid &grid, const LapSetup &lap)
+{
+    QStringList laps;
+    for (const Circuit &circuit : CircuitFinder::find(grid))
+        if (const QString line = lap.lapText(grid, circuit); !line.isEmpty())
+            laps << line;
+    return laps.join(QStringLiteral(", "));
 }
 
 QPageLayout PlanPdf::pageLayout()
@@ -384,34 +354,27 @@ QPageLayout PlanPdf::pageLayout()
 }
 
 int PlanPdf::paint(QPagedPaintDevice &device, const TrackGrid &grid, const TileStore &tiles,
-                   const QString &title, Progress &progress, const Inventory *inventory)
+                   const QString &title, Progress &progress, const Inventory *inventory, const LapSetup &lap)
 {
     const QImage picture = PictureComposer::compose(grid, tiles, progress);
     const PartsList list(grid);
-    PlanPainter painter(device, title, sizeText(grid));
+    PlanPainter painter(device, title, sizeText(grid), lapsText(grid, lap));
     if (!painter.isActive())
         return 0;
     return painter.paint(picture, grid, list, tiles, inventory);
 }
 
 QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                           Progress &progress, const Inventory *inventory)
+                           Progress &progress, const Inventory *inventory, const LapSetup &lap)
 {
-    return render(grid, tiles, title, pageLayout(), progress, inventory);
+    return render(grid, tiles, title, pageLayout(), progress, inventory, lap);
 }
 
 QByteArray PlanPdf::render(const TrackGrid &grid, const TileStore &tiles, const QString &title,
-                           const QPageLayout &layout, Progress &progress, const Inventory *inventory)
+                           const QPageLayout &layout, Progress &progress, const Inventory *inventory,
+                           const LapSetup &lap)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        setUp(writer, title, layout);
-        if (paint(writer, grid, tiles, title, progress, inventory) == 0)
-            throw KwError::outOfResources();
-    }
-    dropCreationDate(bytes);
-    return bytes;
+    return PdfPages::render(title, layout, [&](QPagedPaintDevice &device) {
+        return paint(device, grid, tiles, title, progress, inventory, lap);
+    });
 }

@@ -3,6 +3,7 @@
 
 #include "base/progress.h"
 #include "base/safefile.h"
+#include "base/shownbytes.h"
 #include "document/partslist.h"
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
@@ -78,6 +79,12 @@ bool TrackExport::namesTrackFile(const QString &path, const QString &trackFile)
                                                       Qt::CaseInsensitive) == 0;
 }
 
+QString TrackExport::trackFileMessage(const QString &path)
+{
+    return QStringLiteral("%1 is the track file itself: an export never replaces it.")
+        .arg(ShownBytes::fileName(QFileInfo(path).fileName()));
+}
+
 QString TrackExport::extension(Format format)
 {
     switch (format) {
@@ -92,13 +99,14 @@ QString TrackExport::extension(Format format)
 
 void TrackExport::write(const TrackGrid &grid, const TileStore &tiles, const QString &trackFile,
                         const QString &path, Format format, int bmpDepth, Progress &progress,
-                        const Inventory *inventory)
+                        const Inventory *inventory, const LapSetup &lap)
 {
     switch (format) {
     case Format::Pdf:
         // As with pictures, an output that cannot be created costs no work.
         SafeFile::write(path, [&] {
-            return PlanPdf::render(grid, tiles, QFileInfo(trackFile).fileName(), progress, inventory);
+            return PlanPdf::render(grid, tiles, ShownBytes::fileName(QFileInfo(trackFile).fileName()), progress,
+                                   inventory, lap);
         });
         progress.clear();
         break;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/lapmodel.h"
+
 #include <QString>
 
 class Inventory;
@@ -30,12 +32,16 @@ public:
     // Whether an export to path would replace the track file itself: the
     // same file, or the same name but for case (a case-blind disk).
     static bool namesTrackFile(const QString &path, const QString &trackFile);
+    // The message that refuses such an export: "NAME is the track file
+    // itself: an export never replaces it."
+    static QString trackFileMessage(const QString &path);
 
     // Writes the grid's export to path, replacing an earlier file only when
     // the new one is complete. trackFile is the track's file name, whose
     // name part heads the plan; bmpDepth is 16, 24 or 32. With an
-    // inventory the plan lists what is short. Throws KwError.
+    // inventory the plan lists what is short; its laps are timed for `lap`.
+    // Throws KwError.
     static void write(const TrackGrid &grid, const TileStore &tiles, const QString &trackFile,
                       const QString &path, Format format, int bmpDepth, Progress &progress,
-                      const Inventory *inventory = nullptr);
+                      const Inventory *inventory = nullptr, const LapSetup &lap = LapSetup());
 };

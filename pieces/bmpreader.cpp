@@ -2,9 +2,8 @@
 #include "pieces/bmpreader.h"
 
 #include "base/kwerror.h"
+#include "base/nativename.h"
 #include "base/regularfile.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <limits>
@@ -502,7 +501,7 @@ QImage BmpReader::decode(const QByteArray &bytes)
 
 QImage BmpReader::readFile(const QString &path)
 {
-    return decode(readRegular(QFile::encodeName(path), path));
+    return decode(readRegular(NativeName::encode(path), path));
 }
 
 QByteArray BmpReader::readBytes(const QByteArray &nativePath, const QString &shownPath)

@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pieces/pieceroad.h"
 
-PieceRoad::PieceRoad(Port from, Port to, double length)
-    : m_ways{RoadWay{from, to, length}}
+#include <cmath>
+
+RoadPose Ports::entry(Port port)
+{
+    const QPointF at = point(port);
+    return {at, std::atan2(0.5 - at.y(), 0.5 - at.x())};
+}
+
+PieceRoad::PieceRoad(Port from, Port to, const RoadShape &shape)
+    : m_ways{RoadWay{from, to, shape.length(), shape}}
 {
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pieces/roadshape.h"
+
 #include <QVector>
 
 // Where a drive leaves a cell: through the middle part of one of its four
@@ -29,16 +31,27 @@ constexpr int rowStep(Port port)
     return p == 7 || p <= 1 ? -1 : p >= 3 && p <= 5 ? 1 : 0;
 }
 
+// Where a road through the port meets the cell's edge, in cell sides from
+// its top-left corner: an edge's middle or a corner.
+inline QPointF point(Port port)
+{
+    return {0.5 + 0.5 * columnStep(port), 0.5 + 0.5 * rowStep(port)};
+}
+
+// How a car entering the cell through the port faces: towards the middle.
+RoadPose entry(Port port);
+
 } // namespace Ports
 
 // One way through a piece that a drive follows: in at one port, out at the
-// other, in either direction, with the length of its centre line inside the
-// cell in cell sides.
+// other, in either direction, with its centre line inside the cell (its
+// shape, driven from `from` to `to`) and that line's length in cell sides.
 struct RoadWay
 {
     Port from = Port::West;
     Port to = Port::East;
     double length = 0;
+    RoadShape shape;
 };
 
 // The road a piece carries, measured along its centre lines in cell sides:
@@ -49,8 +62,8 @@ class PieceRoad
 {
 public:
     PieceRoad() = default;
-    // One way from one port to another.
-    PieceRoad(Port from, Port to, double length);
+    // One way from one port to another along the shape; its length is the shape's.
+    PieceRoad(Port from, Port to, const RoadShape &shape);
 
     // Both pieces' ways and their other road together.
     PieceRoad operator+(const PieceRoad &other) const;

@@ -5,6 +5,8 @@
 
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -41,36 +43,70 @@ EdgeProfile P(int from, int to)
     return EdgeProfile::paved(from, to);
 }
 
-// Road lengths are in cell sides, measured along the centre lines that
+// The road's centre lines, in cell sides and degrees, each driven from its
+// way's first port: ahead(length), left(radius, degrees), an arc of negative
+// degrees turning right; a way's length is its shape's. They are the lines
 // tools/tilegen lays its roads on; tst_roadlengths measures the generated
-// tiles and holds the two together.
+// tiles, the road's area against the lengths and its middle against the
+// shapes, all along every way.
 constexpr Port N = Port::North, NE = Port::NorthEast, E = Port::East, SE = Port::SouthEast,
                S = Port::South, SW = Port::SouthWest, W = Port::West, NW = Port::NorthWest;
 
 const PieceRoad noRoad;
 
-PieceRoad way(Port from, Port to, double length)
+using Shape = QVector<RoadSegment>;
+
+RoadSegment ahead(double length)
 {
-    return PieceRoad(from, to, length);
+    return RoadSegment::straight(length);
 }
 
+RoadSegment left(double radius, double degrees)
+{
+    return RoadSegment::arc(radius, degrees);
+}
+
+PieceRoad way(Port from, Port to, const Shape &shape)
+{
+    return PieceRoad(from, to, RoadShape(Ports::entry(from), shape));
+}
+
+const Shape straight{ahead(1)};
 // A tight corner: a quarter circle through the middles of two edges, centred
-// on the corner between them.
+// on the corner between them; driven from its first port, every tight corner
+// of the table turns left.
+const Shape corner{left(0.5, 90)};
+// A fork's branch is a tight corner's length.
 const double quarter = M_PI / 4;
-// The chicane's kink, y = 4 (1 - cos 2 pi x) across the cell, measured along
-// the curve.
-constexpr double chicane = 1.0653666;
+// The chicane's kink is drawn as y = 4 (1 - cos 2 pi x) pixels across the
+// cell. It is driven as arcs and straights that keep within a tenth of a
+// pixel of that curve and add up to its length, 1.0653666: out of line, over
+// the crest, back into line.
+Shape chicane(double side)
+{
+    constexpr double radius = 0.331274, degrees = 25.43199, between = 0.2385968;
+    return {RoadSegment::arc(radius, side * degrees), ahead(between), RoadSegment::arc(radius, -2 * side * degrees),
+            ahead(between), RoadSegment::arc(radius, side * degrees)};
+}
 // A diagonal from corner to corner. The band spills over the corners into
 // the cells beside them (3A..3D, 3G, 3H), but its centre line stays in the
 // diagonal's cells, so those pieces carry none.
-const double diagonal = M_SQRT2;
+const Shape diagonal{ahead(M_SQRT2)};
 // A bend: an arc from an edge's middle onto the diagonal, radius
-// 24 / (sqrt 2 - 1) pixels over 45 degrees, then the diagonal to the corner.
-constexpr double bend = 1.1551662;
+// 24 / (sqrt 2 - 1) pixels over 45 degrees, then the diagonal to the corner:
+// 1.1551662 in all.
+Shape bend(double side)
+{
+    return {RoadSegment::arc((M_SQRT2 + 1) / 2, side * 45), ahead((M_SQRT2 - 1) / 2)};
+}
 // Straight through a roundabout: in from an edge to the ring, half round the
-// island on the ring's middle (radius 15.25 pixels between island and rim),
-// out to the opposite edge. Its two ways add up to its arms and the whole ring.
-constexpr double roundabout = 1.3626935;
+// island on the ring's middle (radius 15.25 pixels between island and rim,
+// anticlockwise as seen from above), out to the opposite edge; 1.3626935 in
+// all. Its two ways add up to its arms and the whole ring. Arm and ring meet
+// at a right angle, which a car swings through on an arc of half the road's
+// width: the widest that joins them inside the cell.
+const Shape roundabout{ahead(8.75 / 48), RoadSegment::kink(-90, 10.0 / 48), left(15.25 / 48, 180),
+                       RoadSegment::kink(-90, 10.0 / 48), ahead(8.75 / 48)};
 // A turning bay is a dead end that no lap drives: the road in to the turning
 // circle (17.5 pixels) and once round its middle (radius 9.5).
 PieceRoad bay()
@@ -81,18 +117,40 @@ PieceRoad bay()
 // beside it, a side long, which laps leave alone; on a pit lane end the lane
 // runs from its edge to the main road's edge, where it goes under the road.
 constexpr double pitEnd = 0.7300277;
-// A larger corner is one quarter circle across its block, radius 72 pixels in
-// a 2 x 2 block, 120 in a 3 x 3; each cell carries the part of the arc that
-// runs through it, so a block's cells add up to its arc (3 pi / 4 and 5 pi / 4).
-// A 2 x 2 arc passes through three cells: the two where it enters and leaves
-// the block, and for a short stretch the cell diagonally across from the
-// inside cell, which it only clips. The inside cell carries none.
-constexpr double sweepCell = 1.0945915;
-constexpr double farCell = 0.1670115;
-// A 3 x 3 arc passes through five cells.
-constexpr double wideEnd = 1.0287921;
-constexpr double wideSide = 0.5799607;
-constexpr double wideMiddle = 0.7094853;
+
+// A larger corner is one quarter circle across its block, radius 1.5 in a
+// 2 x 2 block, 2.5 in a 3 x 3; each cell carries the part of the arc that
+// runs through it, between the edges where it enters and leaves the cell,
+// so a block's cells add up to its arc (3 pi / 4 and 5 pi / 4). The centre
+// is given in the cell's own coordinates. A 2 x 2 arc passes through three
+// cells: the two where it enters and leaves the block, and for a short
+// stretch the cell diagonally across from the inside cell, which it only
+// clips. The inside cell carries none. A 3 x 3 arc passes through five cells.
+double crossing(double centre, double across, double radius)
+{
+    // Of the two points where the circle meets the edge, the one on it.
+    const double half = std::sqrt(std::max(0.0, radius * radius - across * across));
+    return centre - half >= -1e-9 && centre - half <= 1 + 1e-9 ? centre - half : centre + half;
+}
+
+QPointF onEdge(Port port, const QPointF &centre, double radius)
+{
+    const QPointF edge = Ports::point(port);
+    if (port == E || port == W)
+        return {edge.x(), crossing(centre.y(), edge.x() - centre.x(), radius)};
+    return {crossing(centre.x(), edge.y() - centre.y(), radius), edge.y()};
+}
+
+PieceRoad sweep(Port from, Port to, const QPointF &centre, double radius)
+{
+    const QPointF in = onEdge(from, centre, radius) - centre;
+    const QPointF out = onEdge(to, centre, radius) - centre;
+    const double bearing = std::atan2(in.y(), in.x());
+    // Clockwise on the screen, the way y grows, is a turn to the right.
+    const double clockwise = std::remainder(std::atan2(out.y(), out.x()) - bearing, 2 * M_PI);
+    const RoadPose start{centre + in, bearing + (clockwise > 0 ? M_PI_2 : -M_PI_2)};
+    return PieceRoad(from, to, RoadShape(start, {RoadSegment::arc(radius, -qRadiansToDegrees(clockwise))}));
+}
 
 // One row per code: its page, its palette slot (column, row), its edges in
 // the order north, east, south, west, and its name. Edge positions run west
@@ -112,8 +170,8 @@ constexpr double wideMiddle = 0.7094853;
 // turns and mirrors every generated tile and holds the columns to the artwork.
 //
 // The last column is the road's centre lines: the ways through the piece that a lap
-// drives, in at one port and out at the other, with their lengths, and the
-// road beside them that no lap drives (a branch, a pit lane). A straight is
+// drives, in at one port and out at the other, with their shapes, and the
+// length of the road beside them that no lap drives (a branch, a pit lane). A straight is
 // one cell side, a junction's branch half a side (from the middle to its
 // edge), a crossroads one side each way.
 QVector<Piece> build()
@@ -125,59 +183,59 @@ QVector<Piece> build()
     const Row rows[] = {
         // Normal. Every road meets the middle of an edge, 20 wide (14..34); the
         // gravel run-off (09) carries no road.
-        {"00", Normal,        {0, top},    none,      road,      road,      none,      "Corner, east to south", "01", "01", "02", way(E, S, quarter)},
-        {"01", Normal,        {1, top},    none,      none,      road,      road,      "Corner, south to west", "03", "00", "03", way(S, W, quarter)},
-        {"02", Normal,        {0, bottom}, road,      road,      none,      none,      "Corner, north to east", "00", "03", "00", way(N, E, quarter)},
-        {"03", Normal,        {1, bottom}, road,      none,      none,      road,      "Corner, west to north", "02", "02", "01", way(W, N, quarter)},
-        {"04", Normal,        {2, top},    none,      road,      none,      road,      "Straight, west–east", "05", "04", "04", way(W, E, 1)},
-        {"05", Normal,        {2, bottom}, road,      none,      road,      none,      "Straight, north–south", "04", "05", "05", way(N, S, 1)},
-        {"06", Normal,        {3, top},    none,      road,      none,      road,      "Straight, west–east, start line", "08", "", "06", way(W, E, 1)},
+        {"00", Normal,        {0, top},    none,      road,      road,      none,      "Corner, east to south", "01", "01", "02", way(E, S, corner)},
+        {"01", Normal,        {1, top},    none,      none,      road,      road,      "Corner, south to west", "03", "00", "03", way(S, W, corner)},
+        {"02", Normal,        {0, bottom}, road,      road,      none,      none,      "Corner, north to east", "00", "03", "00", way(N, E, corner)},
+        {"03", Normal,        {1, bottom}, road,      none,      none,      road,      "Corner, west to north", "02", "02", "01", way(W, N, corner)},
+        {"04", Normal,        {2, top},    none,      road,      none,      road,      "Straight, west–east", "05", "04", "04", way(W, E, straight)},
+        {"05", Normal,        {2, bottom}, road,      none,      road,      none,      "Straight, north–south", "04", "05", "05", way(N, S, straight)},
+        {"06", Normal,        {3, top},    none,      road,      none,      road,      "Straight, west–east, start line", "08", "", "06", way(W, E, straight)},
         {"07", Normal,        {3, bottom}, none,      none,      none,      none,      "Grass", "07", "07", "07", noRoad},
-        {"08", Normal,        {4, top},    road,      none,      road,      none,      "Straight, north–south, start line", "", "08", "", way(N, S, 1)},
+        {"08", Normal,        {4, top},    road,      none,      road,      none,      "Straight, north–south, start line", "", "08", "", way(N, S, straight)},
         {"09", Normal,        {4, bottom}, none,      none,      none,      none,      "Gravel trap", "09", "09", "09", noRoad},
 
         // RCP 1, the foam mat: the same geometry as the circuit. The chicane and the
         // slalom are straights at their edges.
-        {"A0", Rcp1,          {0, top},    none,      road,      road,      none,      "Foam corner, east to south", "A1", "A1", "A2", way(E, S, quarter)},
-        {"A1", Rcp1,          {1, top},    none,      none,      road,      road,      "Foam corner, south to west", "A3", "A0", "A3", way(S, W, quarter)},
-        {"A2", Rcp1,          {0, bottom}, road,      road,      none,      none,      "Foam corner, north to east", "A0", "A3", "A0", way(N, E, quarter)},
-        {"A3", Rcp1,          {1, bottom}, road,      none,      none,      road,      "Foam corner, west to north", "A2", "A2", "A1", way(W, N, quarter)},
-        {"A4", Rcp1,          {2, top},    none,      road,      none,      road,      "Foam straight, west–east", "A5", "A4", "A4", way(W, E, 1)},
-        {"A5", Rcp1,          {3, top},    road,      none,      road,      none,      "Foam straight, north–south", "A4", "A5", "A5", way(N, S, 1)},
-        {"A6", Rcp1,          {2, bottom}, none,      road,      none,      road,      "Foam straight, west–east, start line", "A7", "", "A6", way(W, E, 1)},
-        {"A7", Rcp1,          {3, bottom}, road,      none,      road,      none,      "Foam straight, north–south, start line", "", "A7", "", way(N, S, 1)},
-        {"A8", Rcp1,          {4, top},    none,      road,      road,      road,      "Foam T-junction, west–east with branch south", "A9", "A8", "AA", way(W, E, 1).plus(0.5)},
-        {"A9", Rcp1,          {5, top},    road,      none,      road,      road,      "Foam T-junction, north–south with branch west", "AA", "AB", "A9", way(N, S, 1).plus(0.5)},
-        {"AA", Rcp1,          {4, bottom}, road,      road,      none,      road,      "Foam T-junction, west–east with branch north", "AB", "AA", "A8", way(W, E, 1).plus(0.5)},
-        {"AB", Rcp1,          {5, bottom}, road,      road,      road,      none,      "Foam T-junction, north–south with branch east", "A8", "A9", "AB", way(N, S, 1).plus(0.5)},
-        {"AC", Rcp1,          {6, top},    none,      road,      none,      road,      "Foam chicane, west–east, kink north", "AD", "AC", "AE", way(W, E, chicane)},
-        {"AD", Rcp1,          {7, top},    road,      none,      road,      none,      "Foam chicane, north–south, kink east", "AE", "AF", "AD", way(N, S, chicane)},
-        {"AE", Rcp1,          {6, bottom}, none,      road,      none,      road,      "Foam chicane, west–east, kink south", "AF", "AE", "AC", way(W, E, chicane)},
-        {"AF", Rcp1,          {7, bottom}, road,      none,      road,      none,      "Foam chicane, north–south, kink west", "AC", "AD", "AF", way(N, S, chicane)},
-        {"AG", Rcp1,          {8, top},    road,      road,      road,      road,      "Foam crossroads", "AG", "AG", "AG", way(W, E, 1) + way(N, S, 1)},
+        {"A0", Rcp1,          {0, top},    none,      road,      road,      none,      "Foam corner, east to south", "A1", "A1", "A2", way(E, S, corner)},
+        {"A1", Rcp1,          {1, top},    none,      none,      road,      road,      "Foam corner, south to west", "A3", "A0", "A3", way(S, W, corner)},
+        {"A2", Rcp1,          {0, bottom}, road,      road,      none,      none,      "Foam corner, north to east", "A0", "A3", "A0", way(N, E, corner)},
+        {"A3", Rcp1,          {1, bottom}, road,      none,      none,      road,      "Foam corner, west to north", "A2", "A2", "A1", way(W, N, corner)},
+        {"A4", Rcp1,          {2, top},    none,      road,      none,      road,      "Foam straight, west–east", "A5", "A4", "A4", way(W, E, straight)},
+        {"A5", Rcp1,          {3, top},    road,      none,      road,      none,      "Foam straight, north–south", "A4", "A5", "A5", way(N, S, straight)},
+        {"A6", Rcp1,          {2, bottom}, none,      road,      none,      road,      "Foam straight, west–east, start line", "A7", "", "A6", way(W, E, straight)},
+        {"A7", Rcp1,          {3, bottom}, road,      none,      road,      none,      "Foam straight, north–south, start line", "", "A7", "", way(N, S, straight)},
+        {"A8", Rcp1,          {4, top},    none,      road,      road,      road,      "Foam T-junction, west–east with branch south", "A9", "A8", "AA", way(W, E, straight).plus(0.5)},
+        {"A9", Rcp1,          {5, top},    road,      none,      road,      road,      "Foam T-junction, north–south with branch west", "AA", "AB", "A9", way(N, S, straight).plus(0.5)},
+        {"AA", Rcp1,          {4, bottom}, road,      road,      none,      road,      "Foam T-junction, west–east with branch north", "AB", "AA", "A8", way(W, E, straight).plus(0.5)},
+        {"AB", Rcp1,          {5, bottom}, road,      road,      road,      none,      "Foam T-junction, north–south with branch east", "A8", "A9", "AB", way(N, S, straight).plus(0.5)},
+        {"AC", Rcp1,          {6, top},    none,      road,      none,      road,      "Foam chicane, west–east, kink north", "AD", "AC", "AE", way(W, E, chicane(1))},
+        {"AD", Rcp1,          {7, top},    road,      none,      road,      none,      "Foam chicane, north–south, kink east", "AE", "AF", "AD", way(N, S, chicane(1))},
+        {"AE", Rcp1,          {6, bottom}, none,      road,      none,      road,      "Foam chicane, west–east, kink south", "AF", "AE", "AC", way(W, E, chicane(-1))},
+        {"AF", Rcp1,          {7, bottom}, road,      none,      road,      none,      "Foam chicane, north–south, kink west", "AC", "AD", "AF", way(N, S, chicane(-1))},
+        {"AG", Rcp1,          {8, top},    road,      road,      road,      road,      "Foam crossroads", "AG", "AG", "AG", way(W, E, straight) + way(N, S, straight)},
         {"AH", Rcp1,          {9, top},    none,      none,      none,      none,      "Plain foam", "AH", "AH", "AH", noRoad},
-        {"AI", Rcp1,          {8, bottom}, none,      road,      none,      road,      "Foam slalom, west–east", "AJ", "AI", "AI", way(W, E, 1)},
-        {"AJ", Rcp1,          {9, bottom}, road,      none,      road,      none,      "Foam slalom, north–south", "AI", "AJ", "AJ", way(N, S, 1)},
+        {"AI", Rcp1,          {8, bottom}, none,      road,      none,      road,      "Foam slalom, west–east", "AJ", "AI", "AI", way(W, E, straight)},
+        {"AJ", Rcp1,          {9, bottom}, road,      none,      road,      none,      "Foam slalom, north–south", "AI", "AJ", "AJ", way(N, S, straight)},
 
         // RCP 2, the carpet. A turning bay is a dead end closed inside its own cell,
         // so only its one road edge counts; the roundabout has four arms.
-        {"B0", Rcp2,          {0, top},    none,      road,      road,      none,      "Carpet corner, east to south", "B1", "B1", "B2", way(E, S, quarter)},
-        {"B1", Rcp2,          {1, top},    none,      none,      road,      road,      "Carpet corner, south to west", "B3", "B0", "B3", way(S, W, quarter)},
-        {"B2", Rcp2,          {0, bottom}, road,      road,      none,      none,      "Carpet corner, north to east", "B0", "B3", "B0", way(N, E, quarter)},
-        {"B3", Rcp2,          {1, bottom}, road,      none,      none,      road,      "Carpet corner, west to north", "B2", "B2", "B1", way(W, N, quarter)},
-        {"B4", Rcp2,          {2, top},    none,      road,      none,      road,      "Carpet straight, west–east", "B5", "B4", "B4", way(W, E, 1)},
-        {"B5", Rcp2,          {3, top},    road,      none,      road,      none,      "Carpet straight, north–south", "B4", "B5", "B5", way(N, S, 1)},
-        {"B6", Rcp2,          {2, bottom}, none,      road,      none,      road,      "Carpet straight, west–east, start line", "B7", "", "B6", way(W, E, 1)},
-        {"B7", Rcp2,          {3, bottom}, road,      none,      road,      none,      "Carpet straight, north–south, start line", "", "B7", "", way(N, S, 1)},
-        {"B8", Rcp2,          {4, top},    none,      road,      road,      road,      "Carpet T-junction, west–east with branch south", "B9", "B8", "BA", way(W, E, 1).plus(0.5)},
-        {"B9", Rcp2,          {5, top},    road,      none,      road,      road,      "Carpet T-junction, north–south with branch west", "BA", "BB", "B9", way(N, S, 1).plus(0.5)},
-        {"BA", Rcp2,          {4, bottom}, road,      road,      none,      road,      "Carpet T-junction, west–east with branch north", "BB", "BA", "B8", way(W, E, 1).plus(0.5)},
-        {"BB", Rcp2,          {5, bottom}, road,      road,      road,      none,      "Carpet T-junction, north–south with branch east", "B8", "B9", "BB", way(N, S, 1).plus(0.5)},
+        {"B0", Rcp2,          {0, top},    none,      road,      road,      none,      "Carpet corner, east to south", "B1", "B1", "B2", way(E, S, corner)},
+        {"B1", Rcp2,          {1, top},    none,      none,      road,      road,      "Carpet corner, south to west", "B3", "B0", "B3", way(S, W, corner)},
+        {"B2", Rcp2,          {0, bottom}, road,      road,      none,      none,      "Carpet corner, north to east", "B0", "B3", "B0", way(N, E, corner)},
+        {"B3", Rcp2,          {1, bottom}, road,      none,      none,      road,      "Carpet corner, west to north", "B2", "B2", "B1", way(W, N, corner)},
+        {"B4", Rcp2,          {2, top},    none,      road,      none,      road,      "Carpet straight, west–east", "B5", "B4", "B4", way(W, E, straight)},
+        {"B5", Rcp2,          {3, top},    road,      none,      road,      none,      "Carpet straight, north–south", "B4", "B5", "B5", way(N, S, straight)},
+        {"B6", Rcp2,          {2, bottom}, none,      road,      none,      road,      "Carpet straight, west–east, start line", "B7", "", "B6", way(W, E, straight)},
+        {"B7", Rcp2,          {3, bottom}, road,      none,      road,      none,      "Carpet straight, north–south, start line", "", "B7", "", way(N, S, straight)},
+        {"B8", Rcp2,          {4, top},    none,      road,      road,      road,      "Carpet T-junction, west–east with branch south", "B9", "B8", "BA", way(W, E, straight).plus(0.5)},
+        {"B9", Rcp2,          {5, top},    road,      none,      road,      road,      "Carpet T-junction, north–south with branch west", "BA", "BB", "B9", way(N, S, straight).plus(0.5)},
+        {"BA", Rcp2,          {4, bottom}, road,      road,      none,      road,      "Carpet T-junction, west–east with branch north", "BB", "BA", "B8", way(W, E, straight).plus(0.5)},
+        {"BB", Rcp2,          {5, bottom}, road,      road,      road,      none,      "Carpet T-junction, north–south with branch east", "B8", "B9", "BB", way(N, S, straight).plus(0.5)},
         {"BC", Rcp2,          {6, top},    none,      none,      none,      road,      "Carpet turning bay, entry from the west", "BD", "BE", "BC", bay()},
         {"BD", Rcp2,          {7, top},    road,      none,      none,      none,      "Carpet turning bay, entry from the north", "BE", "BD", "BF", bay()},
         {"BE", Rcp2,          {6, bottom}, none,      road,      none,      none,      "Carpet turning bay, entry from the east", "BF", "BC", "BE", bay()},
         {"BF", Rcp2,          {7, bottom}, none,      none,      road,      none,      "Carpet turning bay, entry from the south", "BC", "BF", "BD", bay()},
-        {"BG", Rcp2,          {8, top},    road,      road,      road,      road,      "Carpet crossroads", "BG", "BG", "BG", way(W, E, 1) + way(N, S, 1)},
+        {"BG", Rcp2,          {8, top},    road,      road,      road,      road,      "Carpet crossroads", "BG", "BG", "BG", way(W, E, straight) + way(N, S, straight)},
         {"BH", Rcp2,          {9, top},    none,      none,      none,      none,      "Plain carpet", "BH", "BH", "BH", noRoad},
         {"BI", Rcp2,          {8, bottom}, road,      road,      road,      road,      "Carpet roundabout", "BI", "BI", "BI", way(W, E, roundabout) + way(N, S, roundabout)},
 
@@ -189,47 +247,47 @@ QVector<Piece> build()
         // two outer road edges are ordinary. Where the band's edge crosses a cut
         // half-way through a pixel (at 29.5 and 18.5), the whole pixel is the
         // one that the edge pixels of both cells show: 29 and 19.
-        {"10", LargerCorners, {0, top},    none,      R(29, 48), R(29, 48), none,      "Large corner 2 × 2 east to south, top-left", "15", "15", "1A", way(E, S, farCell)},
-        {"11", LargerCorners, {1, top},    none,      road,      R(0, 9),   R(29, 48), "Large corner 2 × 2 east to south, top-right", "17", "14", "1B", way(E, W, sweepCell)},
-        {"12", LargerCorners, {0, bottom}, R(29, 48), R(0, 9),   road,      none,      "Large corner 2 × 2 east to south, bottom-left", "14", "17", "18", way(N, S, sweepCell)},
+        {"10", LargerCorners, {0, top},    none,      R(29, 48), R(29, 48), none,      "Large corner 2 × 2 east to south, top-left", "15", "15", "1A", sweep(E, S, {2, 2}, 1.5)},
+        {"11", LargerCorners, {1, top},    none,      road,      R(0, 9),   R(29, 48), "Large corner 2 × 2 east to south, top-right", "17", "14", "1B", sweep(E, W, {1, 2}, 1.5)},
+        {"12", LargerCorners, {0, bottom}, R(29, 48), R(0, 9),   road,      none,      "Large corner 2 × 2 east to south, bottom-left", "14", "17", "18", sweep(N, S, {2, 1}, 1.5)},
         {"13", LargerCorners, {1, bottom}, R(0, 9),   none,      none,      R(0, 9),   "Large corner 2 × 2 east to south, bottom-right", "16", "16", "19", noRoad},
-        {"14", LargerCorners, {2, top},    none,      R(29, 48), R(39, 48), road,      "Large corner 2 × 2 south to west, top-left", "1D", "11", "1E", way(W, E, sweepCell)},
-        {"15", LargerCorners, {3, top},    none,      none,      R(0, 19),  R(29, 48), "Large corner 2 × 2 south to west, top-right", "1F", "10", "1F", way(W, S, farCell)},
+        {"14", LargerCorners, {2, top},    none,      R(29, 48), R(39, 48), road,      "Large corner 2 × 2 south to west, top-left", "1D", "11", "1E", sweep(W, E, {0, 2}, 1.5)},
+        {"15", LargerCorners, {3, top},    none,      none,      R(0, 19),  R(29, 48), "Large corner 2 × 2 south to west, top-right", "1F", "10", "1F", sweep(W, S, {-1, 2}, 1.5)},
         {"16", LargerCorners, {2, bottom}, R(39, 48), R(0, 9),   none,      none,      "Large corner 2 × 2 south to west, bottom-left", "1C", "13", "1C", noRoad},
-        {"17", LargerCorners, {3, bottom}, R(0, 19),  none,      road,      R(0, 9),   "Large corner 2 × 2 south to west, bottom-right", "1E", "12", "1D", way(N, S, sweepCell)},
-        {"18", LargerCorners, {4, top},    road,      R(39, 48), R(29, 48), none,      "Large corner 2 × 2 north to east, top-left", "11", "1D", "12", way(N, S, sweepCell)},
+        {"17", LargerCorners, {3, bottom}, R(0, 19),  none,      road,      R(0, 9),   "Large corner 2 × 2 south to west, bottom-right", "1E", "12", "1D", sweep(N, S, {-1, 1}, 1.5)},
+        {"18", LargerCorners, {4, top},    road,      R(39, 48), R(29, 48), none,      "Large corner 2 × 2 north to east, top-left", "11", "1D", "12", sweep(N, S, {2, 0}, 1.5)},
         {"19", LargerCorners, {5, top},    none,      none,      R(0, 9),   R(39, 48), "Large corner 2 × 2 north to east, top-right", "13", "1C", "13", noRoad},
-        {"1A", LargerCorners, {4, bottom}, R(29, 48), R(0, 19),  none,      none,      "Large corner 2 × 2 north to east, bottom-left", "10", "1F", "10", way(N, E, farCell)},
-        {"1B", LargerCorners, {5, bottom}, R(0, 9),   road,      none,      R(0, 19),  "Large corner 2 × 2 north to east, bottom-right", "12", "1E", "11", way(W, E, sweepCell)},
+        {"1A", LargerCorners, {4, bottom}, R(29, 48), R(0, 19),  none,      none,      "Large corner 2 × 2 north to east, bottom-left", "10", "1F", "10", sweep(N, E, {2, -1}, 1.5)},
+        {"1B", LargerCorners, {5, bottom}, R(0, 9),   road,      none,      R(0, 19),  "Large corner 2 × 2 north to east, bottom-right", "12", "1E", "11", sweep(W, E, {1, -1}, 1.5)},
         {"1C", LargerCorners, {6, top},    none,      R(39, 48), R(39, 48), none,      "Large corner 2 × 2 west to north, top-left", "19", "19", "16", noRoad},
-        {"1D", LargerCorners, {7, top},    road,      none,      R(0, 19),  R(39, 48), "Large corner 2 × 2 west to north, top-right", "1B", "18", "17", way(N, S, sweepCell)},
-        {"1E", LargerCorners, {6, bottom}, R(39, 48), R(0, 19),  none,      road,      "Large corner 2 × 2 west to north, bottom-left", "18", "1B", "14", way(W, E, sweepCell)},
-        {"1F", LargerCorners, {7, bottom}, R(0, 19),  none,      none,      R(0, 19),  "Large corner 2 × 2 west to north, bottom-right", "1A", "1A", "15", way(N, W, farCell)},
+        {"1D", LargerCorners, {7, top},    road,      none,      R(0, 19),  R(39, 48), "Large corner 2 × 2 west to north, top-right", "1B", "18", "17", sweep(N, S, {-1, 0}, 1.5)},
+        {"1E", LargerCorners, {6, bottom}, R(39, 48), R(0, 19),  none,      road,      "Large corner 2 × 2 west to north, bottom-left", "18", "1B", "14", sweep(W, E, {0, -1}, 1.5)},
+        {"1F", LargerCorners, {7, bottom}, R(0, 19),  none,      none,      R(0, 19),  "Large corner 2 × 2 west to north, bottom-right", "1A", "1A", "15", sweep(N, W, {-1, -1}, 1.5)},
 
         // The 3 x 3 corner; its three inner cells are plain grass, and 1G only
         // carries the gravel and the kerb.
         {"1G", LargerCorners, {8, top},    none,      none,      none,      none,      "Large corner 3 × 3 east to south, top-left", "", "", "", noRoad},
-        {"1H", LargerCorners, {9, top},    none,      R(23, 45), R(8, 42),  none,      "Large corner 3 × 3 east to south, top-middle", "", "", "", way(E, S, wideSide)},
-        {"1I", LargerCorners, {8, bottom}, none,      R(8, 42),  R(23, 45), none,      "Large corner 3 × 3 east to south, middle-left", "", "", "", way(E, S, wideSide)},
-        {"1J", LargerCorners, {9, bottom}, R(8, 42),  none,      none,      R(8, 42),  "Large corner 3 × 3 east to south, centre", "", "", "", way(N, W, wideMiddle)},
-        {"1K", LargerCorners, {10, top},   none,      road,      none,      R(23, 45), "Large corner 3 × 3 east to south, top-right", "", "", "", way(E, W, wideEnd)},
-        {"1L", LargerCorners, {10, bottom}, R(23, 45), none,      road,      none,      "Large corner 3 × 3 east to south, bottom-left", "", "", "", way(N, S, wideEnd)},
+        {"1H", LargerCorners, {9, top},    none,      R(23, 45), R(8, 42),  none,      "Large corner 3 × 3 east to south, top-middle", "", "", "", sweep(E, S, {2, 3}, 2.5)},
+        {"1I", LargerCorners, {8, bottom}, none,      R(8, 42),  R(23, 45), none,      "Large corner 3 × 3 east to south, middle-left", "", "", "", sweep(E, S, {3, 2}, 2.5)},
+        {"1J", LargerCorners, {9, bottom}, R(8, 42),  none,      none,      R(8, 42),  "Large corner 3 × 3 east to south, centre", "", "", "", sweep(N, W, {2, 2}, 2.5)},
+        {"1K", LargerCorners, {10, top},   none,      road,      none,      R(23, 45), "Large corner 3 × 3 east to south, top-right", "", "", "", sweep(E, W, {1, 3}, 2.5)},
+        {"1L", LargerCorners, {10, bottom}, R(23, 45), none,      road,      none,      "Large corner 3 × 3 east to south, bottom-left", "", "", "", sweep(N, S, {3, 1}, 2.5)},
 
         // Intersection. A fork's branch curves off its straight at the west end
         // towards the north edge: three road edges, the missing one opposite the
         // branch. A bridge carries a road over a road; both run straight across,
         // so at its edges it is a crossroads whatever the levels.
-        {"20", Intersection,  {0, top},    none,      road,      road,      road,      "T-junction, west–east with branch south", "21", "20", "22", way(W, E, 1).plus(0.5)},
-        {"21", Intersection,  {1, top},    road,      none,      road,      road,      "T-junction, north–south with branch west", "22", "23", "21", way(N, S, 1).plus(0.5)},
-        {"22", Intersection,  {0, bottom}, road,      road,      none,      road,      "T-junction, west–east with branch north", "23", "22", "20", way(W, E, 1).plus(0.5)},
-        {"23", Intersection,  {1, bottom}, road,      road,      road,      none,      "T-junction, north–south with branch east", "20", "21", "23", way(N, S, 1).plus(0.5)},
-        {"24", Intersection,  {2, top},    road,      road,      none,      road,      "Fork, west–east with branch north, at the west end", "25", "", "", way(W, E, 1).plus(quarter)},
-        {"25", Intersection,  {3, top},    road,      road,      road,      none,      "Fork, north–south with branch east, at the north end", "26", "", "", way(N, S, 1).plus(quarter)},
-        {"26", Intersection,  {2, bottom}, none,      road,      road,      road,      "Fork, west–east with branch south, at the east end", "27", "", "", way(W, E, 1).plus(quarter)},
-        {"27", Intersection,  {3, bottom}, road,      none,      road,      road,      "Fork, north–south with branch west, at the south end", "24", "", "", way(N, S, 1).plus(quarter)},
-        {"28", Intersection,  {4, top},    road,      road,      road,      road,      "Crossroads", "28", "28", "28", way(W, E, 1) + way(N, S, 1)},
-        {"29", Intersection,  {5, top},    road,      road,      road,      road,      "Bridge, west–east over north–south", "2A", "29", "29", way(W, E, 1) + way(N, S, 1)},
-        {"2A", Intersection,  {4, bottom}, road,      road,      road,      road,      "Bridge, north–south over west–east", "29", "2A", "2A", way(W, E, 1) + way(N, S, 1)},
+        {"20", Intersection,  {0, top},    none,      road,      road,      road,      "T-junction, west–east with branch south", "21", "20", "22", way(W, E, straight).plus(0.5)},
+        {"21", Intersection,  {1, top},    road,      none,      road,      road,      "T-junction, north–south with branch west", "22", "23", "21", way(N, S, straight).plus(0.5)},
+        {"22", Intersection,  {0, bottom}, road,      road,      none,      road,      "T-junction, west–east with branch north", "23", "22", "20", way(W, E, straight).plus(0.5)},
+        {"23", Intersection,  {1, bottom}, road,      road,      road,      none,      "T-junction, north–south with branch east", "20", "21", "23", way(N, S, straight).plus(0.5)},
+        {"24", Intersection,  {2, top},    road,      road,      none,      road,      "Fork, west–east with branch north, at the west end", "25", "", "", way(W, E, straight).plus(quarter)},
+        {"25", Intersection,  {3, top},    road,      road,      road,      none,      "Fork, north–south with branch east, at the north end", "26", "", "", way(N, S, straight).plus(quarter)},
+        {"26", Intersection,  {2, bottom}, none,      road,      road,      road,      "Fork, west–east with branch south, at the east end", "27", "", "", way(W, E, straight).plus(quarter)},
+        {"27", Intersection,  {3, bottom}, road,      none,      road,      road,      "Fork, north–south with branch west, at the south end", "24", "", "", way(N, S, straight).plus(quarter)},
+        {"28", Intersection,  {4, top},    road,      road,      road,      road,      "Crossroads", "28", "28", "28", way(W, E, straight) + way(N, S, straight)},
+        {"29", Intersection,  {5, top},    road,      road,      road,      road,      "Bridge, west–east over north–south", "2A", "29", "29", way(W, E, straight) + way(N, S, straight)},
+        {"2A", Intersection,  {4, bottom}, road,      road,      road,      road,      "Bridge, north–south over west–east", "29", "2A", "2A", way(W, E, straight) + way(N, S, straight)},
         {"2B", Intersection,  {5, bottom}, road,      road,      road,      road,      "Roundabout", "2B", "2B", "2B", way(W, E, roundabout) + way(N, S, roundabout)},
 
         // Diagonal. A diagonal passes through cell corners; its band, 20 wide,
@@ -237,16 +295,16 @@ QVector<Piece> build()
         // pixels from the corner (0..14 or 34..48). The cells beside the corner
         // carry the rest of the band (the corner pieces 3A..3D), so a diagonal
         // only meets the next diagonal through them. Bends start at a middle.
-        {"30", Diagonal,      {0, top},    R(34, 48), R(0, 14),  none,      road,      "Diagonal bend, west to north-east", "31", "38", "36", way(W, NE, bend)},
-        {"31", Diagonal,      {1, top},    road,      R(34, 48), R(34, 48), none,      "Diagonal bend, north to south-east", "32", "37", "39", way(N, SE, bend)},
-        {"32", Diagonal,      {0, bottom}, none,      road,      R(0, 14),  R(34, 48), "Diagonal bend, east to south-west", "33", "36", "38", way(E, SW, bend)},
-        {"33", Diagonal,      {1, bottom}, R(0, 14),  none,      road,      R(0, 14),  "Diagonal bend, south to north-west", "30", "39", "37", way(S, NW, bend)},
+        {"30", Diagonal,      {0, top},    R(34, 48), R(0, 14),  none,      road,      "Diagonal bend, west to north-east", "31", "38", "36", way(W, NE, bend(1))},
+        {"31", Diagonal,      {1, top},    road,      R(34, 48), R(34, 48), none,      "Diagonal bend, north to south-east", "32", "37", "39", way(N, SE, bend(1))},
+        {"32", Diagonal,      {0, bottom}, none,      road,      R(0, 14),  R(34, 48), "Diagonal bend, east to south-west", "33", "36", "38", way(E, SW, bend(1))},
+        {"33", Diagonal,      {1, bottom}, R(0, 14),  none,      road,      R(0, 14),  "Diagonal bend, south to north-west", "30", "39", "37", way(S, NW, bend(1))},
         {"34", Diagonal,      {2, top},    R(34, 48), R(0, 14),  R(0, 14),  R(34, 48), "Diagonal, south-west to north-east", "35", "35", "35", way(SW, NE, diagonal)},
         {"35", Diagonal,      {2, bottom}, R(0, 14),  R(34, 48), R(34, 48), R(0, 14),  "Diagonal, north-west to south-east", "34", "34", "34", way(NW, SE, diagonal)},
-        {"36", Diagonal,      {3, top},    none,      R(34, 48), R(34, 48), road,      "Diagonal bend, west to south-east", "37", "32", "30", way(W, SE, bend)},
-        {"37", Diagonal,      {4, top},    road,      none,      R(0, 14),  R(34, 48), "Diagonal bend, north to south-west", "38", "31", "33", way(N, SW, bend)},
-        {"38", Diagonal,      {3, bottom}, R(0, 14),  road,      none,      R(0, 14),  "Diagonal bend, east to north-west", "39", "30", "32", way(E, NW, bend)},
-        {"39", Diagonal,      {4, bottom}, R(34, 48), R(0, 14),  road,      none,      "Diagonal bend, south to north-east", "36", "33", "31", way(S, NE, bend)},
+        {"36", Diagonal,      {3, top},    none,      R(34, 48), R(34, 48), road,      "Diagonal bend, west to south-east", "37", "32", "30", way(W, SE, bend(-1))},
+        {"37", Diagonal,      {4, top},    road,      none,      R(0, 14),  R(34, 48), "Diagonal bend, north to south-west", "38", "31", "33", way(N, SW, bend(-1))},
+        {"38", Diagonal,      {3, bottom}, R(0, 14),  road,      none,      R(0, 14),  "Diagonal bend, east to north-west", "39", "30", "32", way(E, NW, bend(-1))},
+        {"39", Diagonal,      {4, bottom}, R(34, 48), R(0, 14),  road,      none,      "Diagonal bend, south to north-east", "36", "33", "31", way(S, NE, bend(-1))},
         {"3A", Diagonal,      {5, top},    none,      R(34, 48), R(34, 48), none,      "Diagonal corner, south-east", "3B", "3B", "3C", noRoad},
         {"3B", Diagonal,      {6, top},    none,      none,      R(0, 14),  R(34, 48), "Diagonal corner, south-west", "3D", "3A", "3D", noRoad},
         {"3C", Diagonal,      {5, bottom}, R(34, 48), R(0, 14),  none,      none,      "Diagonal corner, north-east", "3A", "3D", "3A", noRoad},
@@ -260,28 +318,28 @@ QVector<Piece> build()
         // north-south one) is a road of its own; the pit wall between is not.
         // Lane and road cross the edge together, so a pit piece meets only a pit
         // piece with the lane on the same side, or a pit end, which closes the lane.
-        {"40", PitLane,       {0, top},    none,      laneRoad,  none,      laneRoad,  "Pit garages, west–east, pits north", "41", "40", "", way(W, E, 1).plus(1)},
-        {"41", PitLane,       {1, top},    roadLane,  none,      roadLane,  none,      "Pit garages, north–south, pits east", "", "", "41", way(N, S, 1).plus(1)},
-        {"42", PitLane,       {0, bottom}, none,      laneRoad,  none,      laneRoad,  "Pit straight, west–east, pits north", "43", "42", "", way(W, E, 1).plus(1)},
-        {"43", PitLane,       {1, bottom}, roadLane,  none,      roadLane,  none,      "Pit straight, north–south, pits east", "", "", "43", way(N, S, 1).plus(1)},
-        {"44", PitLane,       {2, top},    none,      laneRoad,  none,      road,      "Pit lane end, west–east, lane goes on east", "46", "45", "", way(W, E, 1).plus(pitEnd)},
-        {"45", PitLane,       {3, top},    none,      road,      none,      laneRoad,  "Pit lane end, west–east, lane goes on west", "47", "44", "", way(W, E, 1).plus(pitEnd)},
-        {"46", PitLane,       {2, bottom}, road,      none,      roadLane,  none,      "Pit lane end, north–south, lane goes on south", "", "", "47", way(N, S, 1).plus(pitEnd)},
-        {"47", PitLane,       {3, bottom}, roadLane,  none,      road,      none,      "Pit lane end, north–south, lane goes on north", "", "", "46", way(N, S, 1).plus(pitEnd)},
-        {"48", PitLane,       {4, top},    none,      laneRoad,  none,      laneRoad,  "Pit start line, west–east, pits north", "49", "48", "", way(W, E, 1).plus(1)},
-        {"49", PitLane,       {4, bottom}, roadLane,  none,      roadLane,  none,      "Pit start line, north–south, pits east", "", "", "49", way(N, S, 1).plus(1)},
+        {"40", PitLane,       {0, top},    none,      laneRoad,  none,      laneRoad,  "Pit garages, west–east, pits north", "41", "40", "", way(W, E, straight).plus(1)},
+        {"41", PitLane,       {1, top},    roadLane,  none,      roadLane,  none,      "Pit garages, north–south, pits east", "", "", "41", way(N, S, straight).plus(1)},
+        {"42", PitLane,       {0, bottom}, none,      laneRoad,  none,      laneRoad,  "Pit straight, west–east, pits north", "43", "42", "", way(W, E, straight).plus(1)},
+        {"43", PitLane,       {1, bottom}, roadLane,  none,      roadLane,  none,      "Pit straight, north–south, pits east", "", "", "43", way(N, S, straight).plus(1)},
+        {"44", PitLane,       {2, top},    none,      laneRoad,  none,      road,      "Pit lane end, west–east, lane goes on east", "46", "45", "", way(W, E, straight).plus(pitEnd)},
+        {"45", PitLane,       {3, top},    none,      road,      none,      laneRoad,  "Pit lane end, west–east, lane goes on west", "47", "44", "", way(W, E, straight).plus(pitEnd)},
+        {"46", PitLane,       {2, bottom}, road,      none,      roadLane,  none,      "Pit lane end, north–south, lane goes on south", "", "", "47", way(N, S, straight).plus(pitEnd)},
+        {"47", PitLane,       {3, bottom}, roadLane,  none,      road,      none,      "Pit lane end, north–south, lane goes on north", "", "", "46", way(N, S, straight).plus(pitEnd)},
+        {"48", PitLane,       {4, top},    none,      laneRoad,  none,      laneRoad,  "Pit start line, west–east, pits north", "49", "48", "", way(W, E, straight).plus(1)},
+        {"49", PitLane,       {4, bottom}, roadLane,  none,      roadLane,  none,      "Pit start line, north–south, pits east", "", "", "49", way(N, S, straight).plus(1)},
 
         // Bumps: the ridges, the ramp and the washboard stop short of the edges.
-        {"90", Bumps,         {0, top},    none,      road,      none,      road,      "Speed hump, west–east", "91", "90", "90", way(W, E, 1)},
-        {"91", Bumps,         {0, bottom}, road,      none,      road,      none,      "Speed hump, north–south", "90", "91", "91", way(N, S, 1)},
-        {"92", Bumps,         {1, top},    none,      road,      none,      road,      "Bump strip, west–east", "93", "92", "92", way(W, E, 1)},
-        {"93", Bumps,         {1, bottom}, road,      none,      road,      none,      "Bump strip, north–south", "92", "93", "93", way(N, S, 1)},
-        {"94", Bumps,         {2, top},    none,      road,      none,      road,      "Washboard, west–east", "95", "94", "94", way(W, E, 1)},
-        {"95", Bumps,         {2, bottom}, road,      none,      road,      none,      "Washboard, north–south", "94", "95", "95", way(N, S, 1)},
-        {"96", Bumps,         {3, top},    none,      road,      none,      road,      "Jump ramp, west–east, heading east", "97", "98", "96", way(W, E, 1)},
-        {"97", Bumps,         {4, top},    road,      none,      road,      none,      "Jump ramp, north–south, heading south", "98", "97", "99", way(N, S, 1)},
-        {"98", Bumps,         {3, bottom}, none,      road,      none,      road,      "Jump ramp, west–east, heading west", "99", "96", "98", way(W, E, 1)},
-        {"99", Bumps,         {4, bottom}, road,      none,      road,      none,      "Jump ramp, north–south, heading north", "96", "99", "97", way(N, S, 1)},
+        {"90", Bumps,         {0, top},    none,      road,      none,      road,      "Speed hump, west–east", "91", "90", "90", way(W, E, straight)},
+        {"91", Bumps,         {0, bottom}, road,      none,      road,      none,      "Speed hump, north–south", "90", "91", "91", way(N, S, straight)},
+        {"92", Bumps,         {1, top},    none,      road,      none,      road,      "Bump strip, west–east", "93", "92", "92", way(W, E, straight)},
+        {"93", Bumps,         {1, bottom}, road,      none,      road,      none,      "Bump strip, north–south", "92", "93", "93", way(N, S, straight)},
+        {"94", Bumps,         {2, top},    none,      road,      none,      road,      "Washboard, west–east", "95", "94", "94", way(W, E, straight)},
+        {"95", Bumps,         {2, bottom}, road,      none,      road,      none,      "Washboard, north–south", "94", "95", "95", way(N, S, straight)},
+        {"96", Bumps,         {3, top},    none,      road,      none,      road,      "Jump ramp, west–east, heading east", "97", "98", "96", way(W, E, straight)},
+        {"97", Bumps,         {4, top},    road,      none,      road,      none,      "Jump ramp, north–south, heading south", "98", "97", "99", way(N, S, straight)},
+        {"98", Bumps,         {3, bottom}, none,      road,      none,      road,      "Jump ramp, west–east, heading west", "99", "96", "98", way(W, E, straight)},
+        {"99", Bumps,         {4, bottom}, road,      none,      road,      none,      "Jump ramp, north–south, heading north", "96", "99", "97", way(N, S, straight)},
 
         // Open 1: paved areas whose border runs through the cell middles (0..24
         // or 24..48 along an edge). An entry's road is a road, not paving.
@@ -327,7 +385,7 @@ QVector<Piece> build()
         {"71", Extras,        {1, top},    none,      none,      none,      none,      "Tyre wall, running west–east", "72", "71", "", noRoad},
         {"72", Extras,        {0, bottom}, none,      none,      none,      none,      "Tyre wall, running north–south", "", "", "72", noRoad},
         {"73", Extras,        {1, bottom}, none,      none,      none,      none,      "Tree", "73", "73", "73", noRoad},
-        {"74", Extras,        {2, top},    none,      road,      none,      road,      "Start lights, west–east", "", "74", "74", way(W, E, 1)},
+        {"74", Extras,        {2, top},    none,      road,      none,      road,      "Start lights, west–east", "", "74", "74", way(W, E, straight)},
         {"75", Extras,        {2, bottom}, none,      none,      none,      none,      "Grandstand", "", "75", "", noRoad},
         {"76", Extras,        {3, top},    none,      none,      none,      none,      "Marshal post", "", "76", "", noRoad},
         {"77", Extras,        {3, bottom}, none,      none,      none,      none,      "Bushes", "77", "77", "77", noRoad},

@@ -11,7 +11,7 @@
 
 // A piece's place on its palette page, counted in buttons rather than
 // pixels: the column from the left and the row, 0 on top and 1 below. The
-// palette's drawing (ui/palettelayout) turns it into pixels.
+// palette's drawing (ui/palette/palettelayout) turns it into pixels.
 struct PaletteSlot
 {
     int column = 0;

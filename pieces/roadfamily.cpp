@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 // The palette pages whose pieces a family lays. The circuit's crossroads
@@ -84,6 +86,10 @@ RoadPieces::RoadPieces(RoadFamily family)
         if (!onPages(piece, pages) || m_road.isEmpty())
             continue;
         const EdgeSet set = edgesCarrying(piece.edges, m_road);
+        const bool bare = std::all_of(Edges::all.cbegin(), Edges::all.cend(),
+                                      [&](Edge edge) { return piece.edges[edge].isEmpty(); });
+        if (bare && m_plain.isEmpty())
+            m_plain = piece.code;
         // Two edges (a straight or a corner) or all four (the crossroads).
         const int count = EdgeSets::count(set);
         if ((count == 2 || count == 4) && m_pieces[set].isEmpty())
@@ -108,6 +114,17 @@ QString RoadPieces::name(RoadFamily family)
 {
     static const char *const names[] = {"circuit", "foam", "carpet"};
     return QString::fromLatin1(names[int(family)]);
+}
+
+bool RoadPieces::fromName(const QString &name, RoadFamily &family)
+{
+    for (RoadFamily candidate : {RoadFamily::Circuit, RoadFamily::Foam, RoadFamily::Carpet}) {
+        if (name == RoadPieces::name(candidate)) {
+            family = candidate;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool RoadPieces::carriesRoad(const QByteArray &code, Edge edge) const

@@ -61,6 +61,8 @@ public:
     static RoadFamily familyOf(const QByteArray &code);
     // "circuit", "foam", "carpet".
     static QString name(RoadFamily family);
+    // The family of that name (as name() gives it); false for any other text.
+    static bool fromName(const QString &name, RoadFamily &family);
 
     RoadFamily family() const { return m_family; }
     // What the family's road shows where it crosses an edge.
@@ -69,6 +71,10 @@ public:
     // crossroads for all four; an empty code for any other set.
     const QByteArray &piece(EdgeSet edges) const { return m_pieces[edges & EdgeSets::all]; }
     const QByteArray &crossroads() const { return piece(EdgeSets::all); }
+    // The family's plain surface, what lies beside its road: the first piece
+    // of its pages whose four edges carry nothing ("07" grass, plain foam,
+    // plain carpet).
+    const QByteArray &plain() const { return m_plain; }
     // Whether code is a piece of this family whose edge carries the
     // family's road: a road of the family leaves the cell there.
     bool carriesRoad(const QByteArray &code, Edge edge) const;
@@ -83,4 +89,5 @@ private:
     RoadFamily m_family;
     EdgeProfile m_road;
     std::array<QByteArray, 16> m_pieces;
+    QByteArray m_plain;
 };

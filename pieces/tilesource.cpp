@@ -2,13 +2,13 @@
 #include "pieces/tilesource.h"
 
 #include "base/kwerror.h"
+#include "base/nativename.h"
+#include "base/shownbytes.h"
 #include "pieces/bmpreader.h"
 #include "pieces/decodedtiles.h"
 
 #include <QCoreApplication>
 #include <QFile>
-
-#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
@@ -84,74 +84,11 @@ bool exists(const QByteArray &nativePath)
 #endif
 }
 
-// How many bytes the printable character that starts at bytes[i] takes in
-// UTF-8 (file names are UTF-8), or 0 when a control character, an invisible
-// format character or a byte that starts no valid sequence is there.
-int printableAt(const QByteArray &bytes, int i)
-{
-    const uchar lead = uchar(bytes[i]);
-    int length = 1;
-    char32_t point = lead;
-    if (lead >= 0xf0 && lead < 0xf8) {
-        length = 4;
-        point = lead & 0x07;
-    } else if (lead >= 0xe0 && lead < 0xf0) {
-        length = 3;
-        point = lead & 0x0f;
-    } else if (lead >= 0xc0 && lead < 0xe0) {
-        length = 2;
-        point = lead & 0x1f;
-    } else if (lead >= 0x80) {
-        return 0;
-    }
-    if (i + length > bytes.size())
-        return 0;
-    for (int k = 1; k < length; ++k) {
-        const uchar next = uchar(bytes[i + k]);
-        if ((next & 0xc0) != 0x80)
-            return 0;
-        point = point << 6 | (next & 0x3f);
-    }
-    // Overlong forms and surrogates are no text either.
-    static const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (point < least[length] || point > 0x10ffff || (point >= 0xd800 && point <= 0xdfff))
-        return 0;
-    return QChar::isPrint(point) ? length : 0;
-}
-
 } // namespace
 
 QString TileFolder::shownCode(const QByteArray &code)
 {
-    // First count what is shown: characters and escaped bytes.
-    int units = 0;
-    bool escapes = false;
-    for (int i = 0; i < code.size(); ++units) {
-        const int length = printableAt(code, i);
-        escapes = escapes || length == 0;
-        i += std::max(length, 1);
-    }
-    if (!escapes && units <= shownLength)
-        return QFile::decodeName(code);
-
-    const int head = units > shownLength ? shownLength / 2 : units;
-    const int tail = units > shownLength ? shownLength - head - 1 : 0;
-    QString shown;
-    for (int i = 0, unit = 0; i < code.size(); ++unit) {
-        const int length = printableAt(code, i);
-        const int taken = std::max(length, 1);
-        if (unit == head && tail > 0)
-            shown += QChar(0x2026);
-        if (unit < head || unit >= units - tail) {
-            if (length > 0)
-                shown += QString::fromUtf8(code.constData() + i, length);
-            else
-                shown += QStringLiteral("\\x%1").arg(QString::number(uchar(code[i]), 16).toUpper(), 2,
-                                                      QLatin1Char('0'));
-        }
-        i += taken;
-    }
-    return shown;
+    return ShownBytes::text(code, shownLength);
 }
 
 QByteArray TileFolder::nativePathFor(const QByteArray &code) const
@@ -159,12 +96,12 @@ QByteArray TileFolder::nativePathFor(const QByteArray &code) const
     // The code's bytes are the file name's bytes: track files are 8-bit
     // text, and decoding a code as text would lose the bytes that are not
     // valid in it (and let two codes share one file).
-    return QFile::encodeName(m_folder) + '/' + code + ".bmp";
+    return NativeName::encode(m_folder) + '/' + code + ".bmp";
 }
 
 QString TileFolder::pathFor(const QByteArray &code) const
 {
-    return QFile::decodeName(nativePathFor(code));
+    return NativeName::decode(nativePathFor(code));
 }
 
 QString TileFolder::shownPathFor(const QByteArray &code) const
@@ -199,7 +136,7 @@ QByteArray TileFolder::readBytes(const QByteArray &code) const
         if (error.kind() != KwError::Kind::CannotOpen || exists(exact))
             throw;
     }
-    const QByteArray other = caseBlindMatch(QFile::encodeName(m_folder), code + ".bmp");
+    const QByteArray other = caseBlindMatch(NativeName::encode(m_folder), code + ".bmp");
     if (other.isEmpty() || other == exact)
         throw KwError::cannotOpen(shown);
     // The user knows the tile by its code, so every message names the

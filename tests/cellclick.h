@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
+#include "ui/window/tmainform.h"
 
 #include <QTest>
 #include <QWindow>

@@ -4,22 +4,28 @@
 // on standard input click the real palette and cells:
 //   place CODE COLUMN ROW    choose the piece, click the cell
 //   save                     File > Save
+//   exit                     File > Exit
+//   click NAME               click the open dialog's button of that name
+//   logout                   the session manager's request to save
 // It prints "ready" once start-up and the offer of old copies are over,
-// "done" after every command, and "dialog TITLE" whenever a modal dialog
-// comes up (which it leaves for the test to end, by a signal); message
-// boxes it closes with OK.
+// "done 1" (or "done 0") after every command with the track modified (or
+// not), and "dialog TITLE" whenever a modal dialog comes up, which it leaves
+// for the test; message boxes it closes with OK after "box TEXT". Commands
+// are read also while a dialog is open.
 //   recoverychild TILES [TRACK]
 
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "cellclick.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/sessionend.h"
-#include "ui/tmainform.h"
-#include "cellclick.h"
+#include "ui/window/tmainform.h"
+#include "document/trackdocument.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QTest>
@@ -36,7 +42,7 @@ void say(const QByteArray &line)
     std::fflush(stdout);
 }
 
-void run(TMainForm &window, const QList<QByteArray> &words)
+void run(TMainForm &window, SessionEnd &sessionEnd, const QList<QByteArray> &words)
 {
     if (words.value(0) == "place" && words.size() == 4) {
         PictureButton *piece = window.palette()->pieceButton(words[1]);
@@ -46,8 +52,14 @@ void run(TMainForm &window, const QList<QByteArray> &words)
         clickCell(window, index);
     } else if (words.value(0) == "save") {
         window.findChild<QAction *>(QStringLiteral("Save1"))->trigger();
+    } else if (words.value(0) == "exit") {
+        window.findChild<QAction *>(QStringLiteral("Exit1"))->trigger();
+    } else if (words.value(0) == "click" && QApplication::activeModalWidget()) {
+        QApplication::activeModalWidget()->findChild<QPushButton *>(QLatin1String(words.value(1)))->click();
+    } else if (words.value(0) == "logout") {
+        sessionEnd.commitData();
     }
-    say("done");
+    say(window.document().isModified() ? "done 1" : "done 0");
 }
 
 } // namespace
@@ -62,11 +74,13 @@ int main(int argc, char *argv[])
 
     // Message boxes (the offscreen screen is too small for the editor's
     // liking) are answered with OK; other dialogs stay up for the test.
-    QWidget *seen = nullptr;
+    // A guarded pointer: the next dialog may come up at the same address.
+    QPointer<QWidget> seen;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            say("box " + box->text().toUtf8());
             box->button(QMessageBox::Ok)->click();
             modal = nullptr;
         } else if (modal && modal != seen) {
@@ -77,7 +91,7 @@ int main(int argc, char *argv[])
     watch.start(20);
 
     TMainForm window(tiles, arguments);
-    const SessionEnd sessionEnd(window.recovery()->keeper());
+    SessionEnd sessionEnd(window.recovery()->keeper());
     window.FormCreate();
     if (sessionEnd.hasEnded())
         return 0;
@@ -93,8 +107,13 @@ int main(int argc, char *argv[])
             return;
         }
         pending.append(buffer, n);
-        for (qsizetype end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1))
-            run(window, pending.left(end).simplified().split(' '));
+        // Taken out before it runs: a command that opens a dialog runs the
+        // next ones from inside it.
+        for (qsizetype end; (end = pending.indexOf('\n')) >= 0;) {
+            const QByteArray line = pending.left(end).simplified();
+            pending.remove(0, end + 1);
+            run(window, sessionEnd, line.split(' '));
+        }
     });
 
     window.resize(1200, 800);

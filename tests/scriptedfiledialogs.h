@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/filedialogs.h"
+#include "ui/commands/filedialogs.h"
 
 #include <QStringList>
 

@@ -8,19 +8,19 @@
 #include "modalwatcher.h"
 #include "recordingprogress.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 
 #include "document/gridstep.h"
 #include "pieces/catalogue.h"
-#include "ui/cellinfolabel.h"
-#include "ui/editcommands.h"
-#include "ui/palette.h"
-#include "ui/palettekeys.h"
-#include "ui/picturebutton.h"
-#include "ui/piecetext.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackruler.h"
-#include "ui/trackview.h"
+#include "ui/commands/editcommands.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/palettekeys.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/palette/piecetext.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackruler.h"
+#include "ui/track/trackview.h"
+#include "ui/window/cellinfolabel.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -29,7 +29,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -122,14 +121,8 @@ void TestCanvas::initTestCase()
 void TestCanvas::start(const QByteArray &track)
 {
     m_window.reset();
-    m_window = std::make_unique<TMainForm>(m_dir.filePath("tiles"), QStringList());
-    m_files = new ScriptedFileDialogs;
-    m_window->setFileDialogs(std::unique_ptr<FileDialogs>(m_files));
-    m_window->resize(1200, 800);
-    QSignalSpy ended(m_window.get(), &TMainForm::startupEnded);
-    m_window->show();
-    if (!ended.wait(30000))
-        qWarning("start-up did not end");
+    m_window = makeEditor(m_dir.filePath("tiles"), &m_files);
+    startEditor(*m_window);
     if (!track.isEmpty()) {
         const QString path = m_dir.filePath(QStringLiteral("track.kwf"));
         BmpBuilder::writeFile(path, track);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pieces/catalogue.h"
-#include "ui/palettelayout.h"
+#include "ui/palette/palettelayout.h"
 
 #include <QSet>
 #include <QtTest>

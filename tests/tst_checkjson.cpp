@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kerbwright-check --json, --cell-size and --inventory, run as built: one
-// JSON object a track, read back with Qt's parser and compared whole; then
-// the exit statuses, trouble over findings.
+// kerbwright-check --json, --cell-size, --inventory, --car and --car-file,
+// run as built: one JSON object a track, read back with Qt's parser and
+// compared whole; then the exit statuses, trouble over findings.
 #include "testfiles.h"
 
 #include <QJsonArray>
@@ -39,15 +39,20 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("json");  // less "track", which is the path
         QTest::newRow("rectangle") << QByteArray("00,04,04,04,01\r\n05,07,07,07,05\r\n02,04,06,04,03\r\n") << QStringList()
-                                   << R"({"width": 5, "height": 3, "open_ends": [], "circuits": [{"pieces": 12, "closed": true, "lap_m": 5.571, "road_m": 5.571}], "unknown": []})";
+                                   << R"({"width": 5, "height": 3, "open_ends": [], "circuits": [{"pieces": 12, "closed": true, "lap_m": 5.571, "road_m": 5.571, "lap_s": {"min": 2.68, "max": 2.95}}], "unknown": [], "car": "1:28 stock"})";
         QTest::newRow("larger cells") << QByteArray("00,01\r\n02,03\r\n") << QStringList{"--cell-size", "2"}
-                                      << R"({"width": 2, "height": 2, "open_ends": [], "circuits": [{"pieces": 4, "closed": true, "lap_m": 6.283, "road_m": 6.283}], "unknown": []})";
+                                      << R"({"width": 2, "height": 2, "open_ends": [], "circuits": [{"pieces": 4, "closed": true, "lap_m": 6.283, "road_m": 6.283, "lap_s": {"min": 1.87, "max": 2.06}}], "unknown": [], "car": "1:28 stock"})";
         QTest::newRow("open, unknown") << QByteArray("04,04,ZZ\r\n") << QStringList()
-                                       << R"({"width": 3, "height": 1, "open_ends": [{"column": 1, "row": 1, "edge": "west"}], "circuits": [{"pieces": 2, "closed": false, "lap_m": null, "road_m": 1.000}], "unknown": [{"column": 3, "row": 1, "code": "ZZ"}]})";
+                                       << R"({"width": 3, "height": 1, "open_ends": [{"column": 1, "row": 1, "edge": "west"}], "circuits": [{"pieces": 2, "closed": false, "lap_m": null, "road_m": 1.000, "lap_s": null}], "unknown": [{"column": 3, "row": 1, "code": "ZZ"}], "car": "1:28 stock"})";
         QTest::newRow("grass") << QByteArray("07,07\r\n") << QStringList()
-                               << R"({"width": 2, "height": 1, "open_ends": [], "circuits": [], "unknown": []})";
+                               << R"({"width": 2, "height": 1, "open_ends": [], "circuits": [], "unknown": [], "car": "1:28 stock"})";
         QTest::newRow("short") << QByteArray("00,01\r\n02,03\r\n") << QStringList{"--inventory", "INVENTORY"}
-                               << R"({"width": 2, "height": 2, "open_ends": [], "circuits": [{"pieces": 4, "closed": true, "lap_m": 1.571, "road_m": 1.571}], "unknown": [], "short": [{"code": "01", "need": 1, "own": 0}, {"code": "03", "need": 1, "own": 0}]})";
+                               << R"({"width": 2, "height": 2, "open_ends": [], "circuits": [{"pieces": 4, "closed": true, "lap_m": 1.571, "road_m": 1.571, "lap_s": {"min": 0.94, "max": 1.03}}], "unknown": [], "short": [{"code": "01", "need": 1, "own": 0}, {"code": "03", "need": 1, "own": 0}], "car": "1:28 stock"})";
+        // Round a corner of 0.25 m at sqrt(1.1 g x 0.25 m), 1.64 m/s; one grip, one time.
+        QTest::newRow("own car") << QByteArray("00,01\r\n02,03\r\n") << QStringList{"--car-file", "CAR"}
+                                 << R"({"width": 2, "height": 2, "open_ends": [], "circuits": [{"pieces": 4, "closed": true, "lap_m": 1.571, "road_m": 1.571, "lap_s": {"min": 0.96, "max": 0.96}}], "unknown": [], "car": "Club Mini"})";
+        QTest::newRow("class") << QByteArray("00,01\r\n02,03\r\n") << QStringList{"--car", "1:10 TOURING"}
+                               << R"({"width": 2, "height": 2, "open_ends": [], "circuits": [{"pieces": 4, "closed": true, "lap_m": 1.571, "road_m": 1.571, "lap_s": {"min": 0.79, "max": 0.88}}], "unknown": [], "car": "1:10 touring"})";
     }
 
     void json()
@@ -57,6 +62,8 @@ private slots:
         QFETCH(QString, json);
         const QString path = file(QStringLiteral("t.kwf"), track);
         options.replaceInStrings(QStringLiteral("INVENTORY"), file(QStringLiteral("club.csv"), "code,count\n00,1\n02,3\n"));
+        options.replaceInStrings(QStringLiteral("CAR"), file(QStringLiteral("mini.car"), "name = Club Mini\ntop_speed = 25 km/h\n"
+                                                                                      "grip = 1.1 g\nacceleration = 4\nbraking = 6\n"));
         const Result result = check(options + QStringList{"--json", path});
         QCOMPARE(result.err, QString());
         QCOMPARE(result.out, "{\"track\": " + QJsonDocument(QJsonArray{path}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
@@ -65,6 +72,18 @@ private slots:
         QVERIFY(QJsonDocument::fromJson(result.out.toUtf8(), &error).isObject());
         QCOMPARE(result.status, json.contains("\"open_ends\": []") && json.contains("\"unknown\": []")
                                         && !json.contains("\"need\"") ? 0 : 1);
+    }
+
+    // Figures that are no car's are a usage error, named by file and line;
+    // nothing is checked.
+    void badCar()
+    {
+        const QString track = file(QStringLiteral("t.kwf"), "00,01\r\n02,03\r\n");
+        const QString car = file(QStringLiteral("bad.car"), "top_speed = 25 km/h\ngrip = 0\n");
+        const Result result = check({"--car-file", car, track});
+        QCOMPARE(result.status, 2);
+        QCOMPARE(result.out, QString());
+        QVERIFY(result.err.startsWith("kerbwright-check: " + car + ", line 2: the grip must be more than 0, not 0.\nUsage: "));
     }
 
     void unreadable()

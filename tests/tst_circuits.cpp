@@ -43,7 +43,7 @@ QString described(const Circuit &circuit)
 
 QString circuit(int pieces, bool closed, std::optional<double> lap, double road)
 {
-    return described(Circuit{QVector<int>(pieces), closed, road, lap});
+    return described(Circuit{QVector<int>(pieces), closed, road, lap, {}});
 }
 
 } // namespace

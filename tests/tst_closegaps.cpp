@@ -5,18 +5,17 @@
 #include "bmpbuilder.h"
 #include "cellclick.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 #include "trackchanges.h"
 
 #include "pieces/catalogue.h"
 #include "pieces/connectioncheck.h"
-#include "ui/editcommands.h"
-#include "ui/trackcanvas.h"
-#include "ui/tmainform.h"
-#include "ui/trackview.h"
+#include "ui/commands/editcommands.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -87,15 +86,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(BmpBuilder::writeTileFolder(m_dir.filePath("tiles"), Catalogue::codes()));
-        m_window = std::make_unique<TMainForm>(m_dir.filePath("tiles"), QStringList());
-        auto files = std::make_unique<ScriptedFileDialogs>();
-        m_files = files.get();
-        m_window->setFileDialogs(std::move(files));
-        m_window->resize(1200, 800);
+        m_window = makeEditor(m_dir.filePath("tiles"), &m_files);
         QVERIFY(!action("Closegaps1")->isEnabled());
-        QSignalSpy ended(m_window.get(), &TMainForm::startupEnded);
-        m_window->show();
-        QVERIFY(ended.wait(30000));
+        QVERIFY(startEditor(*m_window));
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
 

@@ -3,20 +3,20 @@
 // real menu actions, the real dialogs and the real grid buttons.
 
 #include "bmpbuilder.h"
-#include "testfiles.h"
 #include "modalwatcher.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
+#include "testfiles.h"
 
 #include "pieces/catalogue.h"
-#include "ui/csvfiledialog.h"
-#include "ui/filedialogs.h"
-#include "ui/palette.h"
-#include "ui/partslistwindow.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/tsaveform.h"
-#include "ui/tsizeform.h"
+#include "ui/commands/filedialogs.h"
+#include "ui/dialogs/csvfiledialog.h"
+#include "ui/dialogs/partslistwindow.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/dialogs/tsizeform.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -27,7 +27,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -168,11 +167,7 @@ void TestCommands::initTestCase()
 
 void TestCommands::start(Editor &editor)
 {
-    editor.window = std::make_unique<TMainForm>(m_tiles, QStringList());
-    auto files = std::make_unique<ScriptedFileDialogs>();
-    editor.files = files.get();
-    editor.window->setFileDialogs(std::move(files));
-    editor.window->resize(1200, 800);
+    editor.window = makeEditor(m_tiles, &editor.files);
     editor.watcher.onDialog([&editor](QDialog *dialog) {
         if (qobject_cast<TSaveForm *>(dialog)) {
             clickChild(dialog, saveButton(editor.saveAnswer));
@@ -184,9 +179,7 @@ void TestCommands::start(Editor &editor)
             dialog->reject();
         }
     });
-    QSignalSpy ended(editor.window.get(), &TMainForm::startupEnded);
-    editor.window->show();
-    QVERIFY(ended.wait(30000));
+    QVERIFY(startEditor(*editor.window));
     QVERIFY(editor.window->isReady());
 }
 

@@ -3,17 +3,16 @@
 // as built, and "Check connections" in the real window, each held to the
 // same table; then the command line's exits and the window's live marks.
 #include "bmpbuilder.h"
-#include "scriptedfiledialogs.h"
-#include "testfiles.h"
 #include "pieces/catalogue.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
+#include "scriptedfiledialogs.h"
+#include "startededitor.h"
+#include "testfiles.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QAction>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,15 +73,9 @@ private slots:
     {
         m_tiles = m_dir.filePath(QStringLiteral("tiles"));
         QVERIFY(BmpBuilder::writeTileFolder(m_tiles, Catalogue::codes() + QVector<QByteArray>{"ZZ"}));
-        m_window = std::make_unique<TMainForm>(m_tiles, QStringList());
-        auto files = std::make_unique<ScriptedFileDialogs>();
-        m_files = files.get();
-        m_window->setFileDialogs(std::move(files));
-        m_window->resize(1200, 800);
+        m_window = makeEditor(m_tiles, &m_files);
         QVERIFY(!action("Checkconnections1")->isEnabled() && !action("Showopenends1")->isEnabled());
-        QSignalSpy ended(m_window.get(), &TMainForm::startupEnded);
-        m_window->show();
-        QVERIFY(ended.wait(30000));
+        QVERIFY(startEditor(*m_window));
         QVERIFY(action("Checkconnections1")->isEnabled() && action("Showopenends1")->isEnabled()
                 && !action("Showopenends1")->isChecked());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -118,8 +111,10 @@ private slots:
         const QString count = list.isEmpty() ? QStringLiteral("no open road ends")
                               : QStringLiteral("%1 open road end%2").arg(list.size()).arg(list.size() > 1 ? "s" : "");
         const QString lines = list.isEmpty() ? QString() : path + ':' + list.join('\n' + path + ':') + '\n';
+        // The only closed track below is the oval of 12 pieces, with its lap.
+        const QString lap = list.isEmpty() ? path + QStringLiteral(": circuit 1: lap 5.6 m, 2.7–2.9 s (1:28 stock)\n") : QString();
         const Result result = check({"--tiles", m_tiles, path});
-        QCOMPARE(result.out, lines + unknownLines + path + ": " + count + '\n');
+        QCOMPARE(result.out, lines + unknownLines + lap + path + ": " + count + '\n');
         QCOMPARE(result.status, list.isEmpty() ? 0 : 1);
         QCOMPARE(check({path, "--quiet", "--tiles", m_tiles}).out, lines + unknownLines);
 
@@ -154,8 +149,9 @@ private slots:
         const QString badTile = track(QStringLiteral("badtile"), "00,QQ\r\n");
         const QString tooLarge = track(QStringLiteral("toolarge"), QByteArray("07,").repeated(30) + "07\r\n");
         const Result result = check({"--tiles", m_tiles, closed, missing, badTile, tooLarge, closed});
-        QCOMPARE(result.out, closed + ": no open road ends\n" + badTile + ":1:1: south\n" + badTile
-                                 + ":2:1: unknown piece QQ\n" + badTile + ": 1 open road end\n" + closed
+        const QString lap = closed + QStringLiteral(": circuit 1: lap 1.6 m, 0.9–1.0 s (1:28 stock)\n");
+        QCOMPARE(result.out, lap + closed + ": no open road ends\n" + badTile + ":1:1: south\n" + badTile
+                                 + ":2:1: unknown piece QQ\n" + badTile + ": 1 open road end\n" + lap + closed
                                  + ": no open road ends\n");
         QCOMPARE(result.err, missing + ": Cannot open file " + missing + ".\n" + tooLarge
                                  + ": Track too large: at most 30 columns and 30 rows.\n");
@@ -173,6 +169,9 @@ private slots:
         QTest::newRow("cell size negative") << QStringList{"--cell-size=-0.5", "a.kwf"} << "";
         QTest::newRow("cell size no number") << QStringList{"--cell-size", "half", "a.kwf"} << "";
         QTest::newRow("cell size not finite") << QStringList{"--cell-size", "inf", "a.kwf"} << "";
+        QTest::newRow("no such car class") << QStringList{"--car", "1:8 buggy", "a.kwf"} << "";
+        QTest::newRow("class and own car") << QStringList{"--car", "1:24", "--car-file", "a.car", "a.kwf"} << "";
+        QTest::newRow("no car class") << QStringList{"--car=", "a.kwf"} << "";
         QTest::newRow("help") << QStringList{"--help"} << "^Usage: kerbwright-check .*Exit status";
         QTest::newRow("version") << QStringList{"--version"} << "^kerbwright-check \\d+\\.\\d+\\.\\d+\\n$";
     }

@@ -3,6 +3,8 @@
 // piece and every turn and mirror, the counterpart's edges are the piece's
 // edges turned, and its generated picture is the piece's picture turned. A
 // piece without a counterpart must have no look-alike in the catalogue.
+#include "tilecells.h"
+
 #include "document/gridtransform.h"
 #include "pieces/bmpreader.h"
 #include "pieces/catalogue.h"
@@ -23,16 +25,7 @@ const char *turnName(Turn turn)
 }
 
 // The 48 x 48 cell inside a tile's one-pixel frame.
-const QImage &picture(const QByteArray &code)
-{
-    static QHash<QByteArray, QImage> cache;
-    auto it = cache.find(code);
-    if (it == cache.end()) {
-        const QImage tile = BmpReader::readFile(QDir(QStringLiteral(KW_TILES_DIR)).filePath(QString::fromLatin1(code) + ".bmp"));
-        it = cache.insert(code, tile.copy(1, 1, cell, cell).convertToFormat(QImage::Format_RGB32));
-    }
-    return *it;
-}
+const auto picture = TileCells::of;
 
 // A picture turned as GridTransform turns cells: the pixel (x, y) lands
 // where the cell (x, y) of a 48 x 48 block would.

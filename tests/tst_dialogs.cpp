@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/trackdocument.h"
-#include "ui/aboutlinks.h"
-#include "ui/appicon.h"
-#include "ui/taboutform.h"
-#include "ui/tsaveform.h"
-#include "ui/tsizeform.h"
+#include "ui/dialogs/aboutlinks.h"
+#include "ui/dialogs/taboutform.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/dialogs/tsizeform.h"
+#include "ui/window/appicon.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -8,22 +8,21 @@
 #include "bmpbuilder.h"
 #include "modalwatcher.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 
 #include "pieces/catalogue.h"
-#include "ui/editcommands.h"
-#include "ui/floatingstamp.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
-#include "ui/turncommands.h"
+#include "ui/commands/editcommands.h"
+#include "ui/commands/turncommands.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/tools/floatingstamp.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -105,13 +104,8 @@ void TestEditCommands::initTestCase()
 
 void TestEditCommands::start(const QByteArray &track)
 {
-    m_window = std::make_unique<TMainForm>(m_dir.filePath("tiles"), QStringList());
-    m_files = new ScriptedFileDialogs;
-    m_window->setFileDialogs(std::unique_ptr<FileDialogs>(m_files));
-    m_window->resize(1200, 800);
-    QSignalSpy ended(m_window.get(), &TMainForm::startupEnded);
-    m_window->show();
-    QVERIFY(ended.wait(30000));
+    m_window = makeEditor(m_dir.filePath("tiles"), &m_files);
+    QVERIFY(startEditor(*m_window));
     const QString path = m_dir.filePath(QStringLiteral("track.kwf"));
     QVERIFY(BmpBuilder::writeFile(path, track));
     m_files->openAnswers = {path};

@@ -6,22 +6,21 @@
 #include "bmpbuilder.h"
 #include "modalwatcher.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 
 #include "pieces/catalogue.h"
-#include "ui/editcommands.h"
-#include "ui/filecommands.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
-#include "ui/tmainform.h"
-#include "ui/trackcanvas.h"
-#include "ui/trackview.h"
-#include "ui/tsaveform.h"
+#include "ui/commands/editcommands.h"
+#include "ui/commands/filecommands.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/track/trackview.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -125,10 +124,7 @@ void TestEditing::initTestCase()
 // Opens the track in a started window: the history starts at a saved state.
 void TestEditing::start(Editor &editor, const QByteArray &track)
 {
-    editor.window = std::make_unique<TMainForm>(m_dir.filePath("tiles"), QStringList());
-    editor.files = new ScriptedFileDialogs;
-    editor.window->setFileDialogs(std::unique_ptr<FileDialogs>(editor.files));
-    editor.window->resize(1200, 800);
+    editor.window = makeEditor(m_dir.filePath("tiles"), &editor.files);
     editor.watcher.onDialog([&editor](QDialog *dialog) {
         const char *saveButtons[] = {"", "Button1", "Button2", "Button3"};
         const bool question = qobject_cast<TSaveForm *>(dialog);
@@ -137,9 +133,7 @@ void TestEditing::start(Editor &editor, const QByteArray &track)
         const char *button = question ? saveButtons[editor.saveAnswer] : "BitBtn1";
         dialog->findChild<QPushButton *>(QLatin1String(button))->click();
     });
-    QSignalSpy ended(editor.window.get(), &TMainForm::startupEnded);
-    editor.window->show();
-    QVERIFY(ended.wait(30000));
+    QVERIFY(startEditor(*editor.window));
     const QString path = m_dir.filePath(QStringLiteral("track.kwf"));
     QVERIFY(BmpBuilder::writeFile(path, track));
     editor.files->openAnswers = {path};

@@ -3,11 +3,11 @@
 // sits in the real window, when its items work, and that choosing one opens
 // the track as Open does, the save-changes question first.
 #include "modalwatcher.h"
+#include "startededitor.h"
 #include "testfiles.h"
 
-#include "ui/examplesmenu.h"
-#include "ui/tmainform.h"
-#include "ui/tsaveform.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/window/examplesmenu.h"
 
 #include <QAction>
 #include <QDir>
@@ -85,7 +85,8 @@ private slots:
     void inTheWindow()
     {
         QCOMPARE(ExamplesMenu::besideExecutable(), examplesDir);
-        TMainForm window(QStringLiteral(KW_TILES_DIR), QStringList());
+        const std::unique_ptr<TMainForm> editor = makeEditor(QStringLiteral(KW_TILES_DIR));
+        TMainForm &window = *editor;
         auto *file = window.findChild<QMenu *>(QStringLiteral("File1"));
         auto *examples = window.findChild<QMenu *>(QStringLiteral("Examples1"));
         QVERIFY(file && examples);
@@ -99,10 +100,7 @@ private slots:
         for (const QAction *item : examples->actions())
             QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
 
-        QSignalSpy ended(&window, &TMainForm::startupEnded);
-        window.resize(1200, 800);
-        window.show();
-        QVERIFY(ended.wait(30000));
+        QVERIFY(startEditor(window));
         for (const QAction *item : examples->actions())
             QVERIFY2(item->isEnabled(), qPrintable(item->text()));
     }
@@ -122,11 +120,9 @@ private slots:
         QFETCH(bool, modified);
         QFETCH(int, answer);
         QFETCH(bool, opened);
-        TMainForm window(QStringLiteral(KW_TILES_DIR), QStringList());
-        QSignalSpy ended(&window, &TMainForm::startupEnded);
-        window.resize(1200, 800);
-        window.show();
-        QVERIFY(ended.wait(30000));
+        const std::unique_ptr<TMainForm> editor = makeEditor(QStringLiteral(KW_TILES_DIR));
+        TMainForm &window = *editor;
+        QVERIFY(startEditor(window));
         if (modified)
             window.document().TrackClick(0, "05");
         ModalWatcher watcher;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bmpbuilder.h"
+#include "base/regularfile.h"
 #include "testfiles.h"
 #include "base/progress.h"
 #include "document/trackdocument.h"
+#include "document/inventory.h"
+#include "export/buildsheets.h"
 #include "export/pictureexport.h"
 #include "export/trackexport.h"
 #include "pieces/tilesource.h"
@@ -15,6 +18,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -72,6 +78,10 @@ private:
     Result run(const QStringList &arguments, const QString &workDir = QString()) const;
     Result runProgram(const QString &program, const QStringList &arguments,
                       const QString &workDir = QString()) const;
+    // A shell command line in which CHECK, SUGGEST and EXPORT (with the test
+    // tiles) stand for the programs and NAME for a name of these very bytes, which
+    // a QString cannot carry when they are no UTF-8.
+    Result runShell(QString command, const QByteArray &name) const;
     // A folder of its own with a tile folder and tracks good and bad, named
     // relative to it, so that two runs can be compared file by file.
     QString batchFolder(const QString &name) const;
@@ -94,6 +104,8 @@ private slots:
     void formats();
     void plansAndLists_data();
     void plansAndLists();
+    void buildSheets_data();
+    void buildSheets();
     void severalTracksOneBad();
     void jobsChangeNothing_data();
     void jobsChangeNothing();
@@ -112,6 +124,8 @@ private slots:
     void thumbnail();
     void helpAndVersion();
     void quiet();
+    void printedIsTrue_data();
+    void printedIsTrue();
 };
 
 Result TestExportCli::run(const QStringList &arguments, const QString &workDir) const
@@ -138,6 +152,18 @@ Result TestExportCli::runProgram(const QString &program, const QStringList &argu
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+Result TestExportCli::runShell(QString command, const QByteArray &name) const
+{
+    QString octal;
+    for (const char c : name)
+        octal += QStringLiteral("\\%1").arg(uchar(c), 3, 8, QLatin1Char('0'));
+    command.replace(QLatin1String("CHECK"), QStringLiteral("'" KW_CHECK_EXE "'"))
+        .replace(QLatin1String("SUGGEST"), QStringLiteral("'" KW_SUGGEST_EXE "'"))
+        .replace(QLatin1String("EXPORT"), QStringLiteral("'" KW_EXPORT_EXE "' --tiles '%1'").arg(m_tiles))
+        .replace(QLatin1String("NAME"), QStringLiteral("\"$(printf '%1')\"").arg(octal));
+    return runProgram(QStringLiteral("/bin/sh"), {"-c", command});
 }
 
 QString TestExportCli::track(const QString &name, const QByteArray &text) const
@@ -263,6 +289,55 @@ void TestExportCli::plansAndLists()
                                    "A3,RCP 1,3,\"Foam corner, west to north\"\n"));
     else
         QVERIFY(bytes.startsWith("%PDF-") && bytes.contains("/Title"));
+}
+
+void TestExportCli::buildSheets_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<qreal>("cellMm");
+    QTest::addColumn<bool>("withInventory");
+
+    QTest::newRow("named after the track") << QStringList{"--format", "sheets"} << "oval-sheets.pdf"
+                                           << int(QPageSize::A4) << 18.0 << false;
+    QTest::newRow("Letter, larger cells, inventory")
+        << QStringList{"--format", "SHEETS", "--paper", "Letter", "--cell-mm", "25.5", "--inventory",
+                       path("owned.csv")}
+        << "oval-sheets.pdf" << int(QPageSize::Letter) << 25.5 << true;
+    // With -o the format option decides: a .pdf name is the sheets, not the plan.
+    QTest::newRow("-o .PDF") << QStringList{"--format", "sheets", "--paper", "a3", "-o", path("crew.PDF")}
+                             << "crew.PDF" << int(QPageSize::A3) << 18.0 << false;
+}
+
+void TestExportCli::buildSheets()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    QFETCH(int, paper);
+    QFETCH(qreal, cellMm);
+    QFETCH(bool, withInventory);
+
+    const QString trackPath = track(QStringLiteral("oval.kwf"));
+    QVERIFY(writeBytes(path("owned.csv"), "00,1\n01,5\n"));
+    QFile::remove(path(output));
+    const Result result = run(options + QStringList{"--tiles", m_tiles, trackPath});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, trackPath + " -> " + path(output) + "\n");
+
+    const TileFolder folder(m_tiles);
+    TrackDocument document;
+    TileStore store;
+    store.loadDefault(folder);
+    Progress quiet;
+    document.open(trackPath, folder, store, quiet);
+    const Inventory inventory = Inventory::read(path("owned.csv"));
+    BuildSheets::Options asked;
+    asked.paper = QPageSize(QPageSize::PageSizeId(paper));
+    asked.cellMm = cellMm;
+    asked.inventory = withInventory ? &inventory : nullptr;
+    QVERIFY(readBytes(path(output)) == BuildSheets::render(document.grid(), store, "oval.kwf", asked));
 }
 
 void TestExportCli::severalTracksOneBad()
@@ -559,9 +634,21 @@ void TestExportCli::usageErrors_data()
     QTest::newRow("depth with csv") << QStringList{"--format", "csv", "--depth", "32", good} << bmpOnly;
     QTest::newRow("depth with -o .jpg") << QStringList{"--depth", "32", "-o", path("good.jpg"), good} << bmpOnly;
     QTest::newRow("depth with -o .png") << QStringList{"-o", path("out.png"), "--depth", "24", good} << bmpOnly;
+    // The build sheets' options, and only with the build sheets.
+    QTest::newRow("sheets with -o .png") << QStringList{"--format", "sheets", "-o", path("out.png"), good}
+                                         << "the build sheets are a PDF";
+    QTest::newRow("paper without sheets") << QStringList{"--paper", "a4", good}
+                                          << "--paper applies to the build sheets only";
+    QTest::newRow("cell size with the plan") << QStringList{"--format", "pdf", "--cell-mm", "20", good}
+                                             << "--cell-mm applies to the build sheets only";
+    QTest::newRow("unknown paper") << QStringList{"--format", "sheets", "--paper", "b5", good}
+                                   << "unknown paper \"b5\"";
+    for (const char *side : {"9.5", "101", "wide", "nan"})
+        QTest::newRow(qPrintable(QStringLiteral("cell size %1").arg(side)))
+            << QStringList{"--format", "sheets", "--cell-mm", side, good} << "--cell-mm takes a number";
     for (const char *bad : {"0", "4097", "big"})
-        QTest::newRow(bad) << QStringList{"--thumbnail", bad, good, path("out.png")}
-                           << "--thumbnail takes a size from 1 to 4096 pixels";
+        QTest::newRow(qPrintable(QStringLiteral("thumbnail %1").arg(bad)))
+            << QStringList{"--thumbnail", bad, good, path("out.png")} << "--thumbnail takes a size from 1 to 4096 pixels";
     QTest::newRow("thumbnail without output") << QStringList{"--thumbnail", "64", good} << QString();
     QTest::newRow("thumbnail with --format") << QStringList{"--thumbnail", "64", "--format", "png", good, path("out.png")}
                                              << "--thumbnail takes no --format";
@@ -620,6 +707,48 @@ void TestExportCli::quiet()
     QCOMPARE(result.out, QString());
     QCOMPARE(result.err, QString());
     QVERIFY(QFileInfo(path("hush.jpg")).isFile());
+}
+
+void TestExportCli::printedIsTrue_data()
+{
+    QTest::addColumn<QString>("command");  // as runShell() takes it
+    QTest::addColumn<QByteArray>("name");  // the track's file name, any bytes
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("printed");  // found in standard output or error
+    const QByteArray lost("lost.kwf"), latin1("lat\xe9.kwf");
+    // Output that never reached its file is no success, and what the user had stays.
+    QTest::newRow("check, file-size limit") << "trap '' XFSZ; ulimit -f 1; exec CHECK --json NAME >cut" << lost << 2 << "kerbwright-check: cannot write standard output: ";
+    QTest::newRow("export, full disk") << "exec EXPORT NAME >/dev/full" << lost << 2 << "kerbwright-export: cannot write standard output: ";
+    QTest::newRow("suggest, full disk") << "exec SUGGEST --size 4x3 -n 1 -o NAME.d >/dev/full" << lost << 2 << "kerbwright-suggest: cannot write standard output: ";
+    QTest::newRow("export, sync fails") << "export LD_PRELOAD=" KW_SYNCFAIL_LIB " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0; exec EXPORT NAME"
+                                        << lost << 1 << "lost.kwf: Stream write error.\n";
+    QTest::newRow("export beside, link to the track") << "ln -sf lost.kwf lost.jpg; exec EXPORT NAME" << lost << 1
+                                                      << "lost.kwf: lost.jpg is the track file itself: an export never replaces it.\n";
+    // A name is opened by its bytes and printed so that no terminal takes it for a command.
+    QTest::newRow("Latin-1 name, checked") << "exec CHECK NAME" << latin1 << 1 << "lat\\xE9.kwf: 10 open road ends\n";
+    QTest::newRow("Latin-1 name, JSON") << "exec CHECK --json NAME" << latin1 << 1 << "{\"track\": \"lat\\\\xE9.kwf\", \"width\": 4";
+    QTest::newRow("Latin-1 name, exported") << "exec EXPORT NAME" << latin1 << 1 << "lat\\xE9.kwf: Cannot create file lat\\xE9.jpg.\n";
+    QTest::newRow("escape sequence, exported") << "exec EXPORT NAME" << QByteArray("\x1b]0;owned\x07.kwf") << 0
+                                               << "\\x1B]0;owned\\x07.kwf -> \\x1B]0;owned\\x07.jpg\n";
+    QTest::newRow("line separator, JSON") << "exec CHECK --json NAME" << QByteArray("a\u2028b.kwf") << 1 << "{\"track\": \"a\\u2028b.kwf\"";
+}
+
+void TestExportCli::printedIsTrue()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, name);
+    QFETCH(int, status);
+    QFETCH(QString, printed);
+    const QByteArray native = QFile::encodeName(m_dir.path()) + '/' + name;
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, trackText.constData(), size_t(trackText.size())) == trackText.size());
+    ::close(fd);
+    QFile::remove(path(QStringLiteral("lost.jpg")));
+    const Result result = runShell(command, name);
+    QCOMPARE(result.status, status);
+    QVERIFY2((result.out + result.err).contains(printed), qPrintable(result.out + result.err));
+    QVERIFY(!(result.out + result.err).contains(QChar(0x1b)) && !result.out.contains(QChar(0x2028)));
+    QCOMPARE(RegularFile::read(native, 1000).bytes, trackText);
 }
 
 // A QGuiApplication: the plan written here to compare with needs fonts.

@@ -98,6 +98,11 @@ private slots:
                                      << "club.csv, line 1: the count \"\" is not a whole number from 0 to 1000000";
         QTest::newRow("unknown code") << QByteArray("code,count\n04,5\nO4,2\n") << "club.csv, line 3: \"O4\" is no piece code";
         QTest::newRow("code with a space inside quotes") << QByteArray("\" 04\",5\n") << "club.csv, line 1: \" 04\" is no piece code";
+        // Quoted so that no terminal takes them for commands.
+        QTest::newRow("escape sequence as a code") << QByteArray("\x1b[2J\x07,5\n")
+                                                   << "club.csv, line 1: \"\\x1B[2J\\x07\" is no piece code";
+        QTest::newRow("escape sequence as a count") << QByteArray("04,\x1b[2J\n")
+                                                    << "club.csv, line 1: the count \"\\x1B[2J\" is not a whole number from 0 to 1000000";
         QTest::newRow("listed twice") << QByteArray("04,5\n\n04,2\n") << "club.csv, line 3: 04 is listed already on line 1";
         QTest::newRow("one field") << QByteArray("04\n")
                                    << "club.csv, line 1: 1 field where code,count or code,page,count,name was expected";

@@ -218,20 +218,24 @@ void TestPartsList::plan_data()
 {
     QTest::addColumn<QByteArray>("cells");
     QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("laps");  // what the heading says after the size
 
-    QTest::newRow("3 x 2") << cycle(3, 2, 1) << 1;
+    QTest::newRow("3 x 2") << cycle(3, 2, 1) << 1 << "";
+    QTest::newRow("a ring of corners") << QByteArray("00|01/02|03") << 1 << "lap 1.6 m, 0.9–1.0 s (1:28 stock)";
     // 104 catalogue codes from every page and one from outside: 105 rows and
     // the total, 19 beside the picture and 38 on each later page (two tables
     // side by side, wide enough for the names).
-    QTest::newRow("every page") << "ZZ|" + cycle(15, 7, 13).mid(3) << 4;
-    QTest::newRow("30 x 30, every code") << cycle(30, 30, 7) << 5;
+    QTest::newRow("every page") << "ZZ|" + cycle(15, 7, 13).mid(3) << 4 << "";
+    QTest::newRow("30 x 30, every code") << cycle(30, 30, 7) << 5 << "";
 }
 
 void TestPartsList::plan()
 {
     QFETCH(QByteArray, cells);
     QFETCH(int, pages);
+    QFETCH(QString, laps);
     const TrackGrid grid = gridOf(cells);
+    QCOMPARE(PlanPdf::lapsText(grid, LapSetup()), laps);
 
     Progress quiet;
     const QByteArray pdf = PlanPdf::render(grid, m_tiles, QStringLiteral("oval.kwf"), quiet);
@@ -255,7 +259,8 @@ void TestPartsList::plan()
     reader.start(pdftotext, {QStringLiteral("-layout"), file.fileName(), QStringLiteral("-")});
     QVERIFY(reader.waitForFinished(30000));
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
-    const QString heading = QStringLiteral("oval.kwf +") + PlanPdf::sizeText(grid);
+    const QString heading = QStringLiteral("oval.kwf +") + PlanPdf::sizeText(grid)
+                            + (laps.isEmpty() ? QString() : QStringLiteral(", ") + QRegularExpression::escape(laps));
     QVERIFY(text.contains(QRegularExpression(heading)));
     const PartsList list(grid);
     for (const PartsList::Row &row : list.rows()) {

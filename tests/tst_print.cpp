@@ -9,6 +9,7 @@
 #include "permissionoverride.h"
 #include "planlines.h"
 #include "scriptedfiledialogs.h"
+#include "startededitor.h"
 #include "testfiles.h"
 
 #include "base/quietprogress.h"
@@ -16,12 +17,14 @@
 #include "export/planpdf.h"
 #include "export/trackexport.h"
 #include "pieces/catalogue.h"
+#include "ui/dialogs/tsizeform.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/outputcommands.h"
 #include "ui/output/printdialogs.h"
-#include "ui/statusnotice.h"
-#include "ui/tmainform.h"
-#include "ui/tsizeform.h"
+#include "ui/window/statusnotice.h"
+#include "ui/dialogs/sessioncellsize.h"
+#include "ui/window/tmainform.h"
+#include "ui/dialogs/tsizeform.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,7 +35,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -153,6 +155,7 @@ private slots:
     void fileMenu();
     void exportBesideTellsWhere_data();
     void exportBesideTellsWhere();
+    void exportBesideRefusesLinkToTrack();
     void exportAs_data();
     void exportAs();
     void exportAsUntitled();
@@ -169,6 +172,7 @@ private slots:
     void printDialogCancelled();
     void previewShowsThePlan();
     void noticeForgottenWithTheTrack();
+    void planTimesLapsInTheCellSide();
 
 private:
     void start(Editor &editor);
@@ -188,24 +192,18 @@ void TestPrint::initTestCase()
 
 void TestPrint::start(Editor &editor)
 {
-    editor.window = std::make_unique<TMainForm>(m_tiles, QStringList());
-    auto files = std::make_unique<ScriptedFileDialogs>();
-    editor.files = files.get();
-    editor.window->setFileDialogs(std::move(files));
+    editor.window = makeEditor(m_tiles, &editor.files);
     auto exportDialog = std::make_unique<ScriptedExportDialog>();
     editor.exportDialog = exportDialog.get();
     editor.window->outputCommands()->setExportDialog(std::move(exportDialog));
     auto printDialogs = std::make_unique<ScriptedPrintDialogs>();
     editor.printDialogs = printDialogs.get();
     editor.window->outputCommands()->setPrintDialogs(std::move(printDialogs));
-    editor.window->resize(1200, 800);
     // New's size dialog is taken as it comes.
     editor.watcher.onDialog([](QDialog *dialog) {
         qobject_cast<TsizeForm *>(dialog) ? dialog->accept() : dialog->reject();
     });
-    QSignalSpy ended(editor.window.get(), &TMainForm::startupEnded);
-    editor.window->show();
-    QVERIFY(ended.wait(30000));
+    QVERIFY(startEditor(*editor.window));
     QVERIFY(editor.window->isReady());
 }
 
@@ -294,6 +292,19 @@ void TestPrint::exportBesideTellsWhere()
     QCOMPARE(editor.window->statusText(), QString());
     QVERIFY(editor.notice()->isVisible());
     QCOMPARE(editor.notice()->parentWidget(), editor.window->statusBar());
+}
+
+void TestPrint::exportBesideRefusesLinkToTrack()
+{
+    // The picture's name beside the track is a link to the track itself.
+    const QString track = writeTrack(QStringLiteral("linked/oval.kwf"), "00,01\r\n");
+    QVERIFY(QFile::link(track, m_dir.filePath(QStringLiteral("linked/oval.jpg"))));
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.trigger("ExporttoJPG1");
+    QCOMPARE(editor.watcher.texts(), QStringList{"oval.jpg is the track file itself: an export never replaces it."});
+    QCOMPARE(readBytes(track), QByteArray("00,01\r\n"));
 }
 
 void TestPrint::exportAs_data()
@@ -639,6 +650,23 @@ void TestPrint::noticeForgottenWithTheTrack()
     QVERIFY(!editor.noticeText().isEmpty());
     editor.trigger("New1");
     QCOMPARE(editor.noticeText(), QString());
+}
+
+// The plan's heading times each lap in the cell side the user set.
+void TestPrint::planTimesLapsInTheCellSide()
+{
+    if (!havePoppler())
+        QSKIP("pdftotext is not installed");
+    const QString track = writeTrack(QStringLiteral("ring/ring.kwf"), "00,01\r\n02,03\r\n");
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    const double before = SessionCellSize::metres();
+    SessionCellSize::setMetres(2);
+    editor.trigger("ExporttoPDF1");
+    SessionCellSize::setMetres(before);
+    QVERIFY(pdfText(m_dir.filePath(QStringLiteral("ring/ring.pdf")))
+                .contains(QStringLiteral("2 × 2 cells, lap 6.3 m, 1.9–2.1 s (1:28 stock)")));
 }
 
 QTEST_MAIN(TestPrint)

@@ -10,19 +10,20 @@
 #include "scriptedfiledialogs.h"
 #include "testfiles.h"
 
+#include "cellclick.h"
 #include "document/recoverycopy.h"
+#include "document/trackdocument.h"
 #include "pieces/catalogue.h"
-#include "ui/editcommands.h"
-#include "ui/palette.h"
-#include "ui/picturebutton.h"
+#include "startededitor.h"
+#include "ui/commands/editcommands.h"
+#include "ui/dialogs/tsaveform.h"
+#include "ui/dialogs/tsizeform.h"
+#include "ui/palette/palette.h"
+#include "ui/palette/picturebutton.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/recoverydialog.h"
 #include "ui/recovery/recoveryfolder.h"
 #include "ui/recovery/recoverykeeper.h"
-#include "ui/tmainform.h"
-#include "cellclick.h"
-#include "ui/tsaveform.h"
-#include "ui/tsizeform.h"
 
 #include <QAction>
 #include <QDir>
@@ -194,7 +195,11 @@ private slots:
     void endingSignalKeepsCopy_data();
     void endingSignalKeepsCopy();
     void signalDuringQuestionKeepsCopy();
+    void nothingIsLost_data();
+    void nothingIsLost();
     void twoEditorsAtOnce();
+    void copiesOfferedWhateverTheirLocks_data();
+    void copiesOfferedWhateverTheirLocks();
 
 private:
     void start(Editor &editor, const QStringList &arguments = {});
@@ -220,15 +225,11 @@ void TestRecovery::init()
 
 void TestRecovery::start(Editor &editor, const QStringList &arguments)
 {
-    editor.window = std::make_unique<TMainForm>(m_tiles, arguments);
-    auto files = std::make_unique<ScriptedFileDialogs>();
-    editor.files = files.get();
-    editor.window->setFileDialogs(std::move(files));
+    editor.window = makeEditor(m_tiles, &editor.files, arguments);
     auto question = std::make_unique<ScriptedQuestion>();
     question->answers = editor.answers;
     editor.question = question.get();
     editor.window->recovery()->setQuestion(std::move(question));
-    editor.window->resize(1200, 800);
     editor.watcher.onDialog([&editor](QDialog *dialog) {
         const char *button = editor.saveAnswer == TSaveForm::Yes  ? "Button1"
                              : editor.saveAnswer == TSaveForm::No ? "Button2"
@@ -596,6 +597,8 @@ void TestRecovery::unwritableFolder_data()
     QTest::newRow("folder is a file") << QStringLiteral("file");
     QTest::newRow("read-only folder") << QStringLiteral("read-only");
     QTest::newRow("disk full") << QStringLiteral("full");
+    // A relative XDG_DATA_HOME counts for nothing, and there is no home.
+    QTest::newRow("no data folder") << QStringLiteral("none");
 }
 
 void TestRecovery::unwritableFolder()
@@ -614,8 +617,15 @@ void TestRecovery::unwritableFolder()
             QSKIP("running as root: every folder is writable");
         }
     }
+    const QByteArray home = qgetenv("HOME");
+    if (how == QLatin1String("none")) {
+        qputenv("XDG_DATA_HOME", "relative");
+        qputenv("HOME", "");
+    }
     Editor editor;
     start(editor);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()->path()));
+    qputenv("HOME", home);
     editor.window->setStatusText(QString());
     editor.place("3A", 1, 1);
     {
@@ -627,7 +637,9 @@ void TestRecovery::unwritableFolder()
         }
         QVERIFY(!editor.keeper().writeNow());
     }
-    const QString message = QStringLiteral("Recovery copies cannot be written to %1.").arg(folder());
+    const QString message = how == QLatin1String("none")
+                                ? "No recovery copy can be kept: neither XDG_DATA_HOME nor HOME names a folder."
+                                : QStringLiteral("Recovery copies cannot be written to %1.").arg(folder());
     QCOMPARE(editor.window->statusText(), message);
     // Editing goes on; the message is not repeated.
     editor.window->setStatusText(QString());
@@ -727,6 +739,65 @@ void TestRecovery::signalDuringQuestionKeepsCopy()
     QCOMPARE(readBytes(path), before);
 }
 
+void TestRecovery::nothingIsLost_data()
+{
+    // A script: "+ TRACK CODE" leaves a copy, and for the child "> line" to
+    // send, "< start" of a line to wait for, "! signal" to send.
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<bool>("failingSync");
+    QTest::addColumn<QStringList>("expected");  // the copies after, as "TRACK CODE"
+    const QStringList asked{"< ready", "> place 2B 1 1", "< done", "> exit", "< dialog Save changes ?"};
+    // Nobody answered "Save changes ?": the close is refused, the copy stays.
+    for (const char *signal : {"15", "1", "2"})
+        QTest::addRow("signal %s at the close", signal) << asked + QStringList{QStringLiteral("! ") + signal} << false << QStringList{"asked.kwf 2B"};
+    // The log-out ends nothing; its copy stays even through a "No".
+    QTest::newRow("log-out at the close") << asked + QStringList{"> logout", "< done", "> click Button2"} << false << QStringList{"asked.kwf 2B"};
+    const QStringList restore{"< dialog Recover", "> click RestoreButton"};
+    QTest::newRow("signal at the second restore") << QStringList{"+ first.kwf 1F", "+ second.kwf 2B"} + restore + restore + QStringList{"< dialog Save changes ?", "! 15"}
+                                                  << false << QStringList{"first.kwf 1F", "second.kwf 2B"};
+    // A sync that fails, as on a dying disk: the save fails and says so.
+    QTest::newRow("Save, sync fails") << QStringList{"< ready", "> place 2B 1 1", "< done", "> save", "< box Stream write error.", "< done 1", "! 9"}
+                                      << true << QStringList();
+}
+
+void TestRecovery::nothingIsLost()
+{
+    QFETCH(QStringList, script);
+    QFETCH(bool, failingSync);
+    QFETCH(QStringList, expected);
+    const QString track = writeTrack(QStringLiteral("asked.kwf"), "00,01\r\n02,03\r\n");
+    Child child;
+    if (failingSync) {
+        // A sanitized build wants its runtime loaded first; the shim needs none.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KW_SYNCFAIL_LIB));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        child.process.setProcessEnvironment(environment);
+    }
+    for (int i = 0; i < script.size() && script[i].startsWith(QLatin1Char('+')); ++i)
+        leaveCopy(QString::number(i), someCopy(m_dir.filePath(script[i].section(' ', 1, 1)), script[i].section(' ', 2).toLatin1()));
+    QVERIFY(child.start({m_tiles, track}));
+    for (const QString &step : script) {
+        const QByteArray text = step.mid(2).toUtf8();
+        if (step.startsWith(QLatin1Char('>')))
+            child.process.write(text + '\n');
+        else if (step.startsWith(QLatin1Char('<')))
+            QVERIFY2(child.waitFor(text), qPrintable(step));
+        else if (step.startsWith(QLatin1Char('!')))
+            child.signal(text.toInt());
+    }
+    QVERIFY(child.process.waitForFinished(10000));
+    QStringList kept;
+    for (const QString &path : copiesNow()) {
+        const std::optional<RecoveryCopy> copy = RecoveryCopy::read(path);
+        QVERIFY(copy);
+        kept << QFileInfo(copy->fileName).fileName() + QLatin1Char(' ') + copy->grid.cell(1, 1).code;
+    }
+    kept.sort();
+    QCOMPARE(kept, expected);
+    QCOMPARE(readBytes(track), QByteArray("00,01\r\n02,03\r\n"));
+}
+
 void TestRecovery::twoEditorsAtOnce()
 {
     const QString track = writeTrack(QStringLiteral("two.kwf"), "00,01\r\n");
@@ -768,6 +839,38 @@ void TestRecovery::twoEditorsAtOnce()
     }
     // The second editor's copy went with its "No"; the child's stays.
     QCOMPARE(copiesNow(), QStringList{childCopy});
+}
+
+void TestRecovery::copiesOfferedWhateverTheirLocks_data()
+{
+    QTest::addColumn<QByteArray>("lock");  // beside each copy, "-" for none, "link" for one to nowhere
+    QTest::addColumn<int>("copies");       // named as an editor of this process id names them
+    // The copy was synced before a power cut, the lock not; or the lock
+    // names a process id that a running editor has now (in containers all
+    // editors are pid 1): what it says plays no part.
+    QTest::newRow("empty lock") << QByteArray() << 1;
+    QTest::newRow("unreadable lock") << QByteArray("link") << 1;
+    QTest::newRow("a hundred copies") << QByteArray("-") << 100;
+}
+
+void TestRecovery::copiesOfferedWhateverTheirLocks()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(int, copies);
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (int n = 0; n < copies; ++n) {
+        const QString path = leaveCopy(n ? pid + QLatin1Char('-') + QString::number(n) : pid, someCopy(QString(), "1F"));
+        const QString lockPath = RecoveryFolder::lockPathFor(path);
+        QVERIFY(lock == "-" || (lock == "link" ? QFile::link(QStringLiteral("nowhere"), lockPath) : writeBytes(lockPath, lock)));
+    }
+    // Each one is offered, and left.
+    Editor editor;
+    start(editor);
+    QCOMPARE(editor.question->offers.size(), copies);
+    // This editor's own copy still finds a name beside them.
+    editor.place("3A", 1, 1);
+    QVERIFY(editor.keeper().writeNow());
+    QCOMPARE(copiesNow().size(), copies + 1);
 }
 
 QTEST_MAIN(TestRecovery)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every piece's road lengths in the piece table against its generated tile:
-// the road's centre lines are measured from the pictures, so the lengths
-// that laps and road totals add up are the roads users see.
+// Every piece's road lengths and shapes in the piece table against its
+// generated tile: the road's centre lines are measured from the pictures, so
+// the lengths that laps and road totals add up, and the lines a lap time is
+// driven on, are the roads users see.
 //
 // A band of road of constant width w covers w times the length of its centre
 // line, curved or straight, as long as it is cut square to its centre line;
@@ -23,6 +24,8 @@
 #include <QDir>
 #include <QtMath>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -48,8 +51,10 @@ public:
         const QImage tile = BmpReader::readFile(QDir(QStringLiteral(KW_TILES_DIR)).filePath(QString::fromLatin1(code) + ".bmp"));
         m_ok = tile.width() == Tile::fileSize && tile.height() == Tile::fileSize;
         for (int y = 0; y < cell && m_ok; ++y)
-            for (int x = 0; x < cell; ++x)
+            for (int x = 0; x < cell; ++x) {
                 m_kind[y][x] = kindOf(tile.pixel(x + 1, y + 1));
+                m_kerb[y][x] = isKerb(tile.pixel(x + 1, y + 1));
+            }
         keepReachable();
         for (int y = 0; y < cell && m_ok; ++y)
             for (int x = 0; x < cell; ++x)
@@ -67,6 +72,9 @@ public:
         }
     }
     Kind at(int x, int y) const { return m_counted[y][x]; }
+    // Kerbs count as road where road lies beyond them both ways (a
+    // roundabout's island seen along its edge), but a car keeps off them.
+    bool kerb(int x, int y) const { return m_kerb[y][x]; }
     // Pixels of a kind, in the cell or in part of it.
     int area(Kind kind, const QRect &part = QRect(0, 0, cell, cell)) const
     {
@@ -78,14 +86,18 @@ public:
     }
 
 private:
+    // Kerbs are plain red and white, with no texture, and so is the line
+    // between them; a white a shade whiter than any painted line.
+    bool isKerb(QRgb p) const
+    {
+        const auto plain = [p](const QColor &c) { return qAbs(qRed(p) - c.red()) <= 2 && qAbs(qGreen(p) - c.green()) <= 2 && qAbs(qBlue(p) - c.blue()) <= 2; };
+        return plain(m_style.kerbWhite) || blendOf(p, m_style.kerbRed, m_style.kerbWhite, 3);
+    }
+
     Kind kindOf(QRgb p) const
     {
-        // Kerbs are plain red and white, with no texture, and so is the
-        // line between them; a white a shade whiter than any painted line.
         // The pit wall is plain concrete with a painted top.
-        const auto plain = [p](const QColor &c) { return qAbs(qRed(p) - c.red()) <= 2 && qAbs(qGreen(p) - c.green()) <= 2 && qAbs(qBlue(p) - c.blue()) <= 2; };
-        if (plain(m_style.kerbWhite) || blendOf(p, m_style.kerbRed, m_style.kerbWhite, 3)
-            || (m_paving && blendOf(p, Colours::concrete, Colours::paint, 3)))
+        if (isKerb(p) || (m_paving && blendOf(p, Colours::concrete, Colours::paint, 3)))
             return Other;
         // The pit lane's paving lies on the line from tarmac to white, as a
         // faint edge line does: only pieces with paving have it.
@@ -145,6 +157,7 @@ private:
     bool m_ok = false;
     Kind m_kind[cell][cell];
     Kind m_counted[cell][cell];
+    bool m_kerb[cell][cell];
 };
 
 const Piece &piece(const QByteArray &code)
@@ -201,7 +214,145 @@ const QByteArrayList otherPieces{
     // rings and entries
     "2B", "BI", "BC", "BD", "BE", "BF", "5C", "5D", "5E", "5F"};
 
+// The blocks whose cells share one drawing, row by row; grass fills a 3 x 3
+// corner's inside.
+const QVector<QByteArrayList> blocks{{"10", "11", "12", "13"}, {"14", "15", "16", "17"}, {"18", "19", "1A", "1B"},
+                                    {"1C", "1D", "1E", "1F"}, {"1G", "1H", "1K", "1I", "1J", "07", "1L", "07", "07"}};
+
+// A piece's tile with the rest of its block around it, as road or not, in
+// pixels from the block's top-left corner.
+class RoadPicture
+{
+public:
+    explicit RoadPicture(const QByteArray &code)
+    {
+        m_codes = {code};
+        for (const QByteArrayList &block : blocks)
+            if (block.contains(code))
+                m_codes = block;
+        m_side = m_codes.size() == 4 ? 2 : m_codes.size() == 9 ? 3 : 1;
+        for (const QByteArray &c : std::as_const(m_codes))
+            m_tiles.append(Measured(c));
+        const int at = int(m_codes.indexOf(code));
+        m_origin = QPointF(at % m_side, at / m_side);
+    }
+
+    // Where the piece's cell starts, in cells from the block's corner.
+    QPointF origin() const { return m_origin; }
+    // How far from a point road goes on in a direction before it ends, in
+    // pixels; none when it runs past the block's edge.
+    std::optional<double> roadTowards(QPointF from, QPointF direction) const
+    {
+        for (double d = 0; ; d += 0.25) {
+            const QPointF p = from + d * direction;
+            const int x = int(std::floor(p.x())), y = int(std::floor(p.y()));
+            if (x < 0 || y < 0 || x >= m_side * cell || y >= m_side * cell)
+                return std::nullopt;
+            const Measured &tile = m_tiles[(y / cell) * m_side + x / cell];
+            if (tile.at(x % cell, y % cell) != Road || tile.kerb(x % cell, y % cell))
+                return d;
+        }
+    }
+
+private:
+    QByteArrayList m_codes;
+    QVector<Measured> m_tiles;
+    int m_side = 1;
+    QPointF m_origin;
+};
+
+bool samePose(const RoadPose &a, const RoadPose &b)
+{
+    return QLineF(a.point, b.point).length() < 1e-6 && std::abs(std::remainder(a.heading - b.heading, 2 * M_PI)) < 1e-6;
+}
+
+// Whether a pose lies on the port where a way enters (outwards false) or
+// leaves the cell: at a port's own point facing straight through it, or, in
+// a larger corner's block, anywhere on the port's edge facing across it.
+bool atPort(const RoadPose &pose, Port port, bool outwards)
+{
+    const RoadPose entry = Ports::entry(port);
+    const RoadPose facing{entry.point, outwards ? entry.heading + M_PI : entry.heading};
+    if (samePose(pose, facing))
+        return true;
+    const QPointF normal(std::cos(facing.heading), std::sin(facing.heading));
+    const QPointF ahead(std::cos(pose.heading), std::sin(pose.heading));
+    const bool onEdge = port == Port::East || port == Port::West ? std::abs(pose.point.x() - entry.point.x()) < 1e-9
+                        : port == Port::North || port == Port::South ? std::abs(pose.point.y() - entry.point.y()) < 1e-9
+                                                                     : false;
+    return onEdge && QPointF::dotProduct(normal, ahead) > 0.1;
+}
+
+// Holds a way's shape to the artwork: its ends on its ports, and at every
+// pixel along it the road measured across, square to the line. On a band of
+// road the line runs down the middle: the road ends as far to its left as
+// to its right, within two pixels at each point and within 0.6 of a pixel
+// on average over each segment. Where the road widens (a junction's fillet, a fork's branch,
+// a roundabout's arm joining its ring) the nearer edge still lies as far
+// away as the band's half width on that segment. Where the road runs on
+// past the block on either side (an arm of a junction, a diagonal's spill)
+// nothing can be told. Returns what is wrong, or nothing.
+QString shapeFault(const QByteArray &code, const RoadWay &way)
+{
+    if (!atPort(way.shape.start(), way.from, false) || !atPort(way.shape.end(), way.to, true))
+        return QStringLiteral("its ends are not on its ports");
+    const RoadPicture picture(code);
+    constexpr double tolerance = 2;  // pixels: both edges are read to a pixel
+    struct Across
+    {
+        double along;
+        int segment;
+        double left;
+        double right;
+    };
+    QVector<Across> measured;
+    const QVector<RoadSegment> &segments = way.shape.segments();
+    QVector<QVector<double>> halfWidths(segments.size());
+    QVector<double> offsets(segments.size());
+    int samples = 0, segment = 0;
+    double segmentEnd = segments.isEmpty() ? 0 : segments[0].length;
+    for (double d = 0.5 / cell; d < way.length; d += 1.0 / cell, ++samples) {
+        while (d > segmentEnd && segment + 1 < segments.size())
+            segmentEnd += segments[++segment].length;
+        const RoadPose pose = way.shape.at(d);
+        const QPointF at = (picture.origin() + pose.point) * cell;
+        const QPointF left(std::sin(pose.heading), -std::cos(pose.heading));
+        const std::optional<double> toLeft = picture.roadTowards(at, left);
+        const std::optional<double> toRight = picture.roadTowards(at, -left);
+        if (toLeft == 0.0 || toRight == 0.0)
+            return QStringLiteral("%1 along, it runs off the road").arg(d, 0, 'f', 3);
+        if (!toLeft || !toRight)
+            continue;
+        measured.append({d, segment, *toLeft, *toRight});
+        if (std::abs(*toLeft - *toRight) <= tolerance) {
+            halfWidths[segment].append((*toLeft + *toRight) / 2);
+            offsets[segment] += (*toLeft - *toRight) / 2;
+        }
+    }
+    for (int k = 0; k < segments.size(); ++k)
+        if (const qsizetype n = halfWidths[k].size(); n > 0 && std::abs(offsets[k] / n) > 0.6)
+            return QStringLiteral("segment %1 lies %2 px off the road's middle").arg(k + 1).arg(offsets[k] / n);
+    int centred = 0;
+    for (const Across &a : std::as_const(measured)) {
+        QVector<double> widths = halfWidths[a.segment];
+        std::sort(widths.begin(), widths.end());
+        const double half = widths.isEmpty() ? Tile::roadHalf : widths[widths.size() / 2];
+        if (std::abs(a.left - a.right) <= tolerance)
+            ++centred;
+        else if (std::min(a.left, a.right) < half - tolerance)
+            return QStringLiteral("%1 along, the road ends %2 px to the left and %3 px to the right")
+                .arg(a.along, 0, 'f', 3)
+                .arg(a.left)
+                .arg(a.right);
+    }
+    if (centred * 4 < samples)
+        return QStringLiteral("only %1 of %2 points measured in the middle of a road").arg(centred).arg(samples);
+    return QString();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(QVector<RoadSegment>)
 
 class TestRoadLengths : public QObject
 {
@@ -403,6 +554,58 @@ private slots:
         const double measured = m.area(Road, outside) / widthOf(code) / cell;
         QVERIFY2(qAbs(measured - piece(code).road.rest()) < 0.05, qPrintable(QString::number(measured)));
         QVERIFY(piece(code).road.ways().isEmpty());
+    }
+
+    // Every way of every piece runs along the middle of its road.
+    void shapes_data()
+    {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<int>("way");
+        for (const Piece &p : PieceTable::pieces())
+            for (int k = 0; k < p.road.ways().size(); ++k)
+                QTest::addRow("%s way %d", p.code.constData(), k) << p.code << k;
+    }
+
+    void shapes()
+    {
+        QFETCH(QByteArray, code);
+        QFETCH(int, way);
+        const RoadWay &w = piece(code).road.ways()[way];
+        QVERIFY2(qAbs(w.length - w.shape.length()) < 1e-12, "a way is as long as its shape");
+        const QString fault = shapeFault(code, w);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        // Driven the other way, the same line.
+        QVERIFY(samePose(w.shape.reversed().end(), {w.shape.start().point, w.shape.start().heading + M_PI}));
+    }
+
+    // Shapes that are plausible but wrong, each found out.
+    void wrongShapesRefused_data()
+    {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QVector<RoadSegment>>("segments");
+        const auto arc = &RoadSegment::arc;
+        const auto ahead = &RoadSegment::straight;
+        const RoadSegment swing = RoadSegment::kink(-90, 0.2);
+        QTest::newRow("chicane kinked the other way")
+            << QByteArray("AC") << QVector<RoadSegment>{arc(0.331274, -25.43199), ahead(0.2385968), arc(0.331274, 50.86398), ahead(0.2385968), arc(0.331274, -25.43199)};
+        QTest::newRow("corner cut square")
+            << QByteArray("00") << QVector<RoadSegment>{ahead(0.5), RoadSegment::kink(90, 0.2), ahead(0.5)};
+        QTest::newRow("roundabout's ring too tight")
+            << QByteArray("2B") << QVector<RoadSegment>{ahead(0.25), swing, arc(0.25, 180), swing, ahead(0.25)};
+        QTest::newRow("ring a little tight")
+            << QByteArray("2B") << QVector<RoadSegment>{ahead(10.0 / 48), swing, arc(14.0 / 48, 180), swing, ahead(10.0 / 48)};
+        QTest::newRow("bend too tight") << QByteArray("30") << QVector<RoadSegment>{arc(1, 45), ahead(0.2071068)};
+    }
+
+    void wrongShapesRefused()
+    {
+        QFETCH(QByteArray, code);
+        QFETCH(QVector<RoadSegment>, segments);
+        const RoadWay &right = piece(code).road.ways().first();
+        const RoadShape shape(right.shape.start(), segments);
+        const QString fault = shapeFault(code, RoadWay{right.from, right.to, shape.length(), shape});
+        QVERIFY(!fault.isEmpty());
+        qDebug().noquote() << fault;
     }
 
     // Every piece with road edges is measured above; the others carry none.

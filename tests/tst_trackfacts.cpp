@@ -5,12 +5,12 @@
 // telling the circuits in the cell size set.
 #include "bmpbuilder.h"
 #include "modalwatcher.h"
-#include "scriptedfiledialogs.h"
-#include "testfiles.h"
 #include "pieces/catalogue.h"
-#include "ui/csvfiledialog.h"
-#include "ui/partslistwindow.h"
-#include "ui/tmainform.h"
+#include "scriptedfiledialogs.h"
+#include "startededitor.h"
+#include "testfiles.h"
+#include "ui/dialogs/csvfiledialog.h"
+#include "ui/dialogs/partslistwindow.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
@@ -74,13 +74,8 @@ private slots:
     {
         const QString tiles = m_dir.filePath(QStringLiteral("tiles"));
         QVERIFY(BmpBuilder::writeTileFolder(tiles, Catalogue::codes()));
-        m_window = std::make_unique<TMainForm>(tiles, QStringList());
-        auto files = std::make_unique<ScriptedFileDialogs>();
-        m_files = files.get();
-        m_window->setFileDialogs(std::move(files));
-        QSignalSpy ended(m_window.get(), &TMainForm::startupEnded);
-        m_window->show();
-        QVERIFY(ended.wait(30000));
+        m_window = makeEditor(tiles, &m_files);
+        QVERIFY(startEditor(*m_window));
         // Two loops: a rectangle of 12 pieces and a small loop of 4.
         open("00,04,04,04,01,00,01\r\n05,07,07,07,05,02,03\r\n02,04,06,04,03,07,07\r\n");
         action("Partslist1")->trigger();

@@ -135,7 +135,7 @@ void TestTrackFile::reader_data()
     // Failures: the grid and its size stay exactly as they were.
     QTest::newRow("empty code") << QByteArray("00,,07\r\n") << "Cannot open file /tiles/.bmp";
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "00\r\n")
-        << "Cannot open file /tiles/\xEF\xBB\xBF" "00.bmp";
+        << "Cannot open file /tiles/\\xEF\\xBB\\xBF00.bmp";
     QTest::newRow("missing tile part-way") << QByteArray("00,01,ZZ,02\r\n") << "Cannot open file /tiles/ZZ.bmp";
     QTest::newRow("31 codes") << (QByteArray("07") + QByteArray(",07").repeated(30) + "\r\n")
         << "Track too large: at most 30 columns and 30 rows";

@@ -6,7 +6,7 @@
 //
 // writes OUTDIR/<SIZE>x<SIZE>/apps/kerbwright.png for every SIZE.
 
-#include "ui/appicon.h"
+#include "ui/window/appicon.h"
 
 #include <QDir>
 #include <QImage>

@@ -5,7 +5,7 @@
 #include "samplelayouts.h"
 #include "tilebook.h"
 #include "tilegeometry.h"
-#include "ui/palettelayout.h"
+#include "ui/palette/palettelayout.h"
 
 #include <QBuffer>
 #include <QFont>

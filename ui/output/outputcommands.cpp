@@ -4,14 +4,17 @@
 #include "base/kwerror.h"
 #include "base/progress.h"
 #include "base/safefile.h"
+#include "base/shownbytes.h"
 #include "document/trackdocument.h"
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
-#include "ui/errorbox.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/printdialogs.h"
-#include "ui/statusnotice.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/statusnotice.h"
+#include "ui/dialogs/sessioncellsize.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -25,11 +28,19 @@ namespace {
 
 QString shownPath(const QString &path)
 {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    return QDir::toNativeSeparators(ShownBytes::fileName(QFileInfo(path).absoluteFilePath()));
 }
 
 // What an unsaved track is offered under in the Export as dialog.
 const char untitledName[] = "Untitled";
+
+// The plan's laps are timed in the cell side the user set for this session.
+LapSetup sessionLap()
+{
+    LapSetup lap;
+    lap.cellSize = SessionCellSize::metres();
+    return lap;
+}
 
 } // namespace
 
@@ -41,6 +52,16 @@ OutputCommands::OutputCommands(const Parts &parts, QObject *parent)
 }
 
 OutputCommands::~OutputCommands() = default;
+
+void OutputCommands::connectItems(QAction &exportAs, QAction &print, QAction &printPreview)
+{
+    auto guarded = [this](void (OutputCommands::*command)()) {
+        return [this, command] { ErrorBox::guard(&m_parts.window, [&] { (this->*command)(); }); };
+    };
+    connect(&exportAs, &QAction::triggered, this, guarded(&OutputCommands::exportAs));
+    connect(&print, &QAction::triggered, this, guarded(&OutputCommands::print));
+    connect(&printPreview, &QAction::triggered, this, guarded(&OutputCommands::printPreview));
+}
 
 void OutputCommands::setExportDialog(std::unique_ptr<ExportDialog> dialog)
 {
@@ -75,7 +96,7 @@ int OutputCommands::displayDepth()
 QString OutputCommands::planTitle() const
 {
     const QString &fileName = m_parts.document.fileName();
-    return fileName.isEmpty() ? QLatin1String(untitledName) : QFileInfo(fileName).fileName();
+    return fileName.isEmpty() ? QLatin1String(untitledName) : ShownBytes::fileName(QFileInfo(fileName).fileName());
 }
 
 void OutputCommands::showMessage(const QString &text)
@@ -99,8 +120,13 @@ void OutputCommands::exportBeside(TrackExport::Format format)
         return;
     }
     const QString path = PictureExport::outputName(fileName, TrackExport::extension(format));
+    // The name beside the track may be a link to the track itself.
+    if (refusesTrackFile(path)) {
+        m_parts.progress.clear();
+        return;
+    }
     TrackExport::write(m_parts.document.grid(), m_parts.store, fileName, path, format,
-                       displayDepth(), m_parts.progress, m_inventory());
+                       displayDepth(), m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -109,8 +135,7 @@ bool OutputCommands::refusesTrackFile(const QString &path)
 {
     if (!TrackExport::namesTrackFile(path, m_parts.document.fileName()))
         return false;
-    showMessage(QStringLiteral("%1 is the track file itself: an export never replaces it.")
-                    .arg(QFileInfo(path).fileName()));
+    showMessage(TrackExport::trackFileMessage(path));
     return true;
 }
 
@@ -143,7 +168,7 @@ void OutputCommands::exportAs()
     }
     const QString title = fileName.isEmpty() ? QLatin1String(untitledName) : fileName;
     TrackExport::write(m_parts.document.grid(), m_parts.store, title, path, format, displayDepth(),
-                       m_parts.progress, m_inventory());
+                       m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
@@ -169,7 +194,7 @@ void OutputCommands::printToFile(const QString &path)
     const QPageLayout layout = printer().pageLayout();
     SafeFile::write(path, [&] {
         return PlanPdf::render(m_parts.document.grid(), m_parts.store, planTitle(), layout,
-                               m_parts.progress, m_inventory());
+                               m_parts.progress, m_inventory(), sessionLap());
     });
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Printed to ") + shownPath(path));
@@ -178,7 +203,7 @@ void OutputCommands::printToFile(const QString &path)
 void OutputCommands::printOnPrinter(QPrinter &printer)
 {
     const int pages = PlanPdf::paint(printer, m_parts.document.grid(), m_parts.store, planTitle(),
-                                     m_parts.progress, m_inventory());
+                                     m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
     if (pages == 0)
         throw KwError(QStringLiteral("The printer %1 would not start printing").arg(printer.printerName()));
@@ -202,7 +227,7 @@ void OutputCommands::printPreview()
         // and leaves the preview empty.
         ErrorBox::guard(&m_parts.window, [&] {
             PlanPdf::paint(*target, m_parts.document.grid(), m_parts.store, planTitle(),
-                           m_parts.progress, m_inventory());
+                           m_parts.progress, m_inventory(), sessionLap());
             m_parts.progress.clear();
         });
     });

@@ -12,6 +12,7 @@ class ExportDialog;
 class Inventory;
 class PrintDialogs;
 class Progress;
+class QAction;
 class QPrinter;
 class QWidget;
 class StatusNotice;
@@ -48,6 +49,10 @@ public:
     // Where the plan finds the inventory to list what is short against;
     // none by default, and whenever it gives nullptr.
     void setInventory(std::function<const Inventory *()> inventory);
+
+    // Runs the File menu's "Export as…", "Print…" and "Print preview…",
+    // each showing its failure in the error box.
+    void connectItems(QAction &exportAs, QAction &print, QAction &printPreview);
 
     // The export commands of the File menu: beside the track file, named
     // after it. A track never saved gets "Save your file first!".

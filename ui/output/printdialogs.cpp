@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/output/printdialogs.h"
 
-#include "ui/nosettings.h"
+#include "ui/dialogs/nosettings.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>

@@ -6,8 +6,12 @@
 #include <QObject>
 #include <memory>
 
+class FileCommands;
+class QLabel;
+class QWidget;
 class RecoveryKeeper;
-class TMainForm;
+class StartupGate;
+class TrackDocument;
 
 // Unsaved work outlives the editor: this editor's copy is kept by the
 // keeper, and once start-up has completed (after the track named on the
@@ -18,8 +22,17 @@ class Recovery : public QObject
     Q_OBJECT
 
 public:
+    struct Parts
+    {
+        TrackDocument &document;
+        FileCommands &files;  // a restore asks as Open does, then replaces the track
+        QLabel &status;       // the status bar's text
+        StartupGate &startup;
+        QWidget &window;  // owns the question; where failures are shown
+    };
+
     // folder: where copies live (RecoveryFolder::path() unless a test says).
-    Recovery(TMainForm &window, const QString &folder);
+    Recovery(const Parts &parts, const QString &folder, QObject *parent);
     ~Recovery() override;
 
     RecoveryKeeper &keeper() { return *m_keeper; }
@@ -39,7 +52,7 @@ private:
     bool offer(const QString &copyPath);
     bool restore(const QString &copyPath, const RecoveryQuestion::Offer &offer);
 
-    TMainForm &m_window;
+    Parts m_parts;
     QString m_folder;
     RecoveryKeeper *m_keeper = nullptr;
     std::unique_ptr<RecoveryQuestion> m_question;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/recovery/recoverydialog.h"
 
-#include "ui/dialogplacement.h"
+#include "base/shownbytes.h"
+#include "ui/dialogs/dialogplacement.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -91,7 +92,7 @@ QString RecoveryDialog::text(const RecoveryQuestion::Offer &offer)
             .arg(time, QDir::toNativeSeparators(offer.copyPath));
     const QString track = offer.fileName.isEmpty()
                               ? QStringLiteral("a new track that was never saved")
-                              : QDir::toNativeSeparators(offer.fileName);
+                              : QDir::toNativeSeparators(ShownBytes::fileName(offer.fileName));
     return QStringLiteral("The editor ended before the changes to %1 were saved.\n\n"
                           "A recovery copy of them was written at %2. Restore it to go on "
                           "where you left off, or discard it.")

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/recovery/recoveryfolder.h"
 
+#include "base/nativename.h"
+#include "ui/recovery/recoverylock.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -15,8 +16,17 @@ const QString lockSuffix = QStringLiteral(".lock");
 
 QString RecoveryFolder::path()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/kerbwright/recovery");
+    // As the XDG rules have it: XDG_DATA_HOME counts only when it is an
+    // absolute path. Qt would take a relative one (a folder below wherever
+    // the editor was started) and, without HOME, a folder below "/".
+    QString data = NativeName::decode(qgetenv("XDG_DATA_HOME"));
+    if (!QDir::isAbsolutePath(data)) {
+        const QString home = NativeName::decode(qgetenv("HOME"));
+        if (!QDir::isAbsolutePath(home))
+            return QString();
+        data = QDir::cleanPath(home + QStringLiteral("/.local/share"));
+    }
+    return data + QStringLiteral("/kerbwright/recovery");
 }
 
 QString RecoveryFolder::copyPath(const QString &folder, const QString &id)
@@ -34,6 +44,9 @@ QString RecoveryFolder::lockPathFor(const QString &copyPath)
 
 QStringList RecoveryFolder::copies(const QString &folder)
 {
+    // An empty name would be the current folder.
+    if (folder.isEmpty())
+        return {};
     const QFileInfoList found = QDir(folder).entryInfoList({QLatin1Char('*') + copySuffix},
                                                            QDir::Files | QDir::Hidden,
                                                            QDir::Time | QDir::Reversed);
@@ -48,7 +61,7 @@ void RecoveryFolder::removeIfEmpty(const QString &folder)
     // rmdir() refuses a folder that holds anything, another editor's lock
     // or copy included.
     QDir dir(folder);
-    if (!dir.exists())
+    if (folder.isEmpty() || !dir.exists())
         return;
     const QString name = dir.dirName();
     if (dir.cdUp() && dir.rmdir(name))
@@ -57,17 +70,17 @@ void RecoveryFolder::removeIfEmpty(const QString &folder)
 
 void RecoveryFolder::removeStaleLocks(const QString &folder)
 {
+    if (folder.isEmpty())
+        return;
     const QFileInfoList locks = QDir(folder).entryInfoList({QLatin1Char('*') + lockSuffix},
-                                                           QDir::Files | QDir::Hidden);
+                                                           QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &info : locks) {
         QString copy = info.filePath();
         copy.chop(lockSuffix.size());
         if (QFileInfo::exists(copy + copySuffix))
             continue;
-        // Taking a lock whose editor is gone removes the stale file; the
-        // lock taken is then released, and its file with it.
-        QLockFile lock(info.filePath());
-        lock.setStaleLockTime(0);
-        lock.tryLock(0);
+        // A lock that no running editor holds is taken, and goes when it is
+        // let go.
+        RecoveryLock(info.filePath()).take();
     }
 }

@@ -7,10 +7,13 @@
 // Where recovery copies live: "kerbwright/recovery" in the user's data
 // folder (~/.local/share unless XDG_DATA_HOME says otherwise). The name does
 // not follow the executable's, so a renamed program finds its copies.
-// A copy is <id>.recovery; its editor holds <id>.lock while it runs.
+// A copy is <id>.recovery; its editor holds <id>.lock while it runs
+// (RecoveryLock). Every function here takes an empty folder as none.
 class RecoveryFolder
 {
 public:
+    // Empty when there is no data folder: XDG_DATA_HOME is no absolute path
+    // and HOME is unset, empty or relative.
     static QString path();
 
     static QString copyPath(const QString &folder, const QString &id);

@@ -5,11 +5,13 @@
 #include "document/recoverycopy.h"
 #include "document/trackdocument.h"
 #include "ui/recovery/recoveryfolder.h"
+#include "ui/recovery/recoverylock.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 RecoveryKeeper::RecoveryKeeper(TrackDocument &document, const QString &folder, QObject *parent)
     : QObject(parent), m_document(document), m_folder(folder)
@@ -24,9 +26,9 @@ RecoveryKeeper::RecoveryKeeper(TrackDocument &document, const QString &folder, Q
 
 RecoveryKeeper::~RecoveryKeeper()
 {
-    // A normal end: the user has answered the close question.
-    if (!m_stopped)
-        discard();
+    // A normal end: the user has answered the close question. A copy kept
+    // for the session's end stays.
+    discard();
     m_lock.reset();
     RecoveryFolder::removeIfEmpty(m_folder);
 }
@@ -40,6 +42,8 @@ void RecoveryKeeper::follow()
 {
     if (m_stopped)
         return;
+    // The track changed after a log-out's copy was kept: the session went on.
+    m_kept = false;
     if (!m_document.isModified()) {
         m_timer.stop();
         discard();
@@ -56,6 +60,9 @@ bool RecoveryKeeper::writeNow()
     m_timer.stop();
     if (!m_document.isModified())
         return true;
+    // The copy written for the end must not become another track's.
+    if (m_stopped)
+        return false;
     if (!takeSlot()) {
         report();
         return false;
@@ -80,8 +87,16 @@ void RecoveryKeeper::keepAndStop()
 {
     if (m_stopped)
         return;
-    writeNow();
+    keep();
     m_stopped = true;
+}
+
+void RecoveryKeeper::keep()
+{
+    if (m_stopped)
+        return;
+    writeNow();
+    m_kept = true;
 }
 
 void RecoveryKeeper::end()
@@ -93,7 +108,7 @@ void RecoveryKeeper::end()
 
 void RecoveryKeeper::discard()
 {
-    if (!m_lock)
+    if (!m_lock || m_kept)
         return;
     QFile::remove(m_copyPath);
     m_lock.reset();
@@ -104,26 +119,30 @@ bool RecoveryKeeper::takeSlot()
 {
     if (m_lock)
         return true;
-    if (!QDir().mkpath(m_folder))
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
         return false;
-    // The process id keeps running editors apart; the number after it steps
-    // past copies that a former editor of the same id left behind.
+    // The process id tells people which editor a copy was; the random part
+    // keeps apart editors that share an id (every editor in its own
+    // container is pid 1) and steps past copies that a former editor of the
+    // same id left behind.
     const QString pid = QString::number(QCoreApplication::applicationPid());
-    for (int n = 0; n < 100; ++n) {
-        const QString id = n == 0 ? pid : pid + QLatin1Char('-') + QString::number(n);
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const QString id = pid + QLatin1Char('-')
+                           + QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, u'0');
         const QString path = RecoveryFolder::copyPath(m_folder, id);
         if (QFileInfo::exists(path))
             continue;
-        auto lock = std::make_unique<QLockFile>(RecoveryFolder::lockPathFor(path));
-        // Held for as long as the editor runs: never stale by its age.
-        lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
+        auto lock = std::make_unique<RecoveryLock>(RecoveryFolder::lockPathFor(path));
+        switch (lock->take()) {
+        case RecoveryLock::Taken:
             m_lock = std::move(lock);
             m_copyPath = path;
             return true;
-        }
-        if (lock->error() != QLockFile::LockFailedError)
+        case RecoveryLock::Held:
+            continue;
+        case RecoveryLock::Failed:
             return false;
+        }
     }
     return false;
 }
@@ -133,6 +152,10 @@ void RecoveryKeeper::report()
     if (m_reported)
         return;
     m_reported = true;
-    emit cannotWrite(QStringLiteral("Recovery copies cannot be written to %1.")
-                         .arg(QDir::toNativeSeparators(m_folder)));
+    if (m_folder.isEmpty())
+        emit cannotWrite(QStringLiteral("No recovery copy can be kept: neither XDG_DATA_HOME nor HOME "
+                                        "names a folder."));
+    else
+        emit cannotWrite(QStringLiteral("Recovery copies cannot be written to %1.")
+                             .arg(QDir::toNativeSeparators(m_folder)));
 }

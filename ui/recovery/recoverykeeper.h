@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <memory>
 
+class RecoveryLock;
 class TrackDocument;
 
 // Keeps this editor's recovery copy while the track is modified: written
@@ -15,8 +15,9 @@ class TrackDocument;
 // copy's editor still runs. The copy goes when the track becomes clean
 // (Save, New, Open, an undo back to the saved state) and when the keeper
 // goes with the window at a normal end; it stays when the program ends
-// through keepAndStop(). Nothing is made on disk before the first write,
-// and a failed write never stops the editing: it is reported once.
+// through keepAndStop() or after keep(). Nothing is made on disk before the
+// first write, and a failed write never stops the editing: it is reported
+// once, as is a run without a recovery folder (no home).
 class RecoveryKeeper : public QObject
 {
     Q_OBJECT
@@ -33,15 +34,22 @@ public:
     bool isPending() const { return m_timer.isActive(); }
 
     // Writes the copy now when the track is modified. Returns false when it
-    // had to be written and could not be.
+    // had to be written and could not be (also once stopped).
     bool writeNow();
-    // The program ends without its close question (a signal, a log-out):
-    // the copy is written now and kept, and nothing after this changes it.
+    // The program ends without its close question (a signal): the copy is
+    // written now and kept, and nothing after this writes or removes it.
     void keepAndStop();
-    // Removes the copy and its lock.
+    // The session is ending (a log-out), but the program is left for the
+    // session to end: the copy is written now and nothing removes it, unless
+    // the track changes after this (the log-out was cancelled and the work
+    // goes on): then it is kept as ever.
+    void keep();
+    bool isStopped() const { return m_stopped; }
+    // Removes the copy and its lock, unless the copy is kept.
     void discard();
     // The user answered the close question and the window goes: the copy
-    // and its lock go, and nothing after this makes a new one.
+    // (unless kept for the session's end) and its lock go, and nothing after
+    // this makes a new one.
     void end();
 
 signals:
@@ -56,8 +64,9 @@ private:
     TrackDocument &m_document;
     QString m_folder;
     QTimer m_timer;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<RecoveryLock> m_lock;
     QString m_copyPath;
     bool m_stopped = false;
+    bool m_kept = false;
     bool m_reported = false;
 };

@@ -42,7 +42,7 @@ SessionEnd::SessionEnd(RecoveryKeeper &keeper, QObject *parent)
     }
 #ifndef QT_NO_SESSIONMANAGER
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) { end(); });
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) { commitData(); });
 #endif
 }
 
@@ -71,6 +71,14 @@ void SessionEnd::readSignal()
     if (::read(signalSockets[1], &byte, 1) != 1)
         return;
     end();
+}
+
+void SessionEnd::commitData()
+{
+    // Not the end yet: the session manager may still cancel the log-out, and
+    // ends the program itself when it goes on. Leaving the event loops here
+    // would also end an open question as if answered.
+    m_keeper.keep();
 }
 
 void SessionEnd::end()

@@ -8,9 +8,11 @@ class RecoveryKeeper;
 
 // The ways the editor ends without its close question: SIGTERM, SIGHUP and
 // SIGINT, and the desktop's log-out or shutdown (commitDataRequest). No
-// dialog can be answered then, so each writes the recovery copy at once,
-// keeps it and ends the program. The signal handler only writes a byte to
-// a socket pair; the work happens in the event loop that reads it.
+// dialog can be answered then, so each writes the recovery copy at once and
+// keeps it; a signal also ends the program, while a log-out leaves that to
+// the session manager, which may yet cancel it. The signal handler only
+// writes a byte to a socket pair; the work happens in the event loop that
+// reads it.
 class SessionEnd : public QObject
 {
     Q_OBJECT
@@ -20,8 +22,11 @@ public:
     ~SessionEnd() override;
 
     // Writes and keeps the copy, then leaves every event loop, modal
-    // dialogs' included, with status 0.
+    // dialogs' included (whose questions then answer Cancel), with status 0.
     void end();
+    // The log-out's request to save: writes and keeps the copy, and ends
+    // nothing.
+    void commitData();
     // end() has run: an event loop started after it must not run.
     bool hasEnded() const { return m_ended; }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/filltool.h"
 
-#include "document/floodfill.h"
 #include "document/trackdocument.h"
-#include "ui/errorbox.h"
+#include "document/trackedits.h"
+#include "ui/window/errorbox.h"
 
 FillTool::FillTool(TrackDocument &document, const QByteArray &currentCode, QWidget *window, QObject *parent)
     : Tool(parent), m_document(document), m_currentCode(currentCode), m_window(window)
@@ -25,10 +25,5 @@ void FillTool::fill(QPoint cell)
     // Before any piece was chosen there is nothing to fill with.
     if (m_currentCode.isEmpty())
         return;
-    ErrorBox::guard(m_window, [&] {
-        TrackGrid grid = m_document.grid();
-        if (FloodFill::fill(grid, TrackGrid::index(cell.x(), cell.y()), m_currentCode).isEmpty())
-            return;
-        m_document.record(QStringLiteral("Fill"), true, [&] { m_document.setGrid(grid); });
-    });
+    ErrorBox::guard(m_window, [&] { m_document.edits().fill(TrackGrid::index(cell.x(), cell.y()), m_currentCode); });
 }

@@ -2,7 +2,7 @@
 #include "ui/tools/painttool.h"
 
 #include "document/trackgrid.h"
-#include "ui/celledits.h"
+#include "ui/track/celledits.h"
 
 namespace {
 

@@ -2,10 +2,11 @@
 #include "ui/tools/routetool.h"
 
 #include "document/trackdocument.h"
+#include "document/trackedits.h"
 #include "pieces/tilestore.h"
-#include "ui/errorbox.h"
 #include "ui/tools/tilepainter.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/errorbox.h"
 
 #include <QPainter>
 
@@ -36,14 +37,10 @@ void RouteTool::release()
 {
     if (!m_solver)
         return;
-    const TrackGrid laid = m_solver->laid();
+    const RouteSolver route = *m_solver;
     // The preview goes before the step, which then shows the same pieces.
     cancel();
-    if (laid == m_document.grid())
-        return;
-    ErrorBox::guard(m_canvas.window(), [&] {
-        m_document.record(QStringLiteral("Draw route"), true, [&] { m_document.setGrid(laid); });
-    });
+    ErrorBox::guard(m_canvas.window(), [&] { m_document.edits().layRoute(route); });
 }
 
 bool RouteTool::cancel()

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "document/roads/routesolver.h"
-#include "ui/canvaslayer.h"
 #include "ui/tools/tool.h"
+#include "ui/track/canvaslayer.h"
 
 #include <QByteArray>
 

@@ -2,7 +2,7 @@
 #include "ui/tools/selectionoutline.h"
 
 #include "document/trackdocument.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QPainter>
 #include <QPen>

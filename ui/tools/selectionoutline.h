@@ -2,7 +2,7 @@
 #pragma once
 
 #include "document/cellselection.h"
-#include "ui/canvaslayer.h"
+#include "ui/track/canvaslayer.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/selecttool.h"
 
-#include "document/selectionmove.h"
 #include "document/trackdocument.h"
+#include "document/trackedits.h"
 #include "pieces/tilestore.h"
-#include "ui/errorbox.h"
 #include "ui/tools/selectionoutline.h"
 #include "ui/tools/tilepainter.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/errorbox.h"
 
 #include <QPainter>
 
@@ -52,14 +52,7 @@ void SelectTool::release()
     m_mode = Mode::Idle;
     if (mode != Mode::Moving || offset.isNull())
         return;
-    ErrorBox::guard(m_canvas.window(), [&] {
-        const SelectionMove::Result moved =
-            SelectionMove::moved(m_document.grid(), m_document.selection(), offset);
-        m_document.record(QStringLiteral("Move selection"), true, [&] {
-            m_document.setGrid(moved.grid);
-            m_document.setSelection(moved.selection);
-        });
-    });
+    ErrorBox::guard(m_canvas.window(), [&] { m_document.edits().moveSelection(offset); });
 }
 
 bool SelectTool::cancel()

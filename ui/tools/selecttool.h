@@ -2,8 +2,8 @@
 #pragma once
 
 #include "document/cellselection.h"
-#include "ui/canvaslayer.h"
 #include "ui/tools/tool.h"
+#include "ui/track/canvaslayer.h"
 
 class TileStore;
 class TrackCanvas;

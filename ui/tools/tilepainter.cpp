@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/tilepainter.h"
 
-#include "ui/picturebutton.h"
-#include "ui/trackcanvas.h"
+#include "ui/palette/picturebutton.h"
+#include "ui/track/trackcanvas.h"
 
 #include <QPainter>
 #include <cmath>

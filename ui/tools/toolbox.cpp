@@ -2,19 +2,20 @@
 #include "ui/tools/toolbox.h"
 
 #include "document/trackdocument.h"
-#include "ui/cellmouse.h"
-#include "ui/mainmenu.h"
 #include "ui/tools/filltool.h"
 #include "ui/tools/painttool.h"
 #include "ui/tools/routetool.h"
 #include "ui/tools/selectionoutline.h"
 #include "ui/tools/selecttool.h"
-#include "ui/trackcanvas.h"
+#include "ui/track/cellmouse.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/mainmenu.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QToolBar>
 
 namespace {
 
@@ -68,6 +69,21 @@ void ToolBox::addTool(Id id, Tool *tool, const char *name, const QString &text, 
     connect(action, &QAction::triggered, this, [this, id] { activate(id); });
     m_tools[id] = tool;
     m_actions[id] = action;
+}
+
+QToolBar *ToolBox::makeBar(QWidget *parent) const
+{
+    auto *bar = new QToolBar(QStringLiteral("Tools"), parent);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setOrientation(Qt::Vertical);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setFocusPolicy(Qt::NoFocus);
+    for (QAction *action : m_actions) {
+        bar->addAction(action);
+        bar->widgetForAction(action)->setAccessibleName(action->text());
+    }
+    return bar;
 }
 
 void ToolBox::activate(Id id)

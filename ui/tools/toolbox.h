@@ -9,6 +9,7 @@ class CellEdits;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QToolBar;
 class QWidget;
 class SelectionOutline;
 class TileStore;
@@ -47,6 +48,10 @@ public:
     ToolBox(const Parts &parts, QMenu &menu, QWidget *window);
 
     QVector<QAction *> actions() const { return m_actions; }
+    // The tools beside the track, one click away, as most editors have
+    // them: a vertical bar of their items, each named after its tool for
+    // screen readers.
+    QToolBar *makeBar(QWidget *parent) const;
     QAction *action(Id id) const { return m_actions[id]; }
     Tool *tool(Id id) const { return m_tools[id]; }
     Id activeId() const { return m_active; }

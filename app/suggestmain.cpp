@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/suggestcommand.h"
+#include "app/standardoutput.h"
+#include "base/nativename.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+// No window and no display: suggesting circuits and fitting tracks need the
+// core alone.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kerbwright-suggest"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KW_VERSION));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    SuggestCommand command(out, err);
+    // Not QCoreApplication::arguments(): it loses the bytes of a file name
+    // that are no UTF-8.
+    const int status = command.run(NativeName::arguments(argc, argv));
+    return StandardOutput::finish(out, err, QStringLiteral("kerbwright-suggest"), status);
+}

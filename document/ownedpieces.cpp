@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/ownedpieces.h"
+
+#include "document/partslist.h"
+#include "document/piececounts.h"
+#include "document/trackdocument.h"
+#include "document/trackedits.h"
+#include "pieces/piecetable.h"
+#include "pieces/substitutes.h"
+
+#include <algorithm>
+
+namespace {
+
+// The block's cells holding each piece, by row of the piece table, the last
+// in reading order first.
+QVector<QVector<int>> cellsFromTheEnd(const TrackGrid &grid)
+{
+    QVector<QVector<int>> cells(PieceTable::pieces().size());
+    for (int row = grid.height() - 1; row >= 0; --row)
+        for (int column = grid.width() - 1; column >= 0; --column) {
+            const int piece = PieceCounts::pieceIndex(grid.cell(column, row).code);
+            if (piece >= 0)
+                cells[piece].append(TrackGrid::index(column, row));
+        }
+    return cells;
+}
+
+QString pieces(int count)
+{
+    return count == 1 ? QStringLiteral("1 piece") : QStringLiteral("%1 pieces").arg(count);
+}
+
+} // namespace
+
+OwnedPieces::Result OwnedPieces::fit(const TrackGrid &grid, const Inventory &inventory)
+{
+    Result result{grid, {}, {}};
+    PieceCounts used(grid);
+    const QVector<QVector<int>> cells = cellsFromTheEnd(grid);
+    const QVector<Piece> &table = PieceTable::pieces();
+    for (int k = 0; k < table.size(); ++k) {
+        int missing = used.at(k) - inventory.owned(table[k].code);
+        int taken = 0;  // cells of the piece changed so far
+        for (const QByteArray &by : Substitutes::of(table[k].code)) {
+            const int count = std::min(missing, inventory.owned(by) - used.of(by));
+            if (count <= 0)
+                continue;
+            for (int n = taken; n < taken + count; ++n) {
+                result.grid.setCode(cells[k][n], by);
+                result.changes.append({cells[k][n], table[k].code, by});
+            }
+            taken += count;
+            used.add(k, -count);
+            used.add(PieceCounts::pieceIndex(by), count);
+            missing -= count;
+        }
+    }
+    std::sort(result.changes.begin(), result.changes.end(),
+              [](const Change &a, const Change &b) { return a.cell < b.cell; });
+    result.stillShort = inventory.shortages(PartsList(result.grid));
+    return result;
+}
+
+OwnedPieces::Result OwnedPieces::apply(TrackDocument &document, const Inventory &inventory)
+{
+    return document.edits().useOwnedPieces(inventory);
+}
+
+QVector<OwnedPieces::Swap> OwnedPieces::Result::swaps() const
+{
+    QVector<Swap> result;
+    for (const Piece &piece : PieceTable::pieces())
+        for (const Change &change : changes) {
+            if (change.from != piece.code)
+                continue;
+            auto same = std::find_if(result.begin(), result.end(),
+                                     [&](const Swap &s) { return s.from == change.from && s.to == change.to; });
+            if (same == result.end())
+                result.append({change.from, change.to, 1});
+            else
+                ++same->count;
+        }
+    return result;
+}
+
+QString OwnedPieces::Result::text() const
+{
+    int missing = 0;
+    for (const Inventory::Shortage &shortage : stillShort)
+        missing += shortage.missing();
+    if (changes.isEmpty())
+        return missing == 0 ? QStringLiteral("All pieces owned")
+                            : QStringLiteral("No owned piece can stand in; %1 short").arg(pieces(missing));
+    const QString changed = QStringLiteral("Changed %1; ").arg(pieces(int(changes.size())));
+    return changed + (missing == 0 ? QStringLiteral("all pieces owned")
+                                   : QStringLiteral("%1 still short").arg(pieces(missing)));
+}

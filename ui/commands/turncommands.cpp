@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/commands/turncommands.h"
+
+#include "document/gridtransform.h"
+#include "document/trackdocument.h"
+#include "document/trackedits.h"
+#include "ui/tools/floatingstamp.h"
+#include "ui/track/trackcanvas.h"
+#include "ui/window/errorbox.h"
+#include "ui/window/mainmenu.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScopedValueRollback>
+
+namespace {
+
+// Each item is captioned with the name of the step it makes.
+struct TurnItem
+{
+    Turn turn;
+    const char *name;
+    const char *key;
+};
+
+const TurnItem turnItems[] = {
+    {Turn::Clockwise, "Rotateclockwise1", "Z"},
+    {Turn::Anticlockwise, "Rotateanticlockwise1", "Shift+Z"},
+    {Turn::MirrorLeftRight, "Mirrorlefttoright1", "X"},
+    {Turn::MirrorTopBottom, "Mirrortoptobottom1", "Y"},
+};
+
+} // namespace
+
+TurnCommands::TurnCommands(const Parts &parts, FloatingStamp &stamp, QObject *parent)
+    : QObject(parent), m_parts(parts), m_stamp(stamp), m_alive(&parts.canvas)
+{
+    m_actions.resize(int(Turns::all.size()));
+    for (const TurnItem &item : turnItems) {
+        QAction *action = MainMenu::addCommand(&parts.menu, item.name, TrackEdits::turnName(item.turn),
+                                               QKeySequence(QLatin1String(item.key)));
+        const Turn turn = item.turn;
+        connect(action, &QAction::triggered, this,
+                [this, turn] { ErrorBox::guard(&m_parts.window, [&] { this->turn(turn); }); });
+        m_actions[int(turn)] = action;
+    }
+    m_parts.canvas.addLayer(this);
+    connect(&parts.document, &TrackDocument::changed, this, &TurnCommands::trackChanged);
+    setReady(false);
+}
+
+TurnCommands::~TurnCommands()
+{
+    // The window may take the canvas down first.
+    if (m_alive)
+        m_parts.canvas.removeLayer(this);
+}
+
+void TurnCommands::setReady(bool ready)
+{
+    for (QAction *action : std::as_const(m_actions))
+        action->setEnabled(ready);
+}
+
+void TurnCommands::turn(Turn turn)
+{
+    if (m_stamp.isFloating()) {
+        turnStamp(turn);
+        return;
+    }
+    TrackEdits::Turned turned;
+    {
+        QScopedValueRollback<bool> turning(m_turning, true);
+        turned = m_parts.document.edits().turn(turn);
+    }
+    m_parts.status.setText(turned.text);
+    mark(turned.unmatched);
+}
+
+// The stamp is not on the track yet: turning it is no step.
+void TurnCommands::turnStamp(Turn turn)
+{
+    const GridTransform::TurnedBlock turned = GridTransform::turnBlock(m_stamp.block(), turn);
+    m_stamp.replace(turned.block, turned.unmatched);
+    m_parts.status.setText(GridTransform::unmatchedText(int(turned.unmatched.size()),
+                                                        GridTransform::codesOf(turned.block, turned.unmatched), turn));
+}
+
+// ---- Marks ------------------------------------------------------------
+
+void TurnCommands::mark(const QVector<int> &cells)
+{
+    clearMarks();
+    m_marked = cells;
+    m_parts.canvas.updateCells(markedCells());
+}
+
+void TurnCommands::clearMarks()
+{
+    if (m_marked.isEmpty())
+        return;
+    m_parts.canvas.updateCells(markedCells());
+    m_marked.clear();
+}
+
+void TurnCommands::trackChanged()
+{
+    if (!m_turning)
+        clearMarks();
+}
+
+QRect TurnCommands::markedCells() const
+{
+    QRect cells;
+    for (int index : m_marked)
+        cells |= QRect(TrackGrid::columnOf(index), TrackGrid::rowOf(index), 1, 1);
+    return cells;
+}
+
+void TurnCommands::paint(QPainter &painter, const TrackCanvas &canvas, const QRect &dirty) const
+{
+    if (m_marked.isEmpty())
+        return;
+    const int pen = std::max(2, int(3 * canvas.zoom()));
+    painter.setBrush(Qt::NoBrush);
+    for (int index : m_marked) {
+        const QRect cell = canvas.cellRect(index);
+        if (!dirty.intersects(cell) || !canvas.isCellShown(index))
+            continue;
+        // A red frame with a light edge, inside the cell: the piece stays visible.
+        const QRect frame = cell.adjusted(pen, pen, -pen, -pen);
+        painter.setPen(QPen(TrackCanvas::outlineColour, pen + 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(frame);
+        painter.setPen(QPen(TrackCanvas::barColour, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(frame);
+    }
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/dialogs/csvfiledialog.h"
+
+#include "ui/dialogs/nosettings.h"
+
+#include <QFileDialog>
+
+QtCsvFileDialog::QtCsvFileDialog(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+QString QtCsvFileDialog::askCsvName(const QString &proposed)
+{
+    if (!m_dialog) {
+        NoSettings::apply();
+        m_dialog = new QFileDialog(m_owner, QStringLiteral("Save Parts List"));
+        m_dialog->setObjectName(QStringLiteral("CsvDialog"));
+        m_dialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_dialog->setNameFilter(QStringLiteral("CSV File (*.csv)"));
+        m_dialog->setDefaultSuffix(QStringLiteral("csv"));
+        // Any file can be picked here, not just lists, so Qt's own question
+        // before replacing a file stays on.
+    }
+    m_dialog->selectFile(proposed);
+    if (m_dialog->exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = m_dialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+QString QtCsvFileDialog::askInventoryName()
+{
+    if (!m_openDialog) {
+        NoSettings::apply();
+        m_openDialog = new QFileDialog(m_owner, QStringLiteral("Compare with Inventory"));
+        m_openDialog->setObjectName(QStringLiteral("InventoryDialog"));
+        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        m_openDialog->setFileMode(QFileDialog::ExistingFile);
+        m_openDialog->setNameFilters({QStringLiteral("Inventory (*.csv *.txt)"), QStringLiteral("All files (*)")});
+    }
+    if (m_openDialog->exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = m_openDialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/track/cellmenu.h"
+
+#include "document/trackgrid.h"
+#include "ui/window/mainmenu.h"
+
+#include <QAction>
+
+CellMenu::CellMenu(QWidget *parent)
+    : QMenu(parent)
+{
+    setObjectName(QStringLiteral("CellMenu"));
+    addChoice("PickPiece1", QStringLiteral("Pick this piece"), Pick);
+    addSeparator();
+    addChoice("InsertColumnLeft1", QStringLiteral("Insert column left"), InsertColumnLeft);
+    addChoice("InsertColumnRight1", QStringLiteral("Insert column right"), InsertColumnRight);
+    addChoice("DeleteColumn1", QStringLiteral("Delete column"), DeleteColumn);
+    addSeparator();
+    addChoice("InsertRowAbove1", QStringLiteral("Insert row above"), InsertRowAbove);
+    addChoice("InsertRowBelow1", QStringLiteral("Insert row below"), InsertRowBelow);
+    addChoice("DeleteRow1", QStringLiteral("Delete row"), DeleteRow);
+}
+
+QAction *CellMenu::addChoice(const char *name, const QString &text, Choice choice)
+{
+    QAction *action = MainMenu::addCommand(this, name, text);
+    action->setData(int(choice));
+    return action;
+}
+
+CellMenu::Choice CellMenu::choose(const QPoint &globalPos, int width, int height)
+{
+    const bool enabled[] = {true, width < TrackGrid::side, width < TrackGrid::side, width > 1,
+                            height < TrackGrid::side, height < TrackGrid::side, height > 1};
+    for (QAction *action : actions()) {
+        if (!action->isSeparator())
+            action->setEnabled(enabled[action->data().toInt() - Pick]);
+    }
+    const QAction *chosen = exec(globalPos);
+    return chosen ? Choice(chosen->data().toInt()) : None;
+}
