@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/uilanguage.h"
 #include "app/checkcommand.h"
 #include "app/standardoutput.h"
 #include "base/nativename.h"
@@ -12,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    UiLanguage::install(app);
     QCoreApplication::setApplicationName(QStringLiteral("kerbwright-check"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KW_VERSION));
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/uilanguage.h"
 #include "app/exportcommand.h"
 #include "app/standardoutput.h"
 #include "base/nativename.h"
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
         app = std::make_unique<QGuiApplication>(argc, argv);
         qInstallMessageHandler(qtHandler);
     }
+    UiLanguage::install(*app);
     QCoreApplication::setApplicationName(QStringLiteral("kerbwright-export"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KW_VERSION));
 

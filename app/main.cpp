@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/uilanguage.h"
 #include "pieces/tilesource.h"
 #include "ui/recovery/recovery.h"
 #include "ui/recovery/sessionend.h"
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     const CommandLine commandLine(argc, argv);
 
     QApplication app(argc, argv);
+    UiLanguage::install(app);
     // The title of every message box. Not the display name: Qt would append
     // that to every window caption.
     QCoreApplication::setApplicationName(CommandLine::applicationTitle(commandLine.program()));
