@@ -3,6 +3,7 @@
 
 #include "base/shownbytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 KwError::KwError(Kind kind, const QString &message, const QString &path)
@@ -25,48 +26,48 @@ QString KwError::shownText(const QString &message)
 KwError KwError::cannotOpen(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(ShownBytes::fileName(path));
-    return KwError(Kind::CannotOpen, QStringLiteral("Cannot open file %1").arg(shown), shown);
+    return KwError(Kind::CannotOpen, QCoreApplication::translate("KwError", "Cannot open file %1").arg(shown), shown);
 }
 
 KwError KwError::cannotCreate(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(ShownBytes::fileName(path));
-    return KwError(Kind::CannotCreate, QStringLiteral("Cannot create file %1").arg(shown), shown);
+    return KwError(Kind::CannotCreate, QCoreApplication::translate("KwError", "Cannot create file %1").arg(shown), shown);
 }
 
 KwError KwError::streamRead()
 {
-    return KwError(Kind::StreamRead, QStringLiteral("Stream read error"));
+    return KwError(Kind::StreamRead, QCoreApplication::translate("KwError", "Stream read error"));
 }
 
 KwError KwError::streamWrite()
 {
-    return KwError(Kind::StreamWrite, QStringLiteral("Stream write error"));
+    return KwError(Kind::StreamWrite, QCoreApplication::translate("KwError", "Stream write error"));
 }
 
 KwError KwError::invalidBitmap()
 {
-    return KwError(Kind::InvalidBitmap, QStringLiteral("Bitmap image is not valid"));
+    return KwError(Kind::InvalidBitmap, QCoreApplication::translate("KwError", "Bitmap image is not valid"));
 }
 
 KwError KwError::memoCapacity()
 {
-    return KwError(Kind::MemoCapacity, QStringLiteral("Text exceeds memo capacity"));
+    return KwError(Kind::MemoCapacity, QCoreApplication::translate("KwError", "Text exceeds memo capacity"));
 }
 
 KwError KwError::outOfResources()
 {
-    return KwError(Kind::OutOfResources, QStringLiteral("Out of system resources"));
+    return KwError(Kind::OutOfResources, QCoreApplication::translate("KwError", "Out of system resources"));
 }
 
 KwError KwError::jpeg(int messageCode)
 {
-    return KwError(Kind::Jpeg, QStringLiteral("JPEG error #%1").arg(messageCode));
+    return KwError(Kind::Jpeg, QCoreApplication::translate("KwError", "JPEG error #%1").arg(messageCode));
 }
 
 KwError KwError::trackTooLarge()
 {
-    return KwError(Kind::TrackTooLarge, QStringLiteral("Track too large: at most 30 columns and 30 rows"));
+    return KwError(Kind::TrackTooLarge, QCoreApplication::translate("KwError", "Track too large: at most 30 columns and 30 rows"));
 }
 
 KwError KwError::notTrackText(const QString &message)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Long loops (building cells, loading tiles, reading a track, composing a
@@ -28,9 +29,11 @@ public:
     }
 
     // "Loading Track - 3-17": a prefix, the outer counter, "-", the inner one.
+    // The prefix, marked with QT_TRANSLATE_NOOP("Progress", ...) where it is
+    // written, is shown in the user's language.
     static QString text(const char *prefix, int outer, int inner)
     {
-        return QLatin1String(prefix) + QString::number(outer) + QLatin1Char('-')
+        return QCoreApplication::translate("Progress", prefix) + QString::number(outer) + QLatin1Char('-')
                + QString::number(inner);
     }
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
@@ -19,13 +20,22 @@ QString languageOf(const QString &uiLanguage)
     return uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
 }
 
+// What install() put on the application, for Plain to take off and back.
+QList<QPointer<QTranslator>> &installed()
+{
+    static QList<QPointer<QTranslator>> list;
+    return list;
+}
+
 void installFile(QCoreApplication &app, const QString &name, const QString &dir)
 {
     auto *translator = new QTranslator(&app);
-    if (translator->load(name, dir))
+    if (translator->load(name, dir)) {
         app.installTranslator(translator);
-    else
+        installed().append(translator);
+    } else {
         delete translator;
+    }
 }
 
 } // namespace
@@ -64,4 +74,19 @@ QString UiLanguage::install(QCoreApplication &app)
     installFile(app, QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     installFile(app, prefix + language, folder);
     return language;
+}
+
+UiLanguage::Plain::Plain()
+{
+    for (const QPointer<QTranslator> &translator : std::as_const(installed()))
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
+}
+
+UiLanguage::Plain::~Plain()
+{
+    // In the order install() put them on: the last one is asked first.
+    for (const QPointer<QTranslator> &translator : std::as_const(installed()))
+        if (translator)
+            QCoreApplication::installTranslator(translator);
 }

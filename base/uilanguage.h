@@ -24,4 +24,17 @@ public:
     static QString chosen(const QStringList &uiLanguages);
     // The languages we have a translation for, from the program's resources.
     static QStringList available();
+
+    // While one lives, every text is in English: the command-line programs'
+    // output for scripts is the same in every language, also where it
+    // reuses a text the core gives people (a lap, a summary). Not while
+    // other threads translate: it takes the translators off the application.
+    class Plain
+    {
+    public:
+        Plain();
+        ~Plain();
+        Plain(const Plain &) = delete;
+        Plain &operator=(const Plain &) = delete;
+    };
 };

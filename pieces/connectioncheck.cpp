@@ -3,6 +3,8 @@
 
 #include "pieces/pieceedges.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The pieces of the block, looked up once; nullptr for a code without a profile.
@@ -72,11 +74,30 @@ QVector<OpenEnd> ConnectionCheck::openEnds(int width, int height, const CodeAt &
     return ends;
 }
 
-QString ConnectionCheck::countText(int count)
+namespace {
+
+const char *countForm(int count)
 {
     if (count == 0)
-        return QStringLiteral("no open road ends");
+        return QT_TRANSLATE_NOOP("ConnectionCheck", "no open road ends");
     if (count == 1)
-        return QStringLiteral("1 open road end");
-    return QStringLiteral("%1 open road ends").arg(count);
+        return QT_TRANSLATE_NOOP("ConnectionCheck", "1 open road end");
+    return QT_TRANSLATE_NOOP("ConnectionCheck", "%1 open road ends");
+}
+
+QString withCount(const QString &form, int count)
+{
+    return count > 1 ? form.arg(count) : form;
+}
+
+} // namespace
+
+QString ConnectionCheck::countText(int count)
+{
+    return withCount(QCoreApplication::translate("ConnectionCheck", countForm(count)), count);
+}
+
+QString ConnectionCheck::plainCountText(int count)
+{
+    return withCount(QString::fromLatin1(countForm(count)), count);
 }

@@ -44,7 +44,9 @@ public:
     // asked once for each cell.
     static QVector<OpenEnd> openEnds(int width, int height, const CodeAt &codeAt);
 
-    // How many there are, as the editor's status bar and kerbwright-check
-    // say it: "no open road ends", "1 open road end", "3 open road ends".
+    // How many there are, as the editor's status bar says it: "no open road
+    // ends", "1 open road end", "3 open road ends", in the user's language.
     static QString countText(int count);
+    // The same always in English, for kerbwright-check's output to scripts.
+    static QString plainCountText(int count);
 };

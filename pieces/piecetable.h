@@ -2,8 +2,8 @@
 #pragma once
 
 #include "pieces/pieceedges.h"
-#include "pieces/turn.h"
 #include "pieces/pieceroad.h"
+#include "pieces/turn.h"
 
 #include <QByteArray>
 #include <QString>
@@ -64,6 +64,11 @@ public:
     static const Piece *find(const QByteArray &code);
     // The piece's name, or an empty string for a code outside the table.
     static QString name(const QByteArray &code);
+    // The same in the user's language, for what people read; files and
+    // machine output keep name().
+    static QString shownName(const QByteArray &code);
+    // A name or a page caption from the table in the user's language.
+    static QString shown(const QString &text);
     // The piece that a cell holding `code` becomes when the track turns:
     // the counterpart from the table (anticlockwise: the piece whose
     // clockwise counterpart `code` is). Empty when the catalogue has none,

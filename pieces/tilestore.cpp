@@ -42,7 +42,7 @@ void TileStore::loadCatalogue(const TileSource &source, Progress &progress)
         const int controls = page.series ? int(page.pieces.size()) : Catalogue::gridButtonCount;
         for (int k = 0; k < controls; ++k) {
             progress.pump();
-            progress.setText(Progress::text("Loading Tiles - ", p, k));
+            progress.setText(Progress::text(QT_TRANSLATE_NOOP("Progress", "Loading Tiles - "), p, k));
             if (page.series)
                 insert(page.pieces.at(k).code, source.load(page.pieces.at(k).code));
         }
