@@ -4,6 +4,7 @@
 #include "base/kwerror.h"
 #include "base/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -82,10 +83,10 @@ const QVector<Figure> &figures()
     static const QVector<QPair<QString, double>> accelerations{
         {QStringLiteral("m/s²"), 1}, {QStringLiteral("m/s2"), 1}, {QStringLiteral("m/s^2"), 1}, {QStringLiteral("g"), Car::g}};
     static const QVector<Figure> list{
-        {"top_speed", "top speed", &Car::topSpeed, {{QStringLiteral("m/s"), 1}, {QStringLiteral("km/h"), kmh}}},
-        {"grip", "grip", &Car::highGrip, accelerations},
-        {"acceleration", "acceleration", &Car::acceleration, accelerations},
-        {"braking", "braking", &Car::braking, accelerations},
+        {"top_speed", QT_TRANSLATE_NOOP("Car", "top speed"), &Car::topSpeed, {{QStringLiteral("m/s"), 1}, {QStringLiteral("km/h"), kmh}}},
+        {"grip", QT_TRANSLATE_NOOP("Car", "grip"), &Car::highGrip, accelerations},
+        {"acceleration", QT_TRANSLATE_NOOP("Car", "acceleration"), &Car::acceleration, accelerations},
+        {"braking", QT_TRANSLATE_NOOP("Car", "braking"), &Car::braking, accelerations},
     };
     return list;
 }
@@ -100,7 +101,7 @@ double valueOf(const Figure &figure, const QString &text)
         QStringLiteral("^([-+]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][-+]?[0-9]+)?)\\s*(\\S*)$"));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
-        throw LineError{QStringLiteral("the %1 \"%2\" is no number").arg(QLatin1String(figure.words), text)};
+        throw LineError{QCoreApplication::translate("Car", "the %1 \"%2\" is no number").arg(QCoreApplication::translate("Car", figure.words), text)};
     const QString unit = match.captured(2);
     double scale = unit.isEmpty() ? 1 : 0;
     QStringList names;
@@ -110,15 +111,15 @@ double valueOf(const Figure &figure, const QString &text)
             scale = size;
     }
     if (scale == 0)
-        throw LineError{QStringLiteral("\"%1\" is no unit of %2; use %3")
-                            .arg(unit, QLatin1String(figure.words), names.join(QStringLiteral(" or ")))};
+        throw LineError{QCoreApplication::translate("Car", "\"%1\" is no unit of %2; use %3")
+                            .arg(unit, QCoreApplication::translate("Car", figure.words), names.join(QCoreApplication::translate("Car", " or ")))};
     const double value = match.captured(1).toDouble() * scale;
     if (!(value > 0))
-        throw LineError{QStringLiteral("the %1 must be more than 0, not %2").arg(QLatin1String(figure.words), text)};
+        throw LineError{QCoreApplication::translate("Car", "the %1 must be more than 0, not %2").arg(QCoreApplication::translate("Car", figure.words), text)};
     const double limit = figure.field == &Car::topSpeed ? fastest : hardest;
     if (value > limit)
-        throw LineError{QStringLiteral("the %1 %2 is more than a model car can do (at most %3 %4)")
-                            .arg(QLatin1String(figure.words), text)
+        throw LineError{QCoreApplication::translate("Car", "the %1 %2 is more than a model car can do (at most %3 %4)")
+                            .arg(QCoreApplication::translate("Car", figure.words), text)
                             .arg(limit)
                             .arg(figure.field == &Car::topSpeed ? QStringLiteral("m/s") : QStringLiteral("m/s²"))};
     return value;
@@ -169,7 +170,7 @@ Car Car::read(const QString &path)
         case RegularFile::NotRegular:
             throw KwError::cannotOpen(path);
         case RegularFile::TooLarge:
-            throw KwError(QStringLiteral("%1 is too large for a car's figures").arg(path));
+            throw KwError(QCoreApplication::translate("Car", "%1 is too large for a car's figures").arg(path));
         case RegularFile::ReadFailed:
             break;
         }
@@ -200,10 +201,10 @@ Car Car::parse(const QByteArray &bytes, const QString &fileName)
             const QString key = match.captured(1).toLower();
             const QString value = match.captured(2).trimmed();
             if (lineOf.contains(key))
-                throw LineError{QStringLiteral("%1 is given already on line %2").arg(key).arg(lineOf[key])};
+                throw LineError{QCoreApplication::translate("Car", "%1 is given already on line %2").arg(key).arg(lineOf[key])};
             if (key == QLatin1String("name")) {
                 if (value.isEmpty() || value.size() > 60)
-                    throw LineError{QStringLiteral("a name is 1 to 60 characters")};
+                    throw LineError{QCoreApplication::translate("Car", "a name is 1 to 60 characters")};
                 car.name = value;
             } else {
                 const auto figure = std::find_if(figures().cbegin(), figures().cend(),
@@ -215,12 +216,12 @@ Car Car::parse(const QByteArray &bytes, const QString &fileName)
             }
             lineOf.insert(key, k + 1);
         } catch (const LineError &error) {
-            throw KwError(QStringLiteral("%1, line %2: %3").arg(fileName).arg(k + 1).arg(error.what));
+            throw KwError(QCoreApplication::translate("Car", "%1, line %2: %3").arg(fileName).arg(k + 1).arg(error.what));
         }
     }
     for (const Figure &figure : figures())
         if (!lineOf.contains(QLatin1String(figure.key)))
-            throw KwError(QStringLiteral("%1: no %2 given (%3 = ...)").arg(fileName, QLatin1String(figure.words),
+            throw KwError(QCoreApplication::translate("Car", "%1: no %2 given (%3 = ...)").arg(fileName, QCoreApplication::translate("Car", figure.words),
                                                                         QLatin1String(figure.key)));
     car.lowGrip = car.highGrip;
     return car;

@@ -4,6 +4,7 @@
 #include "pieces/catalogue.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -109,7 +110,10 @@ QString GridTransform::unmatchedText(int count, const QVector<QByteArray> &codes
     QStringList names;
     for (const QByteArray &code : codes)
         names << QString::fromLatin1(code);
-    const QString how = Turns::swapsSides(turn) ? QStringLiteral("turned") : QStringLiteral("mirrored");
-    const QString pieces = count == 1 ? QStringLiteral("1 piece has") : QStringLiteral("%1 pieces have").arg(count);
-    return QStringLiteral("%1 no %2 counterpart: %3").arg(pieces, how, names.join(QStringLiteral(", ")));
+    const QString list = names.join(QStringLiteral(", "));
+    if (Turns::swapsSides(turn))
+        return count == 1 ? QCoreApplication::translate("GridTransform", "1 piece has no turned counterpart: %1").arg(list)
+                          : QCoreApplication::translate("GridTransform", "%n pieces have no turned counterpart: %1", nullptr, count).arg(list);
+    return count == 1 ? QCoreApplication::translate("GridTransform", "1 piece has no mirrored counterpart: %1").arg(list)
+                      : QCoreApplication::translate("GridTransform", "%n pieces have no mirrored counterpart: %1", nullptr, count).arg(list);
 }

@@ -7,6 +7,7 @@
 #include "document/partslist.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
 #include <new>
 #include <optional>
 
@@ -34,7 +35,7 @@ QVector<QByteArray> fields(const QByteArray &line, char separator)
             ++p;
             while (true) {
                 if (p >= n)
-                    throw LineError{QStringLiteral("a quote is not closed")};
+                    throw LineError{QCoreApplication::translate("Inventory", "a quote is not closed")};
                 if (line[p] == '"') {
                     if (p + 1 < n && line[p + 1] == '"') {
                         field += '"';
@@ -49,14 +50,14 @@ QVector<QByteArray> fields(const QByteArray &line, char separator)
             while (p < n && line[p] == ' ')
                 ++p;
             if (p < n && line[p] != separator)
-                throw LineError{QStringLiteral("text follows a closing quote")};
+                throw LineError{QCoreApplication::translate("Inventory", "text follows a closing quote")};
         } else {
             const int start = p;
             while (p < n && line[p] != separator)
                 ++p;
             field = line.mid(start, p - start).trimmed();
             if (field.contains('"'))
-                throw LineError{QStringLiteral("a quote inside a field that does not start with one")};
+                throw LineError{QCoreApplication::translate("Inventory", "a quote inside a field that does not start with one")};
         }
         result.append(field);
         if (p >= n)
@@ -98,13 +99,13 @@ std::optional<Columns> headerColumns(QVector<QByteArray> names)
         return std::nullopt;
     const int count = int(names.indexOf("count"));
     if (count < 0)
-        throw LineError{QStringLiteral("the header has no column \"count\"")};
+        throw LineError{QCoreApplication::translate("Inventory", "the header has no column \"count\"")};
     return Columns{0, count, 0};
 }
 
 QString fieldCount(qsizetype n)
 {
-    return n == 1 ? QStringLiteral("1 field") : QStringLiteral("%1 fields").arg(n);
+    return n == 1 ? QCoreApplication::translate("Inventory", "1 field") : QCoreApplication::translate("Inventory", "%1 fields").arg(n);
 }
 
 Columns dataColumns(const QVector<QByteArray> &values)
@@ -113,7 +114,7 @@ Columns dataColumns(const QVector<QByteArray> &values)
         return Columns{0, 1, 2};
     if (values.size() == 4)
         return Columns{0, 2, 4};
-    throw LineError{fieldCount(values.size()) + QStringLiteral(" where code,count or code,page,count,name was expected")};
+    throw LineError{fieldCount(values.size()) + QCoreApplication::translate("Inventory", " where code,count or code,page,count,name was expected")};
 }
 
 // A field of the file as the message quotes it: its bytes may be anything,
@@ -130,7 +131,7 @@ int countOf(const QByteArray &text)
         digits = digits && c >= '0' && c <= '9';
     const int count = digits ? text.toInt() : -1;
     if (count < 0 || count > Inventory::maxCount)
-        throw LineError{QStringLiteral("the count \"%1\" is not a whole number from 0 to %2")
+        throw LineError{QCoreApplication::translate("Inventory", "the count \"%1\" is not a whole number from 0 to %2")
                             .arg(shownCode(text))
                             .arg(Inventory::maxCount)};
     return count;
@@ -149,7 +150,7 @@ Inventory Inventory::read(const QString &path)
         case RegularFile::NotRegular:
             throw KwError::cannotOpen(path);
         case RegularFile::TooLarge:
-            throw KwError(QStringLiteral("%1 is too large for an inventory").arg(ShownBytes::fileName(path)));
+            throw KwError(QCoreApplication::translate("Inventory", "%1 is too large for an inventory").arg(ShownBytes::fileName(path)));
         case RegularFile::ReadFailed:
             break;
         }
@@ -186,22 +187,22 @@ Inventory Inventory::parse(const QByteArray &bytes, const QString &fileName)
             const QVector<QByteArray> values = fields(line, separator);
             if (columns->fields > 0 ? values.size() != columns->fields
                                     : values.size() <= std::max(columns->code, columns->count))
-                throw LineError{fieldCount(values.size()) + QStringLiteral(" where the lines above have %1")
+                throw LineError{fieldCount(values.size()) + QCoreApplication::translate("Inventory", " where the lines above have %1")
                                     .arg(columns->fields > 0 ? columns->fields : std::max(columns->code, columns->count) + 1)};
             const QByteArray &code = values[columns->code];
             if (!PieceTable::find(code))
-                throw LineError{QStringLiteral("\"%1\" is no piece code").arg(shownCode(code))};
+                throw LineError{QCoreApplication::translate("Inventory", "\"%1\" is no piece code").arg(shownCode(code))};
             const int count = countOf(values[columns->count]);
             if (lineOf.contains(code))
-                throw LineError{QStringLiteral("%1 is listed already on line %2").arg(shownCode(code)).arg(lineOf[code])};
+                throw LineError{QCoreApplication::translate("Inventory", "%1 is listed already on line %2").arg(shownCode(code)).arg(lineOf[code])};
             lineOf.insert(code, k + 1);
             inventory.m_counts.insert(code, count);
         } catch (const LineError &error) {
-            throw KwError(QStringLiteral("%1, line %2: %3").arg(ShownBytes::fileName(fileName)).arg(k + 1).arg(error.what));
+            throw KwError(QCoreApplication::translate("Inventory", "%1, line %2: %3").arg(ShownBytes::fileName(fileName)).arg(k + 1).arg(error.what));
         }
     }
     if (inventory.m_counts.isEmpty())
-        throw KwError(QStringLiteral("%1 lists no pieces").arg(ShownBytes::fileName(fileName)));
+        throw KwError(QCoreApplication::translate("Inventory", "%1 lists no pieces").arg(ShownBytes::fileName(fileName)));
     return inventory;
 }
 
@@ -220,6 +221,7 @@ QString Inventory::shortText(const QVector<Shortage> &shortages)
     for (const Shortage &shortage : shortages)
         missing += shortage.missing();
     if (missing == 0)
-        return QStringLiteral("All pieces owned");
-    return QStringLiteral("%1 piece%2 short").arg(missing).arg(missing == 1 ? "" : "s");
+        return QCoreApplication::translate("Inventory", "All pieces owned");
+    return missing == 1 ? QCoreApplication::translate("Inventory", "1 piece short")
+                        : QCoreApplication::translate("Inventory", "%n pieces short", nullptr, missing);
 }

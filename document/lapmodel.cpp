@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+#include <QCoreApplication>
+
 QString LapTimes::text() const
 {
     const QString low = QString::number(fastest, 'f', 1);
@@ -20,7 +22,7 @@ QString LapSetup::lapText(const TrackGrid &grid, const Circuit &circuit) const
     const std::optional<LapTimes> times = LapModel::times(grid, circuit, car, cellSize);
     if (!times || !circuit.lap)
         return QString();
-    return QStringLiteral("lap %1, %2 (%3)").arg(TrackFacts::metres(*circuit.lap, cellSize), times->text(), car.name);
+    return QCoreApplication::translate("LapModel", "lap %1, %2 (%3)").arg(TrackFacts::metres(*circuit.lap, cellSize), times->text(), car.name);
 }
 
 LapModel::LapModel(const LapPath &path, double cellSize)

@@ -6,6 +6,8 @@
 #include "document/trackgrid.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
+
 
 OverOwned::OverOwned(const TrackGrid &before, const TrackGrid &after, const Inventory &inventory)
 {
@@ -35,14 +37,14 @@ QString OverOwned::text() const
     if (m_pieces.isEmpty())
         return QString();
     const Piece &first = m_pieces.first();
-    const QString name = PieceTable::name(first.code);
-    QString text = first.owned == 0 ? QStringLiteral("No %1 owned").arg(name)
-                                    : QStringLiteral("Only %1 of %2 owned").arg(first.owned).arg(name);
-    text += QStringLiteral(": the track now uses %1").arg(first.used);
+    const QString name = PieceTable::shownName(first.code);
+    QString text = first.owned == 0 ? QCoreApplication::translate("OverOwned", "No %1 owned").arg(name)
+                                    : QCoreApplication::translate("OverOwned", "Only %1 of %2 owned").arg(first.owned).arg(name);
+    text += QCoreApplication::translate("OverOwned", ": the track now uses %1").arg(first.used);
     const int others = int(m_pieces.size()) - 1;
     if (others == 1)
-        text += QStringLiteral(", and 1 other piece is over too");
+        text += QCoreApplication::translate("OverOwned", ", and 1 other piece is over too");
     else if (others > 1)
-        text += QStringLiteral(", and %1 other pieces are over too").arg(others);
+        text += QCoreApplication::translate("OverOwned", ", and %n other pieces are over too", nullptr, others);
     return text;
 }

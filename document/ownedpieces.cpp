@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 // The block's cells holding each piece, by row of the piece table, the last
@@ -28,7 +30,8 @@ QVector<QVector<int>> cellsFromTheEnd(const TrackGrid &grid)
 
 QString pieces(int count)
 {
-    return count == 1 ? QStringLiteral("1 piece") : QStringLiteral("%1 pieces").arg(count);
+    return count == 1 ? QCoreApplication::translate("OwnedPieces", "1 piece")
+                      : QCoreApplication::translate("OwnedPieces", "%n pieces", nullptr, count);
 }
 
 } // namespace
@@ -90,9 +93,9 @@ QString OwnedPieces::Result::text() const
     for (const Inventory::Shortage &shortage : stillShort)
         missing += shortage.missing();
     if (changes.isEmpty())
-        return missing == 0 ? QStringLiteral("All pieces owned")
-                            : QStringLiteral("No owned piece can stand in; %1 short").arg(pieces(missing));
-    const QString changed = QStringLiteral("Changed %1; ").arg(pieces(int(changes.size())));
-    return changed + (missing == 0 ? QStringLiteral("all pieces owned")
-                                   : QStringLiteral("%1 still short").arg(pieces(missing)));
+        return missing == 0 ? QCoreApplication::translate("OwnedPieces", "All pieces owned")
+                            : QCoreApplication::translate("OwnedPieces", "No owned piece can stand in; %1 short").arg(pieces(missing));
+    const QString changed = QCoreApplication::translate("OwnedPieces", "Changed %1; ").arg(pieces(int(changes.size())));
+    return changed + (missing == 0 ? QCoreApplication::translate("OwnedPieces", "all pieces owned")
+                                   : QCoreApplication::translate("OwnedPieces", "%1 still short").arg(pieces(missing)));
 }

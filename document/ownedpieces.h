@@ -5,6 +5,7 @@
 #include "document/trackgrid.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -51,7 +52,7 @@ public:
     };
 
     // The step's name in the history.
-    static QString stepName() { return QStringLiteral("Use owned pieces"); }
+    static QString stepName() { return QCoreApplication::translate("OwnedPieces", "Use owned pieces"); }
 
     // The grid with owned pieces used; changes nothing where nothing can.
     static Result fit(const TrackGrid &grid, const Inventory &inventory);

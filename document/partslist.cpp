@@ -4,6 +4,7 @@
 #include "document/trackgrid.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -81,10 +82,9 @@ PartsList::PartsList(const TrackGrid &grid)
 
 QString PartsList::summary() const
 {
-    return QStringLiteral("%1 %2, %3 distinct")
-        .arg(m_total)
-        .arg(m_total == 1 ? QStringLiteral("piece") : QStringLiteral("pieces"))
-        .arg(distinct());
+    const QString total = m_total == 1 ? QCoreApplication::translate("PartsList", "1 piece")
+                                       : QCoreApplication::translate("PartsList", "%n pieces", nullptr, m_total);
+    return QCoreApplication::translate("PartsList", "%1, %2 distinct").arg(total).arg(distinct());
 }
 
 QByteArray PartsList::csv() const

@@ -4,6 +4,8 @@
 #include "document/partslist.h"
 #include "document/trackdocument.h"
 
+#include <QCoreApplication>
+
 SessionInventory::SessionInventory(const TrackDocument &document)
     : m_document(document)
 {
@@ -46,11 +48,9 @@ QString SessionInventory::countText(const QByteArray &code) const
     if (!m_inventory)
         return QString();
     const int rest = left(code);
-    return QStringLiteral("%1 owned, %2 used, %3 %4")
-        .arg(owned(code))
-        .arg(used(code))
-        .arg(qAbs(rest))
-        .arg(rest < 0 ? QStringLiteral("short") : QStringLiteral("left"));
+    const QString text = rest < 0 ? QCoreApplication::translate("SessionInventory", "%1 owned, %2 used, %3 short")
+                                  : QCoreApplication::translate("SessionInventory", "%1 owned, %2 used, %3 left");
+    return text.arg(owned(code)).arg(used(code)).arg(qAbs(rest));
 }
 
 QVector<Inventory::Shortage> SessionInventory::shortages() const

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isSeparator(char c)
@@ -23,7 +25,7 @@ void checkPlainText(const QByteArray &text)
     for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);
         if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7f)
-            throw KwError::notTrackText(QStringLiteral("The text is not plain text"));
+            throw KwError::notTrackText(QCoreApplication::translate("TrackBlock", "The text is not plain text"));
     }
 }
 
@@ -134,7 +136,7 @@ TrackBlock TrackBlock::fromText(const QByteArray &text)
             throw KwError::trackTooLarge();
     }
     if (height == 0)
-        throw KwError::notTrackText(QStringLiteral("The text holds no piece codes"));
+        throw KwError::notTrackText(QCoreApplication::translate("TrackBlock", "The text holds no piece codes"));
 
     TrackBlock block(width, height, Catalogue::defaultCode());
     for (int r = 0; r < height; ++r) {
@@ -143,7 +145,7 @@ TrackBlock TrackBlock::fromText(const QByteArray &text)
             if (field.isEmpty())
                 continue;
             if (!isCode(field))
-                throw KwError::notTrackText(QStringLiteral("Not a piece code: \"%1\" (row %2, column %3)")
+                throw KwError::notTrackText(QCoreApplication::translate("TrackBlock", "Not a piece code: \"%1\" (row %2, column %3)")
                                                 .arg(QString::fromUtf8(field.left(20)))
                                                 .arg(r + 1)
                                                 .arg(c + 1));

@@ -159,7 +159,7 @@ void TrackDocument::draw(TrackGrid &grid, bool reset, Progress &progress)
 {
     for (int c = 0; c < TrackGrid::side; ++c) {
         for (int r = 0; r < TrackGrid::side; ++r) {
-            progress.setText(Progress::text("Drawing Grid - ", c, r));
+            progress.setText(Progress::text(QT_TRANSLATE_NOOP("Progress", "Drawing Grid - "), c, r));
             const int i = TrackGrid::index(c, r);
             if (reset)
                 grid.setCode(i, Catalogue::defaultCode());

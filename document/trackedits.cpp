@@ -12,6 +12,7 @@
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 namespace {
@@ -23,16 +24,16 @@ struct TurnName
 };
 
 const TurnName turnNames[] = {
-    {Turn::Clockwise, "Rotate clockwise"},
-    {Turn::Anticlockwise, "Rotate anticlockwise"},
-    {Turn::MirrorLeftRight, "Mirror left to right"},
-    {Turn::MirrorTopBottom, "Mirror top to bottom"},
+    {Turn::Clockwise, QT_TRANSLATE_NOOP("TrackEdits", "Rotate clockwise")},
+    {Turn::Anticlockwise, QT_TRANSLATE_NOOP("TrackEdits", "Rotate anticlockwise")},
+    {Turn::MirrorLeftRight, QT_TRANSLATE_NOOP("TrackEdits", "Mirror left to right")},
+    {Turn::MirrorTopBottom, QT_TRANSLATE_NOOP("TrackEdits", "Mirror top to bottom")},
 };
 
 QString cutOffText(int cells)
 {
-    return cells == 1 ? QStringLiteral("1 cell fell beyond the track and was cut off")
-                      : QStringLiteral("%1 cells fell beyond the track and were cut off").arg(cells);
+    return cells == 1 ? QCoreApplication::translate("TrackEdits", "1 cell fell beyond the track and was cut off")
+                      : QCoreApplication::translate("TrackEdits", "%1 cells fell beyond the track and were cut off").arg(cells);
 }
 
 } // namespace
@@ -69,7 +70,7 @@ bool TrackEdits::place(int index, const QByteArray &code)
         return false;
     // A stroke of its own, so that it merges with nothing.
     QScopedValueRollback<int> once(m_stroke, ++m_strokes);
-    placeAt(index, code, QStringLiteral("Place piece"));
+    placeAt(index, code, QCoreApplication::translate("TrackEdits", "Place piece"));
     return true;
 }
 
@@ -78,14 +79,14 @@ bool TrackEdits::beginStroke(int index, const QByteArray &code)
     if (code.isEmpty() || index < 0 || index >= TrackGrid::cellCount)
         return false;
     m_stroke = ++m_strokes;
-    placeAt(index, code, QStringLiteral("Place piece"));
+    placeAt(index, code, QCoreApplication::translate("TrackEdits", "Place piece"));
     return true;
 }
 
 void TrackEdits::continueStroke(int index, const QByteArray &code)
 {
     if (m_stroke != 0 && index >= 0 && index < TrackGrid::cellCount)
-        placeAt(index, code, QStringLiteral("Paint stroke"));
+        placeAt(index, code, QCoreApplication::translate("TrackEdits", "Paint stroke"));
 }
 
 // Every cell of a stroke is its own small step that merges into the
@@ -105,7 +106,7 @@ int TrackEdits::fill(int index, const QByteArray &code)
     TrackGrid grid = m_document.grid();
     const int changed = int(FloodFill::fill(grid, index, code).size());
     if (changed > 0)
-        step(QStringLiteral("Fill"), grid);
+        step(QCoreApplication::translate("TrackEdits", "Fill"), grid);
     return changed;
 }
 
@@ -114,7 +115,7 @@ bool TrackEdits::layRoute(const RouteSolver &route)
     const TrackGrid laid = route.laid();
     if (laid == m_document.grid())
         return false;
-    step(QStringLiteral("Draw route"), laid);
+    step(QCoreApplication::translate("TrackEdits", "Draw route"), laid);
     return true;
 }
 
@@ -122,7 +123,7 @@ GapCloser::Result TrackEdits::closeGaps()
 {
     const GapCloser::Result result = GapCloser::close(m_document.grid());
     if (result.gaps > 0)
-        step(QStringLiteral("Close gaps"), result.grid);
+        step(QCoreApplication::translate("TrackEdits", "Close gaps"), result.grid);
     return result;
 }
 
@@ -140,7 +141,7 @@ bool TrackEdits::replaceTrack(const TrackGrid &grid)
     shown.showBlock();
     if (shown == m_document.grid())
         return false;
-    step(QStringLiteral("Replace track"), shown);
+    step(QCoreApplication::translate("TrackEdits", "Replace track"), shown);
     return true;
 }
 
@@ -149,25 +150,25 @@ bool TrackEdits::replaceTrack(const TrackGrid &grid)
 QVector<OpenEnd> TrackEdits::insertColumn(int column)
 {
     const RoadEdits::Result result = RoadEdits::insertColumn(m_document.grid(), column);
-    return reshape(QStringLiteral("Insert column"), result.grid, result.opened);
+    return reshape(QCoreApplication::translate("TrackEdits", "Insert column"), result.grid, result.opened);
 }
 
 QVector<OpenEnd> TrackEdits::deleteColumn(int column)
 {
     const RoadEdits::Result result = RoadEdits::deleteColumn(m_document.grid(), column);
-    return reshape(QStringLiteral("Delete column"), result.grid, result.opened);
+    return reshape(QCoreApplication::translate("TrackEdits", "Delete column"), result.grid, result.opened);
 }
 
 QVector<OpenEnd> TrackEdits::insertRow(int row)
 {
     const RoadEdits::Result result = RoadEdits::insertRow(m_document.grid(), row);
-    return reshape(QStringLiteral("Insert row"), result.grid, result.opened);
+    return reshape(QCoreApplication::translate("TrackEdits", "Insert row"), result.grid, result.opened);
 }
 
 QVector<OpenEnd> TrackEdits::deleteRow(int row)
 {
     const RoadEdits::Result result = RoadEdits::deleteRow(m_document.grid(), row);
-    return reshape(QStringLiteral("Delete row"), result.grid, result.opened);
+    return reshape(QCoreApplication::translate("TrackEdits", "Delete row"), result.grid, result.opened);
 }
 
 QVector<OpenEnd> TrackEdits::reshape(const QString &name, const TrackGrid &grid, const QVector<OpenEnd> &opened)
@@ -180,13 +181,13 @@ QVector<OpenEnd> TrackEdits::reshape(const QString &name, const TrackGrid &grid,
 
 void TrackEdits::resizeBy(int widthChange, int heightChange, Progress &progress)
 {
-    m_document.record(QStringLiteral("Resize grid"), false,
+    m_document.record(QCoreApplication::translate("TrackEdits", "Resize grid"), false,
                       [&] { m_document.EditGrid(widthChange, heightChange, progress); });
 }
 
 void TrackEdits::resizeWith(const std::function<void()> &visit, Progress &progress)
 {
-    m_document.record(QStringLiteral("Resize grid"), false, [&] {
+    m_document.record(QCoreApplication::translate("TrackEdits", "Resize grid"), false, [&] {
         visit();
         m_document.DrawGrid(false, progress);
     });
@@ -204,7 +205,7 @@ TrackBlock TrackEdits::cut()
 {
     const TrackBlock block = selectedBlock();
     if (!block.isEmpty())
-        clearSelected(QStringLiteral("Cut"));
+        clearSelected(QCoreApplication::translate("TrackEdits", "Cut"));
     return block;
 }
 
@@ -212,7 +213,7 @@ bool TrackEdits::deleteSelected()
 {
     if (selectedBlock().isEmpty())
         return false;
-    clearSelected(QStringLiteral("Delete"));
+    clearSelected(QCoreApplication::translate("TrackEdits", "Delete"));
     return true;
 }
 
@@ -230,7 +231,7 @@ bool TrackEdits::moveSelection(QPoint offset)
     if (offset.isNull() || m_document.selection().isEmpty())
         return false;
     const SelectionMove::Result moved = SelectionMove::moved(m_document.grid(), m_document.selection(), offset);
-    step(QStringLiteral("Move selection"), moved.grid, moved.selection);
+    step(QCoreApplication::translate("TrackEdits", "Move selection"), moved.grid, moved.selection);
     return true;
 }
 
@@ -239,7 +240,7 @@ bool TrackEdits::placeBlock(const TrackBlock &block, QPoint at)
     TrackGrid grid = m_document.grid();
     if (block.pasteInto(grid, at.x(), at.y()).isEmpty())
         return false;
-    step(QStringLiteral("Paste"), grid, CellSelection::of(QRect(at, block.size()) & grid.block()));
+    step(QCoreApplication::translate("TrackEdits", "Paste"), grid, CellSelection::of(QRect(at, block.size()) & grid.block()));
     return true;
 }
 
@@ -250,7 +251,7 @@ TrackBlock TrackEdits::blockFromText(const QByteArray &text, const TileStore &ti
         for (int column = 0; column < block.width(); ++column) {
             const QByteArray &code = block.code(column, row);
             if (!tiles.contains(code))
-                throw KwError::notTrackText(QStringLiteral("No piece has the code \"%1\" (row %2, column %3)")
+                throw KwError::notTrackText(QCoreApplication::translate("TrackEdits", "No piece has the code \"%1\" (row %2, column %3)")
                                                 .arg(QString::fromLatin1(code))
                                                 .arg(row + 1)
                                                 .arg(column + 1));
@@ -265,7 +266,7 @@ QString TrackEdits::turnName(Turn turn)
 {
     for (const TurnName &item : turnNames)
         if (item.turn == turn)
-            return QLatin1String(item.name);
+            return QCoreApplication::translate("TrackEdits", item.name);
     return QString();
 }
 

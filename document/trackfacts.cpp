@@ -4,6 +4,8 @@
 #include "document/trackgrid.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
+
 TrackFacts::TrackFacts(const TrackGrid &grid)
     : m_width(grid.width()), m_height(grid.height()), m_circuits(CircuitFinder::find(grid))
 {
@@ -38,18 +40,18 @@ QString TrackFacts::checkText(int openEnds, double cellSize) const
         return text;
     }
     if (m_circuits.isEmpty())
-        return QStringLiteral("No road on the track");
-    QString text = QStringLiteral("No open road ends: %1 circuit%2")
-                       .arg(m_circuits.size())
-                       .arg(m_circuits.size() == 1 ? "" : "s");
+        return QCoreApplication::translate("TrackFacts", "No road on the track");
+    const int circuits = int(m_circuits.size());
+    QString text = circuits == 1 ? QCoreApplication::translate("TrackFacts", "No open road ends: 1 circuit")
+                                 : QCoreApplication::translate("TrackFacts", "No open road ends: %n circuits", nullptr, circuits);
     if (m_circuits.size() == 1 && m_circuits.first().lap)
-        text += QStringLiteral(", lap ") + metres(*m_circuits.first().lap, cellSize);
+        text += QCoreApplication::translate("TrackFacts", ", lap ") + metres(*m_circuits.first().lap, cellSize);
     return text;
 }
 
 QString TrackFacts::sizeText(double cellSize) const
 {
-    return QStringLiteral("%1 × %2 cells, %3 × %4 m")
+    return QCoreApplication::translate("TrackFacts", "%1 × %2 cells, %3 × %4 m")
         .arg(m_width)
         .arg(m_height)
         .arg(QString::number(m_width * cellSize, 'g', 6), QString::number(m_height * cellSize, 'g', 6));
@@ -57,11 +59,13 @@ QString TrackFacts::sizeText(double cellSize) const
 
 QString TrackFacts::circuitText(const Circuit &circuit, double cellSize)
 {
-    QString text = QStringLiteral("%1, %2 piece%3")
-                       .arg(circuit.closed ? QStringLiteral("closed") : QStringLiteral("open"))
-                       .arg(circuit.cells.size())
-                       .arg(circuit.cells.size() == 1 ? "" : "s");
-    text += circuit.lap ? QStringLiteral(", lap ") + metres(*circuit.lap, cellSize)
-                        : QStringLiteral(", no lap");
-    return text + QStringLiteral(", road ") + metres(circuit.road, cellSize);
+    const int pieces = int(circuit.cells.size());
+    QString text = circuit.closed
+        ? (pieces == 1 ? QCoreApplication::translate("TrackFacts", "closed, 1 piece")
+                       : QCoreApplication::translate("TrackFacts", "closed, %n pieces", nullptr, pieces))
+        : (pieces == 1 ? QCoreApplication::translate("TrackFacts", "open, 1 piece")
+                       : QCoreApplication::translate("TrackFacts", "open, %n pieces", nullptr, pieces));
+    text += circuit.lap ? QCoreApplication::translate("TrackFacts", ", lap ") + metres(*circuit.lap, cellSize)
+                        : QCoreApplication::translate("TrackFacts", ", no lap");
+    return text + QCoreApplication::translate("TrackFacts", ", road ") + metres(circuit.road, cellSize);
 }

@@ -38,7 +38,7 @@ int readLine(const QByteArray &line, int r, TrackFile::Read &read, const TileSou
     int k = 0;
     QByteArray pending;
     for (int p = 1; p <= length; ++p) {
-        progress.step("Loading Track - ", r, p);
+        progress.step(QT_TRANSLATE_NOOP("Progress", "Loading Track - "), r, p);
         progress.pump();
         const char ch = line[p - 1];
         if (ch != ',')

@@ -6,6 +6,7 @@
 #include "pieces/connectioncheck.h"
 #include "pieces/roadfamily.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
 #include <array>
@@ -247,10 +248,9 @@ GapCloser::Result GapCloser::close(const TrackGrid &grid)
 QString GapCloser::summaryText(int gaps, int pieces)
 {
     if (gaps == 0)
-        return QStringLiteral("No gap can be closed");
-    return QStringLiteral("Closed %1 %2 with %3 %4")
-        .arg(gaps)
-        .arg(gaps == 1 ? QStringLiteral("gap") : QStringLiteral("gaps"))
-        .arg(pieces)
-        .arg(pieces == 1 ? QStringLiteral("piece") : QStringLiteral("pieces"));
+        return QCoreApplication::translate("GapCloser", "No gap can be closed");
+    const QString closed = gaps == 1 ? QCoreApplication::translate("GapCloser", "Closed 1 gap")
+                                     : QCoreApplication::translate("GapCloser", "Closed %n gaps", nullptr, gaps);
+    return pieces == 1 ? QCoreApplication::translate("GapCloser", "%1 with 1 piece").arg(closed)
+                       : QCoreApplication::translate("GapCloser", "%1 with %n pieces", nullptr, pieces).arg(closed);
 }

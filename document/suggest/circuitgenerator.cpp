@@ -6,6 +6,7 @@
 #include "document/suggest/piecesupply.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSemaphore>
 #include <QThread>
@@ -29,7 +30,7 @@ QString metres(double sides, double cellSize)
 
 QString targetText(const Generator::Request &request)
 {
-    return request.target ? request.target->text() : QStringLiteral("any length");
+    return request.target ? request.target->text() : QCoreApplication::translate("CircuitGenerator", "any length");
 }
 
 struct Finding
@@ -44,12 +45,12 @@ Finding provableLimit(const Generator::Request &request, const PieceSupply &supp
 {
     using Limit = Generator::Limit;
     if (request.columns > TrackGrid::side || request.rows > TrackGrid::side)
-        return {Limit::Floor, QStringLiteral("a floor has at most 30 × 30 cells")};
+        return {Limit::Floor, QCoreApplication::translate("CircuitGenerator", "a floor has at most 30 × 30 cells")};
     if (request.columns < 2 || request.rows < 2)
-        return {Limit::Floor, QStringLiteral("a circuit needs a floor of at least 2 × 2 cells")};
+        return {Limit::Floor, QCoreApplication::translate("CircuitGenerator", "a circuit needs a floor of at least 2 × 2 cells")};
     const int side = request.minStraight + 2;
     if (request.columns < side || request.rows < side)
-        return {Limit::Straights, QStringLiteral("with %1 straight cells or more between corners a circuit needs a "
+        return {Limit::Straights, QCoreApplication::translate("CircuitGenerator", "with %1 straight cells or more between corners a circuit needs a "
                                                  "floor of at least %2 × %2 cells")
                                       .arg(request.minStraight)
                                       .arg(side)};
@@ -59,19 +60,19 @@ Finding provableLimit(const Generator::Request &request, const PieceSupply &supp
     for (EdgeSet corner : cornerSets)
         if (supply.road(corner) == 0)
             return {Limit::Corners,
-                    QStringLiteral("a circuit needs each of the four corners, and no %1 (%2) is owned")
-                        .arg(PieceTable::name(roads.piece(corner)), QString::fromLatin1(roads.piece(corner)))};
+                    QCoreApplication::translate("CircuitGenerator", "a circuit needs each of the four corners, and no %1 (%2) is owned")
+                        .arg(PieceTable::shownName(roads.piece(corner)), QString::fromLatin1(roads.piece(corner)))};
     const CircuitTarget::Window window = request.target ? request.target->window() : CircuitTarget::Window();
     const double corner = LoopShape::driven(request.family, cornerSets[0]);
     const double straight = LoopShape::driven(request.family, EdgeSets::westEast);
     const double smallest = 4 * corner + 4 * request.minStraight * straight;
     if (smallest > window.high)
-        return {Limit::Target, QStringLiteral("no circuit laps as little as %1: the smallest laps %2")
+        return {Limit::Target, QCoreApplication::translate("CircuitGenerator", "no circuit laps as little as %1: the smallest laps %2")
                                    .arg(targetText(request), metres(smallest, request.cellSize))};
     // No cell carries more than a straight's road, a crossing twice that.
     const double floorRoad = double(request.columns) * request.rows * straight * (request.crossings ? 2 : 1);
     if (floorRoad < window.low)
-        return {Limit::Target, QStringLiteral("no lap of %1 fits a floor of %2 × %3 cells")
+        return {Limit::Target, QCoreApplication::translate("CircuitGenerator", "no lap of %1 fits a floor of %2 × %3 cells")
                                    .arg(targetText(request))
                                    .arg(request.columns)
                                    .arg(request.rows)};
@@ -82,7 +83,7 @@ Finding provableLimit(const Generator::Request &request, const PieceSupply &supp
         if (request.crossings)
             owned += 2.0 * supply.road(EdgeSets::all) * LoopShape::driven(request.family, EdgeSets::all);
         if (owned < window.low)
-            return {Limit::Pieces, QStringLiteral("the pieces owned make at most %1 of road, short of a lap of %2")
+            return {Limit::Pieces, QCoreApplication::translate("CircuitGenerator", "the pieces owned make at most %1 of road, short of a lap of %2")
                                        .arg(metres(owned, request.cellSize), targetText(request))};
     }
     return {};
@@ -239,7 +240,8 @@ QVector<Generator::Suggestion> choose(const Generator::Request &request,
 
 QString circuits(int count)
 {
-    return count == 1 ? QStringLiteral("1 circuit") : QStringLiteral("%1 circuits").arg(count);
+    return count == 1 ? QCoreApplication::translate("CircuitGenerator", "1 circuit")
+                      : QCoreApplication::translate("CircuitGenerator", "%n circuits", nullptr, count);
 }
 
 int ownedOf(const PieceSupply &supply, int group)
@@ -269,20 +271,25 @@ Finding searchLimit(const Generator::Request &request, const PieceSupply &supply
         for (size_t group = 0; group < total.shortOf.size(); ++group)
             total.shortOf[group] += search.tally().shortOf[group];
     }
-    const QString rest = found ? QStringLiteral("no other layout was found that closes on this floor")
-                               : QStringLiteral("no layout was found that closes on this floor");
+    const QString rest = found ? QCoreApplication::translate("CircuitGenerator", "no other layout was found that closes on this floor")
+                               : QCoreApplication::translate("CircuitGenerator", "no layout was found that closes on this floor");
     if (total.shortOfPieces > total.offTarget) {
         const auto most = std::max_element(total.shortOf.cbegin(), total.shortOf.cend());
         const int group = int(most - total.shortOf.cbegin());
         const int owned = ownedOf(supply, group);
-        static const char *const names[] = {"corners", "straights", "crossroads"};
-        QString what = QString::fromLatin1(names[group]);
-        if (owned == 1 && group < 2)
-            what.chop(1);
-        return {Generator::Limit::Pieces, QStringLiteral("with %1 %2 owned, %3").arg(owned).arg(what, rest)};
+        static const char *const one[] = {QT_TRANSLATE_NOOP("CircuitGenerator", "with 1 corner owned, %1"),
+                                          QT_TRANSLATE_NOOP("CircuitGenerator", "with 1 straight owned, %1"),
+                                          QT_TRANSLATE_NOOP("CircuitGenerator", "with 1 crossroads owned, %1")};
+        static const char *const many[] = {QT_TRANSLATE_NOOP("CircuitGenerator", "with %2 corners owned, %1"),
+                                           QT_TRANSLATE_NOOP("CircuitGenerator", "with %2 straights owned, %1"),
+                                           QT_TRANSLATE_NOOP("CircuitGenerator", "with %2 crossroads owned, %1")};
+        if (owned == 1)
+            return {Generator::Limit::Pieces, QCoreApplication::translate("CircuitGenerator", one[group]).arg(rest)};
+        return {Generator::Limit::Pieces,
+                QCoreApplication::translate("CircuitGenerator", many[group]).arg(rest).arg(owned)};
     }
     if (total.offTarget > 0 && request.target)
-        return {Generator::Limit::Target, QStringLiteral("for a lap of %1, %2").arg(targetText(request), rest)};
+        return {Generator::Limit::Target, QCoreApplication::translate("CircuitGenerator", "for a lap of %1, %2").arg(targetText(request), rest)};
     return {Generator::Limit::Search, rest};
 }
 
@@ -290,11 +297,11 @@ void finish(Generator::Outcome &outcome, const Finding &finding)
 {
     const int found = int(outcome.suggestions.size());
     if (finding.limit == Generator::Limit::None) {
-        outcome.summary = QStringLiteral("Found ") + circuits(found);
+        outcome.summary = QCoreApplication::translate("CircuitGenerator", "Found %1").arg(circuits(found));
         return;
     }
     outcome.limit = finding.limit;
-    outcome.summary = QStringLiteral("Found %1 of %2: %3").arg(circuits(found)).arg(outcome.wanted).arg(finding.text);
+    outcome.summary = QCoreApplication::translate("CircuitGenerator", "Found %1 of %2: %3").arg(circuits(found)).arg(outcome.wanted).arg(finding.text);
 }
 
 // The searches, each on a thread of its own; they are kept in their fixed
@@ -366,7 +373,7 @@ CircuitGenerator::Outcome CircuitGenerator::generate(const Request &asked, const
     const int found = int(outcome.suggestions.size());
     if (control.cancel && control.cancel->load()) {
         outcome.limit = Limit::Cancelled;
-        outcome.summary = QStringLiteral("Cancelled: found %1 of %2").arg(circuits(found)).arg(request.count);
+        outcome.summary = QCoreApplication::translate("CircuitGenerator", "Cancelled: found %1 of %2").arg(circuits(found)).arg(request.count);
         return outcome;
     }
     finish(outcome, found < request.count ? searchLimit(request, supply, searches, found > 0) : Finding());

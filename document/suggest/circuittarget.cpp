@@ -4,6 +4,7 @@
 #include "document/circuitfinder.h"
 #include "document/trackfacts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -49,7 +50,7 @@ double LapLengthTarget::closeness(double lapSides) const
 QString LapLengthTarget::text() const
 {
     if (!std::isfinite(m_max))
-        return m_min > 0 ? QStringLiteral("at least %1").arg(TrackFacts::metres(m_min, 1))
-                         : QStringLiteral("any length");
+        return m_min > 0 ? QCoreApplication::translate("CircuitTarget", "at least %1").arg(TrackFacts::metres(m_min, 1))
+                         : QCoreApplication::translate("CircuitTarget", "any length");
     return QStringLiteral("%1–%2 m").arg(m_min, 0, 'f', 1).arg(m_max, 0, 'f', 1);
 }
