@@ -13,6 +13,7 @@
 #include "export/pictureexport.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -50,9 +51,17 @@ QPointF units(const QPointF &point)
     return point * mm;
 }
 
-QString count(int n, const char *one, const char *many)
+// "1 piece", "3 pieces", in the reader's language.
+QString pieceCount(int n)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    return n == 1 ? QCoreApplication::translate("BuildSheets", "1 piece")
+                  : QCoreApplication::translate("BuildSheets", "%n pieces", nullptr, n);
+}
+
+QString sheetCount(int n)
+{
+    return n == 1 ? QCoreApplication::translate("BuildSheets", "1 sheet")
+                  : QCoreApplication::translate("BuildSheets", "%n sheets", nullptr, n);
 }
 
 // The corners of a cell, where a label hides the least of its picture.
@@ -198,7 +207,7 @@ void SheetPainter::overview(const QString &title, const QStringList &facts, bool
     m_painter.drawText(units(QPointF(0, 8)), shown);
     const qreal after = m_painter.fontMetrics().horizontalAdvance(shown) / mm + 5;
     setFont(12);
-    m_painter.drawText(units(QPointF(after, 8)), QStringLiteral("Build sheets"));
+    m_painter.drawText(units(QPointF(after, 8)), QCoreApplication::translate("BuildSheets", "Build sheets"));
 
     const QRectF area(0, overviewHeading, body.width(), body.height() - overviewHeading);
     if (body.width() > body.height()) {
@@ -271,19 +280,19 @@ void SheetPainter::factsBlock(QRectF area, const QStringList &facts, bool invent
         paragraph(10, line);
     area.setTop(area.top() + 3);
     const bool road = !m_order.cells().isEmpty();
-    QStringList how{QStringLiteral("Each sheet shows its cells, each with its piece's code on a light label.")};
-    how << (road ? QStringLiteral("Lay the road first, by the numbers on the dark labels: they follow the drive "
+    QStringList how{QCoreApplication::translate("BuildSheets", "Each sheet shows its cells, each with its piece's code on a light label.")};
+    how << (road ? QCoreApplication::translate("BuildSheets", "Lay the road first, by the numbers on the dark labels: they follow the drive "
                                   "round each circuit from where its line above says, 1, 2, 3 and on. Then lay "
                                   "the other pieces, sheet by sheet.")
-                 : QStringLiteral("Lay the pieces sheet by sheet."));
-    how << QStringLiteral("Each sheet's pick list names the pieces to bring to it")
-               + (road ? QStringLiteral(", road pieces first in the order they are laid.") : QStringLiteral("."));
-    how << QStringLiteral("The column and row numbers along a sheet's edges are the track's")
-               + (m_layout.sheets().size() > 1 ? QStringLiteral(", and each edge that goes on names the sheet it "
+                 : QCoreApplication::translate("BuildSheets", "Lay the pieces sheet by sheet."));
+    how << QCoreApplication::translate("BuildSheets", "Each sheet's pick list names the pieces to bring to it")
+               + (road ? QCoreApplication::translate("BuildSheets", ", road pieces first in the order they are laid.") : QCoreApplication::translate("BuildSheets", "."));
+    how << QCoreApplication::translate("BuildSheets", "The column and row numbers along a sheet's edges are the track's")
+               + (m_layout.sheets().size() > 1 ? QCoreApplication::translate("BuildSheets", ", and each edge that goes on names the sheet it "
                                                                 "continues on.")
-                                               : QStringLiteral("."));
+                                               : QCoreApplication::translate("BuildSheets", "."));
     if (inventory)
-        how << QStringLiteral("Pieces framed in red are ones the club runs out of before it gets there.");
+        how << QCoreApplication::translate("BuildSheets", "Pieces framed in red are ones the club runs out of before it gets there.");
     paragraph(9, how.join(QLatin1Char(' ')));
 }
 
@@ -436,15 +445,15 @@ void SheetPainter::pickList(const Sheet &sheet)
     };
     const QRectF head = m_layout.pickHeading();
     setFont(9);
-    text(head, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pick list: ") + count(sheet.pieces(), "piece", "pieces"));
+    text(head, Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("BuildSheets", "Pick list: ") + pieceCount(sheet.pieces()));
     // Each column that lists pieces heads its counts.
     setFont(7);
     const qreal shortWidth = m_layout.hasInventory() ? shortColumn : 0;
     for (int k = 0; k < columns.size() && k * perColumn < sheet.picks.size(); ++k) {
         const QRectF over(columns[k].left(), head.top(), columns[k].width(), head.height());
-        text(over.adjusted(0, 0, -shortWidth, 0), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Count"));
+        text(over.adjusted(0, 0, -shortWidth, 0), Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("BuildSheets", "Count"));
         if (m_layout.hasInventory())
-            text(over, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Short"));
+            text(over, Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("BuildSheets", "Short"));
     }
     for (int k = 0; k < sheet.picks.size(); ++k) {
         const QRectF line = lineAt(k);
@@ -461,8 +470,8 @@ void SheetPainter::pickList(const Sheet &sheet)
         const int missing = sheet.missing();
         m_painter.setPen(missing ? missingInk : QColor(Qt::black));
         text(lineAt(int(sheet.picks.size())), Qt::AlignLeft | Qt::AlignVCenter,
-             missing ? count(missing, "piece", "pieces") + QStringLiteral(" short on this sheet")
-                     : QStringLiteral("Nothing short on this sheet"));
+             missing ? pieceCount(missing) + QCoreApplication::translate("BuildSheets", " short on this sheet")
+                     : QCoreApplication::translate("BuildSheets", "Nothing short on this sheet"));
         m_painter.setPen(Qt::black);
     }
 }
@@ -496,11 +505,11 @@ QString paperName(const QPageLayout &page)
 {
     const QPageSize::PageSizeId id = page.pageSize().id();
     const QString paper = id == QPageSize::A4       ? QStringLiteral("A4")
-                          : id == QPageSize::Letter ? QStringLiteral("Letter")
+                          : id == QPageSize::Letter ? QCoreApplication::translate("BuildSheets", "Letter")
                           : id == QPageSize::A3     ? QStringLiteral("A3")
                                                     : page.pageSize().name();
-    return paper + (page.orientation() == QPageLayout::Portrait ? QStringLiteral(" portrait")
-                                                                : QStringLiteral(" landscape"));
+    return paper + (page.orientation() == QPageLayout::Portrait ? QCoreApplication::translate("BuildSheets", " portrait")
+                                                                : QCoreApplication::translate("BuildSheets", " landscape"));
 }
 
 // "closed, 56 pieces, lap 26.9 m, 9.2–10.4 s (1:28 stock), road 30.7 m": the
@@ -510,7 +519,8 @@ QString timedCircuitText(const TrackGrid &grid, const Circuit &circuit, const La
 {
     QString text = TrackFacts::circuitText(circuit, lap.cellSize);
     if (const QString timed = lap.lapText(grid, circuit); !timed.isEmpty())
-        text.replace(QStringLiteral("lap ") + TrackFacts::metres(*circuit.lap, lap.cellSize), timed);
+        text.replace(QCoreApplication::translate("TrackFacts", ", lap ") + TrackFacts::metres(*circuit.lap, lap.cellSize),
+                     QStringLiteral(", ") + timed);
     return text;
 }
 
@@ -540,29 +550,29 @@ QStringList BuildSheets::facts(const TrackGrid &grid, const BuildOrder &order, c
     QStringList lines;
     QString size = facts.sizeText(side);
     if (!facts.circuits().isEmpty())
-        size += QStringLiteral(", road ") + TrackFacts::metres(facts.road(), side);
+        size += QCoreApplication::translate("BuildSheets", ", road ") + TrackFacts::metres(facts.road(), side);
     lines.append(size);
     if (facts.circuits().isEmpty())
-        lines.append(QStringLiteral("No road on the track"));
+        lines.append(QCoreApplication::translate("BuildSheets", "No road on the track"));
     for (const BuildOrder::Run &run : order.runs()) {
-        const QString numbers = run.count == 1 ? QStringLiteral("number %1").arg(run.first)
-                                               : QStringLiteral("numbers %1–%2").arg(run.first).arg(run.first + run.count - 1);
-        lines.append(QStringLiteral("Circuit %1: %2; %3 from %4 in column %5, row %6")
+        const QString numbers = run.count == 1 ? QCoreApplication::translate("BuildSheets", "number %1").arg(run.first)
+                                               : QCoreApplication::translate("BuildSheets", "numbers %1–%2").arg(run.first).arg(run.first + run.count - 1);
+        lines.append(QCoreApplication::translate("BuildSheets", "Circuit %1: %2; %3 from %4 in column %5, row %6")
                          .arg(run.circuit + 1)
                          .arg(timedCircuitText(grid, facts.circuits()[run.circuit], options.lap), numbers,
-                              run.fromStartLine ? QStringLiteral("the start line") : QStringLiteral("its top-left cell"))
+                              run.fromStartLine ? QCoreApplication::translate("BuildSheets", "the start line") : QCoreApplication::translate("BuildSheets", "its top-left cell"))
                          .arg(TrackGrid::columnOf(run.start) + 1)
                          .arg(TrackGrid::rowOf(run.start) + 1));
     }
     const PartsList parts(grid);
-    lines.append(QStringLiteral("Parts: ") + parts.summary());
+    lines.append(QCoreApplication::translate("BuildSheets", "Parts: ") + parts.summary());
     if (options.inventory)
         lines.append(Inventory::shortText(options.inventory->shortages(parts)));
     const QRect &largest = layout.sheets().first().cells;
     const bool even = largest.size() == layout.sheets().last().cells.size();
-    lines.append(QStringLiteral("%1 of %2%3 × %4 cells, %5 mm a cell, %6")
-                     .arg(count(int(layout.sheets().size()), "sheet", "sheets"),
-                          even ? QString() : QStringLiteral("up to "))
+    lines.append(QCoreApplication::translate("BuildSheets", "%1 of %2%3 × %4 cells, %5 mm a cell, %6")
+                     .arg(sheetCount(int(layout.sheets().size())),
+                          even ? QString() : QCoreApplication::translate("BuildSheets", "up to "))
                      .arg(largest.width())
                      .arg(largest.height())
                      .arg(QString::number(layout.cellMm(), 'f', 1), paperName(layout.pageLayout())));
@@ -583,7 +593,7 @@ QByteArray BuildSheets::render(const TrackGrid &grid, const TileStore &tiles, co
 {
     const BuildOrder order(grid, CircuitFinder::find(grid));
     const SheetLayout layout(grid, order, options.paper, options.cellMm, options.inventory);
-    return PdfPages::render(title + QStringLiteral(" build sheets"), layout.pageLayout(), [&](QPagedPaintDevice &device) {
+    return PdfPages::render(title + QCoreApplication::translate("BuildSheets", " build sheets"), layout.pageLayout(), [&](QPagedPaintDevice &device) {
         return paintWith(device, grid, tiles, title, order, layout, options);
     });
 }

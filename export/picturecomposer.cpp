@@ -20,7 +20,7 @@ namespace {
 // A cell takes 48 pixels and the grid line beside it one more.
 constexpr int pitch = 49;
 constexpr int tileSide = 48;
-constexpr char prefix[] = "Drawing Image - ";
+constexpr char prefix[] = QT_TRANSLATE_NOOP("Progress", "Drawing Image - ");
 // 96 dpi, the logical resolution of a display. Fixed, so that a format
 // that stores a resolution (PNG) writes the same bytes in every process;
 // Qt's default depends on the platform plugin.

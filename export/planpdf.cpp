@@ -11,6 +11,7 @@
 #include "pieces/piecetable.h"
 #include "pieces/tilestore.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -208,7 +209,7 @@ void PlanPainter::heading(bool continued)
     m_painter.drawText(QPointF(0, headingBaseline), title);
     const qreal after = m_painter.fontMetrics().horizontalAdvance(title) + 5 * mm;
     m_painter.setFont(font(12));
-    const QString size = continued       ? m_size + QStringLiteral(", parts list continued")
+    const QString size = continued       ? m_size + QCoreApplication::translate("PlanPdf", ", parts list continued")
                          : m_laps.isEmpty() ? m_size
                                             : m_size + QStringLiteral(", ") + m_laps;
     // Several laps are long: what does not fit ends in an ellipsis.
@@ -224,7 +225,7 @@ void PlanPainter::footer(int page, int pages)
     m_painter.setFont(font(8));
     const QRectF line(0, m_page.bottom() - footerHeight / 2, m_page.width(), footerHeight / 2);
     m_painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
-                       QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+                       QCoreApplication::translate("PlanPdf", "Page %1 of %2").arg(page + 1).arg(pages));
 }
 
 void PlanPainter::picture(const QImage &picture, const TrackGrid &grid, const QRectF &area)
@@ -260,7 +261,7 @@ void PlanPainter::table(const TableBlock &block, const PartsList &list, const Ti
         } else if (i == list.distinct()) {
             m_painter.setFont(font(9));
             m_painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                               QStringLiteral("Total: ") + list.summary());
+                               QCoreApplication::translate("PlanPdf", "Total: ") + list.summary());
         } else if (i == list.distinct() + 1) {
             m_painter.setFont(font(9));
             m_painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
@@ -291,11 +292,11 @@ void PlanPainter::pieceRow(const QRectF &line, const PartsList::Row &row, const 
     m_painter.drawImage(square, PictureComposer::cellPicture(row.code, tiles));
     m_painter.setFont(font(9));
     cellText(line, tableColumns[CodeColumn], PartsList::codeText(row.code));
-    cellText(line, tableColumns[PageColumn], row.page);
+    cellText(line, tableColumns[PageColumn], PieceTable::shown(row.page));
     cellText(line, tableColumns[CountColumn], QString::number(row.count));
     // Names are long: a size smaller keeps nearly all of them whole.
     m_painter.setFont(font(8));
-    cellText(line, tableColumns[NameColumn], row.name);
+    cellText(line, tableColumns[NameColumn], PieceTable::shown(row.name));
     rule(line, 0.1 * mm);
 }
 
@@ -308,11 +309,11 @@ void PlanPainter::shortRow(const QRectF &line, const Inventory::Shortage &shorta
                         PictureComposer::cellPicture(shortage.code, tiles));
     m_painter.setFont(font(9));
     cellText(line, tableColumns[CodeColumn], PartsList::codeText(shortage.code));
-    cellText(line, tableColumns[PageColumn], QStringLiteral("own %1").arg(shortage.own));
+    cellText(line, tableColumns[PageColumn], QCoreApplication::translate("PlanPdf", "own %1").arg(shortage.own));
     cellText(line, tableColumns[CountColumn], QStringLiteral("−%1").arg(shortage.missing()));
     m_painter.setFont(font(8));
     cellText(line, tableColumns[NameColumn],
-             QStringLiteral("need %1: %2").arg(shortage.need).arg(PieceTable::name(shortage.code)));
+             QCoreApplication::translate("PlanPdf", "need %1: %2").arg(shortage.need).arg(PieceTable::shownName(shortage.code)));
     rule(line, 0.1 * mm);
 }
 
@@ -335,7 +336,7 @@ void PlanPainter::cellText(const QRectF &line, const TableColumn &column, const 
 
 QString PlanPdf::sizeText(const TrackGrid &grid)
 {
-    return QStringLiteral("%1 × %2 cells").arg(grid.width()).arg(grid.height());
+    return QCoreApplication::translate("PlanPdf", "%1 × %2 cells").arg(grid.width()).arg(grid.height());
 }
 
 QString PlanPdf::lapsText(const TrackGrid &grid, const LapSetup &lap)

@@ -7,6 +7,7 @@
 #include "document/trackgrid.h"
 #include "pieces/piecetable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -240,7 +241,7 @@ void SheetLayout::makeSheets(const TrackGrid &grid, const BuildOrder &order)
                     auto found = at.constFind(code);
                     if (found == at.constEnd()) {
                         found = at.insert(code, int(sheet.picks.size()));
-                        sheet.picks.append({code, PieceTable::name(code), 0, false, 0});
+                        sheet.picks.append({code, PieceTable::shownName(code), 0, false, 0});
                         rank.append(cellRank);
                     }
                     Pick &pick = sheet.picks[*found];
@@ -324,17 +325,19 @@ int SheetLayout::linesPerPickColumn() const
 QString SheetLayout::placeText(const Sheet &sheet) const
 {
     auto span = [](const char *one, const char *many, int first, int count) {
-        return count == 1 ? QStringLiteral("%1 %2").arg(QLatin1String(one)).arg(first + 1)
-                          : QStringLiteral("%1 %2–%3").arg(QLatin1String(many)).arg(first + 1).arg(first + count);
+        return count == 1 ? QCoreApplication::translate("SheetLayout", one).arg(first + 1)
+                          : QCoreApplication::translate("SheetLayout", many).arg(first + 1).arg(first + count);
     };
-    return QStringLiteral("Sheet %1 of %2 — %3, %4")
+    return QCoreApplication::translate("SheetLayout", "Sheet %1 of %2 — %3, %4")
         .arg(sheet.number)
         .arg(m_sheets.size())
-        .arg(span("column", "columns", sheet.cells.left(), sheet.cells.width()),
-             span("row", "rows", sheet.cells.top(), sheet.cells.height()));
+        .arg(span(QT_TRANSLATE_NOOP("SheetLayout", "column %1"), QT_TRANSLATE_NOOP("SheetLayout", "columns %1–%2"),
+                  sheet.cells.left(), sheet.cells.width()),
+             span(QT_TRANSLATE_NOOP("SheetLayout", "row %1"), QT_TRANSLATE_NOOP("SheetLayout", "rows %1–%2"),
+                  sheet.cells.top(), sheet.cells.height()));
 }
 
 QString SheetLayout::continuesText(int sheet)
 {
-    return QStringLiteral("continues on sheet %1").arg(sheet);
+    return QCoreApplication::translate("SheetLayout", "continues on sheet %1").arg(sheet);
 }

@@ -8,6 +8,7 @@
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -81,7 +82,7 @@ bool TrackExport::namesTrackFile(const QString &path, const QString &trackFile)
 
 QString TrackExport::trackFileMessage(const QString &path)
 {
-    return QStringLiteral("%1 is the track file itself: an export never replaces it.")
+    return QCoreApplication::translate("TrackExport", "%1 is the track file itself: an export never replaces it.")
         .arg(ShownBytes::fileName(QFileInfo(path).fileName()));
 }
 
