@@ -12,6 +12,7 @@
 #include "ui/window/startupgate.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 
@@ -19,10 +20,10 @@ ConnectionCommands::ConnectionCommands(const Parts &parts, QObject *parent)
     : QObject(parent), m_parts(parts)
 {
     m_check = MainMenu::addCommand(&parts.menu, "Checkconnections1",
-                                   QStringLiteral("Check connections"), QKeySequence(Qt::Key_F5));
-    m_show = MainMenu::addCommand(&parts.menu, "Showopenends1", QStringLiteral("Show open ends"));
+                                   QCoreApplication::translate("ConnectionCommands", "Check connections"), QKeySequence(Qt::Key_F5));
+    m_show = MainMenu::addCommand(&parts.menu, "Showopenends1", QCoreApplication::translate("ConnectionCommands", "Show open ends"));
     m_show->setCheckable(true);
-    m_closeGaps = MainMenu::addCommand(&parts.menu, "Closegaps1", QStringLiteral("Close gaps"),
+    m_closeGaps = MainMenu::addCommand(&parts.menu, "Closegaps1", QCoreApplication::translate("ConnectionCommands", "Close gaps"),
                                        QKeySequence(Qt::Key_F6));
     parts.startup.holdBack(m_check);
     parts.startup.holdBack(m_show);

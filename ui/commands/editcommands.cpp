@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -24,13 +25,13 @@ EditCommands::EditCommands(const Parts &parts, QObject *parent)
     addHistory();
     QMenu &menu = parts.menu;
     menu.addSeparator();
-    m_cut = add("Cut1", QStringLiteral("Cut"), QKeySequence(QStringLiteral("Ctrl+X")));
-    m_copy = add("Copy1", QStringLiteral("Copy"), QKeySequence(QStringLiteral("Ctrl+C")));
-    m_paste = add("Paste1", QStringLiteral("Paste"), QKeySequence(QStringLiteral("Ctrl+V")));
-    m_delete = add("Delete1", QStringLiteral("Delete"), QKeySequence(Qt::Key_Delete));
+    m_cut = add("Cut1", QCoreApplication::translate("EditCommands", "Cut"), QKeySequence(QStringLiteral("Ctrl+X")));
+    m_copy = add("Copy1", QCoreApplication::translate("EditCommands", "Copy"), QKeySequence(QStringLiteral("Ctrl+C")));
+    m_paste = add("Paste1", QCoreApplication::translate("EditCommands", "Paste"), QKeySequence(QStringLiteral("Ctrl+V")));
+    m_delete = add("Delete1", QCoreApplication::translate("EditCommands", "Delete"), QKeySequence(Qt::Key_Delete));
     menu.addSeparator();
-    m_selectAll = add("Selectall1", QStringLiteral("Select all"), QKeySequence(QStringLiteral("Ctrl+A")));
-    m_selectNone = add("Selectnone1", QStringLiteral("Select none"), QKeySequence(Qt::Key_Escape));
+    m_selectAll = add("Selectall1", QCoreApplication::translate("EditCommands", "Select all"), QKeySequence(QStringLiteral("Ctrl+A")));
+    m_selectNone = add("Selectnone1", QCoreApplication::translate("EditCommands", "Select none"), QKeySequence(Qt::Key_Escape));
     menu.addSeparator();
     m_turns = new TurnCommands({parts.document, parts.canvas, menu, parts.status, parts.window}, *m_stamp, this);
     connectActions();
@@ -41,10 +42,10 @@ void EditCommands::addHistory()
 {
     QMenu &menu = m_parts.menu;
     QUndoStack &stack = document().history();
-    QAction *undo = stack.createUndoAction(&menu, QStringLiteral("Undo"));
+    QAction *undo = stack.createUndoAction(&menu, QCoreApplication::translate("EditCommands", "Undo"));
     undo->setObjectName(QStringLiteral("Undo1"));
     undo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z"))});
-    QAction *redo = stack.createRedoAction(&menu, QStringLiteral("Redo"));
+    QAction *redo = stack.createRedoAction(&menu, QCoreApplication::translate("EditCommands", "Redo"));
     redo->setObjectName(QStringLiteral("Redo1"));
     redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
                         QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
@@ -108,7 +109,7 @@ TrackBlock EditCommands::selectedBlock() const
 
 void EditCommands::copy()
 {
-    toClipboard(QStringLiteral("Copied"));
+    toClipboard(QCoreApplication::translate("EditCommands", "Copied"));
 }
 
 bool EditCommands::toClipboard(const QString &done)
@@ -117,13 +118,13 @@ bool EditCommands::toClipboard(const QString &done)
     if (block.isEmpty())
         return false;
     QGuiApplication::clipboard()->setText(QString::fromLatin1(block.toText()));
-    m_parts.status.setText(QStringLiteral("%1 %2 x %3 cells").arg(done).arg(block.width()).arg(block.height()));
+    m_parts.status.setText(QCoreApplication::translate("EditCommands", "%1 %2 x %3 cells").arg(done).arg(block.width()).arg(block.height()));
     return true;
 }
 
 void EditCommands::cut()
 {
-    if (toClipboard(QStringLiteral("Cut")))
+    if (toClipboard(QCoreApplication::translate("EditCommands", "Cut")))
         document().edits().cut();
 }
 
@@ -145,7 +146,7 @@ void EditCommands::paste()
         block = clipboardBlock();
     } catch (const KwError &error) {
         // Nothing has changed, so a word in the status bar is enough.
-        m_parts.status.setText(QStringLiteral("Cannot paste: ") + error.shownText());
+        m_parts.status.setText(QCoreApplication::translate("EditCommands", "Cannot paste: ") + error.shownText());
         return;
     }
     const TrackCanvas &canvas = m_parts.canvas;

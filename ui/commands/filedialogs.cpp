@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/nosettings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 
@@ -15,7 +16,7 @@ QFileDialog *makeDialog(QWidget *owner, const char *name, const QString &title,
     auto *dialog = new QFileDialog(owner, title);
     dialog->setObjectName(QLatin1String(name));
     dialog->setAcceptMode(mode);
-    dialog->setNameFilter(QStringLiteral("Kerbwright File (*.kwf)"));
+    dialog->setNameFilter(QCoreApplication::translate("FileDialogs", "Kerbwright File (*.kwf)"));
     // Only a name to save gets ".kwf" added; the Open dialog takes a typed
     // name as it stands, so a track called "oval" can be opened by name.
     if (mode == QFileDialog::AcceptSave)
@@ -37,7 +38,7 @@ QtFileDialogs::QtFileDialogs(QWidget *owner)
 QFileDialog *QtFileDialogs::saveDialog()
 {
     if (!m_save)
-        m_save = makeDialog(m_owner, "SaveDialog", QStringLiteral("Save DizedidedeVida"),
+        m_save = makeDialog(m_owner, "SaveDialog", QCoreApplication::translate("FileDialogs", "Save DizedidedeVida"),
                             QFileDialog::AcceptSave);
     return m_save;
 }
@@ -45,7 +46,7 @@ QFileDialog *QtFileDialogs::saveDialog()
 QFileDialog *QtFileDialogs::openDialog()
 {
     if (!m_open)
-        m_open = makeDialog(m_owner, "OpenDialog", QStringLiteral("Open Kerbwright File"),
+        m_open = makeDialog(m_owner, "OpenDialog", QCoreApplication::translate("FileDialogs", "Open Kerbwright File"),
                             QFileDialog::AcceptOpen);
     return m_open;
 }

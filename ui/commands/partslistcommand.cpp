@@ -7,13 +7,14 @@
 #include "ui/window/startupgate.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 
 PartsListCommand::PartsListCommand(const Parts &parts, QObject *parent)
     : QObject(parent), m_parts(parts)
 {
-    QAction *item = MainMenu::addCommand(&parts.menu, "Partslist1", QStringLiteral("Parts list…"),
+    QAction *item = MainMenu::addCommand(&parts.menu, "Partslist1", QCoreApplication::translate("PartsListCommand", "Parts list…"),
                                          QKeySequence(QStringLiteral("Ctrl+L")));
     connect(item, &QAction::triggered, this, &PartsListCommand::show);
     parts.startup.holdBack(item);
@@ -43,10 +44,12 @@ void PartsListCommand::markCircuit(const QVector<int> &cells)
     for (int index : cells)
         selection.add(index);
     const QRect bounds = selection.bounds();
-    m_parts.status.setText(QStringLiteral("Circuit of %1 piece%2 in columns %3–%4, rows %5–%6")
-                               .arg(cells.size())
-                               .arg(cells.size() == 1 ? "" : "s")
-                               .arg(bounds.left() + 1)
+    const int pieces = int(cells.size());
+    const QString text = pieces == 1
+        ? QCoreApplication::translate("PartsListCommand", "Circuit of 1 piece in columns %1–%2, rows %3–%4")
+        : QCoreApplication::translate("PartsListCommand", "Circuit of %n pieces in columns %1–%2, rows %3–%4", nullptr,
+                                      pieces);
+    m_parts.status.setText(text.arg(bounds.left() + 1)
                                .arg(bounds.right() + 1)
                                .arg(bounds.top() + 1)
                                .arg(bounds.bottom() + 1));

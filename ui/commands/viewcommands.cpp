@@ -5,22 +5,23 @@
 #include "ui/window/mainmenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 ViewCommands::ViewCommands(TrackView &view, QMenu &menu, QObject *parent)
     : QObject(parent), m_view(view)
 {
-    QAction *in = MainMenu::addCommand(&menu, "Zoomin1", QStringLiteral("Zoom in"));
+    QAction *in = MainMenu::addCommand(&menu, "Zoomin1", QCoreApplication::translate("ViewCommands", "Zoom in"));
     // Ctrl+= as well: on most keyboards "+" needs Shift.
     in->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
-    QAction *out = MainMenu::addCommand(&menu, "Zoomout1", QStringLiteral("Zoom out"),
+    QAction *out = MainMenu::addCommand(&menu, "Zoomout1", QCoreApplication::translate("ViewCommands", "Zoom out"),
                                         QKeySequence(QStringLiteral("Ctrl+-")));
-    QAction *actual = MainMenu::addCommand(&menu, "Actualsize1", QStringLiteral("Actual size"),
+    QAction *actual = MainMenu::addCommand(&menu, "Actualsize1", QCoreApplication::translate("ViewCommands", "Actual size"),
                                            QKeySequence(QStringLiteral("Ctrl+0")));
-    QAction *fit = MainMenu::addCommand(&menu, "Fittrack1", QStringLiteral("Fit track"),
+    QAction *fit = MainMenu::addCommand(&menu, "Fittrack1", QCoreApplication::translate("ViewCommands", "Fit track"),
                                         QKeySequence(QStringLiteral("Ctrl+9")));
     menu.addSeparator();
-    m_rulers = MainMenu::addCommand(&menu, "Showrulers1", QStringLiteral("Show rulers"));
+    m_rulers = MainMenu::addCommand(&menu, "Showrulers1", QCoreApplication::translate("ViewCommands", "Show rulers"));
     m_rulers->setCheckable(true);
     m_rulers->setChecked(view.rulersShown());
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/aboutbanners.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -124,7 +125,7 @@ QImage AboutBanners::tracks(int width, int height)
     drawStartLine(p, width * 0.14, low - roadWidth / 2, roadWidth);
 
     drawTitle(p, QRect(12, 4, width - 24, int(height * 0.45)), int(height * 0.32),
-              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kerbwright tracks"));
+              Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("AboutBanners", "Kerbwright tracks"));
     return image;
 }
 
@@ -144,6 +145,6 @@ QImage AboutBanners::share(int width, int height)
               QPointF(width - margin - 3 * tile - 14, gridTop + tile));
 
     drawTitle(p, QRect(0, 2, width, int(height * 0.4)), int(height * 0.22), Qt::AlignCenter,
-              QStringLiteral("Share your layouts"));
+              QCoreApplication::translate("AboutBanners", "Share your layouts"));
     return image;
 }

@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/nosettings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 QtCsvFileDialog::QtCsvFileDialog(QWidget *owner)
@@ -14,10 +15,10 @@ QString QtCsvFileDialog::askCsvName(const QString &proposed)
 {
     if (!m_dialog) {
         NoSettings::apply();
-        m_dialog = new QFileDialog(m_owner, QStringLiteral("Save Parts List"));
+        m_dialog = new QFileDialog(m_owner, QCoreApplication::translate("CsvFileDialog", "Save Parts List"));
         m_dialog->setObjectName(QStringLiteral("CsvDialog"));
         m_dialog->setAcceptMode(QFileDialog::AcceptSave);
-        m_dialog->setNameFilter(QStringLiteral("CSV File (*.csv)"));
+        m_dialog->setNameFilter(QCoreApplication::translate("CsvFileDialog", "CSV File (*.csv)"));
         m_dialog->setDefaultSuffix(QStringLiteral("csv"));
         // Any file can be picked here, not just lists, so Qt's own question
         // before replacing a file stays on.
@@ -33,11 +34,11 @@ QString QtCsvFileDialog::askInventoryName()
 {
     if (!m_openDialog) {
         NoSettings::apply();
-        m_openDialog = new QFileDialog(m_owner, QStringLiteral("Compare with Inventory"));
+        m_openDialog = new QFileDialog(m_owner, QCoreApplication::translate("CsvFileDialog", "Compare with Inventory"));
         m_openDialog->setObjectName(QStringLiteral("InventoryDialog"));
         m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
         m_openDialog->setFileMode(QFileDialog::ExistingFile);
-        m_openDialog->setNameFilters({QStringLiteral("Inventory (*.csv *.txt)"), QStringLiteral("All files (*)")});
+        m_openDialog->setNameFilters({QCoreApplication::translate("CsvFileDialog", "Inventory (*.csv *.txt)"), QCoreApplication::translate("CsvFileDialog", "All files (*)")});
     }
     if (m_openDialog->exec() != QDialog::Accepted)
         return QString();

@@ -5,20 +5,22 @@
 #include "document/trackdocument.h"
 #include "export/picturecomposer.h"
 #include "export/pictureexport.h"
+#include "pieces/piecetable.h"
 #include "pieces/tilestore.h"
 #include "ui/dialogs/csvfiledialog.h"
 #include "ui/dialogs/sessioncellsize.h"
 #include "ui/window/errorbox.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -34,7 +36,7 @@ const QColor shortBackground(255, 214, 214);
 
 QString circuitLine(int number, const Circuit &circuit, double cellSize)
 {
-    return QStringLiteral("Circuit %1: ").arg(number) + TrackFacts::circuitText(circuit, cellSize);
+    return QCoreApplication::translate("PartsListWindow", "Circuit %1: ").arg(number) + TrackFacts::circuitText(circuit, cellSize);
 }
 
 } // namespace
@@ -45,7 +47,7 @@ PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore 
       m_csvDialog(std::make_unique<QtCsvFileDialog>(this))
 {
     setObjectName(QStringLiteral("PartsListWindow"));
-    setWindowTitle(QStringLiteral("Parts list"));
+    setWindowTitle(QCoreApplication::translate("PartsListWindow", "Parts list"));
     createWidgets();
     resize(680, 600);
     connect(&m_document, &TrackDocument::changed, this, &PartsListWindow::trackChanged);
@@ -57,10 +59,10 @@ void PartsListWindow::createTable()
 {
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("PartsTable"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Piece"), QStringLiteral("Code"),
-                                        QStringLiteral("Name"), QStringLiteral("Page"),
-                                        QStringLiteral("Count"), QStringLiteral("Owned"),
-                                        QStringLiteral("Short")});
+    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("PartsListWindow", "Piece"), QCoreApplication::translate("PartsListWindow", "Code"),
+                                        QCoreApplication::translate("PartsListWindow", "Name"), QCoreApplication::translate("PartsListWindow", "Page"),
+                                        QCoreApplication::translate("PartsListWindow", "Count"), QCoreApplication::translate("PartsListWindow", "Owned"),
+                                        QCoreApplication::translate("PartsListWindow", "Short")});
     // Until an inventory is loaded there is nothing to own.
     m_table->setColumnHidden(OwnedColumn, true);
     m_table->setColumnHidden(ShortColumn, true);
@@ -87,7 +89,7 @@ void PartsListWindow::createFacts()
     m_cellSize->setSingleStep(0.05);
     m_cellSize->setSuffix(QStringLiteral(" m"));
     m_cellSize->setValue(SessionCellSize::metres());
-    m_cellSize->setToolTip(QStringLiteral("The side of one cell, for the sizes and lengths above"));
+    m_cellSize->setToolTip(QCoreApplication::translate("PartsListWindow", "The side of one cell, for the sizes and lengths above"));
     connect(m_cellSize, &QDoubleSpinBox::valueChanged, this, [this](double metres) {
         SessionCellSize::setMetres(metres);
         showFacts();
@@ -109,13 +111,13 @@ void PartsListWindow::createWidgets()
     createFacts();
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("PartsTotal"));
-    auto *copy = new QPushButton(QStringLiteral("Copy"), this);
+    auto *copy = new QPushButton(QCoreApplication::translate("PartsListWindow", "Copy"), this);
     copy->setObjectName(QStringLiteral("CopyParts"));
-    auto *save = new QPushButton(QStringLiteral("Save as CSV…"), this);
+    auto *save = new QPushButton(QCoreApplication::translate("PartsListWindow", "Save as CSV…"), this);
     save->setObjectName(QStringLiteral("SaveParts"));
-    auto *compare = new QPushButton(QStringLiteral("Compare with inventory…"), this);
+    auto *compare = new QPushButton(QCoreApplication::translate("PartsListWindow", "Compare with inventory…"), this);
     compare->setObjectName(QStringLiteral("CompareInventory"));
-    m_forget = new QPushButton(QStringLiteral("Forget inventory"), this);
+    m_forget = new QPushButton(QCoreApplication::translate("PartsListWindow", "Forget inventory"), this);
     m_forget->setObjectName(QStringLiteral("ForgetInventory"));
     m_forget->setEnabled(false);
     connect(copy, &QPushButton::clicked, this, &PartsListWindow::copy);
@@ -124,9 +126,9 @@ void PartsListWindow::createWidgets()
     connect(m_forget, &QPushButton::clicked, this, &PartsListWindow::forgetInventory);
 
     auto *facts = new QFormLayout;
-    facts->addRow(QStringLiteral("Track:"), m_size);
-    facts->addRow(QStringLiteral("Cell side:"), m_cellSize);
-    facts->addRow(QStringLiteral("Circuits:"), m_circuits);
+    facts->addRow(QCoreApplication::translate("PartsListWindow", "Track:"), m_size);
+    facts->addRow(QCoreApplication::translate("PartsListWindow", "Cell side:"), m_cellSize);
+    facts->addRow(QCoreApplication::translate("PartsListWindow", "Circuits:"), m_circuits);
     auto *inventory = new QHBoxLayout;
     inventory->addStretch(1);
     inventory->addWidget(compare);
@@ -197,7 +199,7 @@ void PartsListWindow::showFacts()
     const double cellSize = SessionCellSize::metres();
     QString size = m_facts->sizeText(cellSize);
     if (!m_facts->circuits().isEmpty())
-        size += QStringLiteral(", road ") + TrackFacts::metres(m_facts->road(), cellSize);
+        size += QCoreApplication::translate("PartsListWindow", ", road ") + TrackFacts::metres(m_facts->road(), cellSize);
     if (m_size->text() != size)
         m_size->setText(size);
     const QVector<Circuit> &circuits = m_facts->circuits();
@@ -205,7 +207,7 @@ void PartsListWindow::showFacts()
     for (int k = 0; k < circuits.size(); ++k)
         lines << circuitLine(k + 1, circuits[k], cellSize);
     if (lines.isEmpty())
-        lines << QStringLiteral("No road on the track");
+        lines << QCoreApplication::translate("PartsListWindow", "No road on the track");
     // Refilled only when a line changes, so a click on one is not lost to
     // an edit elsewhere on the track.
     QStringList shown;
@@ -223,7 +225,7 @@ void PartsListWindow::showFacts()
 
 void PartsListWindow::showTotals()
 {
-    QString text = QStringLiteral("Total: ") + m_list.summary();
+    QString text = QCoreApplication::translate("PartsListWindow", "Total: ") + m_list.summary();
     if (m_inventory)
         text += QStringLiteral(" – ") + Inventory::shortText(m_inventory->shortages(m_list))
                 + QStringLiteral(" (") + QFileInfo(m_inventoryName).fileName() + QLatin1Char(')');
@@ -236,8 +238,8 @@ void PartsListWindow::fillRow(int row, const PartsList::Row &part)
     // A click changes a count or two: only what differs is touched, so the
     // table does not lay out and repaint every row on every edit.
     setCell(row, CodeColumn, PartsList::codeText(part.code), Qt::AlignLeft);
-    setCell(row, NameColumn, part.name, Qt::AlignLeft);
-    setCell(row, PageColumn, part.page, Qt::AlignLeft);
+    setCell(row, NameColumn, PieceTable::shown(part.name), Qt::AlignLeft);
+    setCell(row, PageColumn, PieceTable::shown(part.page), Qt::AlignLeft);
     setCell(row, CountColumn, QString::number(part.count), Qt::AlignRight);
     const int owned = m_inventory ? m_inventory->owned(part.code) : 0;
     const int missing = std::max(0, part.count - owned);

@@ -7,6 +7,7 @@
 #include "ui/window/appicon.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
@@ -28,7 +29,7 @@ TAboutForm::TAboutForm(QWidget *parent)
       m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("aboutForm"));
-    setWindowTitle(QStringLiteral("About Kerbwright"));
+    setWindowTitle(QCoreApplication::translate("TAboutForm", "About Kerbwright"));
     setFixedSize(clientWidth, clientHeight);
     createHeader();
     createBanners();
@@ -45,7 +46,7 @@ void TAboutForm::createHeader()
     title.setBold(true);
     Label1->setFont(title);
     createLabel("CreditLabel",
-                QStringLiteral("Free software by the Kerbwright developers: GNU GPL 3 or later."),
+                QCoreApplication::translate("TAboutForm", "Free software by the Kerbwright developers: GNU GPL 3 or later."),
                 QRect(margin, 46, innerWidth, lineHeight));
     addRule(68);
 }
@@ -56,15 +57,15 @@ void TAboutForm::createBanners()
     // open it, and drawing them took a twelfth of the editor's start.
     Image1 = createPicture("Image1", QRect(margin, 76, 434, 87), AboutLinks::tracksPage);
     createLabel("CaptionLabel1",
-                QStringLiteral("Kerbwright tracks: the editor's home, with ready-made layouts"),
+                QCoreApplication::translate("TAboutForm", "Kerbwright tracks: the editor's home, with ready-made layouts"),
                 QRect(margin, 166, innerWidth, lineHeight));
-    createLabel("CaptionLabel2", QStringLiteral("to download, print and build on the floor."),
+    createLabel("CaptionLabel2", QCoreApplication::translate("TAboutForm", "to download, print and build on the floor."),
                 QRect(margin, 182, innerWidth, lineHeight));
     addRule(206);
 
     Image2 = createPicture("Image2", QRect((clientWidth - 300) / 2, 214, 300, 100), AboutLinks::sharePage);
     createLabel("CaptionLabel3",
-                QStringLiteral("Share your layouts: send in your own tracks for other drivers."),
+                QCoreApplication::translate("TAboutForm", "Share your layouts: send in your own tracks for other drivers."),
                 QRect(margin, 317, innerWidth, lineHeight));
     addRule(341);
 }
@@ -79,7 +80,7 @@ void TAboutForm::createLinks()
 
 void TAboutForm::createCloseButton()
 {
-    CloseButton = new QPushButton(QStringLiteral("Close"), this);
+    CloseButton = new QPushButton(QCoreApplication::translate("TAboutForm", "Close"), this);
     CloseButton->setObjectName(QStringLiteral("Button1"));
     CloseButton->setGeometry(margin, 399, innerWidth, 30);
     CloseButton->setDefault(true);

@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/dialogplacement.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -21,19 +22,19 @@ TSaveForm::TSaveForm(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("saveForm"));
-    setWindowTitle(QStringLiteral("Save changes ?"));
+    setWindowTitle(QCoreApplication::translate("TSaveForm", "Save changes ?"));
     setFixedSize(clientWidth, clientHeight);
 
-    Label1 = new QLabel(QStringLiteral("Save changes first ?"), this);
+    Label1 = new QLabel(QCoreApplication::translate("TSaveForm", "Save changes first ?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(0, 6, clientWidth, 20);
 
     // Created in tab order: Yes first.
     const int step = buttonWidth + buttonGap;
-    Button1 = createButton("Button1", QStringLiteral("&Yes"), Yes, firstButtonX);
-    Button2 = createButton("Button2", QStringLiteral("&No"), No, firstButtonX + step);
-    Button3 = createButton("Button3", QStringLiteral("&Cancel"), Cancel, firstButtonX + 2 * step);
+    Button1 = createButton("Button1", QCoreApplication::translate("TSaveForm", "&Yes"), Yes, firstButtonX);
+    Button2 = createButton("Button2", QCoreApplication::translate("TSaveForm", "&No"), No, firstButtonX + step);
+    Button3 = createButton("Button3", QCoreApplication::translate("TSaveForm", "&Cancel"), Cancel, firstButtonX + 2 * step);
 }
 
 QPushButton *TSaveForm::createButton(const char *name, const QString &text, int tag, int x)

@@ -4,6 +4,7 @@
 #include "document/trackdocument.h"
 #include "ui/dialogs/dialogplacement.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +26,7 @@ TsizeForm::TsizeForm(TrackDocument *document, QWidget *parent)
       m_document(document)
 {
     setObjectName(QStringLiteral("sizeForm"));
-    setWindowTitle(QStringLiteral("Modify grid size"));
+    setWindowTitle(QCoreApplication::translate("TSizeForm", "Modify grid size"));
     setFixedSize(clientWidth, clientHeight);
     createWidgets();
     arrangeTabOrder();
@@ -35,10 +36,10 @@ TsizeForm::TsizeForm(TrackDocument *document, QWidget *parent)
 
 void TsizeForm::createWidgets()
 {
-    Label1 = new QLabel(QStringLiteral("Width:"), this);
+    Label1 = new QLabel(QCoreApplication::translate("TSizeForm", "Width:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(10, widthRow, 44, 18);
-    Label2 = new QLabel(QStringLiteral("Height:"), this);
+    Label2 = new QLabel(QCoreApplication::translate("TSizeForm", "Height:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(10, heightRow, 44, 18);
 
@@ -47,10 +48,10 @@ void TsizeForm::createWidgets()
     Edit1 = createEdit("Edit1", widthRow - 2);
     Edit2 = createEdit("Edit2", heightRow - 2);
 
-    BitBtn1 = createButton("BitBtn1", QStringLiteral("OK"), 62);
+    BitBtn1 = createButton("BitBtn1", QCoreApplication::translate("TSizeForm", "OK"), 62);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setDefault(true);
-    BitBtn2 = createButton("BitBtn2", QStringLiteral("Cancel"), 158);
+    BitBtn2 = createButton("BitBtn2", QCoreApplication::translate("TSizeForm", "Cancel"), 158);
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     // Both buttons close the dialog the same way: the grid size is whatever
     // the sliders were left at, and no caller asks which button it was.

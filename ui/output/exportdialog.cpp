@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/nosettings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 QtExportDialog::Setup QtExportDialog::exportAs()
@@ -10,23 +11,23 @@ QtExportDialog::Setup QtExportDialog::exportAs()
     // The typed name's extension chooses the format; the filters only
     // narrow what the dialog lists. A name typed without any extension
     // becomes a PNG picture.
-    return {QStringLiteral("Export as"),
+    return {QCoreApplication::translate("ExportDialog", "Export as"),
             QStringLiteral("ExportDialog"),
             {
-                QStringLiteral("Pictures, plans and parts lists (*.png *.jpg *.jpeg *.bmp *.pdf *.csv)"),
-                QStringLiteral("PNG picture (*.png)"),
-                QStringLiteral("JPEG picture (*.jpg *.jpeg)"),
-                QStringLiteral("BMP picture (*.bmp)"),
-                QStringLiteral("Plan (*.pdf)"),
-                QStringLiteral("Parts list (*.csv)"),
+                QCoreApplication::translate("ExportDialog", "Pictures, plans and parts lists (*.png *.jpg *.jpeg *.bmp *.pdf *.csv)"),
+                QCoreApplication::translate("ExportDialog", "PNG picture (*.png)"),
+                QCoreApplication::translate("ExportDialog", "JPEG picture (*.jpg *.jpeg)"),
+                QCoreApplication::translate("ExportDialog", "BMP picture (*.bmp)"),
+                QCoreApplication::translate("ExportDialog", "Plan (*.pdf)"),
+                QCoreApplication::translate("ExportDialog", "Parts list (*.csv)"),
             },
             QStringLiteral("png")};
 }
 
 QtExportDialog::Setup QtExportDialog::buildSheets()
 {
-    return {QStringLiteral("Export build sheets to PDF"), QStringLiteral("SheetsDialog"),
-            {QStringLiteral("Build sheets (*.pdf)")}, QStringLiteral("pdf")};
+    return {QCoreApplication::translate("ExportDialog", "Export build sheets to PDF"), QStringLiteral("SheetsDialog"),
+            {QCoreApplication::translate("ExportDialog", "Build sheets (*.pdf)")}, QStringLiteral("pdf")};
 }
 
 QtExportDialog::QtExportDialog(QWidget *owner, const Setup &setup)

@@ -9,11 +9,11 @@
 #include "export/buildsheets.h"
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
+#include "ui/dialogs/sessioncellsize.h"
 #include "ui/output/exportdialog.h"
 #include "ui/output/printdialogs.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/statusnotice.h"
-#include "ui/dialogs/sessioncellsize.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -145,7 +145,7 @@ void OutputCommands::exportBeside(TrackExport::Format format)
 {
     const QString &fileName = m_parts.document.fileName();
     if (fileName.isEmpty()) {
-        showMessage(QStringLiteral("Save your file first!"));
+        showMessage(QCoreApplication::translate("OutputCommands", "Save your file first!"));
         m_parts.progress.clear();
         return;
     }
@@ -158,7 +158,7 @@ void OutputCommands::exportBeside(TrackExport::Format format)
     TrackExport::write(m_parts.document.grid(), m_parts.store, fileName, path, format,
                        displayDepth(), m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
-    m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
+    m_parts.notice.tell(QCoreApplication::translate("OutputCommands", "Exported ") + shownPath(path));
 }
 
 bool OutputCommands::refusesTrackFile(const QString &path)
@@ -172,7 +172,7 @@ bool OutputCommands::refusesTrackFile(const QString &path)
 bool OutputCommands::acceptable(const QString &path, TrackExport::Format &format)
 {
     if (!TrackExport::formatOfName(path, format)) {
-        showMessage(QStringLiteral("%1 cannot be exported: its extension chooses the format, one "
+        showMessage(QCoreApplication::translate("OutputCommands", "%1 cannot be exported: its extension chooses the format, one "
                                    "of %2.")
                         .arg(QFileInfo(path).fileName(), TrackExport::acceptedExtensions()));
         return false;
@@ -200,7 +200,7 @@ void OutputCommands::exportAs()
     TrackExport::write(m_parts.document.grid(), m_parts.store, title, path, format, displayDepth(),
                        m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
-    m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
+    m_parts.notice.tell(QCoreApplication::translate("OutputCommands", "Exported ") + shownPath(path));
 }
 
 OutputCommands::Printout OutputCommands::plan()
@@ -280,7 +280,7 @@ void OutputCommands::printToFile(const QString &path, const Printout &printout)
     const QPageLayout layout = printout.printer.pageLayout();
     SafeFile::write(path, [&] { return printout.render(layout); });
     m_parts.progress.clear();
-    m_parts.notice.tell(QStringLiteral("Printed to ") + shownPath(path));
+    m_parts.notice.tell(QCoreApplication::translate("OutputCommands", "Printed to ") + shownPath(path));
 }
 
 void OutputCommands::printOnPrinter(QPrinter &printer, const Printout &printout)
@@ -288,9 +288,9 @@ void OutputCommands::printOnPrinter(QPrinter &printer, const Printout &printout)
     const int pages = printout.paint(printer);
     m_parts.progress.clear();
     if (pages == 0)
-        throw KwError(QStringLiteral("The printer %1 would not start printing").arg(printer.printerName()));
-    m_parts.notice.tell(QStringLiteral("Printed %1 to %2")
-                            .arg(pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pages),
+        throw KwError(QCoreApplication::translate("OutputCommands", "The printer %1 would not start printing").arg(printer.printerName()));
+    m_parts.notice.tell(QCoreApplication::translate("OutputCommands", "Printed %1 to %2")
+                            .arg(pages == 1 ? QCoreApplication::translate("OutputCommands", "1 page") : QCoreApplication::translate("OutputCommands", "%n pages", nullptr, pages),
                                  printer.printerName()));
 }
 
@@ -327,7 +327,7 @@ void OutputCommands::preview(const Printout &printout)
 bool OutputCommands::takesSheets(const QString &path)
 {
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
-        showMessage(QStringLiteral("%1 cannot take the build sheets: they are a PDF, so its extension must be .pdf.")
+        showMessage(QCoreApplication::translate("OutputCommands", "%1 cannot take the build sheets: they are a PDF, so its extension must be .pdf.")
                         .arg(QFileInfo(path).fileName()));
         return false;
     }
@@ -348,5 +348,5 @@ void OutputCommands::exportBuildSheets()
         proposed = path;
     }
     BuildSheets::write(path, m_parts.document.grid(), m_parts.store, planTitle(), sheetOptions());
-    m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
+    m_parts.notice.tell(QCoreApplication::translate("OutputCommands", "Exported ") + shownPath(path));
 }

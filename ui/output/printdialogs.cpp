@@ -6,9 +6,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QPrinter>
 
 namespace {
 
@@ -34,7 +34,7 @@ void showSheetsOrientation(QPrintPreviewDialog &dialog, const QPrinter &printer)
         return;
     for (QAction *action : {portrait, landscape}) {
         action->setEnabled(false);
-        action->setToolTip(QStringLiteral("The build sheets stand or lie as the fewest sheets need"));
+        action->setToolTip(QCoreApplication::translate("PrintDialogs", "The build sheets stand or lie as the fewest sheets need"));
     }
     QObject::connect(widget, &QPrintPreviewWidget::previewChanged, &dialog, [portrait, landscape, &printer] {
         const bool standing = printer.pageLayout().orientation() == QPageLayout::Portrait;
@@ -56,7 +56,7 @@ bool QtPrintDialogs::askPrint(QPrinter &printer)
     NoSettings::apply();
     QPrintDialog dialog(&printer, m_owner);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("PrintDialogs", "Print"));
     // The plan is printed whole: a page range would print pages that the
     // plan does not skip.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
@@ -70,7 +70,7 @@ bool QtPrintDialogs::preview(QPrinter &printer, const Painter &paint, Document d
     QPrintPreviewDialog dialog(&printer, m_owner);
     dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
     const bool sheets = document == Document::BuildSheets;
-    dialog.setWindowTitle(sheets ? QStringLiteral("Print build sheets") : QStringLiteral("Print preview"));
+    dialog.setWindowTitle(sheets ? QCoreApplication::translate("PrintDialogs", "Print build sheets") : QCoreApplication::translate("PrintDialogs", "Print preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
     if (sheets)
         showSheetsOrientation(dialog, printer);

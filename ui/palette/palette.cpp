@@ -3,6 +3,7 @@
 
 #include "pieces/builtinpictures.h"
 #include "pieces/catalogue.h"
+#include "pieces/piecetable.h"
 #include "pieces/tilestore.h"
 #include "ui/palette/palettelayout.h"
 #include "ui/palette/picturebutton.h"
@@ -24,10 +25,10 @@ struct GridButton
 };
 
 const GridButton gridButtons[] = {
-    {"b80", "01-00", "Add a column"},
-    {"b81", "-1-00", "Remove a column"},
-    {"b82", "00-01", "Add a row"},
-    {"b83", "00--1", "Remove a row"},
+    {"b80", "01-00", QT_TRANSLATE_NOOP("Palette", "Add a column")},
+    {"b81", "-1-00", QT_TRANSLATE_NOOP("Palette", "Remove a column")},
+    {"b82", "00-01", QT_TRANSLATE_NOOP("Palette", "Add a row")},
+    {"b83", "00--1", QT_TRANSLATE_NOOP("Palette", "Remove a row")},
 };
 
 QByteArray hintOf(const QObject *button)
@@ -66,7 +67,7 @@ QWidget *Palette::addPiecePage(int index)
     group->setExclusive(true);
     for (const PiecePlace &place : source.pieces)
         group->addButton(addPieceButton(page, place.code, PaletteLayout::place(index, place.slot)));
-    addTab(page, source.caption);
+    addTab(page, PieceTable::shown(source.caption));
     return page;
 }
 
@@ -96,13 +97,13 @@ QWidget *Palette::addUtilitiesPage()
         auto *button = new PictureButton(page);
         button->setObjectName(QLatin1String(grid.name));
         button->setProperty("hint", QByteArray(grid.hint));
-        button->setAccessibleName(QLatin1String(grid.spoken));
+        button->setAccessibleName(tr(grid.spoken));
         button->setGeometry(QRect(PaletteLayout::gridButton(which), QSize(buttonSize, buttonSize)));
         button->setPicture(BuiltinPictures::gridButton(which++));
         connect(button, &PictureButton::clicked, this,
                 [this, button] { emit gridClicked(hintOf(button)); });
     }
-    addTab(page, Catalogue::pages().at(Catalogue::utilitiesPage).caption);
+    addTab(page, PieceTable::shown(Catalogue::pages().at(Catalogue::utilitiesPage).caption));
     return page;
 }
 

@@ -5,21 +5,22 @@
 #include "ui/palette/picturebutton.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <algorithm>
 
 PaletteKeys::PaletteKeys(Palette &palette, QWidget &window)
     : QObject(&window), m_palette(palette)
 {
-    connect(add(window, "Previouspage1", QStringLiteral("Previous palette page"),
+    connect(add(window, "Previouspage1", QCoreApplication::translate("PaletteKeys", "Previous palette page"),
                 QKeySequence(QStringLiteral("Ctrl+PgUp"))),
             &QAction::triggered, this, [this] { turnPage(-1); });
-    connect(add(window, "Nextpage1", QStringLiteral("Next palette page"),
+    connect(add(window, "Nextpage1", QCoreApplication::translate("PaletteKeys", "Next palette page"),
                 QKeySequence(QStringLiteral("Ctrl+PgDown"))),
             &QAction::triggered, this, [this] { turnPage(1); });
-    connect(add(window, "Previouspiece1", QStringLiteral("Previous piece"),
+    connect(add(window, "Previouspiece1", QCoreApplication::translate("PaletteKeys", "Previous piece"),
                 QKeySequence(QStringLiteral("Ctrl+Left"))),
             &QAction::triggered, this, [this] { stepPiece(-1); });
-    connect(add(window, "Nextpiece1", QStringLiteral("Next piece"),
+    connect(add(window, "Nextpiece1", QCoreApplication::translate("PaletteKeys", "Next piece"),
                 QKeySequence(QStringLiteral("Ctrl+Right"))),
             &QAction::triggered, this, [this] { stepPiece(1); });
 }

@@ -8,6 +8,7 @@
 #include "ui/palette/piecetext.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 
@@ -50,7 +51,7 @@ PiecePanel::PiecePanel(QWidget *parent)
     group->setExclusive(true);
     group->addButton(m_currentPiece);
     m_currentPiece->setChecked(true);
-    m_currentPiece->setAccessibleDescription(QStringLiteral("Current piece"));
+    m_currentPiece->setAccessibleDescription(QCoreApplication::translate("PiecePanel", "Current piece"));
     setCurrentPiece(QByteArray(), BuiltinPictures::blank());
 }
 
@@ -58,7 +59,7 @@ void PiecePanel::setCurrentPiece(const QByteArray &code, const QImage &picture)
 {
     m_currentCode = code;
     m_currentPiece->setPicture(picture);
-    m_currentPiece->setAccessibleName(code.isEmpty() ? QStringLiteral("No piece chosen") : PieceText::describe(code));
+    m_currentPiece->setAccessibleName(code.isEmpty() ? QCoreApplication::translate("PiecePanel", "No piece chosen") : PieceText::describe(code));
 }
 
 void PiecePanel::pickPiece(const QByteArray &code, const TileStore &tiles)

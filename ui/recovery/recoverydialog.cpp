@@ -4,6 +4,7 @@
 #include "base/shownbytes.h"
 #include "ui/dialogs/dialogplacement.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -35,7 +36,7 @@ RecoveryDialog::RecoveryDialog(const RecoveryQuestion::Offer &offer, QWidget *pa
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("RecoveryDialog"));
-    setWindowTitle(QStringLiteral("Recover unsaved track"));
+    setWindowTitle(QCoreApplication::translate("RecoveryDialog", "Recover unsaved track"));
 
     auto *layout = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
@@ -54,9 +55,9 @@ RecoveryDialog::RecoveryDialog(const RecoveryQuestion::Offer &offer, QWidget *pa
     layout->addLayout(row);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_restore = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
+    m_restore = buttons->addButton(QCoreApplication::translate("RecoveryDialog", "&Restore"), QDialogButtonBox::AcceptRole);
     m_restore->setObjectName(QStringLiteral("RestoreButton"));
-    m_discard = buttons->addButton(QStringLiteral("&Discard"), QDialogButtonBox::DestructiveRole);
+    m_discard = buttons->addButton(QCoreApplication::translate("RecoveryDialog", "&Discard"), QDialogButtonBox::DestructiveRole);
     m_discard->setObjectName(QStringLiteral("DiscardButton"));
     layout->addWidget(buttons);
 
@@ -87,13 +88,13 @@ QString RecoveryDialog::text(const RecoveryQuestion::Offer &offer)
 {
     const QString time = shownTime(offer.time);
     if (offer.damaged)
-        return QStringLiteral("A recovery copy of unsaved work, written at %1, is damaged and "
+        return QCoreApplication::translate("RecoveryDialog", "A recovery copy of unsaved work, written at %1, is damaged and "
                               "cannot be restored:\n%2")
             .arg(time, QDir::toNativeSeparators(offer.copyPath));
     const QString track = offer.fileName.isEmpty()
-                              ? QStringLiteral("a new track that was never saved")
+                              ? QCoreApplication::translate("RecoveryDialog", "a new track that was never saved")
                               : QDir::toNativeSeparators(ShownBytes::fileName(offer.fileName));
-    return QStringLiteral("The editor ended before the changes to %1 were saved.\n\n"
+    return QCoreApplication::translate("RecoveryDialog", "The editor ended before the changes to %1 were saved.\n\n"
                           "A recovery copy of them was written at %2. Restore it to go on "
                           "where you left off, or discard it.")
         .arg(track, time);

@@ -153,9 +153,9 @@ void RecoveryKeeper::report()
         return;
     m_reported = true;
     if (m_folder.isEmpty())
-        emit cannotWrite(QStringLiteral("No recovery copy can be kept: neither XDG_DATA_HOME nor HOME "
+        emit cannotWrite(QCoreApplication::translate("RecoveryKeeper", "No recovery copy can be kept: neither XDG_DATA_HOME nor HOME "
                                         "names a folder."));
     else
-        emit cannotWrite(QStringLiteral("Recovery copies cannot be written to %1.")
+        emit cannotWrite(QCoreApplication::translate("RecoveryKeeper", "Recovery copies cannot be written to %1.")
                              .arg(QDir::toNativeSeparators(m_folder)));
 }

@@ -7,9 +7,9 @@
 
 namespace {
 
-const Tool::Description fillTool{"FillTool1", "Fill", "F", ToolIcon::Fill,
-                                 "Fill: click to give the current piece to the cells joined to it through cells "
-                                 "of the same piece",
+const Tool::Description fillTool{"FillTool1", QT_TRANSLATE_NOOP("Tool", "Fill"), "F", ToolIcon::Fill,
+                                 QT_TRANSLATE_NOOP("Tool", "Fill: click to give the current piece to the cells joined to it through cells "
+                                 "of the same piece"),
                                  Qt::PointingHandCursor};
 
 } // namespace

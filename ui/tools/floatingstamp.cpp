@@ -9,8 +9,8 @@
 
 namespace {
 
-const Tool::Description stampTool{nullptr, "Stamp", "", ToolIcon::None,
-                              "Click or press Enter to place the %1 x %2 block, Esc drops it", Qt::SizeAllCursor};
+const Tool::Description stampTool{nullptr, QT_TRANSLATE_NOOP("Tool", "Stamp"), "", ToolIcon::None,
+                              QT_TRANSLATE_NOOP("Tool", "Click or press Enter to place the %1 x %2 block, Esc drops it"), Qt::SizeAllCursor};
 
 } // namespace
 

@@ -6,8 +6,8 @@
 
 namespace {
 
-const Tool::Description paintTool{"PaintTool1", "Paint", "B", ToolIcon::Paint,
-                              "Paint: click or drag to place the current piece; Alt+click picks a cell's piece",
+const Tool::Description paintTool{"PaintTool1", QT_TRANSLATE_NOOP("Tool", "Paint"), "B", ToolIcon::Paint,
+                              QT_TRANSLATE_NOOP("Tool", "Paint: click or drag to place the current piece; Alt+click picks a cell's piece"),
                               Qt::ArrowCursor};
 
 int indexOf(QPoint cell)

@@ -10,8 +10,8 @@
 
 namespace {
 
-const Tool::Description routeTool{"RouteTool1", "Route", "T", ToolIcon::Route,
-                              "Route: drag through the cells a road is to take; the release lays it, Esc drops it",
+const Tool::Description routeTool{"RouteTool1", QT_TRANSLATE_NOOP("Tool", "Route"), "T", ToolIcon::Route,
+                              QT_TRANSLATE_NOOP("Tool", "Route: drag through the cells a road is to take; the release lays it, Esc drops it"),
                               Qt::CrossCursor};
 
 } // namespace

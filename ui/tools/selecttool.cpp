@@ -11,9 +11,9 @@
 
 namespace {
 
-const Tool::Description selectTool{"SelectTool1", "Select", "R", ToolIcon::Select,
-                               "Select: drag over cells to select them, with Shift to add them; drag the "
-                               "selection to move its pieces",
+const Tool::Description selectTool{"SelectTool1", QT_TRANSLATE_NOOP("Tool", "Select"), "R", ToolIcon::Select,
+                               QT_TRANSLATE_NOOP("Tool", "Select: drag over cells to select them, with Shift to add them; drag the "
+                               "selection to move its pieces"),
                                Qt::CrossCursor};
 
 } // namespace

@@ -41,10 +41,10 @@ public:
     Tool(const Description &description, QObject *parent) : QObject(parent), m_description(description) {}
 
     const char *itemName() const { return m_description.item; }
-    QString name() const { return QString::fromUtf8(m_description.name); }
+    QString name() const { return tr(m_description.name); }
     QKeySequence key() const { return QKeySequence(QString::fromUtf8(m_description.key)); }
     QIcon icon() const { return ToolIcon::icon(m_description.icon); }
-    virtual QString hint() const { return QString::fromUtf8(m_description.hint); }
+    virtual QString hint() const { return tr(m_description.hint); }
     Qt::CursorShape cursor() const { return m_description.cursor; }
 
     virtual void activate() {}

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QToolBar>
@@ -53,7 +54,7 @@ void ToolBox::addTool(Id id, Tool *tool, QMenu &menu)
 
 QToolBar *ToolBox::makeBar(QWidget *parent) const
 {
-    auto *bar = new QToolBar(QStringLiteral("Tools"), parent);
+    auto *bar = new QToolBar(QCoreApplication::translate("ToolBox", "Tools"), parent);
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setOrientation(Qt::Vertical);

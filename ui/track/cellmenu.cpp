@@ -5,20 +5,21 @@
 #include "ui/window/mainmenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 CellMenu::CellMenu(QWidget *parent)
     : QMenu(parent)
 {
     setObjectName(QStringLiteral("CellMenu"));
-    addChoice("PickPiece1", QStringLiteral("Pick this piece"), Pick);
+    addChoice("PickPiece1", QCoreApplication::translate("CellMenu", "Pick this piece"), Pick);
     addSeparator();
-    addChoice("InsertColumnLeft1", QStringLiteral("Insert column left"), InsertColumnLeft);
-    addChoice("InsertColumnRight1", QStringLiteral("Insert column right"), InsertColumnRight);
-    addChoice("DeleteColumn1", QStringLiteral("Delete column"), DeleteColumn);
+    addChoice("InsertColumnLeft1", QCoreApplication::translate("CellMenu", "Insert column left"), InsertColumnLeft);
+    addChoice("InsertColumnRight1", QCoreApplication::translate("CellMenu", "Insert column right"), InsertColumnRight);
+    addChoice("DeleteColumn1", QCoreApplication::translate("CellMenu", "Delete column"), DeleteColumn);
     addSeparator();
-    addChoice("InsertRowAbove1", QStringLiteral("Insert row above"), InsertRowAbove);
-    addChoice("InsertRowBelow1", QStringLiteral("Insert row below"), InsertRowBelow);
-    addChoice("DeleteRow1", QStringLiteral("Delete row"), DeleteRow);
+    addChoice("InsertRowAbove1", QCoreApplication::translate("CellMenu", "Insert row above"), InsertRowAbove);
+    addChoice("InsertRowBelow1", QCoreApplication::translate("CellMenu", "Insert row below"), InsertRowBelow);
+    addChoice("DeleteRow1", QCoreApplication::translate("CellMenu", "Delete row"), DeleteRow);
 }
 
 QAction *CellMenu::addChoice(const char *name, const QString &text, Choice choice)

@@ -232,7 +232,7 @@ void TrackCanvas::MakeCells(Progress &progress)
 {
     for (int c = 1; c <= TrackGrid::side; ++c) {
         for (int r = 1; r <= TrackGrid::side; ++r) {
-            progress.step("Initialising Array - ", c, r);
+            progress.step(QT_TRANSLATE_NOOP("Progress", "Initialising Array - "), c, r);
             progress.pump();
             m_shown[size_t(TrackGrid::index(c - 1, r - 1))] = Shown();
         }

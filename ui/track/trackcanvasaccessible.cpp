@@ -7,6 +7,7 @@
 #include "ui/track/trackcanvas.h"
 
 #include <QAccessibleActionInterface>
+#include <QCoreApplication>
 #include <QWindow>
 
 namespace {
@@ -97,7 +98,7 @@ QAccessibleInterface *canvasFactory(const QString &className, QObject *object)
 } // namespace
 
 TrackCanvasAccessible::TrackCanvasAccessible(TrackCanvas *canvas)
-    : QAccessibleWidget(canvas, QAccessible::Pane, QStringLiteral("Track")),
+    : QAccessibleWidget(canvas, QAccessible::Pane, QCoreApplication::translate("TrackCanvas", "Track")),
       m_cells(TrackGrid::cellCount, 0)
 {
 }

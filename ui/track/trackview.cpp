@@ -5,6 +5,7 @@
 #include "ui/track/trackcanvas.h"
 #include "ui/track/trackruler.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -37,7 +38,7 @@ TrackView::TrackView(const TrackDocument &document, const TileStore &tiles, QWid
 
 void TrackView::createWaitingPanel()
 {
-    m_waiting = new QLabel(QStringLiteral("Initializing... please wait."), this);
+    m_waiting = new QLabel(QCoreApplication::translate("TrackView", "Initializing... please wait."), this);
     m_waiting->setObjectName(QStringLiteral("Panel3"));
     m_waiting->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_waiting->setLineWidth(2);

@@ -6,6 +6,7 @@
 #include "ui/palette/piecetext.h"
 #include "ui/track/trackcanvas.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 CellInfoLabel::CellInfoLabel(const TrackDocument &document, const TrackCanvas &canvas, QWidget *parent)
@@ -23,7 +24,7 @@ CellInfoLabel::CellInfoLabel(const TrackDocument &document, const TrackCanvas &c
 
 QString CellInfoLabel::fileText(const QString &fileName, bool modified)
 {
-    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled")
+    const QString name = fileName.isEmpty() ? QCoreApplication::translate("CellInfoLabel", "Untitled")
                                             : ShownBytes::fileName(QFileInfo(fileName).fileName());
     return modified ? name + QLatin1Char('*') : name;
 }
@@ -33,7 +34,7 @@ QString CellInfoLabel::textFor(int index) const
     const QString file = fileText(m_document.fileName(), m_document.isModified());
     if (!m_canvas.isCellShown(index))
         return file;
-    return QStringLiteral("Column %1, row %2: %3    %4")
+    return QCoreApplication::translate("CellInfoLabel", "Column %1, row %2: %3    %4")
         .arg(TrackGrid::columnOf(index) + 1)
         .arg(TrackGrid::rowOf(index) + 1)
         .arg(PieceText::describe(m_document.cell(index).code), file);

@@ -18,14 +18,14 @@ struct Known
 // The examples that come with the program, in menu order: the club circuit
 // first, since it is what a newcomer should see, then from small to large.
 const Known known[] = {
-    {"club.kwf", "Club circuit"},
-    {"oval.kwf", "Small oval"},
-    {"sweepers.kwf", "Sweeping corners"},
-    {"diagonal.kwf", "Diagonals"},
-    {"foam.kwf", "Foam mat"},
-    {"carpet.kwf", "Carpet"},
-    {"paddock.kwf", "Kerbed paddock"},
-    {"showcase.kwf", "Showcase"},
+    {"club.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Club circuit")},
+    {"oval.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Small oval")},
+    {"sweepers.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Sweeping corners")},
+    {"diagonal.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Diagonals")},
+    {"foam.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Foam mat")},
+    {"carpet.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Carpet")},
+    {"paddock.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Kerbed paddock")},
+    {"showcase.kwf", QT_TRANSLATE_NOOP("ExamplesMenu", "Showcase")},
 };
 
 constexpr int knownCount = int(sizeof known / sizeof known[0]);
@@ -41,7 +41,7 @@ int rank(const QString &fileName)
 } // namespace
 
 ExamplesMenu::ExamplesMenu(const QString &folder, QWidget *parent)
-    : QMenu(QStringLiteral("Examples"), parent)
+    : QMenu(QCoreApplication::translate("ExamplesMenu", "Examples"), parent)
 {
     setObjectName(QStringLiteral("Examples1"));
     for (const Example &example : find(folder)) {
@@ -79,7 +79,7 @@ QString ExamplesMenu::nameFor(const QString &fileName)
     QString name;
     const int index = rank(fileName);
     if (index < knownCount) {
-        name = QLatin1String(known[index].name);
+        name = QCoreApplication::translate("ExamplesMenu", known[index].name);
     } else {
         name = fileName;
         if (name.endsWith(QLatin1String(".kwf"), Qt::CaseInsensitive))

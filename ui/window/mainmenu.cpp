@@ -4,6 +4,7 @@
 #include "ui/window/examplesmenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -11,12 +12,12 @@ MainMenu::MainMenu(QMenuBar *bar)
 {
     createFile(bar);
     // Menus of our own between File and Help; their commands add themselves.
-    edit = addMenu(bar, "Edit1", QStringLiteral("Edit"));
-    view = addMenu(bar, "View1", QStringLiteral("View"));
-    track = addMenu(bar, "Track1", QStringLiteral("Track"));
-    tools = addMenu(bar, "Tools1", QStringLiteral("Tools"));
-    help = addMenu(bar, "Help1", QStringLiteral("Help"));
-    about = addCommand(help, "About1", QStringLiteral("About..."));
+    edit = addMenu(bar, "Edit1", QCoreApplication::translate("MainMenu", "Edit"));
+    view = addMenu(bar, "View1", QCoreApplication::translate("MainMenu", "View"));
+    track = addMenu(bar, "Track1", QCoreApplication::translate("MainMenu", "Track"));
+    tools = addMenu(bar, "Tools1", QCoreApplication::translate("MainMenu", "Tools"));
+    help = addMenu(bar, "Help1", QCoreApplication::translate("MainMenu", "Help"));
+    about = addCommand(help, "About1", QCoreApplication::translate("MainMenu", "About..."));
 }
 
 TrackExport::Format MainMenu::exportFormat(const QAction &item)
@@ -51,35 +52,35 @@ QAction *MainMenu::addCommand(QMenu *menu, const char *name, const QString &text
 
 void MainMenu::createFile(QMenuBar *bar)
 {
-    file = addMenu(bar, "File1", QStringLiteral("File"));
-    newTrack = addCommand(file, "New1", QStringLiteral("New"), QKeySequence(QStringLiteral("Ctrl+N")));
-    open = addCommand(file, "Load1", QStringLiteral("Open"), QKeySequence(QStringLiteral("Ctrl+O")));
-    save = addCommand(file, "Save1", QStringLiteral("Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    saveAs = addCommand(file, "Saveas1", QStringLiteral("Save &as"),
+    file = addMenu(bar, "File1", QCoreApplication::translate("MainMenu", "File"));
+    newTrack = addCommand(file, "New1", QCoreApplication::translate("MainMenu", "New"), QKeySequence(QStringLiteral("Ctrl+N")));
+    open = addCommand(file, "Load1", QCoreApplication::translate("MainMenu", "Open"), QKeySequence(QStringLiteral("Ctrl+O")));
+    save = addCommand(file, "Save1", QCoreApplication::translate("MainMenu", "Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    saveAs = addCommand(file, "Saveas1", QCoreApplication::translate("MainMenu", "Save &as"),
                         QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     file->addSeparator();
-    gridSize = addCommand(file, "Modifygridsize1", QStringLiteral("Modify gridsize"));
-    jpeg = addCommand(file, "ExporttoJPG1", QStringLiteral("Export to &JPG"));
+    gridSize = addCommand(file, "Modifygridsize1", QCoreApplication::translate("MainMenu", "Modify gridsize"));
+    jpeg = addCommand(file, "ExporttoJPG1", QCoreApplication::translate("MainMenu", "Export to &JPG"));
     jpeg->setData(int(JpegTag));
-    bmp = addCommand(file, "ExporttoBMP1", QStringLiteral("Export to &BMP"));
+    bmp = addCommand(file, "ExporttoBMP1", QCoreApplication::translate("MainMenu", "Export to &BMP"));
     bmp->setData(int(BmpTag));
-    png = addCommand(file, "ExporttoPNG1", QStringLiteral("Export to &PNG"));
+    png = addCommand(file, "ExporttoPNG1", QCoreApplication::translate("MainMenu", "Export to &PNG"));
     png->setData(int(PngTag));
-    pdf = addCommand(file, "ExporttoPDF1", QStringLiteral("Export to PDF"));
+    pdf = addCommand(file, "ExporttoPDF1", QCoreApplication::translate("MainMenu", "Export to PDF"));
     pdf->setData(int(PdfTag));
-    exportAs = addCommand(file, "ExportAs1", QStringLiteral("Export as…"),
+    exportAs = addCommand(file, "ExportAs1", QCoreApplication::translate("MainMenu", "Export as…"),
                           QKeySequence(QStringLiteral("Ctrl+E")));
     file->addSeparator();
-    printPreview = addCommand(file, "PrintPreview1", QStringLiteral("Print preview…"));
-    print = addCommand(file, "Print1", QStringLiteral("Print…"), QKeySequence(QStringLiteral("Ctrl+P")));
+    printPreview = addCommand(file, "PrintPreview1", QCoreApplication::translate("MainMenu", "Print preview…"));
+    print = addCommand(file, "Print1", QCoreApplication::translate("MainMenu", "Print…"), QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
-    printSheets = addCommand(file, "PrintBuildSheets1", QStringLiteral("Print build sheets…"));
-    exportSheets = addCommand(file, "ExportBuildSheets1", QStringLiteral("Export build sheets to PDF…"));
+    printSheets = addCommand(file, "PrintBuildSheets1", QCoreApplication::translate("MainMenu", "Print build sheets…"));
+    exportSheets = addCommand(file, "ExportBuildSheets1", QCoreApplication::translate("MainMenu", "Export build sheets to PDF…"));
     file->addSeparator();
     examples = new ExamplesMenu(ExamplesMenu::besideExecutable(), file);
     file->addMenu(examples);
     file->addSeparator();
-    exit = addCommand(file, "Exit1", QStringLiteral("E&xit"));
+    exit = addCommand(file, "Exit1", QCoreApplication::translate("MainMenu", "E&xit"));
 }
 
 QVector<QAction *> MainMenu::trackCommands() const

@@ -37,6 +37,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -230,7 +231,7 @@ void TMainForm::FormCreate()
     m_document.setModified(false);
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen && screen->availableGeometry().width() < minimumScreenWidth)
-        showMessage(QStringLiteral("You should consider changing to a larger screen-resolution."));
+        showMessage(QCoreApplication::translate("TMainForm", "You should consider changing to a larger screen-resolution."));
 }
 
 void TMainForm::showEvent(QShowEvent *event)
