@@ -5,6 +5,7 @@
 #include "base/kwerror.h"
 #include "base/nativename.h"
 #include "base/shownbytes.h"
+#include "base/uilanguage.h"
 #include "document/lapmodel.h"
 #include "document/partslist.h"
 #include "document/trackfacts.h"
@@ -20,11 +21,13 @@
 namespace {
 
 const char usage[] =
+    QT_TRANSLATE_NOOP("CheckCommand",
     "Usage: kerbwright-check [--json] [--cell-size METRES] [--car NAME | --car-file FILE]\n"
     "                        [--inventory FILE] [--quiet] TRACK...\n"
-    "       kerbwright-check --help | --version\n";
+    "       kerbwright-check --help | --version\n");
 
 const char help[] =
+    QT_TRANSLATE_NOOP("CheckCommand",
     "\n"
     "Lists the open road ends of each track file, as the editor's Check\n"
     "connections marks them: one line TRACK:COLUMN:ROW: EDGE for each (columns\n"
@@ -53,7 +56,7 @@ const char help[] =
     "\n"
     "Exit status: 0 every track is fine, 1 some track has open road ends,\n"
     "unknown codes or pieces short, 2 some file could not be read, the output\n"
-    "could not be written, or a usage error.\n";
+    "could not be written, or a usage error.\n");
 
 QString jsonString(const QString &text)
 {
@@ -89,7 +92,7 @@ QString jsonName(const QString &track)
 
 QString helpText()
 {
-    return QString::fromUtf8(help).arg(Car::classNames(), Car::classes().first().name);
+    return QCoreApplication::translate("CheckCommand", help).arg(Car::classNames(), Car::classes().first().name);
 }
 
 QString jsonSeconds(const std::optional<LapTimes> &times)
@@ -130,7 +133,7 @@ int CheckCommand::run(const QStringList &arguments)
 
 bool CheckCommand::usageError(const QString &problem)
 {
-    m_err << "kerbwright-check: " << problem << '\n' << usage;
+    m_err << "kerbwright-check: " << problem << '\n' << QCoreApplication::translate("CheckCommand", usage);
     m_err.flush();
     return false;
 }
@@ -153,7 +156,7 @@ bool CheckCommand::parse(const QStringList &arguments)
 
     if (parser.isSet(helpOption) || parser.isSet(version)) {
         if (parser.isSet(helpOption))
-            m_out << usage << helpText();
+            m_out << QCoreApplication::translate("CheckCommand", usage) << helpText();
         else
             m_out << "kerbwright-check " << QCoreApplication::applicationVersion() << '\n';
         m_out.flush();
@@ -167,23 +170,23 @@ bool CheckCommand::parse(const QStringList &arguments)
         bool ok = false;
         m_cellSize = parser.value(cellSize).toDouble(&ok);
         if (!ok || !std::isfinite(m_cellSize) || m_cellSize <= 0)
-            return usageError(QStringLiteral("the cell size must be a positive number of metres, not \"%1\"")
+            return usageError(QCoreApplication::translate("CheckCommand", "the cell size must be a positive number of metres, not \"%1\"")
                                   .arg(parser.value(cellSize)));
     }
     if (parser.isSet(car) && parser.isSet(carFile))
-        return usageError(QStringLiteral("give --car or --car-file, not both"));
+        return usageError(QCoreApplication::translate("CheckCommand", "give --car or --car-file, not both"));
     if (parser.isSet(carFile) && parser.value(carFile).isEmpty())
-        return usageError(QStringLiteral("no car file given"));
+        return usageError(QCoreApplication::translate("CheckCommand", "no car file given"));
     if (parser.isSet(car) && !chooseCar(parser.value(car)))
         return false;
     if (parser.isSet(carFile) && !readCar(parser.value(carFile)))
         return false;
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
-        return usageError(QStringLiteral("no inventory file given"));
+        return usageError(QCoreApplication::translate("CheckCommand", "no inventory file given"));
     m_tracks = parser.positionalArguments();
     if (m_tracks.isEmpty())
-        return usageError(QStringLiteral("no track file given"));
+        return usageError(QCoreApplication::translate("CheckCommand", "no track file given"));
     return true;
 }
 
@@ -191,7 +194,7 @@ bool CheckCommand::chooseCar(const QString &name)
 {
     const std::optional<Car> chosen = Car::named(name);
     if (!chosen)
-        return usageError(QStringLiteral("no car class \"%1\"; the classes are %2").arg(name, Car::classNames()));
+        return usageError(QCoreApplication::translate("CheckCommand", "no car class \"%1\"; the classes are %2").arg(name, Car::classNames()));
     m_car = *chosen;
     return true;
 }
@@ -222,6 +225,7 @@ bool CheckCommand::checkTrack(const QString &track)
         return false;
     }
     const TrackFacts facts(grid);
+    const UiLanguage::Plain forScripts;
     const bool fine = m_json ? printJson(track, grid, facts)
                              : printText(ShownBytes::fileName(track), grid, facts);
     m_out.flush();
@@ -247,7 +251,7 @@ bool CheckCommand::printText(const QString &shownTrack, const TrackGrid &grid, c
         for (int k = 0; k < facts.circuits().size(); ++k)
             if (const QString lap = setup.lapText(grid, facts.circuits()[k]); !lap.isEmpty())
                 m_out << shownTrack << ": circuit " << k + 1 << ": " << lap << '\n';
-        m_out << shownTrack << ": " << ConnectionCheck::countText(int(facts.openEnds().size())) << '\n';
+        m_out << shownTrack << ": " << ConnectionCheck::plainCountText(int(facts.openEnds().size())) << '\n';
         if (m_inventory) {
             QString text = Inventory::shortText(shortages);
             text[0] = text[0].toLower();

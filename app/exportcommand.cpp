@@ -3,8 +3,8 @@
 
 #include "app/exportorder.h"
 #include "base/kwerror.h"
-#include "base/shownbytes.h"
 #include "base/quietprogress.h"
+#include "base/shownbytes.h"
 #include "export/buildsheets.h"
 #include "export/pictureexport.h"
 
@@ -23,13 +23,15 @@ namespace {
 constexpr double largestCellMm = 100;
 
 const char usage[] =
+    QT_TRANSLATE_NOOP("ExportCommand",
     "Usage: kerbwright-export [--format jpg|bmp|png|pdf|csv|sheets] [--depth 16|24|32]\n"
     "                         [--paper a4|letter|a3] [--cell-mm N] [--tiles DIR]\n"
     "                         [--inventory FILE] [-o OUTPUT] [--jobs N] [--quiet] TRACK...\n"
     "       kerbwright-export --thumbnail SIZE [--tiles DIR] [--quiet] TRACK OUTPUT\n"
-    "       kerbwright-export --help | --version\n";
+    "       kerbwright-export --help | --version\n");
 
 const char help[] =
+    QT_TRANSLATE_NOOP("ExportCommand",
     "\n"
     "Writes the picture of each track file as the editor's export does, or its\n"
     "printable plan, build sheets or parts list: beside the track, named after it\n"
@@ -58,7 +60,7 @@ const char help[] =
     "  --version             show the version\n"
     "\n"
     "Exit status: 0 all files written, 1 some track failed, 2 usage error or\n"
-    "standard output not written.\n";
+    "standard output not written.\n");
 
 } // namespace
 
@@ -88,7 +90,7 @@ int ExportCommand::run(const QStringList &arguments)
 
 bool ExportCommand::usageError(const QString &problem)
 {
-    m_err << "kerbwright-export: " << problem << '\n' << usage;
+    m_err << "kerbwright-export: " << problem << '\n' << QCoreApplication::translate("ExportCommand", usage);
     m_err.flush();
     return false;
 }
@@ -117,7 +119,7 @@ bool ExportCommand::parse(const QStringList &arguments)
 
     if (parser.isSet(helpOption) || parser.isSet(version)) {
         if (parser.isSet(helpOption))
-            m_out << usage << help;
+            m_out << QCoreApplication::translate("ExportCommand", usage) << QCoreApplication::translate("ExportCommand", help);
         else
             m_out << "kerbwright-export " << QCoreApplication::applicationVersion() << '\n';
         m_out.flush();
@@ -129,24 +131,24 @@ bool ExportCommand::parse(const QStringList &arguments)
     if (m_sheets)
         m_format = TrackExport::Format::Pdf;
     else if (parser.isSet(format) && !TrackExport::formatOfSuffix(parser.value(format), m_format))
-        return usageError(QStringLiteral("unknown format \"%1\"").arg(parser.value(format)));
+        return usageError(QCoreApplication::translate("ExportCommand", "unknown format \"%1\"").arg(parser.value(format)));
     if (!parseSheetOptions(parser, paper, cellMm))
         return false;
     if (parser.isSet(depth)) {
         m_depth = parser.value(depth).toInt();
         if (m_depth != 16 && m_depth != 24 && m_depth != 32)
-            return usageError(QStringLiteral("--depth takes 16, 24 or 32"));
+            return usageError(QCoreApplication::translate("ExportCommand", "--depth takes 16, 24 or 32"));
     }
     if (parser.isSet(jobs)) {
         bool number = false;
         m_jobs = parser.value(jobs).toInt(&number);
         if (!number || m_jobs < 1)
-            return usageError(QStringLiteral("--jobs takes a whole number from 1 on"));
+            return usageError(QCoreApplication::translate("ExportCommand", "--jobs takes a whole number from 1 on"));
     }
     m_tilesFolder = parser.value(tiles);
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
-        return usageError(QStringLiteral("no inventory file given"));
+        return usageError(QCoreApplication::translate("ExportCommand", "no inventory file given"));
     m_quiet = parser.isSet(quiet);
     m_tracks = parser.positionalArguments();
     if (parser.isSet(thumbnail)) {
@@ -154,38 +156,38 @@ bool ExportCommand::parse(const QStringList &arguments)
         // export would be taken in silence.
         for (const QCommandLineOption *other : {&format, &depth, &inventory, &output, &jobs}) {
             if (parser.isSet(*other))
-                return usageError(QStringLiteral("--thumbnail takes no --%1").arg(other->names().constLast()));
+                return usageError(QCoreApplication::translate("ExportCommand", "--thumbnail takes no --%1").arg(other->names().constLast()));
         }
         return parseThumbnail(parser.value(thumbnail));
     }
     if (m_tracks.isEmpty())
-        return usageError(QStringLiteral("no track file given"));
+        return usageError(QCoreApplication::translate("ExportCommand", "no track file given"));
 
     if (parser.isSet(output)) {
         m_output = parser.value(output);
         if (m_tracks.size() != 1)
-            return usageError(QStringLiteral("-o takes exactly one track file"));
+            return usageError(QCoreApplication::translate("ExportCommand", "-o takes exactly one track file"));
         // The build sheets are a PDF of their own: the format option
         // decides, and the name must say PDF.
         if (m_sheets && QFileInfo(m_output).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-            return usageError(QStringLiteral("the build sheets are a PDF: the extension of \"%1\" must be .pdf")
+            return usageError(QCoreApplication::translate("ExportCommand", "the build sheets are a PDF: the extension of \"%1\" must be .pdf")
                                   .arg(m_output));
         TrackExport::Format byName;
         if (!TrackExport::formatOfName(m_output, byName))
-            return usageError(QStringLiteral("the extension of \"%1\" is not %2")
+            return usageError(QCoreApplication::translate("ExportCommand", "the extension of \"%1\" is not %2")
                                   .arg(ShownBytes::fileName(m_output), TrackExport::acceptedExtensions()));
         // Two different formats asked for at once: neither can be right.
         if (parser.isSet(format) && byName != m_format)
-            return usageError(QStringLiteral("--format and the extension of -o disagree"));
+            return usageError(QCoreApplication::translate("ExportCommand", "--format and the extension of -o disagree"));
         // A picture never replaces the track it is made from.
         if (TrackExport::namesTrackFile(m_output, m_tracks.first()))
-            return usageError(QStringLiteral("-o names the track file itself"));
+            return usageError(QCoreApplication::translate("ExportCommand", "-o names the track file itself"));
         m_format = byName;
     }
     // Only a BMP file has a depth to choose; taking the option in silence
     // would let the user believe it did something.
     if (parser.isSet(depth) && m_format != TrackExport::Format::Bmp)
-        return usageError(QStringLiteral("--depth applies to BMP only (--format bmp or -o with .bmp)"));
+        return usageError(QCoreApplication::translate("ExportCommand", "--depth applies to BMP only (--format bmp or -o with .bmp)"));
     return true;
 }
 
@@ -194,7 +196,7 @@ bool ExportCommand::parseSheetOptions(const QCommandLineParser &parser, const QC
 {
     // As with --depth: an option that would do nothing is refused, not ignored.
     if (!m_sheets && (parser.isSet(paper) || parser.isSet(cellMm)))
-        return usageError(QStringLiteral("--%1 applies to the build sheets only (--format sheets)")
+        return usageError(QCoreApplication::translate("ExportCommand", "--%1 applies to the build sheets only (--format sheets)")
                               .arg(parser.isSet(paper) ? QStringLiteral("paper") : QStringLiteral("cell-mm")));
     if (parser.isSet(paper)) {
         static const std::pair<const char *, QPageSize::PageSizeId> papers[] = {
@@ -203,14 +205,14 @@ bool ExportCommand::parseSheetOptions(const QCommandLineParser &parser, const QC
             return parser.value(paper).compare(QLatin1String(named.first), Qt::CaseInsensitive) == 0;
         });
         if (known == std::end(papers))
-            return usageError(QStringLiteral("unknown paper \"%1\": a4, letter or a3").arg(parser.value(paper)));
+            return usageError(QCoreApplication::translate("ExportCommand", "unknown paper \"%1\": a4, letter or a3").arg(parser.value(paper)));
         m_sheetOptions.paper = QPageSize(known->second);
     }
     if (parser.isSet(cellMm)) {
         bool number = false;
         const double side = parser.value(cellMm).toDouble(&number);
         if (!number || !std::isfinite(side) || side < SheetLayout::leastCellMm || side > largestCellMm)
-            return usageError(QStringLiteral("--cell-mm takes a number of millimetres from 10 to 100, not \"%1\"")
+            return usageError(QCoreApplication::translate("ExportCommand", "--cell-mm takes a number of millimetres from 10 to 100, not \"%1\"")
                                   .arg(parser.value(cellMm)));
         m_sheetOptions.cellMm = side;
     }
@@ -223,13 +225,13 @@ bool ExportCommand::parseThumbnail(const QString &size)
     bool number = false;
     m_thumbnailSize = size.toInt(&number);
     if (!number || m_thumbnailSize < 1 || m_thumbnailSize > PictureExport::largestThumbnail)
-        return usageError(QStringLiteral("--thumbnail takes a size from 1 to %1 pixels")
+        return usageError(QCoreApplication::translate("ExportCommand", "--thumbnail takes a size from 1 to %1 pixels")
                               .arg(PictureExport::largestThumbnail));
     if (m_tracks.size() != 2)
-        return usageError(QStringLiteral("--thumbnail takes a track file and an output file"));
+        return usageError(QCoreApplication::translate("ExportCommand", "--thumbnail takes a track file and an output file"));
     m_output = m_tracks.takeLast();
     if (TrackExport::namesTrackFile(m_output, m_tracks.first()))
-        return usageError(QStringLiteral("the output names the track file itself"));
+        return usageError(QCoreApplication::translate("ExportCommand", "the output names the track file itself"));
     return true;
 }
 

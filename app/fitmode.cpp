@@ -6,12 +6,14 @@
 #include "base/kwerror.h"
 #include "base/safefile.h"
 #include "base/shownbytes.h"
+#include "base/uilanguage.h"
 #include "document/ownedpieces.h"
 #include "document/trackfile.h"
 #include "pieces/piecetable.h"
 #include "pieces/tilesource.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -45,7 +47,7 @@ QString FitMode::usage() const
 
 QString FitMode::help() const
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("FitMode",
         "--fit TRACK writes the track to OUT.kwf with the pieces the club owns used\n"
         "where it needs more of a piece than the club owns, as the editor's Use owned\n"
         "pieces does: a piece with the same edges and road takes its place (a plain\n"
@@ -58,7 +60,7 @@ QString FitMode::help() const
 
 QString FitMode::missing() const
 {
-    return QStringLiteral("no track given (--fit TRACK)");
+    return QCoreApplication::translate("FitMode", "no track given (--fit TRACK)");
 }
 
 int FitMode::run(const QCommandLineParser &parser, SuggestCommand &command)
@@ -67,13 +69,13 @@ int FitMode::run(const QCommandLineParser &parser, SuggestCommand &command)
     const QString inventoryFile = parser.value(SuggestCommand::inventoryOption());
     const QString output = parser.value(SuggestCommand::outputOption());
     if (track.isEmpty())
-        return command.usageError(QStringLiteral("no track file given"));
+        return command.usageError(QCoreApplication::translate("FitMode", "no track file given"));
     if (inventoryFile.isEmpty())
-        return command.usageError(QStringLiteral("--fit needs --inventory FILE"));
+        return command.usageError(QCoreApplication::translate("FitMode", "--fit needs --inventory FILE"));
     if (output.isEmpty())
-        return command.usageError(QStringLiteral("--fit needs -o OUT.kwf, the file to write"));
+        return command.usageError(QCoreApplication::translate("FitMode", "--fit needs -o OUT.kwf, the file to write"));
     if (sameFile(track, output))
-        return command.usageError(QStringLiteral("%1 is the track itself: name another file to write")
+        return command.usageError(QCoreApplication::translate("FitMode", "%1 is the track itself: name another file to write")
                                         .arg(ShownBytes::fileName(output)));
 
     const std::optional<Inventory> inventory = command.readInventory(inventoryFile);
@@ -91,6 +93,7 @@ int FitMode::run(const QCommandLineParser &parser, SuggestCommand &command)
         return command.trouble(error.shownText());
     }
 
+    const UiLanguage::Plain forScripts;
     QTextStream &out = command.out();
     for (const OwnedPieces::Swap &swap : result.swaps())
         out << code(swap.from) << " -> " << code(swap.to) << ": " << swap.count << " (" << PieceTable::name(swap.from)

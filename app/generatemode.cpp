@@ -6,6 +6,7 @@
 #include "base/kwerror.h"
 #include "base/safefile.h"
 #include "base/shownbytes.h"
+#include "base/uilanguage.h"
 #include "document/trackfile.h"
 
 #include <QCommandLineParser>
@@ -24,6 +25,7 @@ const char usageText[] =
     "                          [--crossings] [-n N] [--seed S] [-o DIR] [--json]";
 
 const char helpText[] =
+    QT_TRANSLATE_NOOP("GenerateMode",
     "--size suggests closed circuits for a floor of COLS x ROWS cells (1 to 30 each)\n"
     "and writes them as suggestion-1.kwf, suggestion-2.kwf ... into DIR, best first,\n"
     "with a line for each: the file, the lap in metres, its pieces, corners, hairpins,\n"
@@ -43,7 +45,7 @@ const char helpText[] =
     "  -n, --count N         how many suggestions, 1 to 100 (default 5)\n"
     "  --seed S              another seed, other suggestions (default 1); the same\n"
     "                        seed always gives the same suggestions\n"
-    "  --json                one JSON object a suggestion, then one for the outcome\n";
+    "  --json                one JSON object a suggestion, then one for the outcome\n");
 
 // The mode's own options, besides the selector and the shared ones.
 const QCommandLineOption family(QStringLiteral("family"), QString(), QStringLiteral("NAME"));
@@ -103,12 +105,12 @@ QString GenerateMode::usage() const
 
 QString GenerateMode::help() const
 {
-    return QLatin1String(helpText);
+    return QCoreApplication::translate("GenerateMode", helpText);
 }
 
 QString GenerateMode::missing() const
 {
-    return QStringLiteral("no floor size given (--size COLSxROWS)");
+    return QCoreApplication::translate("GenerateMode", "no floor size given (--size COLSxROWS)");
 }
 
 bool GenerateMode::usageError(const QString &problem)
@@ -136,7 +138,11 @@ int GenerateMode::run(const QCommandLineParser &parser, SuggestCommand &command)
     }
     if (m_hasLap)
         m_request.target = std::make_shared<LapLengthTarget>(m_lapMin, m_lapMax, m_request.cellSize);
-    const CircuitGenerator::Outcome outcome = CircuitGenerator::generate(m_request);
+    // Its summary ends up in the output for scripts.
+    const CircuitGenerator::Outcome outcome = [&] {
+        const UiLanguage::Plain forScripts;
+        return CircuitGenerator::generate(m_request);
+    }();
     if (!write(outcome))
         return SuggestCommand::Trouble;
     return outcome.suggestions.size() == outcome.wanted ? SuggestCommand::AllDone : SuggestCommand::Partly;
@@ -149,16 +155,16 @@ bool GenerateMode::parse(const QCommandLineParser &parser)
     const QCommandLineOption output = SuggestCommand::outputOption();
     if (parser.isSet(family) && !RoadPieces::fromName(parser.value(family), m_request.family))
         return usageError(
-            QStringLiteral("the family must be circuit, foam or carpet, not \"%1\"").arg(parser.value(family)));
+            QCoreApplication::translate("GenerateMode", "the family must be circuit, foam or carpet, not \"%1\"").arg(parser.value(family)));
     m_inventoryFile = parser.value(inventory);
     if (parser.isSet(inventory) && m_inventoryFile.isEmpty())
-        return usageError(QStringLiteral("no inventory file given"));
+        return usageError(QCoreApplication::translate("GenerateMode", "no inventory file given"));
     m_request.crossings = parser.isSet(crossings);
     m_json = parser.isSet(json);
     if (parser.isSet(output))
         m_folder = parser.value(output);
     if (m_folder.isEmpty())
-        return usageError(QStringLiteral("no output folder given"));
+        return usageError(QCoreApplication::translate("GenerateMode", "no output folder given"));
     m_hasLap = parser.isSet(lap);
     return parseNumbers(parser.value(size), parser.value(lap), parser.value(count), parser.value(seed),
                         parser.value(straight), parser.value(cellSize));
@@ -171,24 +177,24 @@ bool GenerateMode::parseNumbers(const QString &size, const QString &lap, const Q
         QRegularExpression(QStringLiteral("^(\\d{1,2})[xX×](\\d{1,2})$")).match(size);
     if (!floor.hasMatch() || !wholeNumber(floor.captured(1), 1, TrackGrid::side, m_request.columns)
         || !wholeNumber(floor.captured(2), 1, TrackGrid::side, m_request.rows))
-        return usageError(QStringLiteral("the size must be COLSxROWS, each from 1 to 30, not \"%1\"").arg(size));
+        return usageError(QCoreApplication::translate("GenerateMode", "the size must be COLSxROWS, each from 1 to 30, not \"%1\"").arg(size));
     if (!count.isEmpty() && !wholeNumber(count, 1, CircuitGenerator::maxCount, m_request.count))
-        return usageError(QStringLiteral("the count must be a whole number from 1 to %1, not \"%2\"")
+        return usageError(QCoreApplication::translate("GenerateMode", "the count must be a whole number from 1 to %1, not \"%2\"")
                               .arg(CircuitGenerator::maxCount)
                               .arg(count));
     if (!straight.isEmpty() && !wholeNumber(straight, 0, TrackGrid::side - 2, m_request.minStraight))
         return usageError(
-            QStringLiteral("the straight between corners must be 0 to 28 cells, not \"%1\"").arg(straight));
+            QCoreApplication::translate("GenerateMode", "the straight between corners must be 0 to 28 cells, not \"%1\"").arg(straight));
     bool ok = true;
     if (!seed.isEmpty())
         m_request.seed = seed.toULongLong(&ok);
     if (!ok)
-        return usageError(QStringLiteral("the seed must be a whole number from 0 up, not \"%1\"").arg(seed));
+        return usageError(QCoreApplication::translate("GenerateMode", "the seed must be a whole number from 0 up, not \"%1\"").arg(seed));
     if (!cellSize.isEmpty()) {
         m_request.cellSize = cellSize.toDouble(&ok);
         if (!ok || !std::isfinite(m_request.cellSize) || m_request.cellSize <= 0)
             return usageError(
-                QStringLiteral("the cell size must be a positive number of metres, not \"%1\"").arg(cellSize));
+                QCoreApplication::translate("GenerateMode", "the cell size must be a positive number of metres, not \"%1\"").arg(cellSize));
     }
     if (m_hasLap) {
         const QRegularExpressionMatch range =
@@ -197,7 +203,7 @@ bool GenerateMode::parseNumbers(const QString &size, const QString &lap, const Q
         m_lapMax = range.captured(2).toDouble();
         if (!range.hasMatch() || m_lapMax <= 0 || m_lapMin > m_lapMax || !std::isfinite(m_lapMax))
             return usageError(
-                QStringLiteral("the lap must be MIN-MAX in metres, MIN no more than MAX, not \"%1\"").arg(lap));
+                QCoreApplication::translate("GenerateMode", "the lap must be MIN-MAX in metres, MIN no more than MAX, not \"%1\"").arg(lap));
     }
     return true;
 }
@@ -226,7 +232,7 @@ bool GenerateMode::write(const CircuitGenerator::Outcome &outcome)
 {
     const QDir folder(m_folder);
     if (!outcome.suggestions.isEmpty() && !QDir().mkpath(m_folder))
-        return trouble(QStringLiteral("Cannot create folder %1").arg(ShownBytes::fileName(m_folder)));
+        return trouble(QCoreApplication::translate("GenerateMode", "Cannot create folder %1").arg(ShownBytes::fileName(m_folder)));
     for (int k = 0; k < outcome.suggestions.size(); ++k) {
         const QString file = folder.filePath(QStringLiteral("suggestion-%1.kwf").arg(k + 1));
         try {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/standardoutput.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QTextStream>
 
@@ -12,8 +13,8 @@ int StandardOutput::finish(QTextStream &out, QTextStream &err, const QString &pr
     const bool flushed = !file || file->flush();
     if (out.status() == QTextStream::Ok && flushed)
         return status;
-    const QString reason = file ? file->errorString() : QStringLiteral("write error");
-    err << program << ": cannot write standard output: " << reason << '\n';
+    const QString reason = file ? file->errorString() : QCoreApplication::translate("StandardOutput", "write error");
+    err << program << QCoreApplication::translate("StandardOutput", ": cannot write standard output: ") << reason << '\n';
     err.flush();
     return WriteFailed;
 }

@@ -14,6 +14,7 @@ namespace {
 const char program[] = "kerbwright-suggest";
 
 const char sharedHelp[] =
+    QT_TRANSLATE_NOOP("SuggestCommand",
     "Options both modes take:\n"
     "  -o, --output PATH     where to write: the suggestions' folder (default the\n"
     "                        current folder), or the fitted track\n"
@@ -23,7 +24,7 @@ const char sharedHelp[] =
     "  --version             show the version\n"
     "\n"
     "Exit status: 0 all that was asked was done, 1 only part of it, 2 some file\n"
-    "could not be read or written (standard output too), or a usage error.\n";
+    "could not be read or written (standard output too), or a usage error.\n");
 
 QString optionName(const QCommandLineOption &option)
 {
@@ -73,14 +74,14 @@ int SuggestCommand::run(const QStringList &arguments)
         return AllDone;
     }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+        return usageError(QCoreApplication::translate("SuggestCommand", "unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 
     SuggestMode *chosen = nullptr;
     for (const auto &mode : m_modes) {
         if (!parser.isSet(mode->selector()))
             continue;
         if (chosen)
-            return usageError(QStringLiteral("%1 and %2 cannot go together")
+            return usageError(QCoreApplication::translate("SuggestCommand", "%1 and %2 cannot go together")
                                   .arg(optionName(chosen->selector()), optionName(mode->selector())));
         chosen = mode.get();
     }
@@ -93,13 +94,13 @@ int SuggestCommand::run(const QStringList &arguments)
                     return usageError(mode->missing());
             selectors << optionName(mode->selector());
         }
-        return usageError(QStringLiteral("no mode given: %1").arg(selectors.join(QLatin1String(" or "))));
+        return usageError(QCoreApplication::translate("SuggestCommand", "no mode given: %1").arg(selectors.join(QLatin1String(" or "))));
     }
     // Another mode's option would silently do nothing.
     for (const auto &mode : m_modes)
         for (const QCommandLineOption &option : mode->options())
             if (mode.get() != chosen && parser.isSet(option))
-                return usageError(QStringLiteral("%1 does not go with %2")
+                return usageError(QCoreApplication::translate("SuggestCommand", "%1 does not go with %2")
                                       .arg(optionName(option), optionName(chosen->selector())));
     const int status = chosen->run(parser, *this);
     m_out.flush();
@@ -134,11 +135,14 @@ std::optional<Inventory> SuggestCommand::readInventory(const QString &path)
 
 QString SuggestCommand::usageText() const
 {
+    // The lines after the first stand under its program name, whatever the
+    // length of "Usage: " in the user's language.
+    const QString first = QCoreApplication::translate("SuggestCommand", "Usage: ");
+    const QString indent(first.size(), QLatin1Char(' '));
     QString text;
     for (const auto &mode : m_modes)
-        text += (text.isEmpty() ? QStringLiteral("Usage: ") : QStringLiteral("       ")) + program + ' '
-                + mode->usage() + '\n';
-    return text + QStringLiteral("       ") + program + QStringLiteral(" --help | --version\n");
+        text += (text.isEmpty() ? first : indent) + program + ' ' + mode->usage() + '\n';
+    return text + indent + program + QStringLiteral(" --help | --version\n");
 }
 
 QString SuggestCommand::helpText() const
@@ -146,5 +150,5 @@ QString SuggestCommand::helpText() const
     QString text;
     for (const auto &mode : m_modes)
         text += '\n' + mode->help();
-    return text + '\n' + QLatin1String(sharedHelp);
+    return text + '\n' + QCoreApplication::translate("SuggestCommand", sharedHelp);
 }
