@@ -210,6 +210,8 @@ bool GenerateMode::parseNumbers(const QString &size, const QString &lap, const Q
 
 QString GenerateMode::line(const QString &file, const CircuitGenerator::Suggestion &suggestion) const
 {
+    // A line for scripts: English, numbers as in C.
+    const UiLanguage::Plain forScripts;
     const LoopShape::Features &f = suggestion.features;
     const double metres = suggestion.lap * m_request.cellSize;
     if (m_json)

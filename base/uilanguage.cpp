@@ -78,6 +78,7 @@ QString UiLanguage::install(QCoreApplication &app)
 
 UiLanguage::Plain::Plain()
 {
+    QLocale::setDefault(QLocale::c());
     for (const QPointer<QTranslator> &translator : std::as_const(installed()))
         if (translator)
             QCoreApplication::removeTranslator(translator);
@@ -89,4 +90,5 @@ UiLanguage::Plain::~Plain()
     for (const QPointer<QTranslator> &translator : std::as_const(installed()))
         if (translator)
             QCoreApplication::installTranslator(translator);
+    QLocale::setDefault(m_locale);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -25,10 +26,11 @@ public:
     // The languages we have a translation for, from the program's resources.
     static QStringList available();
 
-    // While one lives, every text is in English: the command-line programs'
-    // output for scripts is the same in every language, also where it
-    // reuses a text the core gives people (a lap, a summary). Not while
-    // other threads translate: it takes the translators off the application.
+    // While one lives, every text is in English and every number written
+    // as in C: the command-line programs' output for scripts is the same in
+    // every language, also where it reuses a text the core gives people (a
+    // lap, a summary). Not while other threads translate or format: it
+    // takes the translators off the application and sets the default locale.
     class Plain
     {
     public:
@@ -36,5 +38,8 @@ public:
         ~Plain();
         Plain(const Plain &) = delete;
         Plain &operator=(const Plain &) = delete;
+
+    private:
+        QLocale m_locale;
     };
 };

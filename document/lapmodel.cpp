@@ -8,12 +8,13 @@
 #include <cmath>
 #include <limits>
 
+#include <QLocale>
 #include <QCoreApplication>
 
 QString LapTimes::text() const
 {
-    const QString low = QString::number(fastest, 'f', 1);
-    const QString high = QString::number(slowest, 'f', 1);
+    const QString low = QLocale().toString(fastest, 'f', 1);
+    const QString high = QLocale().toString(slowest, 'f', 1);
     return (low == high ? low : low + QStringLiteral("–") + high) + QStringLiteral(" s");
 }
 

@@ -4,6 +4,7 @@
 #include "document/trackgrid.h"
 #include "pieces/piecetable.h"
 
+#include <QLocale>
 #include <QCoreApplication>
 
 TrackFacts::TrackFacts(const TrackGrid &grid)
@@ -29,7 +30,9 @@ double TrackFacts::road() const
 
 QString TrackFacts::metres(double sides, double cellSize)
 {
-    return QStringLiteral("%1 m").arg(sides * cellSize, 0, 'f', 1);
+    // In the user's way of writing numbers ("26,9 m" in German); the
+    // command-line programs print theirs for scripts under UiLanguage::Plain.
+    return QLocale().toString(sides * cellSize, 'f', 1) + QStringLiteral(" m");
 }
 
 QString TrackFacts::checkText(int openEnds, double cellSize) const
@@ -54,7 +57,7 @@ QString TrackFacts::sizeText(double cellSize) const
     return QCoreApplication::translate("TrackFacts", "%1 × %2 cells, %3 × %4 m")
         .arg(m_width)
         .arg(m_height)
-        .arg(QString::number(m_width * cellSize, 'g', 6), QString::number(m_height * cellSize, 'g', 6));
+        .arg(QLocale().toString(m_width * cellSize, 'g', 6), QLocale().toString(m_height * cellSize, 'g', 6));
 }
 
 QString TrackFacts::circuitText(const Circuit &circuit, double cellSize)

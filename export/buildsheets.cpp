@@ -13,6 +13,7 @@
 #include "export/pictureexport.h"
 #include "pieces/piecetable.h"
 
+#include <QLocale>
 #include <QCoreApplication>
 #include <QHash>
 #include <QPagedPaintDevice>
@@ -575,7 +576,7 @@ QStringList BuildSheets::facts(const TrackGrid &grid, const BuildOrder &order, c
                           even ? QString() : QCoreApplication::translate("BuildSheets", "up to "))
                      .arg(largest.width())
                      .arg(largest.height())
-                     .arg(QString::number(layout.cellMm(), 'f', 1), paperName(layout.pageLayout())));
+                     .arg(QLocale().toString(layout.cellMm(), 'f', 1), paperName(layout.pageLayout())));
     return lines;
 }
 

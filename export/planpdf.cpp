@@ -50,11 +50,11 @@ struct TableColumn
 enum { PieceColumn, CodeColumn, NameColumn, PageColumn, CountColumn };
 
 const TableColumn tableColumns[] = {
-    {0, pieceSide, "Piece", Qt::AlignLeft},
-    {10 * mm, 10 * mm, "Code", Qt::AlignLeft},
-    {21 * mm, 76 * mm, "Name", Qt::AlignLeft},
-    {98 * mm, 24 * mm, "Page", Qt::AlignLeft},
-    {122 * mm, 10 * mm, "Count", Qt::AlignRight},
+    {0, pieceSide, QT_TRANSLATE_NOOP("PlanPdf", "Piece"), Qt::AlignLeft},
+    {10 * mm, 10 * mm, QT_TRANSLATE_NOOP("PlanPdf", "Code"), Qt::AlignLeft},
+    {21 * mm, 76 * mm, QT_TRANSLATE_NOOP("PlanPdf", "Name"), Qt::AlignLeft},
+    {98 * mm, 24 * mm, QT_TRANSLATE_NOOP("PlanPdf", "Page"), Qt::AlignLeft},
+    {122 * mm, 10 * mm, QT_TRANSLATE_NOOP("PlanPdf", "Count"), Qt::AlignRight},
 };
 
 // A run of table lines on one page, each run under its own header row: the
@@ -280,7 +280,8 @@ void PlanPainter::headerRow(const QRectF &line)
     for (const TableColumn &column : tableColumns) {
         const QRectF box(line.left() + column.left, line.top(), tableWidth - column.left,
                          rowHeight);
-        m_painter.drawText(box, column.align | Qt::AlignVCenter, QLatin1String(column.title));
+        m_painter.drawText(box, column.align | Qt::AlignVCenter,
+                           QCoreApplication::translate("PlanPdf", column.title));
     }
     rule(line, 0.3 * mm);
 }

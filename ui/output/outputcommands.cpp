@@ -34,7 +34,7 @@ QString shownPath(const QString &path)
 }
 
 // What an unsaved track is offered under in the Export as dialog.
-const char untitledName[] = "Untitled";
+const char untitledName[] = QT_TRANSLATE_NOOP("OutputCommands", "Untitled");
 
 // The plan's and the build sheets' laps are timed in the cell side the user
 // set for this session.
@@ -126,7 +126,7 @@ int OutputCommands::displayDepth()
 QString OutputCommands::planTitle() const
 {
     const QString &fileName = m_parts.document.fileName();
-    return fileName.isEmpty() ? QLatin1String(untitledName) : ShownBytes::fileName(QFileInfo(fileName).fileName());
+    return fileName.isEmpty() ? QCoreApplication::translate("OutputCommands", untitledName) : ShownBytes::fileName(QFileInfo(fileName).fileName());
 }
 
 void OutputCommands::showMessage(const QString &text)
@@ -183,7 +183,7 @@ bool OutputCommands::acceptable(const QString &path, TrackExport::Format &format
 void OutputCommands::exportAs()
 {
     const QString &fileName = m_parts.document.fileName();
-    QString proposed = fileName.isEmpty() ? QLatin1String(untitledName) + QStringLiteral(".png")
+    QString proposed = fileName.isEmpty() ? QCoreApplication::translate("OutputCommands", untitledName) + QStringLiteral(".png")
                                           : PictureExport::outputName(fileName, QStringLiteral(".png"));
     TrackExport::Format format;
     QString path;
@@ -196,7 +196,7 @@ void OutputCommands::exportAs()
             break;
         proposed = path;
     }
-    const QString title = fileName.isEmpty() ? QLatin1String(untitledName) : fileName;
+    const QString title = fileName.isEmpty() ? QCoreApplication::translate("OutputCommands", untitledName) : fileName;
     TrackExport::write(m_parts.document.grid(), m_parts.store, title, path, format, displayDepth(),
                        m_parts.progress, m_inventory(), sessionLap());
     m_parts.progress.clear();
@@ -230,7 +230,7 @@ BuildSheets::Options OutputCommands::sheetOptions() const
 QString OutputCommands::sheetsName() const
 {
     const QString &fileName = m_parts.document.fileName();
-    return fileName.isEmpty() ? QLatin1String(untitledName) + QStringLiteral("-sheets.pdf")
+    return fileName.isEmpty() ? QCoreApplication::translate("OutputCommands", untitledName) + QStringLiteral("-sheets.pdf")
                               : BuildSheets::outputName(fileName);
 }
 
