@@ -7,7 +7,11 @@
 #include "export/pictureexport.h"
 #include "pieces/tilestore.h"
 #include "ui/dialogs/csvfiledialog.h"
+#include "ui/dialogs/sessioncar.h"
 #include "ui/dialogs/sessioncellsize.h"
+#include "ui/dialogs/speedchart.h"
+#include "document/lapmodel.h"
+#include "document/laptrace.h"
 #include "ui/window/errorbox.h"
 
 #include <QClipboard>
@@ -98,9 +102,18 @@ void PartsListWindow::createFacts()
     m_circuits->setMaximumHeight(4 * m_circuits->fontMetrics().height() + 12);
     connect(m_circuits, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int k = m_circuits->row(item);
-        if (m_facts && k >= 0 && k < m_facts->circuits().size())
+        if (m_facts && k >= 0 && k < m_facts->circuits().size()) {
+            showLap();
             emit circuitChosen(m_facts->circuits()[k].cells);
+        }
     });
+    m_lapTime = new QLabel(this);
+    m_lapTime->setObjectName(QStringLiteral("LapTime"));
+    m_lapTime->setWordWrap(true);
+    m_lapTime->setToolTip(tr("An estimate from the pieces' centre lines and the car's figures "
+                             "(Track → Car…); a measured lap calibrates it"));
+    m_chart = new SpeedChart(this);
+    connect(&SessionCar::instance(), &SessionCar::changed, this, &PartsListWindow::showFacts);
 }
 
 void PartsListWindow::createWidgets()
@@ -127,6 +140,8 @@ void PartsListWindow::createWidgets()
     facts->addRow(QStringLiteral("Track:"), m_size);
     facts->addRow(QStringLiteral("Cell side:"), m_cellSize);
     facts->addRow(QStringLiteral("Circuits:"), m_circuits);
+    facts->addRow(tr("Lap time:"), m_lapTime);
+    facts->addRow(QString(), m_chart);
     auto *inventory = new QHBoxLayout;
     inventory->addStretch(1);
     inventory->addWidget(compare);
@@ -219,6 +234,38 @@ void PartsListWindow::showFacts()
     for (int k = 0; k < m_circuits->count(); ++k)
         if (m_circuits->item(k)->flags() != flags)
             m_circuits->item(k)->setFlags(flags);
+    showLap();
+}
+
+void PartsListWindow::showLap()
+{
+    if (!m_facts)
+        return;
+    // The circuit whose line was chosen, if it has a lap; else the first
+    // that has one.
+    const QVector<Circuit> &circuits = m_facts->circuits();
+    const int chosen = m_circuits->currentRow();
+    const Circuit *circuit = chosen >= 0 && chosen < circuits.size() && circuits[chosen].lap ? &circuits[chosen] : nullptr;
+    for (int k = 0; !circuit && k < circuits.size(); ++k)
+        if (circuits[k].lap)
+            circuit = &circuits[k];
+    const LapSetup setup = SessionCar::lap();
+    const LapPath path = circuit ? LapPath::of(m_document.grid(), *circuit) : LapPath();
+    const LapModel model(path, setup.cellSize);
+    if (model.isEmpty()) {
+        m_lapTime->setText(tr("No lap: no circuit that a car can drive round in one go"));
+        m_chart->clear();
+        return;
+    }
+    const LapDrive fast = model.drive(setup.car.onHighGrip());
+    const LapDrive slow = model.drive(setup.car.onLowGrip());
+    const LapTimes times{fast.seconds(), slow.seconds()};
+    const int number = int(circuit - circuits.data()) + 1;
+    m_lapTime->setText(tr("Circuit %1: %2, average %3–%4 km/h (%5)")
+                           .arg(number)
+                           .arg(times.text(), QString::number(slow.averageSpeed() * 3.6, 'f', 1),
+                                QString::number(fast.averageSpeed() * 3.6, 'f', 1), setup.car.name));
+    m_chart->setLap(LapTrace(path, fast, setup.cellSize), slow);
 }
 
 void PartsListWindow::showTotals()

@@ -17,6 +17,7 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
+class SpeedChart;
 class TileStore;
 class TrackDocument;
 
@@ -24,7 +25,9 @@ class TrackDocument;
 // its circuits with their laps and road lengths, in a cell size the user
 // sets), then how many of each piece the track needs, one row per piece with
 // its picture, code, name, palette page and count, and the totals under the
-// table. "Compare with inventory…" adds what the club owns and what is short.
+// table. Under the circuits, the lap's time and average speed for the
+// session's car (the chosen circuit's, or the first with a lap) and a chart
+// of its speed. "Compare with inventory…" adds what the club owns and what is short.
 // Not modal; it follows the track as it is edited, opened or resized. The
 // counting is the core's PartsList, TrackFacts and Inventory; this is only
 // their view.
@@ -70,6 +73,8 @@ private:
     void trackChanged();
     void refresh();
     void showFacts();
+    // The lap time, the average speed and the chart of one circuit's lap.
+    void showLap();
     void showTotals();
     void fillRow(int row, const PartsList::Row &part);
     void markShort(int row, bool isShort);
@@ -87,6 +92,8 @@ private:
     QLabel *m_size = nullptr;
     QDoubleSpinBox *m_cellSize = nullptr;
     QListWidget *m_circuits = nullptr;
+    QLabel *m_lapTime = nullptr;
+    SpeedChart *m_chart = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_total = nullptr;
     QPushButton *m_forget = nullptr;

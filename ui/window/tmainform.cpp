@@ -6,6 +6,7 @@
 #include "base/progress.h"
 #include "document/trackedits.h"
 #include "ui/commands/connectioncommands.h"
+#include "ui/commands/lapcommands.h"
 #include "ui/commands/editcommands.h"
 #include "ui/commands/filecommands.h"
 #include "ui/commands/filedialogs.h"
@@ -152,6 +153,7 @@ void TMainForm::createTrackCommands(CellEdits &cells)
     auto *connections =
         new ConnectionCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
     connect(&cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
+    new LapCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
 }
 
 void TMainForm::createOutput()
