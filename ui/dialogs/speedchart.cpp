@@ -126,7 +126,8 @@ void SpeedChart::paintCorners(QPainter &painter) const
     const QFontMetrics metrics = fontMetrics();
     for (const LapTrace::Corner &corner : m_fast.slowCorners(markedCorners)) {
         const QPointF point = at(corner.metres, corner.speed);
-        // A small triangle pointing down at the corner, its speed beneath.
+        // A small triangle pointing down at the corner, its speed above it
+        // (beneath, the speed axis's numbers may lie).
         QPainterPath mark;
         mark.moveTo(point);
         mark.lineTo(point + QPointF(-5, -8));
@@ -135,8 +136,8 @@ void SpeedChart::paintCorners(QPainter &painter) const
         painter.fillPath(mark, palette().color(QPalette::Text));
         const QString text = tr("%1 m/s").arg(QString::number(corner.speed, 'f', 1));
         const double w = metrics.horizontalAdvance(text) + 4;
-        const double x = std::clamp(point.x() - w / 2, 0.0, width() - w);
+        const double x = std::clamp(point.x() - w / 2, m_plot.left(), width() - w);
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QRectF(x, point.y() + 2, w, metrics.height()), Qt::AlignCenter, text);
+        painter.drawText(QRectF(x, point.y() - 9 - metrics.height(), w, metrics.height()), Qt::AlignCenter, text);
     }
 }
