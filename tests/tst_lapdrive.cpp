@@ -18,6 +18,8 @@
 #include "ui/track/drivenlap.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -99,6 +101,21 @@ private slots:
         QCOMPARE(m_window->statusText(), QString());
     }
 
+    // The speed map lies on the road's centre line in the colour of the
+    // speed there, and goes with Esc.
+    void speedMapPainted()
+    {
+        action("Showspeedmap1")->trigger();
+        const LapTrace &lap = driven()->trace();
+        const auto fastest = std::max_element(lap.samples().cbegin(), lap.samples().cend(),
+                                              [](const auto &a, const auto &b) { return a.speed < b.speed; });
+        const QPoint at = m_window->canvas()->renderer().roadPoint(fastest->point).toPoint();
+        const QColor shown = m_window->canvas()->grab().toImage().pixelColor(at);
+        QCOMPARE(shown.hue(), LapTrace::speedColour(1).hue());
+        key(Qt::Key_Escape);
+        QVERIFY(m_window->canvas()->grab().toImage().pixelColor(at) != shown);
+    }
+
     // "-" and "+" halve and double the pace within ½× and 2×; the time
     // runs on round the lap.
     void pace()
@@ -158,6 +175,29 @@ private slots:
         QCOMPARE(dialog.car().name, Car::classes().first().name);
         QCOMPARE(dialog.car().topSpeed, Car::classes().first().topSpeed);
         SessionCar::setCar(dialog.car());
+        // The slippery floor cannot grip more than the grippy one.
+        auto *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        dialog.findChild<QDoubleSpinBox *>(QStringLiteral("LowGrip"))->setValue(2);
+        QVERIFY(!ok->isEnabled());
+        dialog.findChild<QDoubleSpinBox *>(QStringLiteral("HighGrip"))->setValue(2);
+        QVERIFY(ok->isEnabled());
+    }
+
+    // A car of figures no car has is not taken.
+    void badCars()
+    {
+        for (double Car::*figure : {&Car::topSpeed, &Car::lowGrip, &Car::acceleration, &Car::braking}) {
+            for (double value : {0.0, -1.0, qQNaN(), qInf()}) {
+                Car car = Car::classes().last();
+                car.*figure = value;
+                SessionCar::setCar(car);
+                QCOMPARE(SessionCar::car().name, Car::classes().first().name);
+            }
+        }
+        Car car = Car::classes().last();
+        car.lowGrip = car.highGrip * 2;
+        SessionCar::setCar(car);
+        QCOMPARE(SessionCar::car().name, Car::classes().first().name);
     }
 };
 
