@@ -8,25 +8,28 @@
 #include "ui/palette/piecetext.h"
 
 PaletteCounts::PaletteCounts(Palette &palette, const SessionInventory &inventory, QObject *parent)
-    : QObject(parent), m_palette(palette), m_inventory(inventory)
+    : QObject(parent), m_palette(palette), m_inventory(inventory), m_shown(PieceTable::pieces().size())
 {
-    connect(&inventory, &SessionInventory::changed, this, &PaletteCounts::refresh);
-    refresh();
+    connect(&inventory, &SessionInventory::replaced, this, [this] { refresh(true); });
+    connect(&inventory, &SessionInventory::changed, this, [this] { refresh(false); });
+    refresh(true);
 }
 
-void PaletteCounts::refresh()
+void PaletteCounts::refresh(bool all)
 {
-    for (const Piece &piece : PieceTable::pieces()) {
-        PictureButton *button = m_palette.pieceButton(piece.code);
-        if (!button)
+    const QVector<Piece> &pieces = PieceTable::pieces();
+    for (int k = 0; k < pieces.size(); ++k) {
+        const QByteArray &code = pieces[k].code;
+        const std::optional<int> count =
+            m_inventory.limits(code) ? std::optional<int>(m_inventory.left(code)) : std::nullopt;
+        PictureButton *button = m_palette.pieceButton(code);
+        if (!button || (!all && count == m_shown[k]))
             continue;
-        const bool counted = m_inventory.limits(piece.code);
-        button->setCount(counted ? std::optional<int>(m_inventory.left(piece.code)) : std::nullopt);
-        QString tip = PieceText::describe(piece.code);
+        m_shown[k] = count;
+        button->setCount(count);
+        QString tip = PieceText::describe(code);
         if (m_inventory.isLoaded())
-            tip += QLatin1Char('\n') + m_inventory.countText(piece.code);
-        // Set only when it differs: a tooltip showing is not disturbed.
-        if (button->toolTip() != tip)
-            button->setToolTip(tip);
+            tip += QLatin1Char('\n') + m_inventory.countText(code);
+        button->setToolTip(tip);
     }
 }
