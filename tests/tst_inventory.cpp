@@ -181,11 +181,9 @@ private slots:
         QTest::addColumn<bool>("limited");
         QTest::addColumn<int>("missing");
         QTest::newRow("listed") << QByteArray("04") << 5 << true << 3;
-        QTest::newRow("listed, enough") << QByteArray("04") << 2 << true << 0;
         QTest::newRow("not listed") << QByteArray("05") << 1 << true << 1;
         QTest::newRow("outside the table") << QByteArray("ZZ") << 1 << true << 1;
         QTest::newRow("grass not listed") << QByteArray("07") << 30 << false << 0;
-        QTest::newRow("carpet not listed") << QByteArray("BH") << 9 << false << 0;
         QTest::newRow("foam listed") << QByteArray("AH") << 9 << true << 8;
     }
 
