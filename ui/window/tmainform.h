@@ -15,6 +15,7 @@ class CellEdits;
 class EditCommands;
 class FileCommands;
 class FileDialogs;
+class InventoryCommands;
 class MainMenu;
 class MainStatusBar;
 class OutputCommands;
@@ -80,6 +81,7 @@ public:
     EditCommands *editCommands() const { return m_edits; }
     OutputCommands *outputCommands() const { return m_output; }
     ToolBox *toolBox() const { return m_toolBox; }
+    InventoryCommands *inventoryCommands() const { return m_inventory; }
     TrackView *trackView() const { return TrackBox; }
     TrackCanvas *canvas() const;
     QLabel *cellInfo() const;
@@ -129,6 +131,7 @@ private:
     void createOutput();
 
     void loadPalette();
+    void openStartupInventory();
     void openStartupTrack();
     void finishStartup();
 
@@ -145,6 +148,7 @@ private:
     PartsListCommand *m_partsList = nullptr;
     OutputCommands *m_output = nullptr;
     ToolBox *m_toolBox = nullptr;
+    InventoryCommands *m_inventory = nullptr;
     Recovery *m_recovery = nullptr;
     bool m_started = false;
 
