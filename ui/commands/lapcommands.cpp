@@ -39,6 +39,8 @@ LapCommands::LapCommands(const Parts &parts, QObject *parent)
     connect(m_speedMap, &QAction::triggered, this, &LapCommands::showSpeedMap);
     // The lap shown is the track's as it was: any change ends it.
     connect(&parts.document, &TrackDocument::changed, m_driven, &DrivenLap::stop);
+    // And a lap of another car would be shown under this one's name.
+    connect(&SessionCar::instance(), &SessionCar::changed, m_driven, &DrivenLap::stop);
     connect(m_driven, &DrivenLap::moved, this, &LapCommands::showTime);
     connect(m_driven, &DrivenLap::stopped, this, &LapCommands::clearTime);
 }
