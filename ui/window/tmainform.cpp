@@ -9,6 +9,7 @@
 #include "ui/commands/filecommands.h"
 #include "ui/commands/filedialogs.h"
 #include "ui/commands/partslistcommand.h"
+#include "ui/commands/suggestcircuitscommand.h"
 #include "ui/commands/viewcommands.h"
 #include "ui/dialogs/taboutform.h"
 #include "ui/dialogs/tsaveform.h"
@@ -150,6 +151,9 @@ void TMainForm::createTrackCommands(CellEdits &cells)
     auto *connections =
         new ConnectionCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
     connect(&cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
+    m_suggest = new SuggestCircuitsCommand({m_document, m_store, m_edits->stamp(), *canvas(), *m_menu->track,
+                                            *m_statusText, *m_startup, *this},
+                                           this);
 }
 
 void TMainForm::createOutput()

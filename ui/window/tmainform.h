@@ -21,6 +21,7 @@ class OutputCommands;
 class Palette;
 class PartsListCommand;
 class PartsListWindow;
+class SuggestCircuitsCommand;
 class PictureButton;
 class PiecePanel;
 class Progress;
@@ -78,6 +79,7 @@ signals:
 
 public:
     EditCommands *editCommands() const { return m_edits; }
+    SuggestCircuitsCommand *suggestCircuits() const { return m_suggest; }
     OutputCommands *outputCommands() const { return m_output; }
     ToolBox *toolBox() const { return m_toolBox; }
     TrackView *trackView() const { return TrackBox; }
@@ -143,6 +145,7 @@ private:
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
     PartsListCommand *m_partsList = nullptr;
+    SuggestCircuitsCommand *m_suggest = nullptr;
     OutputCommands *m_output = nullptr;
     ToolBox *m_toolBox = nullptr;
     Recovery *m_recovery = nullptr;

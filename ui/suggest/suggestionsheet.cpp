@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/suggest/suggestionsheet.h"
+
+#include "document/suggest/piecesupply.h"
+#include "document/trackfacts.h"
+
+#include <QPixmap>
+
+namespace {
+
+QString counted(int count, const char *what)
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what)).arg(count == 1 ? "" : "s");
+}
+
+} // namespace
+
+SuggestionSheet::SuggestionSheet(int thumbnail, QWidget *parent)
+    : QListWidget(parent)
+{
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setWrapping(true);
+    setWordWrap(true);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(thumbnail, thumbnail * 3 / 5));
+    // Room under each picture for its three lines.
+    setGridSize(QSize(thumbnail + 24, thumbnail * 3 / 5 + 4 * fontMetrics().height() + 16));
+    setSpacing(4);
+}
+
+void SuggestionSheet::setSuggestions(const QVector<CircuitGenerator::Suggestion> &suggestions,
+                                     const QVector<QImage> &pictures, const CircuitGenerator::Request &request,
+                                     const Inventory *inventory)
+{
+    clear();
+    if (!pictures.isEmpty())
+        setIconSize(pictures.first().size());
+    for (int k = 0; k < suggestions.size(); ++k) {
+        const CircuitGenerator::Suggestion &suggestion = suggestions[k];
+        QString lap = lapText(suggestion, request);
+        lap[0] = lap[0].toUpper();
+        QStringList lines{QStringLiteral("%1. %2").arg(k + 1).arg(lap.section(QStringLiteral(" ("), 0, 0)),
+                          shapeText(suggestion.features)};
+        const QString owned = ownedText(suggestion, request.family, inventory);
+        if (!owned.isEmpty())
+            lines << owned;
+        auto *item = new QListWidgetItem(lines.join(QLatin1Char('\n')), this);
+        if (k < pictures.size())
+            item->setIcon(QPixmap::fromImage(pictures[k]));
+        item->setToolTip(QStringLiteral("%1\n%2 pieces in %3 × %4 cells; score %5 of 100")
+                             .arg(lap)
+                             .arg(suggestion.pieces)
+                             .arg(suggestion.cells.width())
+                             .arg(suggestion.cells.height())
+                             .arg(suggestion.score, 0, 'f', 1));
+    }
+    if (count() > 0)
+        setCurrentRow(0);
+}
+
+int SuggestionSheet::chosen() const
+{
+    return selectedItems().isEmpty() ? -1 : row(selectedItems().first());
+}
+
+QString SuggestionSheet::lapText(const CircuitGenerator::Suggestion &suggestion,
+                                 const CircuitGenerator::Request &request)
+{
+    return QStringLiteral("lap %1, %2 (%3)")
+        .arg(TrackFacts::metres(suggestion.lap, request.cellSize), suggestion.times.text(), request.car.name);
+}
+
+QString SuggestionSheet::shapeText(const LoopShape::Features &features)
+{
+    QStringList parts{counted(features.corners, "corner")};
+    if (features.hairpins > 0)
+        parts << counted(features.hairpins, "hairpin");
+    if (features.chicanes > 0)
+        parts << counted(features.chicanes, "chicane");
+    if (features.crossings > 0)
+        parts << counted(features.crossings, "crossing");
+    return parts.join(QStringLiteral(", "));
+}
+
+QString SuggestionSheet::ownedText(const CircuitGenerator::Suggestion &suggestion, RoadFamily family,
+                                   const Inventory *inventory)
+{
+    if (!inventory)
+        return QString();
+    const QVector<Inventory::Shortage> shortages = PieceSupply::fit(suggestion.grid, family, *inventory).stillShort;
+    return shortages.isEmpty() ? QStringLiteral("Fits what we own") : Inventory::shortText(shortages);
+}
