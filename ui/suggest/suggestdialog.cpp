@@ -57,6 +57,8 @@ QDoubleSpinBox *rangeBox(QWidget *parent, const char *name)
     box->setObjectName(QLatin1String(name));
     box->setDecimals(1);
     box->setRange(0.1, 9999);
+    // The other end follows a number once it is typed, not each digit.
+    box->setKeyboardTracking(false);
     return box;
 }
 
@@ -85,7 +87,7 @@ SuggestDialog::SuggestDialog(TrackDocument &document, const TileStore &tiles, QW
     connect(&m_document.inventory(), &SessionInventory::changed, this, &SuggestDialog::inventoryChanged);
     inventoryChanged();
     setRunning(false);
-    resize(780, 760);
+    resize(800, 760);
 }
 
 SuggestDialog::~SuggestDialog() = default;

@@ -22,11 +22,10 @@ SuggestionSheet::SuggestionSheet(int thumbnail, QWidget *parent)
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setWrapping(true);
-    setWordWrap(true);
-    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(thumbnail, thumbnail * 3 / 5));
-    // Room under each picture for its three lines.
+    // Room under each picture for its lines: the lap, two of what the lap
+    // is made of, and what the club owns.
     setGridSize(QSize(thumbnail + 24, thumbnail * 3 / 5 + 4 * fontMetrics().height() + 16));
     setSpacing(4);
 }
@@ -82,7 +81,11 @@ QString SuggestionSheet::shapeText(const LoopShape::Features &features)
         parts << counted(features.chicanes, "chicane");
     if (features.crossings > 0)
         parts << counted(features.crossings, "crossing");
-    return parts.join(QStringLiteral(", "));
+    // Two to a line, so that no line is wider than the picture above it.
+    QString text;
+    for (int k = 0; k < parts.size(); ++k)
+        text += (k == 0 ? QString() : k % 2 ? QStringLiteral(", ") : QStringLiteral("\n")) + parts[k];
+    return text;
 }
 
 QString SuggestionSheet::ownedText(const CircuitGenerator::Suggestion &suggestion, RoadFamily family,

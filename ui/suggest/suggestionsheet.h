@@ -28,7 +28,7 @@ public:
 
     // "lap 24.9 m, 9.2–10.4 s (1:28 stock)"
     static QString lapText(const CircuitGenerator::Suggestion &suggestion, const CircuitGenerator::Request &request);
-    // "8 corners, 1 hairpin, 1 crossing"
+    // "8 corners, 1 hairpin", a line for every two things the lap is made of
     static QString shapeText(const LoopShape::Features &features);
     // "Fits what we own", "3 pieces short"; empty without an inventory.
     static QString ownedText(const CircuitGenerator::Suggestion &suggestion, RoadFamily family,
