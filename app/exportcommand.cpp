@@ -26,6 +26,7 @@ const char usage[] =
     "Usage: kerbwright-export [--format jpg|bmp|png|pdf|csv|sheets] [--depth 16|24|32]\n"
     "                         [--paper a4|letter|a3] [--cell-mm N] [--tiles DIR]\n"
     "                         [--inventory FILE] [-o OUTPUT] [--jobs N] [--quiet] TRACK...\n"
+    "       kerbwright-export --thumbnail SIZE [--tiles DIR] [--quiet] TRACK OUTPUT\n"
     "       kerbwright-export --help | --version\n";
 
 const char help[] =
@@ -51,6 +52,8 @@ const char help[] =
     "  -j, --jobs N          tracks exported at once (default: one per processor);\n"
     "                        lines and files are the same for every N\n"
     "  -q, --quiet           print nothing for files written\n"
+    "  --thumbnail SIZE      write the track's picture scaled to fit SIZE x SIZE\n"
+    "                        pixels as PNG to OUTPUT, as file managers show it\n"
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
     "\n"
@@ -80,7 +83,7 @@ int ExportCommand::run(const QStringList &arguments)
         }
     }
     TrackReader reader(m_tilesFolder);
-    return exportAll(reader);
+    return m_thumbnailSize > 0 ? writeThumbnail(reader) : exportAll(reader);
 }
 
 bool ExportCommand::usageError(const QString &problem)
@@ -106,7 +109,9 @@ bool ExportCommand::parse(const QStringList &arguments)
     const QCommandLineOption inventory(QStringLiteral("inventory"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption paper(QStringLiteral("paper"), QString(), QStringLiteral("PAPER"));
     const QCommandLineOption cellMm(QStringLiteral("cell-mm"), QString(), QStringLiteral("N"));
-    parser.addOptions({format, depth, paper, cellMm, tiles, inventory, output, quiet, jobs, helpOption, version});
+    const QCommandLineOption thumbnail(QStringLiteral("thumbnail"), QString(), QStringLiteral("SIZE"));
+    parser.addOptions({format, depth, paper, cellMm, tiles, inventory, output, quiet, jobs, helpOption, version,
+                       thumbnail});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
 
@@ -144,6 +149,15 @@ bool ExportCommand::parse(const QStringList &arguments)
         return usageError(QStringLiteral("no inventory file given"));
     m_quiet = parser.isSet(quiet);
     m_tracks = parser.positionalArguments();
+    if (parser.isSet(thumbnail)) {
+        // A thumbnail has a size and a place of its own; the options of an
+        // export would be taken in silence.
+        for (const QCommandLineOption *other : {&format, &depth, &inventory, &output, &jobs}) {
+            if (parser.isSet(*other))
+                return usageError(QStringLiteral("--thumbnail takes no --%1").arg(other->names().constLast()));
+        }
+        return parseThumbnail(parser.value(thumbnail));
+    }
     if (m_tracks.isEmpty())
         return usageError(QStringLiteral("no track file given"));
 
@@ -201,6 +215,42 @@ bool ExportCommand::parseSheetOptions(const QCommandLineParser &parser, const QC
         m_sheetOptions.cellMm = side;
     }
     return true;
+}
+
+
+bool ExportCommand::parseThumbnail(const QString &size)
+{
+    bool number = false;
+    m_thumbnailSize = size.toInt(&number);
+    if (!number || m_thumbnailSize < 1 || m_thumbnailSize > PictureExport::largestThumbnail)
+        return usageError(QStringLiteral("--thumbnail takes a size from 1 to %1 pixels")
+                              .arg(PictureExport::largestThumbnail));
+    if (m_tracks.size() != 2)
+        return usageError(QStringLiteral("--thumbnail takes a track file and an output file"));
+    m_output = m_tracks.takeLast();
+    if (TrackExport::namesTrackFile(m_output, m_tracks.first()))
+        return usageError(QStringLiteral("the output names the track file itself"));
+    return true;
+}
+
+// One track, read as quickly as it can be: a file manager asks for a whole
+// folder's thumbnails at once.
+int ExportCommand::writeThumbnail(TrackReader &reader)
+{
+    const QString &track = m_tracks.first();
+    try {
+        reader.loadDefault();
+        const TrackReader::Track read = reader.readQuickly(track);
+        PictureExport::writeThumbnail(read.grid, read.tiles, m_output, m_thumbnailSize);
+    } catch (const KwError &error) {
+        report(track, {false, error.shownText()});
+        return SomeFailed;
+    } catch (const std::bad_alloc &) {
+        report(track, {false, KwError::outOfResources().shownText()});
+        return SomeFailed;
+    }
+    report(track, {true, m_output});
+    return AllExported;
 }
 
 int ExportCommand::exportAll(TrackReader &reader)

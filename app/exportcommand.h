@@ -35,7 +35,9 @@ private:
     bool usageError(const QString &problem);
     bool parseSheetOptions(const QCommandLineParser &parser, const QCommandLineOption &paper,
                            const QCommandLineOption &cellMm);
+    bool parseThumbnail(const QString &size);
     int exportAll(TrackReader &reader);
+    int writeThumbnail(TrackReader &reader);
     // Runs on a worker thread: reads only what parsing set.
     BatchExport::Outcome exportTrack(const QString &track, const TrackReader &reader) const;
     QString pictureOf(const QString &track) const;
@@ -52,6 +54,7 @@ private:
     bool m_quiet = false;
     int m_jobs = 0;  // tracks exported at once; 0: one per core
     bool m_done = false;  // --help or --version answered
+    int m_thumbnailSize = 0;  // --thumbnail SIZE; 0: none
     QStringList m_tracks;
     QString m_inventoryFile;
     std::optional<Inventory> m_inventory;  // read before any track, then only read

@@ -5,6 +5,7 @@
 #include "base/quietprogress.h"
 #include "document/trackdocument.h"
 #include "document/trackfile.h"
+#include "pieces/cachedtiles.h"
 
 #include <new>
 
@@ -37,13 +38,23 @@ void TrackReader::loadDefault()
 
 TrackReader::Track TrackReader::read(const QString &path) const
 {
+    return readFrom(path, m_tiles);
+}
+
+TrackReader::Track TrackReader::readQuickly(const QString &path) const
+{
+    return readFrom(path, CachedTiles(m_tiles));
+}
+
+TrackReader::Track TrackReader::readFrom(const QString &path, const TileSource &source) const
+{
     try {
         // The pictures go into a copy of the store, so no track depends on
         // the ones read before it.
         TrackDocument document;
         Track track{TrackGrid(), m_store};
         QuietProgress silent;
-        document.open(path, m_tiles, track.tiles, silent);
+        document.open(path, source, track.tiles, silent);
         track.grid = document.grid();
         return track;
     } catch (const std::bad_alloc &) {

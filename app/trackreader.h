@@ -37,6 +37,9 @@ public:
     // Throws KwError, also for running out of memory. No track read before
     // changes what this one gives.
     Track read(const QString &path) const;
+    // The same read for a quick look (a thumbnail): each code's tile file
+    // is read once, however many cells name it. Throws KwError.
+    Track readQuickly(const QString &path) const;
 
     // The codes of a track file without any picture: the grid as the editor
     // would read it, whether or not each code has a tile. Throws KwError
@@ -47,6 +50,8 @@ public:
     static QString failureLine(const QString &track, const KwError &error);
 
 private:
+    Track readFrom(const QString &path, const TileSource &source) const;
+
     TileFolder m_tiles;
     TileStore m_store;
 };

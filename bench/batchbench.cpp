@@ -6,6 +6,7 @@
 #include "bench/procinfo.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 BatchBench::BatchBench(const QString &exporter, const QString &cjpeg, const QString &workDir,
                        const QString &errorLog)
@@ -70,6 +71,19 @@ bool BatchBench::timeCjpegLoop(double &ms)
     return true;
 }
 
+bool BatchBench::timeThumbnail()
+{
+    const QString showcase = QFileInfo(m_exporter).absolutePath() + QStringLiteral("/examples/showcase.kwf");
+    const auto result = ChildProcess::run(
+        m_exporter, {QStringLiteral("--thumbnail"), QStringLiteral("256"), showcase,
+                     m_folder + QStringLiteral("/showcase-thumbnail.png")},
+        {}, m_errorLog);
+    if (result.exitCode != 0)
+        return fail(QStringLiteral("%1 --thumbnail failed; see %2").arg(m_exporter, m_errorLog));
+    m_figures.thumbnail.add(result.ms);
+    return true;
+}
+
 bool BatchBench::runRound()
 {
     double batch = 0, cjpeg = 0, oneAtATime = 0;
@@ -78,6 +92,8 @@ bool BatchBench::runRound()
     if (hasCjpeg() && !timeCjpegLoop(cjpeg))
         return false;
     if (!timeExport({QStringLiteral("--jobs"), QStringLiteral("1")}, m_figures.oneAtATime, oneAtATime))
+        return false;
+    if (!timeThumbnail())
         return false;
     m_figures.batchOverOneAtATime.add(batch / oneAtATime);
     if (hasCjpeg()) {

@@ -11,7 +11,9 @@
 // and with --jobs 1, beside the yardstick of cjpeg -quality 65 run over the
 // same twenty pictures as BMP files, one process each, one after another,
 // each writing its own file. Every figure is a whole command or loop of
-// commands, from the first spawn to the last exit.
+// commands, from the first spawn to the last exit. Beside them, the
+// thumbnail a file manager asks the exporter for: the 30 x 30 showcase
+// example at 256 pixels.
 class BatchBench
 {
 public:
@@ -22,6 +24,7 @@ public:
         Samples batch;       // kerbwright-export TRACK x 20
         Samples oneAtATime;  // the same with --jobs 1
         Samples cjpegLoop;   // cjpeg once per picture, in turn
+        Samples thumbnail;   // kerbwright-export --thumbnail 256 of the showcase
         // Each round's ratio of two figures taken one right after the other.
         Samples batchOverCjpeg;
         Samples oneAtATimeOverCjpeg;
@@ -44,6 +47,7 @@ private:
     bool fail(const QString &message);
     bool timeExport(const QStringList &options, Samples &samples, double &ms);
     bool timeCjpegLoop(double &ms);
+    bool timeThumbnail();
 
     QString m_exporter;
     QString m_cjpeg;

@@ -31,6 +31,7 @@ constexpr double factsMs = 1;
 constexpr double jpegOverCjpeg = 1.5;
 constexpr double peakWhenReadyMiB = 80;
 constexpr double batchOverCjpegLoop = 0.7;
+constexpr double thumbnailMs = 50;
 constexpr double blockCommandMs = 1;
 // A counted placement keeps well inside a frame, painting and all.
 constexpr double countedPlacementMs = 1;
@@ -200,6 +201,8 @@ void addBatchRows(ResultTable &table, const BatchBench &batch)
         table.addFact(QStringLiteral("  beside: cjpeg"), QStringLiteral("not installed"));
     }
     table.addRatio(QStringLiteral("  batch / --jobs 1 (ratio run by run)"), f.batchOverOneAtATime);
+    table.addTime(QStringLiteral("Thumbnail: kerbwright-export --thumbnail 256 of the 30 × 30 showcase"),
+                  f.thumbnail, thumbnailMs);
 }
 
 void addEditRows(ResultTable &table, const EditBench &edits)

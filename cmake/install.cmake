@@ -63,6 +63,12 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${KW_APP_ID}.desktop
 install(FILES ${KW_METAINFO} DESTINATION share/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright-mime.xml
   DESTINATION share/mime/packages RENAME kerbwright.xml)
+# File managers show each track's picture through kerbwright-export.
+if(TARGET kerbwright-export)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/kerbwright.thumbnailer DESTINATION share/thumbnailers)
+endif()
+# The licence of everything in the package, in Debian's machine-readable form.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/kerbwright)
 foreach(size IN LISTS KW_ICON_SIZES)
   install(FILES ${KW_ICON_DIR}/${size}x${size}/apps/kerbwright.png
     DESTINATION share/icons/hicolor/${size}x${size}/apps)

@@ -4,6 +4,7 @@
 #include "pieces/catalogue.h"
 #include "pieces/piecetable.h"
 
+#include <QStringList>
 #include <algorithm>
 
 QSize GridTransform::sizeAfter(Turn turn, QSize size)
@@ -64,7 +65,7 @@ GridTransform::TurnedGrid GridTransform::turnTrack(const TrackGrid &grid, Turn t
 
 GridTransform::TurnedGrid GridTransform::turnRegion(const TrackGrid &grid, const QRect &cells, Turn turn)
 {
-    const QRect inside = cells.intersected(QRect(0, 0, grid.width(), grid.height()));
+    const QRect inside = cells.intersected(grid.block());
     TurnedGrid result{grid, QRect(), {}, 0};
     if (inside.isEmpty())
         return result;
@@ -72,7 +73,7 @@ GridTransform::TurnedGrid GridTransform::turnRegion(const TrackGrid &grid, const
     TrackBlock(inside.width(), inside.height(), Catalogue::defaultCode()).pasteInto(result.grid, inside.left(), inside.top());
     turned.block.pasteInto(result.grid, inside.left(), inside.top());
     const QRect landed(inside.topLeft(), turned.block.size());
-    result.cells = landed.intersected(QRect(0, 0, grid.width(), grid.height()));
+    result.cells = landed.intersected(grid.block());
     result.cutOff = turned.block.width() * turned.block.height() - result.cells.width() * result.cells.height();
     for (const QPoint &cell : turned.unmatched) {
         const QPoint at = cell + inside.topLeft();
@@ -99,4 +100,16 @@ QVector<QByteArray> GridTransform::codesOf(const TrackGrid &grid, const QVector<
         if (!codes.contains(grid.cell(index).code))
             codes.append(grid.cell(index).code);
     return codes;
+}
+
+QString GridTransform::unmatchedText(int count, const QVector<QByteArray> &codes, Turn turn)
+{
+    if (count == 0)
+        return QString();
+    QStringList names;
+    for (const QByteArray &code : codes)
+        names << QString::fromLatin1(code);
+    const QString how = Turns::swapsSides(turn) ? QStringLiteral("turned") : QStringLiteral("mirrored");
+    const QString pieces = count == 1 ? QStringLiteral("1 piece has") : QStringLiteral("%1 pieces have").arg(count);
+    return QStringLiteral("%1 no %2 counterpart: %3").arg(pieces, how, names.join(QStringLiteral(", ")));
 }

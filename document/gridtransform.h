@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <QVector>
 
 // Turning and mirroring blocks of cells and whole tracks. The cells move as
@@ -56,4 +57,8 @@ public:
     // for "2 pieces have no turned counterpart: 44, 76".
     static QVector<QByteArray> codesOf(const TrackBlock &block, const QVector<QPoint> &cells);
     static QVector<QByteArray> codesOf(const TrackGrid &grid, const QVector<int> &indices);
+    // What a turn says of the pieces it could not turn: "1 piece has no
+    // turned counterpart: 08", "3 pieces have no mirrored counterpart: 76,
+    // 44"; empty when count is 0.
+    static QString unmatchedText(int count, const QVector<QByteArray> &codes, Turn turn);
 };

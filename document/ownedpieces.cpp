@@ -4,6 +4,7 @@
 #include "document/partslist.h"
 #include "document/piececounts.h"
 #include "document/trackdocument.h"
+#include "document/trackedits.h"
 #include "pieces/piecetable.h"
 #include "pieces/substitutes.h"
 
@@ -63,10 +64,7 @@ OwnedPieces::Result OwnedPieces::fit(const TrackGrid &grid, const Inventory &inv
 
 OwnedPieces::Result OwnedPieces::apply(TrackDocument &document, const Inventory &inventory)
 {
-    const Result result = fit(document.grid(), inventory);
-    if (!result.changes.isEmpty())
-        document.record(stepName(), true, [&] { document.setGrid(result.grid); });
-    return result;
+    return document.edits().useOwnedPieces(inventory);
 }
 
 QVector<OwnedPieces::Swap> OwnedPieces::Result::swaps() const

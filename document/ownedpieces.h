@@ -56,6 +56,6 @@ public:
     // The grid with owned pieces used; changes nothing where nothing can.
     static Result fit(const TrackGrid &grid, const Inventory &inventory);
     // The same on the document, as one step of its history; no step when
-    // nothing changes.
+    // nothing changes (TrackEdits::useOwnedPieces).
     static Result apply(TrackDocument &document, const Inventory &inventory);
 };

@@ -69,7 +69,7 @@ TrackBlock::TrackBlock(int width, int height, const QByteArray &code)
 
 TrackBlock TrackBlock::copy(const TrackGrid &grid, const QRect &cells)
 {
-    const QRect inside = cells.intersected(QRect(0, 0, grid.width(), grid.height()));
+    const QRect inside = cells.intersected(grid.block());
     if (inside.isEmpty())
         return TrackBlock();
     TrackBlock block(inside.width(), inside.height(), QByteArray());
@@ -81,7 +81,7 @@ TrackBlock TrackBlock::copy(const TrackGrid &grid, const QRect &cells)
 
 TrackBlock TrackBlock::whole(const TrackGrid &grid)
 {
-    return copy(grid, QRect(0, 0, grid.width(), grid.height()));
+    return copy(grid, grid.block());
 }
 
 QVector<int> TrackBlock::pasteInto(TrackGrid &grid, int column, int row) const

@@ -4,6 +4,7 @@
 #include "base/progress.h"
 #include "base/safefile.h"
 #include "document/gridstep.h"
+#include "document/trackedits.h"
 #include "document/trackfile.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
@@ -13,7 +14,7 @@
 #include <algorithm>
 
 TrackDocument::TrackDocument(QObject *parent)
-    : QObject(parent)
+    : QObject(parent), m_edits(new TrackEdits(*this))
 {
     connect(&m_history, &QUndoStack::indexChanged, this, &TrackDocument::followHistory);
 }

@@ -11,11 +11,13 @@
 #include <QString>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 
 class GridStep;
 class Progress;
 class TileSource;
 class TileStore;
+class TrackEdits;
 
 // The track being edited: its grid of codes, the modified flag, the edit
 // history, the line buffer that track files pass through, the current file
@@ -23,7 +25,8 @@ class TileStore;
 // the track. Views follow it through its signals and take pictures from the
 // tile store.
 //
-// Every change of the track is one GridStep on the history; New and Open
+// Every change of the track is one GridStep on the history, made by its
+// edits (TrackEdits), one method per user edit; New and Open
 // start it afresh, a save marks where the file stands. The modified flag
 // follows the history: after an undo or a redo the track is modified exactly
 // when a marking step lies between where the history stands and where it
@@ -58,6 +61,9 @@ public:
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
+
+    // Every edit a user makes, each a step of the history.
+    TrackEdits &edits() { return *m_edits; }
 
     // The edit history; a window shows its undo and redo actions.
     QUndoStack &history() { return m_history; }
@@ -143,4 +149,5 @@ private:
     int m_movedFrom = 0;
     CellSelection m_selection;
     SessionInventory m_inventory{*this};
+    std::unique_ptr<TrackEdits> m_edits;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <array>
 
@@ -46,6 +47,8 @@ public:
     int height() const { return m_height; }
     // Clamps both into 1..30; the cells are left as they are.
     void setSize(int width, int height);
+    // The track proper: columns 0 .. width - 1 and rows 0 .. height - 1.
+    QRect block() const { return QRect(0, 0, m_width, m_height); }
     bool inBlock(int index) const { return columnOf(index) < m_width && rowOf(index) < m_height; }
 
     // Every cell becomes the default piece, hidden. The size stays.

@@ -6,6 +6,7 @@
 #include "document/circuitfinder.h"
 #include "document/inventory.h"
 #include "document/partslist.h"
+#include "document/trackfacts.h"
 #include "document/trackgrid.h"
 #include "export/pdfpages.h"
 #include "export/picturecomposer.h"
@@ -502,6 +503,17 @@ QString paperName(const QPageLayout &page)
                                                                 : QStringLiteral(" landscape"));
 }
 
+// "closed, 56 pieces, lap 26.9 m, 9.2–10.4 s (1:28 stock), road 30.7 m": the
+// circuit as the track's facts give it, its lap timed as the plan's heading
+// times it.
+QString timedCircuitText(const TrackGrid &grid, const Circuit &circuit, const LapSetup &lap)
+{
+    QString text = TrackFacts::circuitText(circuit, lap.cellSize);
+    if (const QString timed = lap.lapText(grid, circuit); !timed.isEmpty())
+        text.replace(QStringLiteral("lap ") + TrackFacts::metres(*circuit.lap, lap.cellSize), timed);
+    return text;
+}
+
 int paintWith(QPagedPaintDevice &device, const TrackGrid &grid, const TileStore &tiles, const QString &title,
               const BuildOrder &order, const SheetLayout &layout, const BuildSheets::Options &options)
 {
@@ -524,7 +536,7 @@ QStringList BuildSheets::facts(const TrackGrid &grid, const BuildOrder &order, c
                                const Options &options)
 {
     const TrackFacts facts(grid);
-    const double side = options.cellSize;
+    const double side = options.lap.cellSize;
     QStringList lines;
     QString size = facts.sizeText(side);
     if (!facts.circuits().isEmpty())
@@ -537,7 +549,7 @@ QStringList BuildSheets::facts(const TrackGrid &grid, const BuildOrder &order, c
                                                : QStringLiteral("numbers %1–%2").arg(run.first).arg(run.first + run.count - 1);
         lines.append(QStringLiteral("Circuit %1: %2; %3 from %4 in column %5, row %6")
                          .arg(run.circuit + 1)
-                         .arg(TrackFacts::circuitText(facts.circuits()[run.circuit], side), numbers,
+                         .arg(timedCircuitText(grid, facts.circuits()[run.circuit], options.lap), numbers,
                               run.fromStartLine ? QStringLiteral("the start line") : QStringLiteral("its top-left cell"))
                          .arg(TrackGrid::columnOf(run.start) + 1)
                          .arg(TrackGrid::rowOf(run.start) + 1));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "document/trackfacts.h"
+#include "document/lapmodel.h"
 #include "export/sheetlayout.h"
 
 #include <QByteArray>
@@ -34,14 +34,15 @@ public:
         QPageSize paper = QPageSize(QPageSize::A4);
         qreal cellMm = SheetLayout::defaultCellMm;  // the least side of a cell
         const Inventory *inventory = nullptr;       // marks what the club is short of
-        double cellSize = TrackFacts::defaultCellSize;  // metres, for the facts
+        LapSetup lap;  // the side of a cell in metres and the car, for the facts and lap times
     };
 
     // How the track is cut on the options' paper.
     static SheetLayout layout(const TrackGrid &grid, const Options &options);
 
     // The overview's facts, a line each: size and road, each circuit with
-    // its build numbers, the parts, what is short, the sheets.
+    // its lap timed for the options' car and its build numbers, the parts,
+    // what is short, the sheets.
     static QStringList facts(const TrackGrid &grid, const BuildOrder &order, const SheetLayout &layout,
                              const Options &options);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 class Progress;
@@ -26,4 +27,12 @@ public:
     // earlier file only when the new one is complete. bmpDepth is 16, 24 or 32.
     static void write(const TrackGrid &grid, const TileStore &tiles, const QString &path,
                       Format format, int bmpDepth, Progress &progress);
+
+    // A file manager's thumbnail: the grid's picture scaled to fit size x
+    // size pixels, its aspect kept, written as PNG to path in the same safe
+    // way. size runs from 1 to largestThumbnail.
+    static constexpr int largestThumbnail = 4096;
+    static QImage thumbnail(const TrackGrid &grid, const TileStore &tiles, int size);
+    static void writeThumbnail(const TrackGrid &grid, const TileStore &tiles, const QString &path,
+                               int size);
 };

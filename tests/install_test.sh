@@ -341,6 +341,45 @@ run_exporter() {
     fail "no JPEG picture at $picture"
 }
 
+thumbnailer_value() { sed -n "s/^$1=//p" "$usr/share/thumbnailers/kerbwright.thumbnailer"; }
+
+# The thumbnailer entry's command with %s, %i and %o filled in, as a file
+# manager runs it: the 30 x 30 example as a 128-pixel PNG.
+run_thumbnailer() {
+  local entry=$usr/share/thumbnailers/kerbwright.thumbnailer word out="$scratch/thumb nail.png"
+  local input=$libdir/examples/showcase.kwf
+  if [ ! -f "$entry" ]; then
+    fail "no thumbnailer entry at $entry"
+    return
+  fi
+  [ "$(thumbnailer_value MimeType)" = "$mime_type;" ] || fail "thumbnailer's MimeType is $(thumbnailer_value MimeType)"
+  [ -x "$usr/bin/$(thumbnailer_value TryExec)" ] || fail "thumbnailer's TryExec $(thumbnailer_value TryExec) is not in bin/"
+  read -r -a words <<<"$(thumbnailer_value Exec)"
+  command=()
+  for word in "${words[@]}"; do
+    case $word in
+      %s) command+=(128) ;;
+      %i) command+=("$input") ;;
+      %o) command+=("$out") ;;
+      *) command+=("$word") ;;
+    esac
+  done
+  if ! (cd "$scratch" && PATH="$usr/bin:$PATH" timeout 20 "${command[@]}") >"$scratch/thumbnail.log" 2>&1; then
+    cat "$scratch/thumbnail.log"
+    fail "the thumbnailer's command failed: ${command[*]}"
+  fi
+  [ "$(head -c 8 "$out" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "no PNG at $out"
+  [ "$(png_size "$out")" = 128x128 ] || fail "the thumbnail is $(png_size "$out"), expected 128x128"
+}
+
+# Debian's machine-readable copyright file, where a package keeps it.
+check_copyright() {
+  local file=$usr/share/doc/kerbwright/copyright
+  [ "$(head -n 1 "$file" 2>/dev/null)" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+    fail "$file is missing or not in the machine-readable format"
+  grep -qx 'License: GPL-3+' "$file" || fail "$file does not give the licence GPL-3+"
+}
+
 # The track is grass only: no open road end; its tiles are found through bin/.
 run_checker() {
   local output
@@ -372,11 +411,13 @@ check "desktop entry valid, with the MIME type and icon" check_desktop_entry
 check "AppStream metadata $app_id, valid, matching the desktop entry and programs" check_metainfo
 check "icons ${icon_sizes[*]}" check_icons
 check "MIME type $mime_type for *.kwf" check_mime_type
+check "the copyright file in share/doc/kerbwright" check_copyright
 make_track
 check "the desktop entry's command starts the editor on a track" run_editor
 check "kerbwright-export writes the track's picture" run_exporter
 check "kerbwright-check finds no open road end" run_checker
 check "kerbwright-suggest fits the track to an inventory" run_suggester
+check "the thumbnailer entry's command writes the 30 x 30 example's PNG" run_thumbnailer
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

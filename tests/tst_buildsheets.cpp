@@ -341,7 +341,8 @@ void TestBuildSheets::pdf_data()
     QTest::newRow("showcase, Letter, inventory") << example(QStringLiteral("showcase.kwf")) << int(QPageSize::Letter)
                                                  << true << QStringList{"pieces short"};
     QTest::newRow("club circuit") << example(QStringLiteral("club.kwf")) << int(QPageSize::A4) << false
-                                  << QStringList{"Circuit 1: closed,", "numbers 1–56 from the start line in column 8, row 2"};
+                                  << QStringList{"Circuit 1: closed, 56 pieces, lap 26.9 m, 10.2–11.2 s (1:28 stock), road 30.7 m;",
+                                                 "numbers 1–56 from the start line in column 8, row 2"};
     QTest::newRow("1 x 1") << RoadGrids::fromRows(QStringLiteral("00")) << int(QPageSize::A4) << false
                            << QStringList{"1 × 1 cells", "number 1 from its top-left cell", "1 sheet of 1 × 1 cells"};
     QTest::newRow("no road") << RoadGrids::grass(15, 7) << int(QPageSize::A4) << false

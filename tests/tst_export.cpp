@@ -329,6 +329,8 @@ private slots:
     void extension();
 
     void exportReplacesEarlierPicture();
+    void thumbnail_data();
+    void thumbnail();
     void failingWriteKeepsEarlierPicture_data();
     void failingWriteKeepsEarlierPicture();
     void cannotCreate_data();
@@ -804,6 +806,36 @@ void TestExport::exportReplacesEarlierPicture()
     QCOMPARE(progress.texts.last(), QString());
     const QImage png = QImage::fromData(readBytes(out), "PNG");
     QCOMPARE(png.convertToFormat(QImage::Format_RGB32), PictureComposer::compose(document.grid(), m_store, progress));
+}
+
+void TestExport::thumbnail_data()
+{
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("15 x 7 in 128") << 15 << 7 << 128 << QSize(128, 59);
+    QTest::newRow("5 x 20 in 64") << 5 << 20 << 64 << QSize(16, 64);
+    QTest::newRow("1 x 1 at its own size") << 1 << 1 << 50 << QSize(50, 50);
+}
+
+// The picture scaled to fit the square, its aspect kept, as PNG.
+void TestExport::thumbnail()
+{
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(int, size);
+    QFETCH(QSize, expected);
+
+    TrackDocument document;
+    QVERIFY(openTrack(document, columns, rows, QStringLiteral("thumbnail.kwf")));
+    const QString out = path(QStringLiteral("thumbnail.out"));
+    PictureExport::writeThumbnail(document.grid(), m_store, out, size);
+    const QImage written = QImage::fromData(readBytes(out), "PNG").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(written.size(), expected);
+    Progress quiet;
+    if (size == 50)
+        QCOMPARE(written, PictureComposer::compose(document.grid(), m_store, quiet));
 }
 
 void TestExport::failingWriteKeepsEarlierPicture_data()

@@ -121,6 +121,7 @@ private slots:
     void binaryTracks();
     void usageErrors_data();
     void usageErrors();
+    void thumbnail();
     void helpAndVersion();
     void quiet();
     void printedIsTrue_data();
@@ -541,6 +542,9 @@ void TestExportCli::failures_data()
                                     << wide + ": Track too large: at most 30 columns and 30 rows.";
     QTest::newRow("folder as track") << QStringList{"--tiles", m_tiles, m_tiles}
                                      << m_tiles + ": Text exceeds memo capacity.";
+    QTest::newRow("thumbnail, missing tile")
+        << QStringList{"--thumbnail", "64", "--tiles", m_tiles, missingTile, path("thumbnail.png")}
+        << missingTile + ": Cannot open file " + m_tiles + "/QQ.bmp.";
 }
 
 void TestExportCli::failures()
@@ -552,6 +556,7 @@ void TestExportCli::failures()
     QCOMPARE(result.status, 1);
     QCOMPARE(result.out, QString());
     QCOMPARE(result.err, message + "\n");
+    QVERIFY(!QFileInfo::exists(path("thumbnail.png")));
 }
 
 // A binary file given as a track: its first "code" is whatever bytes come
@@ -641,6 +646,12 @@ void TestExportCli::usageErrors_data()
     for (const char *side : {"9.5", "101", "wide", "nan"})
         QTest::newRow(qPrintable(QStringLiteral("cell size %1").arg(side)))
             << QStringList{"--format", "sheets", "--cell-mm", side, good} << "--cell-mm takes a number";
+    for (const char *bad : {"0", "4097", "big"})
+        QTest::newRow(qPrintable(QStringLiteral("thumbnail %1").arg(bad)))
+            << QStringList{"--thumbnail", bad, good, path("out.png")} << "--thumbnail takes a size from 1 to 4096 pixels";
+    QTest::newRow("thumbnail without output") << QStringList{"--thumbnail", "64", good} << QString();
+    QTest::newRow("thumbnail with --format") << QStringList{"--thumbnail", "64", "--format", "png", good, path("out.png")}
+                                             << "--thumbnail takes no --format";
 }
 
 void TestExportCli::usageErrors()
@@ -659,6 +670,18 @@ void TestExportCli::usageErrors()
         QVERIFY2(result.err.startsWith(QStringLiteral("kerbwright-export: ") + problem), qPrintable(result.err));
     QVERIFY(!QFileInfo::exists(path("good.jpg")));
     QVERIFY(!QFileInfo::exists(path("out.png")));
+}
+
+// As a file manager asks for it: a PNG whatever the output's name.
+void TestExportCli::thumbnail()
+{
+    const QString trackPath = track(QStringLiteral("thumbnailed.kwf"));
+    const QString out = path(QStringLiteral("thumbnail.tmp"));
+    const Result result = run({"--thumbnail", "64", "--tiles", m_tiles, trackPath, out});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, trackPath + " -> " + out + "\n");
+    QCOMPARE(QImage::fromData(readBytes(out), "PNG").size(), QSize(64, 48));
 }
 
 void TestExportCli::helpAndVersion()

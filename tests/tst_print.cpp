@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What leaves the editor through the File menu: Export as, Export to PNG,
-// Print and Print preview, and the status bar's notice of where it went.
+// Print, Print preview and the build sheets, and the status bar's notice of
+// where it went.
 // Run through the real menu actions, with the dialogs scripted or, where
 // they are Qt's own, answered from the event loop.
 
@@ -14,6 +15,7 @@
 
 #include "base/quietprogress.h"
 #include "document/partslist.h"
+#include "export/buildsheets.h"
 #include "export/planpdf.h"
 #include "export/trackexport.h"
 #include "pieces/catalogue.h"
@@ -66,7 +68,7 @@ public:
 };
 
 // The print dialog as a user who prints to a PDF file on the paper given
-// (or, with no file, cancels); the preview is never scripted.
+// (or, with no file, cancels); the preview as one who prints from it so.
 class ScriptedPrintDialogs : public PrintDialogs
 {
 public:
@@ -85,7 +87,13 @@ public:
             printer.setPageLayout(*layout);
         return true;
     }
-    bool preview(QPrinter &, const Painter &) override { return false; }
+    bool preview(QPrinter &printer, const Painter &paint, Document) override
+    {
+        if (!askPrint(printer))
+            return false;
+        paint(&printer);
+        return true;
+    }
 };
 
 QString run(const QString &program, const QStringList &arguments)
@@ -133,6 +141,7 @@ struct Editor
     std::unique_ptr<TMainForm> window;
     ScriptedFileDialogs *files = nullptr;
     ScriptedExportDialog *exportDialog = nullptr;
+    ScriptedExportDialog *sheetsDialog = nullptr;
     ScriptedPrintDialogs *printDialogs = nullptr;
     ModalWatcher watcher;
 
@@ -170,14 +179,19 @@ private slots:
     void planOnAPrinter();
     void printCancelled();
     void printDialogCancelled();
-    void previewShowsThePlan();
+    void previewShowsThePages_data();
+    void previewShowsThePages();
     void noticeForgottenWithTheTrack();
     void planTimesLapsInTheCellSide();
+    void buildSheets_data();
+    void buildSheets();
 
 private:
     void start(Editor &editor);
     QString writeTrack(const QString &name, const QByteArray &text);
     void openTrack(Editor &editor, const QString &path);
+    // An example track, copied into the folder named.
+    QString exampleTrack(const QString &folder, const char *name);
 
     QTemporaryDir m_dir;
     QString m_tiles;
@@ -196,6 +210,9 @@ void TestPrint::start(Editor &editor)
     auto exportDialog = std::make_unique<ScriptedExportDialog>();
     editor.exportDialog = exportDialog.get();
     editor.window->outputCommands()->setExportDialog(std::move(exportDialog));
+    auto sheetsDialog = std::make_unique<ScriptedExportDialog>();
+    editor.sheetsDialog = sheetsDialog.get();
+    editor.window->outputCommands()->setSheetsDialog(std::move(sheetsDialog));
     auto printDialogs = std::make_unique<ScriptedPrintDialogs>();
     editor.printDialogs = printDialogs.get();
     editor.window->outputCommands()->setPrintDialogs(std::move(printDialogs));
@@ -223,6 +240,12 @@ void TestPrint::openTrack(Editor &editor, const QString &path)
     editor.watcher.clear();
 }
 
+QString TestPrint::exampleTrack(const QString &folder, const char *name)
+{
+    return writeTrack(folder + QLatin1Char('/') + QLatin1String(name),
+                      readBytes(QStringLiteral(KW_EXAMPLES_SOURCE_DIR "/") + QLatin1String(name)));
+}
+
 void TestPrint::fileMenu_data()
 {
     QTest::addColumn<QString>("name");
@@ -237,6 +260,8 @@ void TestPrint::fileMenu_data()
     QTest::newRow("Export as") << "ExportAs1" << "Export as…" << "Ctrl+E" << 0;
     QTest::newRow("Print preview") << "PrintPreview1" << "Print preview…" << "" << 0;
     QTest::newRow("Print") << "Print1" << "Print…" << "Ctrl+P" << 0;
+    QTest::newRow("Print build sheets") << "PrintBuildSheets1" << "Print build sheets…" << "" << 0;
+    QTest::newRow("Export build sheets") << "ExportBuildSheets1" << "Export build sheets to PDF…" << "" << 0;
 }
 
 void TestPrint::fileMenu()
@@ -245,13 +270,20 @@ void TestPrint::fileMenu()
     QFETCH(QString, caption);
     QFETCH(QString, shortcut);
     QFETCH(int, tag);
+    QVERIFY(!TMainForm(m_tiles, {}).findChild<QAction *>(name)->isEnabled());
     Editor editor;
     start(editor);
     auto *file = editor.window->findChild<QMenu *>(QStringLiteral("File1"));
     QAction *item = nullptr;
-    for (QAction *action : file->actions())
+    QStringList order;
+    for (QAction *action : file->actions()) {
         item = action->objectName() == name ? action : item;
+        order << action->objectName();
+    }
     QVERIFY2(item, qPrintable(name));
+    // The build sheets' items come after the plan's, the rest as they were.
+    QCOMPARE(order.mid(12, 6),
+             QStringList({"PrintPreview1", "Print1", "", "PrintBuildSheets1", "ExportBuildSheets1", ""}));
     QCOMPARE(item->text(), caption);
     QCOMPARE(item->shortcut(), QKeySequence(shortcut));
     QCOMPARE(item->data().toInt(), tag);
@@ -388,6 +420,13 @@ void TestPrint::exportAsRefused_data()
                                                     << "plan.pdf is the track file itself: an export never replaces it.";
     QTest::newRow("the track file but for case") << "refused/list.csv" << "refused/LIST.CSV"
                                                  << "LIST.CSV is the track file itself: an export never replaces it.";
+    // "Export build sheets to PDF…" takes a PDF's name only.
+    QTest::newRow("build sheets, not a PDF") << "refused/e.kwf" << "refused/e.png"
+                                             << "e.png cannot take the build sheets: they are a PDF, so its "
+                                                "extension must be .pdf.";
+    QTest::newRow("build sheets, the track file") << "refused/sheets.pdf" << "refused/sheets.pdf"
+                                                  << "sheets.pdf is the track file itself: an export never "
+                                                     "replaces it.";
 }
 
 void TestPrint::exportAsRefused()
@@ -395,6 +434,7 @@ void TestPrint::exportAsRefused()
     QFETCH(QString, track);
     QFETCH(QString, typed);
     QFETCH(QString, message);
+    const bool sheets = QByteArray(QTest::currentDataTag()).startsWith("build sheets");
     const QByteArray text("00,01\r\n");
     const QString trackPath = writeTrack(track, text);
     const QString typedPath = m_dir.filePath(typed);
@@ -403,12 +443,13 @@ void TestPrint::exportAsRefused()
     start(editor);
     openTrack(editor, trackPath);
     // Refused, the dialog comes again with the typed name; then a cancel.
-    editor.exportDialog->answers = {typedPath, QString()};
-    editor.trigger("ExportAs1");
+    ScriptedExportDialog *dialog = sheets ? editor.sheetsDialog : editor.exportDialog;
+    dialog->answers = {typedPath, QString()};
+    editor.trigger(sheets ? "ExportBuildSheets1" : "ExportAs1");
     QCOMPARE(editor.watcher.texts(), QStringList{message});
     QCOMPARE(editor.watcher.boxes().first().icon, QMessageBox::NoIcon);
-    QCOMPARE(editor.exportDialog->proposals.size(), 2);
-    QCOMPARE(editor.exportDialog->proposals.last(), typedPath);
+    QCOMPARE(dialog->proposals.size(), 2);
+    QCOMPARE(dialog->proposals.last(), typedPath);
     QCOMPARE(readBytes(trackPath), text);
     QCOMPARE(QDir(m_dir.filePath(QStringLiteral("refused"))).entryList(QDir::Files), before);
     QCOMPARE(editor.noticeText(), QString());
@@ -430,7 +471,7 @@ void TestPrint::exportAsCannotCreate_data()
 {
     QTest::addColumn<QString>("place");  // "missing" or "read-only" folder, or a "file" in the way
     QTest::addColumn<QString>("command");
-    for (const char *command : {"ExportAs1", "Print1"}) {
+    for (const char *command : {"ExportAs1", "Print1", "PrintPreview1", "PrintBuildSheets1", "ExportBuildSheets1"}) {
         for (const char *place : {"missing", "read-only", "file"})
             QTest::addRow("%s, %s", command, place) << QString::fromLatin1(place) << QString::fromLatin1(command);
     }
@@ -452,6 +493,7 @@ void TestPrint::exportAsCannotCreate()
     Editor editor;
     start(editor);
     editor.exportDialog->answers = {path};
+    editor.sheetsDialog->answers = {path};
     editor.printDialogs->file = path;
     {
         WithoutPermissionOverride asOwner;
@@ -604,30 +646,52 @@ void TestPrint::printDialogCancelled()
     QCOMPARE(QDir(configHome()->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
-// Qt's print preview shows the plan's pages, on the plan's paper.
-void TestPrint::previewShowsThePlan()
+// Qt's print preview shows the plan's pages on the plan's paper, and the
+// build sheets' as they lie best, which its buttons cannot turn.
+void TestPrint::previewShowsThePages_data()
 {
-    const QString track = writeTrack(QStringLiteral("preview/long.kwf"), longListTrack());
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("turnable");  // the preview's orientation buttons
+    QTest::newRow("plan") << "PrintPreview1" << 2 << int(QPageLayout::Landscape) << true;
+    QTest::newRow("build sheets") << "PrintBuildSheets1" << 13 << int(QPageLayout::Portrait) << false;
+}
+
+void TestPrint::previewShowsThePages()
+{
+    QFETCH(QString, command);
+    QFETCH(int, pages);
+    QFETCH(int, orientation);
+    QFETCH(bool, turnable);
+    const QString track = command == QLatin1String("PrintPreview1")
+                              ? writeTrack(QStringLiteral("preview/long.kwf"), longListTrack())
+                              : exampleTrack(QStringLiteral("preview"), "showcase.kwf");
     Editor editor;
     start(editor);
     openTrack(editor, track);
     editor.window->outputCommands()->setPrintDialogs(std::make_unique<QtPrintDialogs>(editor.window.get()));
-    int pages = -1;
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    int shown = -1;
+    int lies = -1;
+    QVector<bool> buttons;
     editor.watcher.onDialog([&](QDialog *dialog) {
         auto *preview = dialog->findChild<QPrintPreviewWidget *>();
         if (preview) {
             preview->updatePreview();
-            pages = preview->pageCount();
-            orientation = preview->orientation();
+            shown = preview->pageCount();
+            lies = int(preview->orientation());
         }
+        for (QAction *action : dialog->findChildren<QAction *>())
+            if (action->text() == QLatin1String("Portrait") || action->text() == QLatin1String("Landscape"))
+                buttons << action->isEnabled();
         dialog->reject();
     });
-    editor.trigger("PrintPreview1");
+    editor.trigger(command.toLatin1().constData());
     QCOMPARE(editor.watcher.dialogs(), QStringList{"QPrintPreviewDialog"});
     QVERIFY(editor.watcher.boxes().isEmpty());
-    QCOMPARE(pages, 2);
-    QCOMPARE(orientation, QPageLayout::Landscape);
+    QCOMPARE(shown, pages);
+    QCOMPARE(lies, orientation);
+    QCOMPARE(buttons, QVector<bool>(2, turnable));
     // A preview is no print.
     QCOMPARE(editor.noticeText(), QString());
     QCOMPARE(editor.window->statusText(), QString());
@@ -667,6 +731,45 @@ void TestPrint::planTimesLapsInTheCellSide()
     SessionCellSize::setMetres(before);
     QVERIFY(pdfText(m_dir.filePath(QStringLiteral("ring/ring.pdf")))
                 .contains(QStringLiteral("2 × 2 cells, lap 6.3 m, 1.9–2.1 s (1:28 stock)")));
+}
+
+// The window's build sheets are the command line's: its composer with its
+// defaults, on A4, beside the track or printed to a file. A cancel leaves
+// the earlier file.
+void TestPrint::buildSheets_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("print") << "PrintBuildSheets1" << true;
+    QTest::newRow("export") << "ExportBuildSheets1" << true;
+    QTest::newRow("print cancelled") << "PrintBuildSheets1" << false;
+    QTest::newRow("export cancelled") << "ExportBuildSheets1" << false;
+}
+
+void TestPrint::buildSheets()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, answered);
+    const bool print = command == QLatin1String("PrintBuildSheets1");
+    const QString folder = QStringLiteral("sheets-") + QTest::currentDataTag();
+    const QString track = exampleTrack(folder, "club.kwf");
+    const QString path = m_dir.filePath(folder + QStringLiteral("/club-sheets.pdf"));
+    QVERIFY(writeBytes(path, "an earlier file"));
+    Editor editor;
+    start(editor);
+    openTrack(editor, track);
+    editor.sheetsDialog->answers = {answered ? path : QString()};
+    editor.printDialogs->file = answered ? path : QString();
+    editor.trigger(command.toLatin1().constData());
+    QVERIFY(editor.watcher.boxes().isEmpty());
+    QCOMPARE(readBytes(path), answered ? BuildSheets::render(editor.document().grid(), editor.window->tiles(),
+                                                             QStringLiteral("club.kwf"), BuildSheets::Options())
+                                       : QByteArray("an earlier file"));
+    QCOMPARE(QDir(m_dir.filePath(folder)).entryList(QDir::Files), QStringList({"club-sheets.pdf", "club.kwf"}));
+    QCOMPARE(editor.noticeText(), answered ? (print ? "Printed to " : "Exported ") + path : QString());
+    QCOMPARE(editor.sheetsDialog->proposals, print ? QStringList() : QStringList{path});
+    // The print dialog proposes a file of the export's name.
+    QCOMPARE(editor.window->outputCommands()->sheetsPrinter().docName(), print ? "club-sheets" : "");
 }
 
 QTEST_MAIN(TestPrint)

@@ -578,8 +578,9 @@ void TestRecovery::dialog()
                                         std::pair{(QPushButton *)nullptr, RecoveryQuestion::Later}}) {
             if (damaged && button == restore)
                 continue;
-            QTimer::singleShot(0, &dialog, [&dialog, button] {
-                button ? button->click() : dialog.reject();
+            // C++17 lambdas cannot capture a structured binding itself.
+            QTimer::singleShot(0, &dialog, [&dialog, target = button] {
+                target ? target->click() : dialog.reject();
             });
             QCOMPARE(dialog.ask(), expected);
         }

@@ -11,6 +11,7 @@
 #include "ui/commands/editcommands.h"
 #include "ui/suggest/suggestdialog.h"
 #include "ui/tools/floatingstamp.h"
+#include "ui/tools/toolbox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -92,6 +93,7 @@ void TestSuggestDialog::useAsTrackAndAsStamp()
     QCOMPARE(document().height(), 6);
     QCOMPARE(TrackBlock::whole(document().grid()), TrackBlock::whole(expected.suggestions[1].grid));
     QVERIFY(document().isModified());
+    QCOMPARE(document().history().undoText(), QStringLiteral("Replace track"));
     m_window->findChild<QAction *>(QStringLiteral("Undo1"))->trigger();
     QCOMPARE(document().grid(), before);
     QVERIFY(!document().isModified());
@@ -102,6 +104,7 @@ void TestSuggestDialog::useAsTrackAndAsStamp()
     click("SuggestPlaceAsStamp");
     const FloatingStamp &stamp = m_window->editCommands()->stamp();
     QVERIFY(stamp.isFloating());
+    QCOMPARE(m_window->toolBox()->active(), &stamp);
     QCOMPARE(stamp.block(), TrackBlock::copy(expected.suggestions[1].grid, expected.suggestions[1].cells));
     QCOMPARE(document().grid(), before);
     m_window->editCommands()->selectNone();

@@ -2,6 +2,7 @@
 #include "maptiles.h"
 #include "recordingprogress.h"
 #include "pieces/builtinpictures.h"
+#include "pieces/cachedtiles.h"
 #include "pieces/catalogue.h"
 #include "pieces/tilestore.h"
 
@@ -16,6 +17,7 @@ private slots:
     void loadCatalogue();
     void insertKeepsAnIdenticalPicture();
     void copiesAreIndependent();
+    void cachedTilesLoadEachCodeOnce();
 };
 
 void TestTileStore::loadCatalogue_data()
@@ -97,6 +99,18 @@ void TestTileStore::copiesAreIndependent()
     QCOMPARE(shared.picture("07"), BmpBuilder::patterned(7));
     QVERIFY(!shared.contains("A1"));
     QCOMPARE(worker.defaultPicture(), BmpBuilder::patterned(8));
+}
+
+// Each code is loaded from the source once; a code that fails fails again.
+void TestTileStore::cachedTilesLoadEachCodeOnce()
+{
+    const MapTiles source({"00", "01"});
+    const CachedTiles cached(source);
+    for (const QByteArray code : {"00", "01", "00", "01"})
+        QCOMPARE(cached.load(code), source.picture(code));
+    QVERIFY_THROWS_EXCEPTION(KwError, cached.load("QQ"));
+    QVERIFY_THROWS_EXCEPTION(KwError, cached.load("QQ"));
+    QCOMPARE(source.loads, 4);
 }
 
 QTEST_GUILESS_MAIN(TestTileStore)

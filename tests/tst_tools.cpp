@@ -10,10 +10,13 @@
 #include "pieces/catalogue.h"
 #include "pieces/connectioncheck.h"
 #include "ui/commands/editcommands.h"
+#include "ui/commands/turncommands.h"
 #include "ui/palette/palette.h"
 #include "ui/palette/picturebutton.h"
+#include "ui/tools/floatingstamp.h"
 #include "ui/tools/routetool.h"
 #include "ui/tools/toolbox.h"
+#include "ui/track/canvasinput.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/track/trackview.h"
 
@@ -422,6 +425,86 @@ private slots:
             QCOMPARE(code({c, 1}), QByteArray("04"));
         QCOMPARE(history().count(), 1);
         QCOMPARE(history().undoText(), QStringLiteral("Paint stroke"));
+    }
+
+    // Each tool describes itself: the bar shows its icon over its name, the
+    // items carry its hint as their status tip, the pointer is its own.
+    void toolsDescribeThemselves()
+    {
+        auto *bar = m_window->findChild<QToolBar *>("ToolBar1");
+        QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QSet<QByteArray> icons;
+        for (ToolBox::Id id : {ToolBox::Paint, ToolBox::Select, ToolBox::Fill, ToolBox::Route}) {
+            const QAction *item = m_window->toolBox()->action(id);
+            const QImage icon = item->icon().pixmap(24).toImage();
+            icons.insert(QByteArray(reinterpret_cast<const char *>(icon.constBits()), int(icon.sizeInBytes())));
+            QVERIFY(icon.pixelColor(12, 12).alpha() > 0 || icon.pixelColor(6, 18).alpha() > 0);
+            QVERIFY(item->statusTip().startsWith(item->text() + ": "));
+            m_window->toolBox()->activate(id);
+            QCOMPARE(canvas()->cursor().shape(), m_window->toolBox()->tool(id)->cursor());
+        }
+        QCOMPARE(icons.size(), 4);
+    }
+
+    // The stamp is a tool of its own while it floats, its hint in the status
+    // bar; choosing a tool drops it, and the tool chosen has the track.
+    void stampIsATool()
+    {
+        open(track(5, 4, "0,0=04"));
+        document().setSelection(CellSelection::of(QRect(0, 0, 1, 1)));
+        key(Qt::Key_C, Qt::ControlModifier);
+        key(Qt::Key_V, Qt::ControlModifier);
+        FloatingStamp &stamp = m_window->editCommands()->stamp();
+        QCOMPARE(m_window->toolBox()->active(), &stamp);
+        QCOMPARE(m_window->statusText(), stamp.hint());
+        QCOMPARE(canvas()->cursor().shape(), Qt::SizeAllCursor);
+        key(Qt::Key_F);
+        QVERIFY(!stamp.isFloating());
+        QCOMPARE(m_window->toolBox()->active(), m_window->toolBox()->tool(ToolBox::Fill));
+        QCOMPARE(m_window->statusText(), QString());
+        QCOMPARE(history().count(), 0);
+    }
+
+    // A passing mode has the track's input before the tool: a click it
+    // passes on still paints, Esc is its own until it ends.
+    void modeBeforeTool()
+    {
+        struct Mode : CanvasHandler
+        {
+            CanvasInput *input = nullptr;
+            int presses = 0, escapes = 0;
+            Press press(QPoint, Qt::KeyboardModifiers) override { return ++presses, Press::Passed; }
+            bool escape() override { return ++escapes, input->endMode(this), true; }
+        } mode;
+        open(track(5, 4));
+        choosePiece("04");
+        document().setSelection(CellSelection::of(QRect(0, 0, 2, 2)));
+        mode.input = &canvas()->input();
+        mode.input->startMode(&mode);
+        cellMouse(*m_window, QTest::MouseClick, index({3, 3}));
+        QCOMPARE(mode.presses, 1);
+        QCOMPARE(code({3, 3}), QByteArray("04"));
+        key(Qt::Key_Escape);
+        QCOMPARE(mode.escapes, 1);
+        QCOMPARE(document().selection().count(), 4);
+        key(Qt::Key_Escape);
+        QCOMPARE(mode.escapes, 1);
+        QVERIFY(document().selection().isEmpty());
+    }
+
+    // One look for every marked cell: a piece a turn kept is framed in the
+    // red band with a light edge that marks an open road end.
+    void markedCellsLookAlike()
+    {
+        open(track(3, 3, "1,0=05 1,1=08 1,2=05"));
+        key(Qt::Key_Z);
+        QCOMPARE(m_window->editCommands()->turns().marked(), QVector<int>{TrackGrid::index(1, 1)});
+        const QRect face = canvas()->renderer().faceRect(QPoint(1, 1));
+        const QImage shot = canvas()->grab().toImage();
+        for (const QPoint &rim : {face.topLeft(), face.bottomRight(), QPoint(face.center().x(), face.top())})
+            QCOMPARE(shot.pixelColor(rim), TrackCanvas::outlineColour);
+        QCOMPARE(shot.pixelColor(face.topLeft() + QPoint(2, 2)), TrackCanvas::barColour);
+        QCOMPARE(shot.pixelColor(face.bottomRight() - QPoint(3, 3)), TrackCanvas::barColour);
     }
 };
 

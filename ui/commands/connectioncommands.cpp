@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/commands/connectioncommands.h"
 
-#include "document/roads/gapcloser.h"
 #include "document/trackdocument.h"
+#include "document/trackedits.h"
 #include "document/trackfacts.h"
 #include "pieces/connectioncheck.h"
 #include "ui/dialogs/sessioncellsize.h"
@@ -50,10 +50,7 @@ void ConnectionCommands::check()
 
 void ConnectionCommands::closeGaps()
 {
-    TrackDocument &document = m_parts.document;
-    const GapCloser::Result result = GapCloser::close(document.grid());
-    if (result.gaps > 0)
-        document.record(QStringLiteral("Close gaps"), true, [&] { document.setGrid(result.grid); });
+    const GapCloser::Result result = m_parts.document.edits().closeGaps();
     // The ends that no run could reach stay marked.
     mark(GapCloser::summaryText(result.gaps, result.pieces));
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/commands/editcommands.h"
 
+#include "base/kwerror.h"
 #include "document/trackdocument.h"
-#include "pieces/catalogue.h"
-#include "pieces/tilestore.h"
+#include "document/trackedits.h"
 #include "ui/commands/turncommands.h"
 #include "ui/tools/floatingstamp.h"
+#include "ui/track/canvasinput.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
@@ -18,7 +19,7 @@
 #include <QMenu>
 
 EditCommands::EditCommands(const Parts &parts, QObject *parent)
-    : QObject(parent), m_parts(parts), m_stamp(new FloatingStamp(parts.document, parts.canvas, parts.tiles, this))
+    : QObject(parent), m_parts(parts), m_stamp(new FloatingStamp(parts.document, parts.canvas, this))
 {
     addHistory();
     QMenu &menu = parts.menu;
@@ -75,11 +76,9 @@ void EditCommands::connectActions()
     connect(&document(), &TrackDocument::sizeChanged, this, &EditCommands::refresh);
     connect(&m_parts.startup, &StartupGate::ended, this, &EditCommands::refresh);
     connect(m_stamp, &FloatingStamp::floatingChanged, this, &EditCommands::refresh);
-    // The hint how to put the stamp down goes with the stamp.
-    connect(m_stamp, &FloatingStamp::floatingChanged, this, [this](bool floating) {
-        if (!floating && m_parts.status.text() == m_hint)
-            m_parts.status.setText(QString());
-    });
+    // An Esc that stopped nothing on the track selects none.
+    connect(&m_parts.canvas.input(), &CanvasInput::escaped, this,
+            [this] { document().setSelection(CellSelection()); });
 }
 
 // Commands on the selection are there while there is one; none acts on the
@@ -104,8 +103,7 @@ QUndoStack &EditCommands::history()
 
 TrackBlock EditCommands::selectedBlock() const
 {
-    const QRect block(0, 0, document().width(), document().height());
-    return TrackBlock::copy(document().grid(), document().selection().bounds() & block);
+    return document().edits().selectedBlock();
 }
 
 void EditCommands::copy()
@@ -126,41 +124,18 @@ bool EditCommands::toClipboard(const QString &done)
 void EditCommands::cut()
 {
     if (toClipboard(QStringLiteral("Cut")))
-        clearSelected(QStringLiteral("Cut"));
+        document().edits().cut();
 }
 
 void EditCommands::deleteCells()
 {
-    if (selectedBlock().isEmpty())
-        return;
-    clearSelected(QStringLiteral("Delete"));
-    m_parts.status.setText(QString());
-}
-
-void EditCommands::clearSelected(const QString &name)
-{
-    TrackDocument &doc = document();
-    TrackGrid grid = doc.grid();
-    for (int index : doc.selection().cells())
-        if (grid.inBlock(index))
-            grid.setCode(index, Catalogue::defaultCode());
-    doc.record(name, true, [&] { doc.setGrid(grid); });
+    if (document().edits().deleteSelected())
+        m_parts.status.setText(QString());
 }
 
 TrackBlock EditCommands::clipboardBlock() const
 {
-    const TrackBlock block = TrackBlock::fromText(QGuiApplication::clipboard()->text().toUtf8());
-    for (int row = 0; row < block.height(); ++row) {
-        for (int column = 0; column < block.width(); ++column) {
-            const QByteArray &code = block.code(column, row);
-            if (!m_parts.tiles.contains(code))
-                throw KwError::notTrackText(QStringLiteral("No piece has the code \"%1\" (row %2, column %3)")
-                                                .arg(QString::fromLatin1(code))
-                                                .arg(row + 1)
-                                                .arg(column + 1));
-        }
-    }
-    return block;
+    return TrackEdits::blockFromText(QGuiApplication::clipboard()->text().toUtf8(), m_parts.tiles);
 }
 
 void EditCommands::paste()
@@ -173,27 +148,24 @@ void EditCommands::paste()
         m_parts.status.setText(QStringLiteral("Cannot paste: ") + error.shownText());
         return;
     }
+    floatBlock(block);
+}
+
+void EditCommands::floatBlock(const TrackBlock &block)
+{
     const TrackCanvas &canvas = m_parts.canvas;
     const int at = canvas.hoverCell() >= 0 ? canvas.hoverCell() : canvas.cursorCell();
     m_stamp->lift(block, QPoint(TrackGrid::columnOf(at), TrackGrid::rowOf(at)));
-    m_hint = QStringLiteral("Click or press Enter to place the %1 x %2 block, Esc drops it")
-                 .arg(block.width())
-                 .arg(block.height());
-    m_parts.status.setText(m_hint);
 }
 
 void EditCommands::selectAll()
 {
-    document().setSelection(CellSelection::of(QRect(0, 0, document().width(), document().height())));
+    document().setSelection(CellSelection::of(document().grid().block()));
 }
 
+// Esc's one handler, as the track's key: a floating stamp or a drag under
+// way stops first, else the selection goes.
 void EditCommands::selectNone()
 {
-    // Esc drops a floating stamp first (the stamp reads the key itself while
-    // the track has the keyboard; this is for the menu and other places).
-    if (m_stamp->isFloating()) {
-        m_stamp->drop();
-        return;
-    }
-    document().setSelection(CellSelection());
+    m_parts.canvas.input().escape();
 }

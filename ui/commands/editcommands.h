@@ -28,7 +28,8 @@ class TurnCommands;
 // holds its cells, so blocks go to and come from text editors and
 // spreadsheets; a selection that is no rectangle is copied as its bounding
 // rectangle, the cells inside it that are not selected as they are. A paste
-// floats the block over the track until it is placed (FloatingStamp).
+// floats the block over the track until it is placed (FloatingStamp, a tool
+// of its own meanwhile).
 class EditCommands : public QObject
 {
     Q_OBJECT
@@ -55,6 +56,9 @@ public:
     void cut();
     void copy();
     void paste();
+    // Floats the block as a paste does, its top-left cell on the cell under
+    // the pointer, or the cursor's when the pointer is off the track.
+    void floatBlock(const TrackBlock &block);
     void deleteCells();
     void selectAll();
     void selectNone();
@@ -75,7 +79,6 @@ private:
     // Puts the selected block on the clipboard and says so ("Copied 2 x 3
     // cells"); false when nothing of the track is selected.
     bool toClipboard(const QString &done);
-    void clearSelected(const QString &name);
     TrackDocument &document() const { return m_parts.document; }
 
     Parts m_parts;
@@ -87,5 +90,4 @@ private:
     QAction *m_delete = nullptr;
     QAction *m_selectAll = nullptr;
     QAction *m_selectNone = nullptr;
-    QString m_hint;  // the status text while a stamp floats
 };

@@ -2,10 +2,9 @@
 #include "ui/commands/suggestcircuitscommand.h"
 
 #include "document/trackdocument.h"
-#include "document/trackreplacement.h"
+#include "document/trackedits.h"
+#include "ui/commands/editcommands.h"
 #include "ui/suggest/suggestdialog.h"
-#include "ui/tools/floatingstamp.h"
-#include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
 #include "ui/window/startupgate.h"
@@ -18,14 +17,9 @@ SuggestCircuitsCommand::SuggestCircuitsCommand(const Parts &parts, QObject *pare
     : QObject(parent), m_parts(parts)
 {
     m_parts.menu.addSeparator();
-    QAction *item = MainMenu::addCommand(&parts.menu, "Suggestcircuits1", QStringLiteral("Suggest circuits…"));
+    QAction *item = MainMenu::addCommand(&parts.menu, "Suggestcircuits1", tr("Suggest circuits…"));
     connect(item, &QAction::triggered, this, &SuggestCircuitsCommand::show);
     parts.startup.holdBack(item);
-    // The hint how to put the stamp down goes with the stamp.
-    connect(&m_parts.stamp, &FloatingStamp::floatingChanged, this, [this](bool floating) {
-        if (!floating && !m_hint.isEmpty() && m_parts.status.text() == m_hint)
-            m_parts.status.setText(QString());
-    });
 }
 
 void SuggestCircuitsCommand::show()
@@ -43,16 +37,13 @@ void SuggestCircuitsCommand::show()
 void SuggestCircuitsCommand::useAsTrack(const TrackGrid &track, const QString &text)
 {
     ErrorBox::guard(&m_parts.window, [&] {
-        TrackReplacement::replace(m_parts.document, track, stepName());
+        m_parts.document.edits().replaceTrack(track);
         m_parts.status.setText(text);
     });
 }
 
-void SuggestCircuitsCommand::placeAsStamp(const TrackBlock &block, const QString &text)
+// The stamp's own hint, which the tool box shows, says how to put it down.
+void SuggestCircuitsCommand::placeAsStamp(const TrackBlock &block)
 {
-    const TrackCanvas &canvas = m_parts.canvas;
-    const int at = canvas.hoverCell() >= 0 ? canvas.hoverCell() : canvas.cursorCell();
-    m_parts.stamp.lift(block, QPoint(TrackGrid::columnOf(at), TrackGrid::rowOf(at)));
-    m_hint = QStringLiteral("%1 – click or press Enter to place it, Esc drops it").arg(text);
-    m_parts.status.setText(m_hint);
+    m_parts.edit.floatBlock(block);
 }

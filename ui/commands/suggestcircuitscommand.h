@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-class FloatingStamp;
+class EditCommands;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -12,15 +12,14 @@ class StartupGate;
 class SuggestDialog;
 class TileStore;
 class TrackBlock;
-class TrackCanvas;
 class TrackDocument;
 class TrackGrid;
 
 // The Track menu's "Suggest circuits…": opens the suggestions dialog, made
 // when first asked for and kept with its last sheet. A suggestion used as
-// the track replaces it as one step of the history, size included; one
-// placed as a stamp floats over the track as a paste does, until a click or
-// Enter puts it down.
+// the track replaces it ("Replace track", one step of the history, size
+// included); one placed as a stamp floats over the track as a paste does,
+// until a click or Enter puts it down.
 class SuggestCircuitsCommand : public QObject
 {
     Q_OBJECT
@@ -30,12 +29,11 @@ public:
     {
         TrackDocument &document;
         const TileStore &tiles;
-        FloatingStamp &stamp;
-        const TrackCanvas &canvas;  // where the stamp starts: the cell under the pointer or the cursor
-        QMenu &menu;                // Track, which the item joins
-        QLabel &status;             // the status bar's text
+        EditCommands &edit;  // floats a stamp as a paste does
+        QMenu &menu;         // Track, which the item joins
+        QLabel &status;      // the status bar's text
         StartupGate &startup;
-        QWidget &window;            // the dialog's owner
+        QWidget &window;  // the dialog's owner
     };
 
     SuggestCircuitsCommand(const Parts &parts, QObject *parent);
@@ -43,15 +41,11 @@ public:
     // The dialog, once it has been opened.
     SuggestDialog *dialog() const { return m_dialog; }
 
-    // The step's name in the history.
-    static QString stepName() { return QStringLiteral("Use suggested circuit"); }
-
 private:
     void show();
     void useAsTrack(const TrackGrid &track, const QString &text);
-    void placeAsStamp(const TrackBlock &block, const QString &text);
+    void placeAsStamp(const TrackBlock &block);
 
     Parts m_parts;
     SuggestDialog *m_dialog = nullptr;
-    QString m_hint;  // the status text while the stamp floats
 };

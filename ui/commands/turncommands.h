@@ -2,14 +2,13 @@
 #pragma once
 
 #include "pieces/turn.h"
-#include "ui/track/canvaslayer.h"
 
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QVector>
 
+class CellMarks;
 class FloatingStamp;
 class QAction;
 class QLabel;
@@ -28,7 +27,7 @@ class TrackDocument;
 //
 // Pieces without a counterpart keep their code; the status bar names them
 // and the canvas marks their cells until the track next changes.
-class TurnCommands : public QObject, public CanvasLayer
+class TurnCommands : public QObject
 {
     Q_OBJECT
 
@@ -43,7 +42,6 @@ public:
     };
 
     TurnCommands(const Parts &parts, FloatingStamp &stamp, QObject *parent);
-    ~TurnCommands() override;
 
     QAction *action(Turn turn) const { return m_actions[int(turn)]; }
     void setReady(bool ready);
@@ -51,28 +49,15 @@ public:
     void turn(Turn turn);
 
     // The track cells marked as kept by the last turn.
-    const QVector<int> &marked() const { return m_marked; }
-
-    // "2 pieces have no turned counterpart: 44, 76"; empty for none.
-    static QString unmatchedText(int count, const QVector<QByteArray> &codes, Turn turn);
-    // The step's name: the item's caption.
-    static QString caption(Turn turn);
-
-    void paint(QPainter &painter, const TrackCanvas &canvas, const QRect &dirty) const override;
+    const QVector<int> &marked() const;
 
 private:
     void turnStamp(Turn turn);
-    void turnSelection(Turn turn);
-    void turnTrack(Turn turn);
-    void mark(const QVector<int> &cells);
-    void clearMarks();
     void trackChanged();
-    QRect markedCells() const;
 
     Parts m_parts;
     FloatingStamp &m_stamp;
-    QPointer<TrackCanvas> m_alive;
     QVector<QAction *> m_actions;
-    QVector<int> m_marked;
+    CellMarks *m_marks;
     bool m_turning = false;  // our own change is not the next change
 };

@@ -45,7 +45,7 @@ void TAboutForm::createHeader()
     title.setBold(true);
     Label1->setFont(title);
     createLabel("CreditLabel",
-                QStringLiteral("A layout editor for RC-car race tracks, by the Kerbwright developers."),
+                QStringLiteral("Free software by the Kerbwright developers: GNU GPL 3 or later."),
                 QRect(margin, 46, innerWidth, lineHeight));
     addRule(68);
 }

@@ -2,12 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFileDialog;
 class QWidget;
 
-// The "Export as" dialog behind a small interface, so that tests can pick a
-// name or cancel without a modal dialog.
+// A save dialog for an export ("Export as", the build sheets) behind a small
+// interface, so that tests can pick a name or cancel without a modal dialog.
 class ExportDialog
 {
 public:
@@ -23,11 +24,25 @@ public:
 class QtExportDialog : public ExportDialog
 {
 public:
-    explicit QtExportDialog(QWidget *owner);
+    // What the dialog says and lists.
+    struct Setup
+    {
+        QString title;
+        QString objectName;
+        QStringList filters;
+        QString defaultSuffix;  // for a name typed without an extension
+    };
+    // "Export as": any format, chosen by the name's extension.
+    static Setup exportAs();
+    // "Export build sheets to PDF".
+    static Setup buildSheets();
+
+    QtExportDialog(QWidget *owner, const Setup &setup);
 
     QString askExportName(const QString &proposed) override;
 
 private:
     QWidget *m_owner;
+    Setup m_setup;
     QFileDialog *m_dialog = nullptr;
 };

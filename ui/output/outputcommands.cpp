@@ -6,6 +6,7 @@
 #include "base/safefile.h"
 #include "base/shownbytes.h"
 #include "document/trackdocument.h"
+#include "export/buildsheets.h"
 #include "export/pictureexport.h"
 #include "export/planpdf.h"
 #include "ui/output/exportdialog.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPaintEngine>
 #include <QPrinter>
 #include <QScreen>
@@ -34,7 +36,8 @@ QString shownPath(const QString &path)
 // What an unsaved track is offered under in the Export as dialog.
 const char untitledName[] = "Untitled";
 
-// The plan's laps are timed in the cell side the user set for this session.
+// The plan's and the build sheets' laps are timed in the cell side the user
+// set for this session.
 LapSetup sessionLap()
 {
     LapSetup lap;
@@ -46,26 +49,40 @@ LapSetup sessionLap()
 
 OutputCommands::OutputCommands(const Parts &parts, QObject *parent)
     : QObject(parent), m_parts(parts),
-      m_exportDialog(std::make_unique<QtExportDialog>(&parts.window)),
+      m_exportDialog(std::make_unique<QtExportDialog>(&parts.window, QtExportDialog::exportAs())),
+      m_sheetsDialog(std::make_unique<QtExportDialog>(&parts.window, QtExportDialog::buildSheets())),
       m_printDialogs(std::make_unique<QtPrintDialogs>(&parts.window))
 {
 }
 
 OutputCommands::~OutputCommands() = default;
 
+std::function<void()> OutputCommands::guarded(void (OutputCommands::*command)())
+{
+    return [this, command] { ErrorBox::guard(&m_parts.window, [&] { (this->*command)(); }); };
+}
+
 void OutputCommands::connectItems(QAction &exportAs, QAction &print, QAction &printPreview)
 {
-    auto guarded = [this](void (OutputCommands::*command)()) {
-        return [this, command] { ErrorBox::guard(&m_parts.window, [&] { (this->*command)(); }); };
-    };
     connect(&exportAs, &QAction::triggered, this, guarded(&OutputCommands::exportAs));
     connect(&print, &QAction::triggered, this, guarded(&OutputCommands::print));
     connect(&printPreview, &QAction::triggered, this, guarded(&OutputCommands::printPreview));
 }
 
+void OutputCommands::connectSheetItems(QAction &print, QAction &exportPdf)
+{
+    connect(&print, &QAction::triggered, this, guarded(&OutputCommands::printBuildSheets));
+    connect(&exportPdf, &QAction::triggered, this, guarded(&OutputCommands::exportBuildSheets));
+}
+
 void OutputCommands::setExportDialog(std::unique_ptr<ExportDialog> dialog)
 {
     m_exportDialog = std::move(dialog);
+}
+
+void OutputCommands::setSheetsDialog(std::unique_ptr<ExportDialog> dialog)
+{
+    m_sheetsDialog = std::move(dialog);
 }
 
 void OutputCommands::setPrintDialogs(std::unique_ptr<PrintDialogs> dialogs)
@@ -84,6 +101,19 @@ QPrinter &OutputCommands::printer()
         m_printer->setDocName(planTitle());
     }
     return *m_printer;
+}
+
+QPrinter &OutputCommands::sheetsPrinter()
+{
+    // The sheets' own, so that neither document's pages, nor the file it
+    // was last printed to, become the other's.
+    if (!m_sheetsPrinter) {
+        m_sheetsPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // A4, as kerbwright-export gives them; the sheets turn the pages
+        // and set the margins themselves.
+        m_sheetsPrinter->setPageSize(QPageSize(QPageSize::A4));
+    }
+    return *m_sheetsPrinter;
 }
 
 int OutputCommands::displayDepth()
@@ -173,37 +203,89 @@ void OutputCommands::exportAs()
     m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }
 
-void OutputCommands::print()
+OutputCommands::Printout OutputCommands::plan()
 {
-    QPrinter &printer = this->printer();
-    printer.setDocName(planTitle());
-    if (!m_printDialogs->askPrint(printer))
-        return;
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        printToFile(printer.outputFileName());
-    else
-        printOnPrinter(printer);
+    const QString title = planTitle();
+    auto paint = [this, title](QPagedPaintDevice &device) {
+        return PlanPdf::paint(device, m_parts.document.grid(), m_parts.store, title, m_parts.progress,
+                              m_inventory(), sessionLap());
+    };
+    auto render = [this, title](const QPageLayout &layout) {
+        return PlanPdf::render(m_parts.document.grid(), m_parts.store, title, layout, m_parts.progress,
+                               m_inventory(), sessionLap());
+    };
+    return {PrintDialogs::Document::Plan, title, printer(), paint, render};
 }
 
-void OutputCommands::printToFile(const QString &path)
+BuildSheets::Options OutputCommands::sheetOptions() const
+{
+    // The cell size is the sheets' own default, on A4 unless the printer
+    // says otherwise: what kerbwright-export gives without options.
+    BuildSheets::Options options;
+    options.inventory = m_inventory();
+    options.lap = sessionLap();
+    return options;
+}
+
+QString OutputCommands::sheetsName() const
+{
+    const QString &fileName = m_parts.document.fileName();
+    return fileName.isEmpty() ? QLatin1String(untitledName) + QStringLiteral("-sheets.pdf")
+                              : BuildSheets::outputName(fileName);
+}
+
+OutputCommands::Printout OutputCommands::sheets()
+{
+    const QString title = planTitle();
+    auto paint = [this, title](QPagedPaintDevice &device) {
+        return BuildSheets::paint(device, m_parts.document.grid(), m_parts.store, title, sheetOptions());
+    };
+    auto render = [this, title](const QPageLayout &layout) {
+        BuildSheets::Options options = sheetOptions();
+        options.paper = layout.pageSize();
+        return BuildSheets::render(m_parts.document.grid(), m_parts.store, title, options);
+    };
+    // Named as the export is: the print dialog proposes the name for a file.
+    return {PrintDialogs::Document::BuildSheets, QFileInfo(sheetsName()).completeBaseName(), sheetsPrinter(),
+            paint, render};
+}
+
+void OutputCommands::print()
+{
+    print(plan());
+}
+
+void OutputCommands::print(const Printout &printout)
+{
+    QPrinter &printer = printout.printer;
+    printer.setDocName(printout.name);
+    if (m_printDialogs->askPrint(printer))
+        printOn(printer, printout);
+}
+
+void OutputCommands::printOn(QPrinter &printer, const Printout &printout)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        printToFile(printer.outputFileName(), printout);
+    else
+        printOnPrinter(printer, printout);
+}
+
+void OutputCommands::printToFile(const QString &path, const Printout &printout)
 {
     if (refusesTrackFile(path))
         return;
     // A file is written as Export to PDF writes one, on the paper chosen, so
     // an earlier file is replaced only by a complete new one.
-    const QPageLayout layout = printer().pageLayout();
-    SafeFile::write(path, [&] {
-        return PlanPdf::render(m_parts.document.grid(), m_parts.store, planTitle(), layout,
-                               m_parts.progress, m_inventory(), sessionLap());
-    });
+    const QPageLayout layout = printout.printer.pageLayout();
+    SafeFile::write(path, [&] { return printout.render(layout); });
     m_parts.progress.clear();
     m_parts.notice.tell(QStringLiteral("Printed to ") + shownPath(path));
 }
 
-void OutputCommands::printOnPrinter(QPrinter &printer)
+void OutputCommands::printOnPrinter(QPrinter &printer, const Printout &printout)
 {
-    const int pages = PlanPdf::paint(printer, m_parts.document.grid(), m_parts.store, planTitle(),
-                                     m_parts.progress, m_inventory(), sessionLap());
+    const int pages = printout.paint(printer);
     m_parts.progress.clear();
     if (pages == 0)
         throw KwError(QStringLiteral("The printer %1 would not start printing").arg(printer.printerName()));
@@ -214,27 +296,57 @@ void OutputCommands::printOnPrinter(QPrinter &printer)
 
 void OutputCommands::printPreview()
 {
-    QPrinter &printer = this->printer();
-    printer.setDocName(planTitle());
-    const bool printed = m_printDialogs->preview(printer, [this](QPrinter *target) {
-        // The preview's own pages are painted as a picture; anything else
-        // is its Print button, which may print to a file.
-        const bool shown = target->paintEngine()->type() == QPaintEngine::Picture;
-        if (!shown && target->outputFormat() == QPrinter::PdfFormat &&
-            refusesTrackFile(target->outputFileName()))
-            return;
-        // The preview repaints as its settings change; a failure is shown
-        // and leaves the preview empty.
+    preview(plan());
+}
+
+void OutputCommands::printBuildSheets()
+{
+    preview(sheets());
+}
+
+void OutputCommands::preview(const Printout &printout)
+{
+    QPrinter &printer = printout.printer;
+    printer.setDocName(printout.name);
+    m_printDialogs->preview(printer, [this, &printout](QPrinter *target) {
+        // A failure is shown; the preview repaints as its settings change
+        // and is left empty by one.
         ErrorBox::guard(&m_parts.window, [&] {
-            PlanPdf::paint(*target, m_parts.document.grid(), m_parts.store, planTitle(),
-                           m_parts.progress, m_inventory(), sessionLap());
+            // The preview's own pages are painted as a picture; anything
+            // else is its Print button.
+            if (target->paintEngine()->type() != QPaintEngine::Picture) {
+                printOn(*target, printout);
+                return;
+            }
+            printout.paint(*target);
             m_parts.progress.clear();
         });
-    });
-    if (!printed)
-        return;
-    const QString target = printer.outputFormat() == QPrinter::PdfFormat
-                               ? shownPath(printer.outputFileName())
-                               : printer.printerName();
-    m_parts.notice.tell(QStringLiteral("Printed to ") + target);
+    }, printout.document);
+}
+
+bool OutputCommands::takesSheets(const QString &path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
+        showMessage(QStringLiteral("%1 cannot take the build sheets: they are a PDF, so its extension must be .pdf.")
+                        .arg(QFileInfo(path).fileName()));
+        return false;
+    }
+    return !refusesTrackFile(path);
+}
+
+void OutputCommands::exportBuildSheets()
+{
+    QString proposed = sheetsName();
+    QString path;
+    // A name that cannot be taken is asked for again, as typed.
+    for (;;) {
+        path = m_sheetsDialog->askExportName(proposed);
+        if (path.isEmpty())
+            return;
+        if (takesSheets(path))
+            break;
+        proposed = path;
+    }
+    BuildSheets::write(path, m_parts.document.grid(), m_parts.store, planTitle(), sheetOptions());
+    m_parts.notice.tell(QStringLiteral("Exported ") + shownPath(path));
 }

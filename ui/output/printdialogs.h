@@ -12,6 +12,9 @@ class PrintDialogs
 {
 public:
     using Painter = std::function<void(QPrinter *)>;
+    // What a preview shows: the plan, on the pages the user turns as they
+    // like, or the build sheets, which turn theirs as the fewest sheets need.
+    enum class Document { Plan, BuildSheets };
 
     virtual ~PrintDialogs() = default;
 
@@ -21,7 +24,7 @@ public:
     virtual bool askPrint(QPrinter &printer) = 0;
     // Shows the pages that paint draws on the preview's printer. True when
     // the user printed from the preview (paint then also ran on printer).
-    virtual bool preview(QPrinter &printer, const Painter &paint) = 0;
+    virtual bool preview(QPrinter &printer, const Painter &paint, Document document) = 0;
 };
 
 // The system's print dialog and Qt's print preview, made for each showing:
@@ -32,7 +35,7 @@ public:
     explicit QtPrintDialogs(QWidget *owner);
 
     bool askPrint(QPrinter &printer) override;
-    bool preview(QPrinter &printer, const Painter &paint) override;
+    bool preview(QPrinter &printer, const Painter &paint, Document document) override;
 
 private:
     QWidget *m_owner;

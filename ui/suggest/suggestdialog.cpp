@@ -23,7 +23,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -79,7 +81,7 @@ SuggestDialog::SuggestDialog(TrackDocument &document, const TileStore &tiles, QW
     : QDialog(parent), m_document(document), m_run(new SuggestionRun(tiles, thumbnail, this))
 {
     setObjectName(QStringLiteral("SuggestDialog"));
-    setWindowTitle(QStringLiteral("Suggest circuits"));
+    setWindowTitle(tr("Suggest circuits"));
     setWindowModality(Qt::WindowModal);
     createWidgets();
     connect(m_run, &SuggestionRun::progressed, this, &SuggestDialog::progressed);
@@ -100,7 +102,7 @@ void SuggestDialog::createWidgets()
     m_floorMetres = new QLabel(m_options);
     auto floorMetres = [this] {
         const double cell = SessionCellSize::metres();
-        m_floorMetres->setText(QStringLiteral("cells, %1 × %2 m")
+        m_floorMetres->setText(tr("cells, %1 × %2 m")
                                    .arg(m_columns->value() * cell, 0, 'f', 1)
                                    .arg(m_rows->value() * cell, 0, 'f', 1));
     };
@@ -109,10 +111,10 @@ void SuggestDialog::createWidgets()
     floorMetres();
     m_family = new QComboBox(m_options);
     m_family->setObjectName(QStringLiteral("SuggestFamily"));
-    m_family->addItem(QStringLiteral("Circuit"), int(RoadFamily::Circuit));
-    m_family->addItem(QStringLiteral("Foam mat (RCP 1)"), int(RoadFamily::Foam));
-    m_family->addItem(QStringLiteral("Carpet (RCP 2)"), int(RoadFamily::Carpet));
-    m_crossings = new QCheckBox(QStringLiteral("Figures of eight (a crossing)"), m_options);
+    m_family->addItem(tr("Circuit"), int(RoadFamily::Circuit));
+    m_family->addItem(tr("Foam mat (RCP 1)"), int(RoadFamily::Foam));
+    m_family->addItem(tr("Carpet (RCP 2)"), int(RoadFamily::Carpet));
+    m_crossings = new QCheckBox(tr("Figures of eight (a crossing)"), m_options);
     m_crossings->setObjectName(QStringLiteral("SuggestCrossings"));
     m_minStraight = spinBox(m_options, "SuggestMinStraight", 0, TrackGrid::side - 2, 0);
     m_count = spinBox(m_options, "SuggestCount", 1, CircuitGenerator::maxCount, 6);
@@ -120,26 +122,26 @@ void SuggestDialog::createWidgets()
 
     auto *form = new QFormLayout(m_options);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("Floor:"),
-                 row(m_options, {m_columns, new QLabel(QStringLiteral("×"), m_options), m_rows, m_floorMetres}));
-    form->addRow(QStringLiteral("Road:"), row(m_options, {m_family}));
-    form->addRow(QStringLiteral("Target:"), createTarget());
-    form->addRow(QStringLiteral("Pieces:"), createPieces());
-    form->addRow(QStringLiteral("Layout:"),
-                 row(m_options, {m_crossings, new QLabel(QStringLiteral("  at least"), m_options), m_minStraight,
-                                 new QLabel(QStringLiteral("straight cells between corners"), m_options)}));
-    form->addRow(QStringLiteral("Suggestions:"),
-                 row(m_options, {m_count, new QLabel(QStringLiteral("  seed"), m_options), m_seed}));
+    form->addRow(tr("Floor:"),
+                 row(m_options, {m_columns, new QLabel(tr("×"), m_options), m_rows, m_floorMetres}));
+    form->addRow(tr("Road:"), row(m_options, {m_family}));
+    form->addRow(tr("Target:"), createTarget());
+    form->addRow(tr("Pieces:"), createPieces());
+    form->addRow(tr("Layout:"),
+                 row(m_options, {m_crossings, new QLabel(tr("  at least"), m_options), m_minStraight,
+                                 new QLabel(tr("straight cells between corners"), m_options)}));
+    form->addRow(tr("Suggestions:"),
+                 row(m_options, {m_count, new QLabel(tr("  seed"), m_options), m_seed}));
 
-    m_suggest = new QPushButton(QStringLiteral("Suggest"), this);
+    m_suggest = new QPushButton(tr("Suggest"), this);
     m_suggest->setObjectName(QStringLiteral("SuggestRun"));
     m_suggest->setDefault(true);
-    m_more = new QPushButton(QStringLiteral("More"), this);
+    m_more = new QPushButton(tr("More"), this);
     m_more->setObjectName(QStringLiteral("SuggestMore"));
-    m_more->setToolTip(QStringLiteral("Other suggestions: the next seed"));
+    m_more->setToolTip(tr("Other suggestions: the next seed"));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("SuggestProgress"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("SuggestCancel"));
     connect(m_suggest, &QPushButton::clicked, this, &SuggestDialog::suggest);
     connect(m_more, &QPushButton::clicked, this, &SuggestDialog::more);
@@ -159,9 +161,9 @@ void SuggestDialog::createWidgets()
     connect(m_sheet, &QListWidget::itemSelectionChanged, this, &SuggestDialog::refreshButtons);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_useAsTrack = buttons->addButton(QStringLiteral("Use as track"), QDialogButtonBox::AcceptRole);
+    m_useAsTrack = buttons->addButton(tr("Use as track"), QDialogButtonBox::AcceptRole);
     m_useAsTrack->setObjectName(QStringLiteral("SuggestUseAsTrack"));
-    m_placeAsStamp = buttons->addButton(QStringLiteral("Place as stamp"), QDialogButtonBox::AcceptRole);
+    m_placeAsStamp = buttons->addButton(tr("Place as stamp"), QDialogButtonBox::AcceptRole);
     m_placeAsStamp->setObjectName(QStringLiteral("SuggestPlaceAsStamp"));
     buttons->addButton(QDialogButtonBox::Close);
     // Each button does its own work; the box only lays them out.
@@ -182,33 +184,33 @@ QWidget *SuggestDialog::createTarget()
 {
     m_target = new QComboBox(m_options);
     m_target->setObjectName(QStringLiteral("SuggestTarget"));
-    m_target->addItem(QStringLiteral("Any lap"), int(TargetKind::Any));
-    m_target->addItem(QStringLiteral("Lap length"), int(TargetKind::Length));
-    m_target->addItem(QStringLiteral("Lap time"), int(TargetKind::Time));
+    m_target->addItem(tr("Any lap"), int(TargetKind::Any));
+    m_target->addItem(tr("Lap length"), int(TargetKind::Length));
+    m_target->addItem(tr("Lap time"), int(TargetKind::Time));
     m_min = rangeBox(m_options, "SuggestMin");
     m_max = rangeBox(m_options, "SuggestMax");
     // The range stays a range whichever end moves.
     connect(m_min, &QDoubleSpinBox::valueChanged, this, [this](double low) { m_max->setValue(std::max(low, m_max->value())); });
     connect(m_max, &QDoubleSpinBox::valueChanged, this, [this](double high) { m_min->setValue(std::min(high, m_min->value())); });
-    m_to = new QLabel(QStringLiteral("to"), m_options);
+    m_to = new QLabel(tr("to"), m_options);
     m_car = new QComboBox(m_options);
     m_car->setObjectName(QStringLiteral("SuggestCar"));
     for (const Car &car : Car::classes())
         m_car->addItem(car.name);
-    m_car->setToolTip(QStringLiteral("The car whose lap times are shown and aimed at"));
+    m_car->setToolTip(tr("The car whose lap times are shown and aimed at"));
     connect(m_target, &QComboBox::currentIndexChanged, this, &SuggestDialog::targetChanged);
     targetChanged();
     return row(m_options, {m_target, m_min, m_to, m_max,
-                           new QLabel(QStringLiteral("  car"), m_options), m_car});
+                           new QLabel(tr("  car"), m_options), m_car});
 }
 
 QWidget *SuggestDialog::createPieces()
 {
-    m_ownedOnly = new QCheckBox(QStringLiteral("Only what we own:"), m_options);
+    m_ownedOnly = new QCheckBox(tr("Only what we own:"), m_options);
     m_ownedOnly->setObjectName(QStringLiteral("SuggestOwnedOnly"));
     m_inventoryName = new QLabel(m_options);
     m_inventoryName->setObjectName(QStringLiteral("SuggestInventory"));
-    auto *load = new QPushButton(QStringLiteral("Load inventory…"), m_options);
+    auto *load = new QPushButton(tr("Load inventory…"), m_options);
     load->setObjectName(QStringLiteral("SuggestLoadInventory"));
     load->setAutoDefault(false);
     connect(load, &QPushButton::clicked, this, &SuggestDialog::loadInventory);
@@ -222,7 +224,7 @@ void SuggestDialog::targetChanged()
     m_min->setVisible(kind != TargetKind::Any);
     m_max->setVisible(kind != TargetKind::Any);
     m_to->setVisible(kind != TargetKind::Any);
-    const QString unit = kind == TargetKind::Time ? QStringLiteral(" s") : QStringLiteral(" m");
+    const QString unit = kind == TargetKind::Time ? tr(" s") : tr(" m");
     m_min->setSuffix(unit);
     m_max->setSuffix(unit);
     const double border = borderMetres(m_columns->value(), m_rows->value());
@@ -322,7 +324,7 @@ void SuggestDialog::refreshButtons()
 
 QString SuggestDialog::chosenText(int chosen) const
 {
-    return QStringLiteral("Suggestion %1: %2")
+    return tr("Suggestion %1: %2")
         .arg(chosen + 1)
         .arg(SuggestionSheet::lapText(m_run->result().outcome.suggestions[chosen], m_shown));
 }
@@ -355,25 +357,27 @@ void SuggestDialog::inventoryChanged()
     m_inventoryLoaded = loaded;
     m_ownedOnly->setEnabled(loaded);
     if (!loaded) {
-        m_inventoryName->setText(QStringLiteral("no inventory loaded"));
+        m_inventoryName->setText(tr("no inventory loaded"));
         return;
     }
     qint64 pieces = 0;
     for (int count : session.inventory()->counts())
         pieces += count;
-    m_inventoryName->setText(
-        QStringLiteral("%1 (%2 pieces)").arg(QFileInfo(session.fileName()).fileName()).arg(pieces));
+    const QString name = QFileInfo(session.fileName()).fileName();
+    const int n = int(std::min<qint64>(pieces, std::numeric_limits<int>::max()));
+    m_inventoryName->setText(n == 1 ? tr("%1 (%n piece)", nullptr, n).arg(name)
+                                    : tr("%1 (%n pieces)", nullptr, n).arg(name));
 }
 
 void SuggestDialog::loadInventory()
 {
     if (!m_inventoryDialog) {
         NoSettings::apply();
-        m_inventoryDialog = new QFileDialog(this, QStringLiteral("Load Inventory"));
+        m_inventoryDialog = new QFileDialog(this, tr("Load Inventory"));
         m_inventoryDialog->setObjectName(QStringLiteral("SuggestInventoryDialog"));
         m_inventoryDialog->setAcceptMode(QFileDialog::AcceptOpen);
         m_inventoryDialog->setFileMode(QFileDialog::ExistingFile);
-        m_inventoryDialog->setNameFilters({QStringLiteral("Inventory (*.csv *.txt)"), QStringLiteral("All files (*)")});
+        m_inventoryDialog->setNameFilters({tr("Inventory (*.csv *.txt)"), tr("All files (*)")});
     }
     if (m_inventoryDialog->exec() != QDialog::Accepted || m_inventoryDialog->selectedFiles().isEmpty())
         return;

@@ -2,8 +2,7 @@
 #include "ui/suggest/suggestionrun.h"
 
 #include "base/kwerror.h"
-#include "base/progress.h"
-#include "export/picturecomposer.h"
+#include "export/pictureexport.h"
 
 #include <QThread>
 
@@ -40,11 +39,8 @@ bool SuggestionRun::start(const CircuitGenerator::Request &request)
         // Nothing may leave a thread's function: a failure is the outcome.
         try {
             m_running.outcome = CircuitGenerator::generate(request, control);
-            Progress silent;
             for (const CircuitGenerator::Suggestion &suggestion : std::as_const(m_running.outcome.suggestions))
-                m_running.pictures.append(PictureComposer::compose(suggestion.grid, tiles, silent)
-                                              .scaled(m_thumbnail, m_thumbnail, Qt::KeepAspectRatio,
-                                                      Qt::SmoothTransformation));
+                m_running.pictures.append(PictureExport::thumbnail(suggestion.grid, tiles, m_thumbnail));
         } catch (const KwError &error) {
             m_running = Result();
             m_running.outcome.summary = error.shownText();

@@ -6,15 +6,6 @@
 
 #include <QPixmap>
 
-namespace {
-
-QString counted(int count, const char *what)
-{
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what)).arg(count == 1 ? "" : "s");
-}
-
-} // namespace
-
 SuggestionSheet::SuggestionSheet(int thumbnail, QWidget *parent)
     : QListWidget(parent)
 {
@@ -39,9 +30,9 @@ void SuggestionSheet::setSuggestions(const QVector<CircuitGenerator::Suggestion>
         setIconSize(pictures.first().size());
     for (int k = 0; k < suggestions.size(); ++k) {
         const CircuitGenerator::Suggestion &suggestion = suggestions[k];
-        QString lap = lapText(suggestion, request);
-        lap[0] = lap[0].toUpper();
-        QStringList lines{QStringLiteral("%1. %2").arg(k + 1).arg(lap.section(QStringLiteral(" ("), 0, 0)),
+        QStringList lines{tr("%1. Lap %2, %3")
+                              .arg(k + 1)
+                              .arg(TrackFacts::metres(suggestion.lap, request.cellSize), suggestion.times.text()),
                           shapeText(suggestion.features)};
         const QString owned = ownedText(suggestion, request.family, inventory);
         if (!owned.isEmpty())
@@ -49,8 +40,8 @@ void SuggestionSheet::setSuggestions(const QVector<CircuitGenerator::Suggestion>
         auto *item = new QListWidgetItem(lines.join(QLatin1Char('\n')), this);
         if (k < pictures.size())
             item->setIcon(QPixmap::fromImage(pictures[k]));
-        item->setToolTip(QStringLiteral("%1\n%2 pieces in %3 × %4 cells; score %5 of 100")
-                             .arg(lap)
+        item->setToolTip(tr("%1\n%2 pieces in %3 × %4 cells; score %5 of 100")
+                             .arg(lapText(suggestion, request))
                              .arg(suggestion.pieces)
                              .arg(suggestion.cells.width())
                              .arg(suggestion.cells.height())
@@ -68,19 +59,22 @@ int SuggestionSheet::chosen() const
 QString SuggestionSheet::lapText(const CircuitGenerator::Suggestion &suggestion,
                                  const CircuitGenerator::Request &request)
 {
-    return QStringLiteral("lap %1, %2 (%3)")
+    return tr("lap %1, %2 (%3)")
         .arg(TrackFacts::metres(suggestion.lap, request.cellSize), suggestion.times.text(), request.car.name);
 }
 
 QString SuggestionSheet::shapeText(const LoopShape::Features &features)
 {
-    QStringList parts{counted(features.corners, "corner")};
-    if (features.hairpins > 0)
-        parts << counted(features.hairpins, "hairpin");
-    if (features.chicanes > 0)
-        parts << counted(features.chicanes, "chicane");
-    if (features.crossings > 0)
-        parts << counted(features.crossings, "crossing");
+    const int n[] = {features.corners, features.hairpins, features.chicanes, features.crossings};
+    // The English source has a form for one and a form for more; a
+    // translation gives each count its language's form.
+    QStringList parts{n[0] == 1 ? tr("%n corner", nullptr, n[0]) : tr("%n corners", nullptr, n[0])};
+    if (n[1] > 0)
+        parts << (n[1] == 1 ? tr("%n hairpin", nullptr, n[1]) : tr("%n hairpins", nullptr, n[1]));
+    if (n[2] > 0)
+        parts << (n[2] == 1 ? tr("%n chicane", nullptr, n[2]) : tr("%n chicanes", nullptr, n[2]));
+    if (n[3] > 0)
+        parts << (n[3] == 1 ? tr("%n crossing", nullptr, n[3]) : tr("%n crossings", nullptr, n[3]));
     // Two to a line, so that no line is wider than the picture above it.
     QString text;
     for (int k = 0; k < parts.size(); ++k)
@@ -94,5 +88,5 @@ QString SuggestionSheet::ownedText(const CircuitGenerator::Suggestion &suggestio
     if (!inventory)
         return QString();
     const QVector<Inventory::Shortage> shortages = PieceSupply::fit(suggestion.grid, family, *inventory).stillShort;
-    return shortages.isEmpty() ? QStringLiteral("Fits what we own") : Inventory::shortText(shortages);
+    return shortages.isEmpty() ? tr("Fits what we own") : Inventory::shortText(shortages);
 }

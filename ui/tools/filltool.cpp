@@ -1,23 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/filltool.h"
 
-#include "document/floodfill.h"
 #include "document/trackdocument.h"
+#include "document/trackedits.h"
 #include "ui/window/errorbox.h"
 
+namespace {
+
+const Tool::Description fillTool{"FillTool1", "Fill", "F", ToolIcon::Fill,
+                                 "Fill: click to give the current piece to the cells joined to it through cells "
+                                 "of the same piece",
+                                 Qt::PointingHandCursor};
+
+} // namespace
+
 FillTool::FillTool(TrackDocument &document, const QByteArray &currentCode, QWidget *window, QObject *parent)
-    : Tool(parent), m_document(document), m_currentCode(currentCode), m_window(window)
+    : Tool(fillTool, parent), m_document(document), m_currentCode(currentCode), m_window(window)
 {
 }
 
-void FillTool::press(QPoint cell, Qt::KeyboardModifiers)
+Tool::Press FillTool::press(QPoint cell, Qt::KeyboardModifiers)
 {
     fill(cell);
+    return Press::Stroke;
 }
 
-void FillTool::keyed(QPoint cell)
+bool FillTool::keyed(QPoint cell)
 {
     fill(cell);
+    return true;
 }
 
 void FillTool::fill(QPoint cell)
@@ -25,10 +36,5 @@ void FillTool::fill(QPoint cell)
     // Before any piece was chosen there is nothing to fill with.
     if (m_currentCode.isEmpty())
         return;
-    ErrorBox::guard(m_window, [&] {
-        TrackGrid grid = m_document.grid();
-        if (FloodFill::fill(grid, TrackGrid::index(cell.x(), cell.y()), m_currentCode).isEmpty())
-            return;
-        m_document.record(QStringLiteral("Fill"), true, [&] { m_document.setGrid(grid); });
-    });
+    ErrorBox::guard(m_window, [&] { m_document.edits().fill(TrackGrid::index(cell.x(), cell.y()), m_currentCode); });
 }

@@ -19,8 +19,8 @@ class FillTool : public Tool
 public:
     FillTool(TrackDocument &document, const QByteArray &currentCode, QWidget *window, QObject *parent);
 
-    void press(QPoint cell, Qt::KeyboardModifiers keys) override;
-    void keyed(QPoint cell) override;
+    Press press(QPoint cell, Qt::KeyboardModifiers keys) override;
+    bool keyed(QPoint cell) override;
 
 private:
     void fill(QPoint cell);

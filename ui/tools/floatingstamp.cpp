@@ -2,25 +2,26 @@
 #include "ui/tools/floatingstamp.h"
 
 #include "document/trackdocument.h"
-#include "pieces/tilestore.h"
-#include "ui/palette/picturebutton.h"
+#include "document/trackedits.h"
 #include "ui/track/trackcanvas.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <cmath>
 
-FloatingStamp::FloatingStamp(TrackDocument &document, TrackCanvas &canvas, const TileStore &tiles,
-                             QObject *parent)
-    : QObject(parent), m_document(document), m_canvas(canvas), m_alive(&canvas), m_tiles(tiles)
+namespace {
+
+const Tool::Description stampTool{nullptr, "Stamp", "", ToolIcon::None,
+                              "Click or press Enter to place the %1 x %2 block, Esc drops it", Qt::SizeAllCursor};
+
+} // namespace
+
+FloatingStamp::FloatingStamp(TrackDocument &document, TrackCanvas &canvas, QObject *parent)
+    : Tool(stampTool, parent), m_document(document), m_canvas(canvas), m_alive(&canvas)
 {
-    connect(&canvas, &TrackCanvas::cursorMoved, this, &FloatingStamp::cursorMoved);
 }
 
 FloatingStamp::~FloatingStamp()
 {
-    // The window may take the canvas down first; Qt drops the filter itself.
+    // The window may take the canvas down first.
     if (m_alive)
         m_canvas.removeLayer(this);
 }
@@ -34,10 +35,7 @@ void FloatingStamp::lift(const TrackBlock &block, QPoint at)
     m_block = block;
     m_marked.clear();
     m_position = at;
-    // Installed anew each time, so that it lies in front of the filters of
-    // tools made after it.
-    m_canvas.installEventFilter(this);
-    m_canvas.addLayer(this);
+    m_lifted = block.size();
     m_canvas.updateCells(cells());
     emit floatingChanged(true);
 }
@@ -66,16 +64,10 @@ void FloatingStamp::place()
 {
     if (!isFloating())
         return;
-    TrackGrid grid = m_document.grid();
-    const bool changes = !m_block.pasteInto(grid, m_position.x(), m_position.y()).isEmpty();
-    const QRect placed = cells() & QRect(0, 0, m_document.width(), m_document.height());
+    const TrackBlock block = m_block;
+    const QPoint at = m_position;
     end();
-    if (!changes)
-        return;
-    m_document.record(QStringLiteral("Paste"), true, [&] {
-        m_document.setGrid(grid);
-        m_document.setSelection(CellSelection::of(placed));
-    });
+    m_document.edits().placeBlock(block, at);
 }
 
 void FloatingStamp::drop()
@@ -89,93 +81,50 @@ void FloatingStamp::end()
     m_canvas.updateCells(cells());
     m_block = TrackBlock();
     m_marked.clear();
-    m_canvas.removeLayer(this);
     emit floatingChanged(false);
-}
-
-void FloatingStamp::cursorMoved(int index)
-{
-    moveTo(QPoint(TrackGrid::columnOf(index), TrackGrid::rowOf(index)));
 }
 
 // ---- Input ------------------------------------------------------------
 
-bool FloatingStamp::eventFilter(QObject *watched, QEvent *event)
+QString FloatingStamp::hint() const
 {
-    if (watched != &m_canvas)
-        return false;
-    // The release of the press that placed the stamp is no tool's.
-    if (m_eatRelease && event->type() == QEvent::MouseButtonRelease) {
-        m_eatRelease = false;
-        return true;
-    }
-    if (!isFloating())
-        return false;
-    return filterKey(event) || filterMouse(event);
+    return Tool::hint().arg(m_lifted.width()).arg(m_lifted.height());
 }
 
-bool FloatingStamp::filterKey(QEvent *event)
+// A left click puts it down where the pointer is, whatever keys are held.
+Tool::Press FloatingStamp::press(QPoint cell, Qt::KeyboardModifiers)
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+    if (!isFloating())
+        return Press::Passed;
+    moveTo(cell);
+    place();
+    return Press::Taken;
+}
+
+bool FloatingStamp::pick(QPoint cell)
+{
+    return press(cell, Qt::AltModifier) == Press::Taken;
+}
+
+void FloatingStamp::point(QPoint cell)
+{
+    moveTo(cell);
+}
+
+bool FloatingStamp::keyed(QPoint)
+{
+    if (!isFloating())
         return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    const int code = key->key();
-    const bool ours = code == Qt::Key_Escape || code == Qt::Key_Space || code == Qt::Key_Return
-                      || code == Qt::Key_Enter;
-    if (!ours)
-        return false;
-    if (type == QEvent::ShortcutOverride) {
-        // Esc is also "Select none": while a stamp floats it drops the stamp.
-        key->accept();
-        return true;
-    }
-    if (key->isAutoRepeat())
-        return true;
-    if (code == Qt::Key_Escape)
-        drop();
-    else
-        place();
+    place();
     return true;
 }
 
-bool FloatingStamp::filterMouse(QEvent *event)
+bool FloatingStamp::cancel()
 {
-    switch (event->type()) {
-    case QEvent::MouseMove: {
-        const QPoint cell = cellUnder(static_cast<QMouseEvent *>(event)->position().toPoint());
-        if (cell.x() >= 0)
-            moveTo(cell);
-        return false;  // the canvas still shows the pointer's cell
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton)
-            return false;
-        const QPoint cell = cellUnder(mouse->position().toPoint());
-        if (cell.x() >= 0) {
-            moveTo(cell);
-            m_eatRelease = true;
-            place();
-        }
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        return static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-    default:
+    if (!isFloating())
         return false;
-    }
-}
-
-QPoint FloatingStamp::cellUnder(const QPoint &point) const
-{
-    const int index = m_canvas.cellAt(point);
-    if (index < 0)
-        return QPoint(-1, -1);
-    return QPoint(TrackGrid::columnOf(index), TrackGrid::rowOf(index));
+    drop();
+    return true;
 }
 
 // ---- Painting ---------------------------------------------------------
@@ -186,57 +135,28 @@ void FloatingStamp::paint(QPainter &painter, const TrackCanvas &canvas, const QR
     const QRect shown = cells() & QRect(0, 0, m_document.width(), m_document.height());
     if (shown.isEmpty())
         return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const TrackRenderer &renderer = canvas.renderer();
+    const QColor ground = canvas.palette().color(QPalette::Window);
     for (int column = shown.left(); column <= shown.right(); ++column) {
         for (int row = shown.top(); row <= shown.bottom(); ++row) {
-            const QRect cell = canvas.cellRect(TrackGrid::index(column, row));
-            if (!dirty.intersects(cell))
+            const QPoint cell(column, row);
+            if (!dirty.intersects(renderer.cellRect(cell)))
                 continue;
-            const QPoint inBlock = QPoint(column, row) - m_position;
-            paintCell(painter, cell, m_block.code(inBlock.x(), inBlock.y()));
-            if (m_marked.contains(inBlock)) {
-                painter.setOpacity(1.0);
-                painter.setPen(QPen(TrackCanvas::barColour, std::max(2.0, 3 * canvas.zoom())));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(cell.adjusted(2, 2, -3, -3));
-            }
+            // Half-transparent: the cells under it still show through.
+            const QPoint inBlock = cell - m_position;
+            painter.setOpacity(0.55);
+            painter.fillRect(renderer.cellRect(cell), ground);
+            renderer.drawPiece(painter, cell, m_block.code(inBlock.x(), inBlock.y()));
+            painter.setOpacity(1.0);
+            if (m_marked.contains(inBlock))
+                renderer.drawCellMark(painter, cell);
         }
     }
     // The outline tells the stamp from the cells under it where both agree.
-    const QRect first = canvas.cellRect(TrackGrid::index(shown.left(), shown.top()));
-    const QRect last = canvas.cellRect(TrackGrid::index(shown.right(), shown.bottom()));
+    const QRect first = renderer.cellRect(shown.topLeft());
+    const QRect last = renderer.cellRect(shown.bottomRight());
     painter.setOpacity(1.0);
     painter.setPen(QPen(canvas.palette().color(QPalette::Highlight), 2, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(first.united(last).adjusted(1, 1, -1, -1));
-}
-
-void FloatingStamp::paintCell(QPainter &painter, const QRect &cell, const QByteArray &code) const
-{
-    const QPixmap pixmap = pixmapFor(code);
-    // Half-transparent: the cells under it still show through.
-    painter.setOpacity(0.55);
-    painter.fillRect(cell, m_canvas.palette().color(QPalette::Window));
-    if (pixmap.isNull())
-        return;
-    const double zoom = m_canvas.zoom();
-    const QSize size(int(std::lround(pixmap.width() * zoom)), int(std::lround(pixmap.height() * zoom)));
-    QRect at(QPoint(0, 0), size);
-    at.moveCenter(cell.center());
-    painter.save();
-    painter.setClipRect(cell);
-    painter.drawPixmap(at, pixmap);
-    painter.restore();
-}
-
-// The masked picture of a code, made once per code while the stamp lives.
-QPixmap FloatingStamp::pixmapFor(const QByteArray &code) const
-{
-    auto found = m_pixmaps.constFind(code);
-    if (found != m_pixmaps.constEnd())
-        return *found;
-    const QImage picture = m_tiles.picture(code);
-    const QPixmap pixmap = picture.isNull() ? QPixmap() : PictureButton::maskedPixmap(picture);
-    m_pixmaps.insert(code, pixmap);
-    return pixmap;
 }

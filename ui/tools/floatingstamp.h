@@ -2,33 +2,30 @@
 #pragma once
 
 #include "document/trackblock.h"
+#include "ui/tools/tool.h"
 #include "ui/track/canvaslayer.h"
 
-#include <QHash>
-#include <QObject>
 #include <QPointer>
-#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QVector>
 
-class TileStore;
 class TrackCanvas;
 class TrackDocument;
 
-// A pasted block that floats over the track before it is put down: its
-// top-left cell follows the pointer (or the keyboard's cursor), it is drawn
-// half-transparent over the cells, a left click or Enter or Space places it
-// (one step of the history) and Esc drops it. Whatever tool is active, the
-// stamp has the clicks and those keys while it floats: it reads them as an
-// event filter that lies in front of every other on the canvas, and passes
-// everything through while nothing floats.
-class FloatingStamp : public QObject, public CanvasLayer
+// The stamp: a pasted block that floats over the track before it is put
+// down, a tool of its own from the paste until it is placed or dropped (the
+// tool box then gives the track back to the tool chosen before). Its top-left
+// cell follows the pointer (or the keyboard's cursor), it is drawn
+// half-transparent over the cells, a left click (with Alt too) or Enter or
+// Space places it (one step of the history) and Esc drops it, as does
+// choosing a tool.
+class FloatingStamp : public Tool, public CanvasLayer
 {
     Q_OBJECT
 
 public:
-    FloatingStamp(TrackDocument &document, TrackCanvas &canvas, const TileStore &tiles, QObject *parent);
+    FloatingStamp(TrackDocument &document, TrackCanvas &canvas, QObject *parent);
     ~FloatingStamp() override;
 
     bool isFloating() const { return !m_block.isEmpty(); }
@@ -52,30 +49,28 @@ public:
     void place();
     void drop();
 
+    // "Click or press Enter to place the 2 x 3 block, Esc drops it".
+    QString hint() const override;
+    Press press(QPoint cell, Qt::KeyboardModifiers keys) override;
+    bool pick(QPoint cell) override;
+    void point(QPoint cell) override;
+    bool keyed(QPoint cell) override;
+    bool cancel() override;
+    const CanvasLayer *layer() const override { return this; }
+
     void paint(QPainter &painter, const TrackCanvas &canvas, const QRect &dirty) const override;
 
 signals:
     void floatingChanged(bool floating);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    bool filterKey(QEvent *event);
-    bool filterMouse(QEvent *event);
-    QPoint cellUnder(const QPoint &point) const;
-    void cursorMoved(int index);
     void end();
-    void paintCell(QPainter &painter, const QRect &cell, const QByteArray &code) const;
-    QPixmap pixmapFor(const QByteArray &code) const;
 
     TrackDocument &m_document;
     TrackCanvas &m_canvas;
     QPointer<TrackCanvas> m_alive;
-    const TileStore &m_tiles;
     TrackBlock m_block;
     QPoint m_position;
     QVector<QPoint> m_marked;
-    bool m_eatRelease = false;  // the press that placed it went here
-    mutable QHash<QByteArray, QPixmap> m_pixmaps;
+    QSize m_lifted;  // the block's size as pasted, which the hint names
 };

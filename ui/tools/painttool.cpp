@@ -6,6 +6,10 @@
 
 namespace {
 
+const Tool::Description paintTool{"PaintTool1", "Paint", "B", ToolIcon::Paint,
+                              "Paint: click or drag to place the current piece; Alt+click picks a cell's piece",
+                              Qt::ArrowCursor};
+
 int indexOf(QPoint cell)
 {
     return TrackGrid::index(cell.x(), cell.y());
@@ -13,14 +17,15 @@ int indexOf(QPoint cell)
 
 } // namespace
 
-PaintTool::PaintTool(CellEdits &edits, QObject *parent) : Tool(parent), m_edits(edits) {}
+PaintTool::PaintTool(CellEdits &edits, QObject *parent) : Tool(paintTool, parent), m_edits(edits) {}
 
-void PaintTool::press(QPoint cell, Qt::KeyboardModifiers)
+Tool::Press PaintTool::press(QPoint cell, Qt::KeyboardModifiers)
 {
     m_edits.startStroke(indexOf(cell));
+    return Press::Stroke;
 }
 
-void PaintTool::move(QPoint cell)
+void PaintTool::drag(QPoint cell)
 {
     m_edits.continueStroke(indexOf(cell));
 }
@@ -30,9 +35,10 @@ void PaintTool::release()
     m_edits.endStroke();
 }
 
-void PaintTool::keyed(QPoint cell)
+bool PaintTool::keyed(QPoint cell)
 {
     m_edits.placeOnce(indexOf(cell));
+    return true;
 }
 
 void PaintTool::deactivate()

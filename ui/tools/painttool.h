@@ -15,10 +15,10 @@ class PaintTool : public Tool
 public:
     PaintTool(CellEdits &edits, QObject *parent);
 
-    void press(QPoint cell, Qt::KeyboardModifiers keys) override;
-    void move(QPoint cell) override;
+    Press press(QPoint cell, Qt::KeyboardModifiers keys) override;
+    void drag(QPoint cell) override;
     void release() override;
-    void keyed(QPoint cell) override;
+    bool keyed(QPoint cell) override;
     // A stroke under way when another tool takes over ends there.
     void deactivate() override;
 

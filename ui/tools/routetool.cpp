@@ -2,31 +2,37 @@
 #include "ui/tools/routetool.h"
 
 #include "document/trackdocument.h"
-#include "pieces/tilestore.h"
-#include "ui/tools/tilepainter.h"
+#include "document/trackedits.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 
 #include <QPainter>
 
-RouteTool::RouteTool(TrackDocument &document, TrackCanvas &canvas, const TileStore &tiles,
-                     const QByteArray &currentCode, QObject *parent)
-    : Tool(parent), m_document(document), m_canvas(canvas), m_tiles(tiles), m_currentCode(currentCode)
+namespace {
+
+const Tool::Description routeTool{"RouteTool1", "Route", "T", ToolIcon::Route,
+                              "Route: drag through the cells a road is to take; the release lays it, Esc drops it",
+                              Qt::CrossCursor};
+
+} // namespace
+
+RouteTool::RouteTool(TrackDocument &document, TrackCanvas &canvas, const QByteArray &currentCode, QObject *parent)
+    : Tool(routeTool, parent), m_document(document), m_canvas(canvas), m_currentCode(currentCode)
 {
 }
 
-void RouteTool::press(QPoint cell, Qt::KeyboardModifiers)
+Tool::Press RouteTool::press(QPoint cell, Qt::KeyboardModifiers)
 {
     cancel();
     m_solver.emplace(m_document.grid(), RoadPieces::familyOf(m_currentCode));
-    if (!m_solver->start(cell)) {
+    if (!m_solver->start(cell))
         m_solver.reset();
-        return;
-    }
-    repaintChanged();
+    else
+        repaintChanged();
+    return Press::Stroke;
 }
 
-void RouteTool::move(QPoint cell)
+void RouteTool::drag(QPoint cell)
 {
     if (m_solver && m_solver->enter(cell))
         repaintChanged();
@@ -36,14 +42,10 @@ void RouteTool::release()
 {
     if (!m_solver)
         return;
-    const TrackGrid laid = m_solver->laid();
+    const RouteSolver route = *m_solver;
     // The preview goes before the step, which then shows the same pieces.
     cancel();
-    if (laid == m_document.grid())
-        return;
-    ErrorBox::guard(m_canvas.window(), [&] {
-        m_document.record(QStringLiteral("Draw route"), true, [&] { m_document.setGrid(laid); });
-    });
+    ErrorBox::guard(m_canvas.window(), [&] { m_document.edits().layRoute(route); });
 }
 
 bool RouteTool::cancel()
@@ -76,9 +78,12 @@ void RouteTool::paint(QPainter &painter, const TrackCanvas &canvas, const QRect 
             const int index = TrackGrid::index(column, row);
             if (code.isEmpty() || !canvas.isCellShown(index))
                 continue;
-            TilePainter::draw(painter, canvas, index, m_tiles.picture(code), true);
-            // A thin frame tells the preview from pieces already laid.
+            // The preview shows alone, not through the masked pixels of the
+            // piece it replaces.
             const QRect cell = canvas.cellRect(index);
+            painter.fillRect(cell, canvas.palette().color(canvas.backgroundRole()));
+            canvas.renderer().drawPiece(painter, QPoint(column, row), code);
+            // A thin frame tells the preview from pieces already laid.
             painter.setPen(QPen(canvas.palette().color(QPalette::Highlight), 1));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(cell.adjusted(0, 0, -1, -1));

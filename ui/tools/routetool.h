@@ -9,7 +9,6 @@
 
 #include <optional>
 
-class TileStore;
 class TrackCanvas;
 class TrackDocument;
 
@@ -23,11 +22,10 @@ class RouteTool : public Tool, public CanvasLayer
     Q_OBJECT
 
 public:
-    RouteTool(TrackDocument &document, TrackCanvas &canvas, const TileStore &tiles,
-              const QByteArray &currentCode, QObject *parent);
+    RouteTool(TrackDocument &document, TrackCanvas &canvas, const QByteArray &currentCode, QObject *parent);
 
-    void press(QPoint cell, Qt::KeyboardModifiers keys) override;
-    void move(QPoint cell) override;
+    Press press(QPoint cell, Qt::KeyboardModifiers keys) override;
+    void drag(QPoint cell) override;
     void release() override;
     bool busy() const override { return m_solver.has_value(); }
     bool cancel() override;
@@ -43,7 +41,6 @@ private:
 
     TrackDocument &m_document;
     TrackCanvas &m_canvas;
-    const TileStore &m_tiles;
     const QByteArray &m_currentCode;
     std::optional<RouteSolver> m_solver;
 };

@@ -1,22 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/selecttool.h"
 
-#include "document/selectionmove.h"
 #include "document/trackdocument.h"
-#include "pieces/tilestore.h"
+#include "document/trackedits.h"
 #include "ui/tools/selectionoutline.h"
-#include "ui/tools/tilepainter.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 
 #include <QPainter>
 
-SelectTool::SelectTool(TrackDocument &document, TrackCanvas &canvas, const TileStore &tiles, QObject *parent)
-    : Tool(parent), m_document(document), m_canvas(canvas), m_tiles(tiles)
+namespace {
+
+const Tool::Description selectTool{"SelectTool1", "Select", "R", ToolIcon::Select,
+                               "Select: drag over cells to select them, with Shift to add them; drag the "
+                               "selection to move its pieces",
+                               Qt::CrossCursor};
+
+} // namespace
+
+SelectTool::SelectTool(TrackDocument &document, TrackCanvas &canvas, QObject *parent)
+    : Tool(selectTool, parent), m_document(document), m_canvas(canvas)
 {
 }
 
-void SelectTool::press(QPoint cell, Qt::KeyboardModifiers keys)
+Tool::Press SelectTool::press(QPoint cell, Qt::KeyboardModifiers keys)
 {
     m_from = cell;
     m_before = m_document.selection();
@@ -24,14 +31,15 @@ void SelectTool::press(QPoint cell, Qt::KeyboardModifiers keys)
     const bool shift = keys & Qt::ShiftModifier;
     if (!shift && m_before.contains(cell.x(), cell.y())) {
         m_mode = Mode::Moving;
-        return;
+        return Press::Stroke;
     }
     m_mode = Mode::Spanning;
     m_base = shift ? m_before : CellSelection();
-    move(cell);
+    drag(cell);
+    return Press::Stroke;
 }
 
-void SelectTool::move(QPoint cell)
+void SelectTool::drag(QPoint cell)
 {
     if (m_mode == Mode::Spanning) {
         CellSelection selection = m_base;
@@ -52,14 +60,7 @@ void SelectTool::release()
     m_mode = Mode::Idle;
     if (mode != Mode::Moving || offset.isNull())
         return;
-    ErrorBox::guard(m_canvas.window(), [&] {
-        const SelectionMove::Result moved =
-            SelectionMove::moved(m_document.grid(), m_document.selection(), offset);
-        m_document.record(QStringLiteral("Move selection"), true, [&] {
-            m_document.setGrid(moved.grid);
-            m_document.setSelection(moved.selection);
-        });
-    });
+    ErrorBox::guard(m_canvas.window(), [&] { m_document.edits().moveSelection(offset); });
 }
 
 bool SelectTool::cancel()
@@ -97,9 +98,8 @@ void SelectTool::paint(QPainter &painter, const TrackCanvas &canvas, const QRect
         if (!m_document.grid().inBlock(index) || to.x() < 0 || to.y() < 0 || to.x() >= m_document.width()
             || to.y() >= m_document.height())
             continue;
-        const int at = TrackGrid::index(to.x(), to.y());
-        if (dirty.intersects(canvas.cellRect(at)))
-            TilePainter::draw(painter, canvas, at, m_tiles.picture(m_document.cell(index).code), false);
+        if (dirty.intersects(canvas.renderer().cellRect(to)))
+            canvas.renderer().drawPiece(painter, to, m_document.cell(index).code);
     }
     painter.setOpacity(1.0);
     SelectionOutline::draw(painter, canvas, selection, m_offset, dirty);

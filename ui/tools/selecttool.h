@@ -5,7 +5,6 @@
 #include "ui/tools/tool.h"
 #include "ui/track/canvaslayer.h"
 
-class TileStore;
 class TrackCanvas;
 class TrackDocument;
 
@@ -20,10 +19,10 @@ class SelectTool : public Tool, public CanvasLayer
     Q_OBJECT
 
 public:
-    SelectTool(TrackDocument &document, TrackCanvas &canvas, const TileStore &tiles, QObject *parent);
+    SelectTool(TrackDocument &document, TrackCanvas &canvas, QObject *parent);
 
-    void press(QPoint cell, Qt::KeyboardModifiers keys) override;
-    void move(QPoint cell) override;
+    Press press(QPoint cell, Qt::KeyboardModifiers keys) override;
+    void drag(QPoint cell) override;
     void release() override;
     bool busy() const override { return m_mode != Mode::Idle; }
     bool cancel() override;
@@ -40,7 +39,6 @@ private:
 
     TrackDocument &m_document;
     TrackCanvas &m_canvas;
-    const TileStore &m_tiles;
     Mode m_mode = Mode::Idle;
     QPoint m_from;               // the cell pressed
     CellSelection m_before;      // the selection when the drag began

@@ -1,42 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/tools/toolicon.h"
+#include "ui/track/canvashandler.h"
+
+#include <QIcon>
+#include <QKeySequence>
 #include <QObject>
-#include <QPoint>
 #include <QString>
 
 class CanvasLayer;
 
-// An editing tool of the Tools menu: what the left button does on the track.
-// The tool box hands the active tool the mouse in cell terms (x the column,
-// y the row): a press on a cell, every cell the pointer then enters while
-// the button stays down, the release. Picking (Alt+click) and the cell menu
-// (right click) stay the canvas's own, whatever the tool.
+// An editing tool: what the left button, Space and Enter do on the track.
+// While it is active the canvas's dispatcher hands it the track's input in
+// cell terms (CanvasHandler): a tool of the Tools menu takes a press as a
+// stroke (each cell the pointer then enters, the release), Space or Enter
+// on the keyboard's cell, and Esc while it has something under way; it
+// leaves picking (Alt+click) and the cell menu to the window.
 //
-// A tool may draw over the cells (its preview) through a layer, which the
-// tool box puts on the canvas while the tool is active.
-class Tool : public QObject
+// A tool describes itself: its name, its key, its icon, the hint the status
+// bar shows for it and the pointer's shape over the track. The tool box
+// makes the menu items and the tool bar's buttons from that, and puts the
+// tool's layer (its preview over the cells) on the canvas while the tool is
+// active.
+class Tool : public QObject, public CanvasHandler
 {
     Q_OBJECT
 
 public:
-    explicit Tool(QObject *parent) : QObject(parent) {}
+    struct Description
+    {
+        const char *item;  // the menu item's object name ("PaintTool1"); none without an item
+        const char *name;  // "Paint"
+        const char *key;   // its key alone ("B"), while the track has the keyboard
+        ToolIcon::Picture icon;
+        const char *hint;  // what a press and a drag do, for the status bar
+        Qt::CursorShape cursor;  // the pointer over the track
+    };
+
+    Tool(const Description &description, QObject *parent) : QObject(parent), m_description(description) {}
+
+    const char *itemName() const { return m_description.item; }
+    QString name() const { return QString::fromUtf8(m_description.name); }
+    QKeySequence key() const { return QKeySequence(QString::fromUtf8(m_description.key)); }
+    QIcon icon() const { return ToolIcon::icon(m_description.icon); }
+    virtual QString hint() const { return QString::fromUtf8(m_description.hint); }
+    Qt::CursorShape cursor() const { return m_description.cursor; }
 
     virtual void activate() {}
     // Another tool takes over: whatever this one had under way is dropped.
     virtual void deactivate() { cancel(); }
-
-    virtual void press(QPoint cell, Qt::KeyboardModifiers keys) = 0;
-    virtual void move(QPoint cell) { Q_UNUSED(cell); }
-    virtual void release() {}
-    // Space or Enter on the keyboard's cell.
-    virtual void keyed(QPoint cell) { Q_UNUSED(cell); }
-
-    // Whether the tool is in the middle of something that Esc stops (a
-    // drag); then Esc is the tool's before any shortcut of the window.
+    // Whether the tool is in the middle of a drag, which an undo, a redo or
+    // a new track ends: it would be laid over a track that is gone.
     virtual bool busy() const { return false; }
-    // Esc: stops what is under way; false when there was nothing to stop.
+    // Stops what is under way; false when there was nothing to stop.
     virtual bool cancel() { return false; }
+    bool escape() override { return cancel(); }
 
     virtual const CanvasLayer *layer() const { return nullptr; }
+
+private:
+    Description m_description;
 };

@@ -3,31 +3,33 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 #include <QVector>
 
 class CellEdits;
+class FloatingStamp;
 class QAction;
 class QActionGroup;
+class QLabel;
 class QMenu;
 class QToolBar;
 class QWidget;
 class SelectionOutline;
-class TileStore;
 class Tool;
 class TrackCanvas;
 class TrackDocument;
 
-// The editing tools and which one has the track's left button: the Tools
-// menu's exclusive items "Paint" (B, the default), "Select" (R), "Fill" (F)
-// and "Route" (T), whose keys work while the track has the keyboard. The
-// box hands the active tool the strokes of the canvas's mouse and the
-// keyboard's Space and Enter, puts the tool's layer on the canvas, and
-// keeps the selection's outline there whatever the tool.
+// The editing tools and which one has the track: the Tools menu's exclusive
+// items "Paint" (B, the default), "Select" (R), "Fill" (F) and "Route" (T),
+// made from the tools' own descriptions, whose keys work while the track
+// has the keyboard, and the tool bar's buttons for the same items. The
+// active tool has the track's input (the canvas's dispatcher hands it
+// over), its layer on the canvas and its pointer over the track; the
+// selection's outline stays on the canvas whatever the tool.
 //
-// Esc stops what the active tool is doing (a drag) before anything else of
-// the window sees it; otherwise, when no item of the window takes it, it
-// clears the selection. A floating stamp filters the canvas's events after
-// the box does, so it sees them first and Esc with a stamp is the stamp's.
+// A paste makes the floating stamp the active tool until it is placed or
+// dropped; its hint stands in the status bar meanwhile. Then the tool
+// chosen before has the track again; choosing a tool drops the stamp.
 class ToolBox : public QObject
 {
     Q_OBJECT
@@ -39,9 +41,10 @@ public:
     {
         TrackDocument &document;
         TrackCanvas &canvas;
-        const TileStore &tiles;
         const QByteArray &currentCode;
         CellEdits &edits;
+        FloatingStamp &stamp;
+        QLabel &status;  // the status bar's text
     };
 
     // Adds the items to menu; window is where failures are shown.
@@ -49,23 +52,20 @@ public:
 
     QVector<QAction *> actions() const { return m_actions; }
     // The tools beside the track, one click away, as most editors have
-    // them: a vertical bar of their items, each named after its tool for
-    // screen readers.
+    // them: a vertical bar of their items, each with its icon over its name.
     QToolBar *makeBar(QWidget *parent) const;
     QAction *action(Id id) const { return m_actions[id]; }
     Tool *tool(Id id) const { return m_tools[id]; }
-    Id activeId() const { return m_active; }
-    Tool *active() const { return m_tools[m_active]; }
+    // The tool chosen in the menu, which the stamp gives the track back to.
+    Id activeId() const { return m_chosen; }
+    // The tool that has the track: the chosen one, or the stamp.
+    Tool *active() const { return m_active; }
     void activate(Id id);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void addTool(Id id, Tool *tool, const char *name, const QString &text, const QString &key, QMenu &menu);
-    void pressed(int index);
-    void entered(int index);
-    void released();
+    void addTool(Id id, Tool *tool, QMenu &menu);
+    void setActive(Tool *tool);
+    void stampFloating(bool floating);
     void historyMoved();
 
     Parts m_parts;
@@ -73,6 +73,7 @@ private:
     QVector<QAction *> m_actions;
     QActionGroup *m_group;
     SelectionOutline *m_outline;
-    Id m_active = Paint;
-    Tool *m_pressed = nullptr;  // the tool that has the button down, if still active
+    Id m_chosen = Paint;
+    Tool *m_active = nullptr;
+    QString m_hint;  // the stamp's hint in the status bar, while it floats
 };

@@ -1,44 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/track/celledits.h"
 
-#include "document/gridstep.h"
-#include "document/roads/roadedits.h"
 #include "document/trackdocument.h"
+#include "document/trackedits.h"
+#include "ui/track/canvasinput.h"
 #include "ui/track/cellmenu.h"
-#include "ui/track/cellmouse.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 
-#include <QScopedValueRollback>
-
 namespace {
 
-struct Reshape
-{
-    QString name;  // the step's
-    RoadEdits::Result result;
-};
-
-// What a choice of the cell menu makes of the grid, for the cell at index:
-// inserts carry a road across the new line, and say which ends they leave open.
-Reshape reshape(const TrackGrid &grid, int choice, int index)
+// What a choice of the cell menu does to the track, for the cell at index;
+// the road ends it left open.
+QVector<OpenEnd> reshape(TrackEdits &edits, int choice, int index)
 {
     const int column = TrackGrid::columnOf(index), row = TrackGrid::rowOf(index);
     switch (choice) {
     case CellMenu::InsertColumnLeft:
     case CellMenu::InsertColumnRight:
-        return {QStringLiteral("Insert column"),
-                RoadEdits::insertColumn(grid, column + (choice == CellMenu::InsertColumnRight))};
+        return edits.insertColumn(column + (choice == CellMenu::InsertColumnRight));
     case CellMenu::DeleteColumn:
-        return {QStringLiteral("Delete column"), RoadEdits::deleteColumn(grid, column)};
+        return edits.deleteColumn(column);
     case CellMenu::InsertRowAbove:
     case CellMenu::InsertRowBelow:
-        return {QStringLiteral("Insert row"),
-                RoadEdits::insertRow(grid, row + (choice == CellMenu::InsertRowBelow))};
+        return edits.insertRow(row + (choice == CellMenu::InsertRowBelow));
     case CellMenu::DeleteRow:
-        return {QStringLiteral("Delete row"), RoadEdits::deleteRow(grid, row)};
+        return edits.deleteRow(row);
     default:
-        return {QString(), {grid, {}}};
+        return {};
     }
 }
 
@@ -47,57 +36,31 @@ Reshape reshape(const TrackGrid &grid, int choice, int index)
 CellEdits::CellEdits(const Parts &parts, QWidget *window)
     : QObject(window), m_parts(parts), m_window(window), m_menu(new CellMenu(window))
 {
-    const CellMouse *mouse = parts.canvas.mouse();
-    // Strokes and Space come through the tool box, to whichever tool is active.
-    connect(mouse, &CellMouse::pickRequested, this, &CellEdits::pick);
-    connect(mouse, &CellMouse::menuRequested, this, &CellEdits::showMenu);
-    connect(&parts.canvas, &TrackCanvas::menuRequested, this, &CellEdits::showMenu);
-    connect(&parts.document.history(), &QUndoStack::indexChanged, this, &CellEdits::historyMoved);
-}
-
-// Painting on after an undo, a redo or a new track would build on a step
-// that is gone: the history moving other than by the stroke's own steps
-// ends the stroke.
-void CellEdits::historyMoved()
-{
-    if (!m_placing)
-        m_stroke = 0;
+    // Strokes and Space go to whichever tool is active; what the tools leave
+    // of the track's input is the window's.
+    const CanvasInput &input = parts.canvas.input();
+    connect(&input, &CanvasInput::pickRequested, this, &CellEdits::pick);
+    connect(&input, &CanvasInput::menuRequested, this, &CellEdits::showMenu);
 }
 
 void CellEdits::placeOnce(int index)
 {
-    if (m_parts.currentCode.isEmpty() || m_stroke != 0)
-        return;
-    m_stroke = ++m_strokes;
-    place(index, QStringLiteral("Place piece"));
-    m_stroke = 0;
+    ErrorBox::guard(m_window, [&] { edits().place(index, m_parts.currentCode); });
 }
 
 void CellEdits::startStroke(int index)
 {
-    // Before any piece was chosen a press places nothing, and starts nothing.
-    if (m_parts.currentCode.isEmpty())
-        return;
-    m_stroke = ++m_strokes;
-    place(index, QStringLiteral("Place piece"));
+    ErrorBox::guard(m_window, [&] { edits().beginStroke(index, m_parts.currentCode); });
 }
 
 void CellEdits::continueStroke(int index)
 {
-    if (m_stroke != 0)
-        place(index, QStringLiteral("Paint stroke"));
+    ErrorBox::guard(m_window, [&] { edits().continueStroke(index, m_parts.currentCode); });
 }
 
-// Every cell of a stroke is its own small step that merges into the
-// stroke's first, so the history is right at every moment of the stroke.
-void CellEdits::place(int index, const QString &name)
+void CellEdits::endStroke()
 {
-    ErrorBox::guard(m_window, [&] {
-        QScopedValueRollback<bool> placing(m_placing, true);
-        const TrackGrid before = m_parts.document.grid();
-        m_parts.document.TrackClick(index, m_parts.currentCode);
-        m_parts.document.push(new GridStep(m_parts.document, name, before, m_parts.document.selection(), true, m_stroke));
-    });
+    edits().endStroke();
 }
 
 void CellEdits::pick(int index)
@@ -116,11 +79,12 @@ void CellEdits::showMenu(int index, const QPoint &globalPos)
         return;
     }
     ErrorBox::guard(m_window, [&] {
-        const Reshape change = reshape(m_parts.document.grid(), choice, index);
-        if (change.result.grid == m_parts.document.grid())
-            return;
-        m_parts.document.record(change.name, true, [&] { m_parts.document.setGrid(change.result.grid); });
-        if (!change.result.opened.isEmpty())
+        if (!reshape(edits(), choice, index).isEmpty())
             emit openEndsMade();
     });
+}
+
+TrackEdits &CellEdits::edits() const
+{
+    return m_parts.document.edits();
 }

@@ -8,9 +8,10 @@ class CellMenu;
 class QWidget;
 class TrackCanvas;
 class TrackDocument;
+class TrackEdits;
 
-// What the mouse and the keyboard do to the cells, as steps of the
-// document's history: a paint stroke (one step, however many cells), a
+// What the mouse and the keyboard do to the cells, through the document's
+// edits (TrackEdits): a paint stroke (one step, however many cells), a
 // piece placed at the cursor, picking a cell's piece, and the cell menu's
 // inserting and deleting of columns and rows (a step each), which carry a
 // road across an inserted line.
@@ -32,7 +33,7 @@ public:
     // The paint tool's stroke: a press, each cell entered, the release.
     void startStroke(int index);
     void continueStroke(int index);
-    void endStroke() { m_stroke = 0; }
+    void endStroke();
     // Space or Enter at the cursor: one step, as a click.
     void placeOnce(int index);
 
@@ -44,15 +45,11 @@ signals:
     void openEndsMade();
 
 private:
-    void place(int index, const QString &name);
     void pick(int index);
     void showMenu(int index, const QPoint &globalPos);
-    void historyMoved();
+    TrackEdits &edits() const;
 
     Parts m_parts;
     QWidget *m_window;
     CellMenu *m_menu;
-    int m_stroke = 0;   // the stroke going on, 0 when none
-    int m_strokes = 0;  // strokes so far, to tell them apart
-    bool m_placing = false;
 };

@@ -4,41 +4,38 @@
 #include "base/progress.h"
 #include "document/trackdocument.h"
 #include "pieces/tilestore.h"
-#include "ui/palette/picturebutton.h"
 #include "ui/palette/piecetext.h"
+#include "ui/track/canvasinput.h"
 #include "ui/track/canvaslayer.h"
-#include "ui/track/cellmouse.h"
 #include "ui/track/trackcanvasaccessible.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QPixmapCache>
 #include <QStyleOptionToolButton>
 #include <QToolTip>
-#include <cmath>
-
-// Pure red reads on grass, dark foam and blue carpet alike; the light
-// outline keeps it apart from the red of kerbs.
-const QColor TrackCanvas::barColour(230, 0, 0);
-const QColor TrackCanvas::outlineColour(255, 255, 255);
+#include <QWheelEvent>
 
 namespace {
 
-constexpr int faceSize = TrackCanvas::cellSize - 2 * TrackCanvas::faceEdge;
+QPoint cellOf(int index)
+{
+    return QPoint(TrackGrid::columnOf(index), TrackGrid::rowOf(index));
+}
 
 } // namespace
 
 TrackCanvas::TrackCanvas(const TrackDocument &document, const TileStore &tiles, QWidget *parent)
-    : QWidget(parent), m_document(document), m_tiles(tiles)
+    : QWidget(parent), m_document(document), m_tiles(tiles), m_renderer(tiles)
 {
     setObjectName(QStringLiteral("TrackCanvas"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     TrackCanvasAccessible::install();
-    m_mouse = new CellMouse(*this, this);
+    m_input = new CanvasInput(*this);
     resize(0, 0);
     connect(&m_document, &TrackDocument::changed, this, &TrackCanvas::sync);
     sync();
@@ -46,56 +43,9 @@ TrackCanvas::TrackCanvas(const TrackDocument &document, const TileStore &tiles, 
 
 // ---- Geometry ---------------------------------------------------------
 
-int TrackCanvas::scaled(int length) const
-{
-    return int(std::lround(length * m_zoom));
-}
-
-QRect TrackCanvas::cellRect(int index) const
-{
-    const int column = TrackGrid::columnOf(index), row = TrackGrid::rowOf(index);
-    // Both edges are rounded, so neighbours always touch.
-    const int left = scaled(cellMargin + cellSize * column);
-    const int top = scaled(cellMargin + cellSize * row);
-    const int right = scaled(cellMargin + cellSize * (column + 1));
-    const int bottom = scaled(cellMargin + cellSize * (row + 1));
-    return QRect(left, top, right - left, bottom - top);
-}
-
-// Where a flat button put its picture: centred in the face, rounded toward
-// zero, at zoom 1.
-QPoint TrackCanvas::pictureOffset(const QImage &picture) const
-{
-    return QPoint(faceEdge + (faceSize - picture.width() + 1) / 2,
-                  faceEdge + (faceSize - picture.height() + 1) / 2);
-}
-
 QRect TrackCanvas::pictureRect(int index) const
 {
-    const QImage picture = cellPicture(index);
-    if (picture.isNull())
-        return cellRect(index).adjusted(scaled(faceEdge), scaled(faceEdge), -scaled(faceEdge),
-                                        -scaled(faceEdge));
-    const int column = TrackGrid::columnOf(index), row = TrackGrid::rowOf(index);
-    const QPoint at = QPoint(cellMargin + cellSize * column, cellMargin + cellSize * row)
-                      + pictureOffset(picture);
-    return QRect(scaled(at.x()), scaled(at.y()), scaled(picture.width()), scaled(picture.height()));
-}
-
-int TrackCanvas::columnAt(int x) const
-{
-    int column = int(std::floor((x / m_zoom - cellMargin) / cellSize));
-    // The float may land one off next to a rounded edge.
-    while (column > -1 && x < scaled(cellMargin + cellSize * column))
-        --column;
-    while (x >= scaled(cellMargin + cellSize * (column + 1)))
-        ++column;
-    return column;
-}
-
-int TrackCanvas::rowAt(int y) const
-{
-    return columnAt(y);  // the same spans down as across
+    return m_renderer.pictureRect(cellOf(index), m_document.cell(index).code);
 }
 
 int TrackCanvas::cellAt(const QPoint &point) const
@@ -119,19 +69,16 @@ QImage TrackCanvas::cellPicture(int index) const
 
 QSize TrackCanvas::sizeHint() const
 {
-    auto extent = [this](int count) { return count > 0 ? scaled(2 * cellMargin + cellSize * count) : 0; };
-    return QSize(extent(m_columns), extent(m_rows));
+    return QSize(m_renderer.length(m_columns), m_renderer.length(m_rows));
 }
 
 void TrackCanvas::setZoom(double zoom)
 {
-    zoom = std::clamp(zoom, minimumZoom, maximumZoom);
-    if (std::abs(zoom - m_zoom) < 1e-9)
+    if (!m_renderer.setZoom(zoom))
         return;
-    m_zoom = zoom;
     resizeToCells();
     update();
-    emit zoomChanged(m_zoom);
+    emit zoomChanged(m_renderer.zoom());
     emit extentChanged();
 }
 
@@ -244,21 +191,7 @@ void TrackCanvas::setMarks(const QVector<OpenEnd> &ends)
 
 QRect TrackCanvas::markRect(const OpenEnd &end) const
 {
-    const int index = TrackGrid::index(end.column, end.row);
-    // No larger than the cell shows.
-    const QRect picture = pictureRect(index).intersected(cellRect(index));
-    const int bar = std::max(2, scaled(barWidth));
-    switch (end.edge) {
-    case Edge::North:
-        return QRect(picture.left(), picture.top(), picture.width(), bar);
-    case Edge::East:
-        return QRect(picture.right() - bar + 1, picture.top(), bar, picture.height());
-    case Edge::South:
-        return QRect(picture.left(), picture.bottom() - bar + 1, picture.width(), bar);
-    case Edge::West:
-        break;
-    }
-    return QRect(picture.left(), picture.top(), bar, picture.height());
+    return m_renderer.markRect(QPoint(end.column, end.row), end.edge);
 }
 
 QRegion TrackCanvas::markRegion() const
@@ -270,29 +203,6 @@ QRegion TrackCanvas::markRegion() const
 }
 
 // ---- Painting ---------------------------------------------------------
-
-// The picture as drawn at this zoom: masked, and scaled smoothly. Pixmaps
-// live in the shared cache keyed by the picture and the size, so the cells
-// of a code share one, and a zoom's pixmaps are made once.
-QPixmap TrackCanvas::pixmapFor(const QImage &picture) const
-{
-    if (picture.isNull())
-        return QPixmap();
-    if (std::abs(m_zoom - 1.0) < 1e-9)
-        return PictureButton::maskedPixmap(picture);
-    const QSize size(std::max(1, scaled(picture.width())), std::max(1, scaled(picture.height())));
-    const QString key = QStringLiteral("kwzoom-%1-%2x%3")
-                            .arg(picture.cacheKey())
-                            .arg(size.width())
-                            .arg(size.height());
-    QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = QPixmap::fromImage(PictureButton::masked(picture).scaled(
-            size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        QPixmapCache::insert(key, pixmap);
-    }
-    return pixmap;
-}
 
 void TrackCanvas::paintEvent(QPaintEvent *event)
 {
@@ -355,25 +265,11 @@ void TrackCanvas::updateCells(const QRect &cells)
 
 void TrackCanvas::paintCell(QPainter &painter, int index)
 {
-    const QRect cell = cellRect(index);
     // The bevel a flat button shows under the pointer, or pressed.
     const bool down = index == m_down && m_downInside;
     if (down || (m_down < 0 && index == m_hover))
-        paintBevel(painter, cell, down);
-    const QPixmap pixmap = pixmapFor(cellPicture(index));
-    if (pixmap.isNull())
-        return;
-    QRect at = pictureRect(index);
-    if (down)
-        at.translate(std::max(1, scaled(1)), std::max(1, scaled(1)));
-    const bool spills = !cell.contains(at);
-    if (spills) {
-        painter.save();
-        painter.setClipRect(cell);
-    }
-    painter.drawPixmap(at.topLeft(), pixmap);
-    if (spills)
-        painter.restore();
+        paintBevel(painter, cellRect(index), down);
+    m_renderer.drawPiece(painter, cellOf(index), m_document.cell(index).code, down);
 }
 
 void TrackCanvas::paintBevel(QPainter &painter, const QRect &cell, bool down)
@@ -394,7 +290,7 @@ void TrackCanvas::paintCursor(QPainter &painter)
     if (!isCellShown(m_cursor))
         return;
     // In the ring between the cell's edge and its picture, so no piece is hidden.
-    const int pen = std::max(1, scaled(faceEdge));
+    const int pen = std::max(1, m_renderer.scaled(TrackRenderer::faceEdge));
     const QRect cell = cellRect(m_cursor);
     QColor colour = palette().color(QPalette::Highlight);
     if (!hasFocus())
@@ -412,11 +308,8 @@ void TrackCanvas::paintCursor(QPainter &painter)
 void TrackCanvas::paintMarks(QPainter &painter, const QRect &dirty)
 {
     for (const OpenEnd &end : std::as_const(m_marks)) {
-        const QRect bar = markRect(end);
-        if (!dirty.intersects(bar))
-            continue;
-        painter.fillRect(bar, outlineColour);
-        painter.fillRect(bar.adjusted(1, 1, -1, -1), barColour);
+        if (dirty.intersects(markRect(end)))
+            m_renderer.drawEdgeMark(painter, QPoint(end.column, end.row), end.edge);
     }
 }
 
@@ -424,6 +317,10 @@ void TrackCanvas::paintMarks(QPainter &painter, const QRect &dirty)
 
 bool TrackCanvas::event(QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride && CanvasInput::isTrackKey(*static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
         const int index = cellAt(help->pos());
@@ -441,17 +338,20 @@ bool TrackCanvas::event(QEvent *event)
 
 void TrackCanvas::keyPressEvent(QKeyEvent *event)
 {
-    if (!handleCellKey(event))
+    if (!m_input->keyPress(*event) && !handleCellKey(event))
         QWidget::keyPressEvent(event);
 }
 
+// The keys the dispatcher leaves: the cursor's and the cell menu's.
 bool TrackCanvas::handleCellKey(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers keys = event->modifiers() & ~Qt::KeypadModifier;
     if (m_columns == 0)
         return false;
-    if (keys == Qt::ShiftModifier && event->key() == Qt::Key_F10) {
-        emit menuRequested(m_cursor, mapToGlobal(cellRect(m_cursor).center()));
+    const bool menu = (keys == Qt::ShiftModifier && event->key() == Qt::Key_F10)
+                      || (keys == Qt::NoModifier && event->key() == Qt::Key_Menu);
+    if (menu) {
+        m_input->menu(m_cursor, mapToGlobal(cellRect(m_cursor).center()));
         return true;
     }
     if (keys != Qt::NoModifier)
@@ -463,15 +363,6 @@ bool TrackCanvas::handleCellKey(QKeyEvent *event)
     case Qt::Key_Down: moveCursor(0, 1); return true;
     case Qt::Key_Home: moveCursor(-TrackGrid::side, 0); return true;
     case Qt::Key_End: moveCursor(TrackGrid::side, 0); return true;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!event->isAutoRepeat() && isCellShown(m_cursor))
-            emit placeRequested(m_cursor);
-        return true;
-    case Qt::Key_Menu:
-        emit menuRequested(m_cursor, mapToGlobal(cellRect(m_cursor).center()));
-        return true;
     default:
         return false;
     }
@@ -479,8 +370,20 @@ bool TrackCanvas::handleCellKey(QKeyEvent *event)
 
 void TrackCanvas::mousePressEvent(QMouseEvent *event)
 {
-    const int index = cellAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index >= 0 && !(event->modifiers() & Qt::AltModifier)) {
+    press(event);
+}
+
+void TrackCanvas::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    press(event);
+}
+
+// A press that starts a stroke shows its cell down, as a button's press
+// does, and takes the keyboard's cursor there.
+void TrackCanvas::press(QMouseEvent *event)
+{
+    if (m_input->mousePress(*event) == CanvasHandler::Press::Stroke) {
+        const int index = cellAt(event->position().toPoint());
         m_down = index;
         m_downInside = true;
         setCursorCell(index);
@@ -491,6 +394,7 @@ void TrackCanvas::mousePressEvent(QMouseEvent *event)
 
 void TrackCanvas::mouseMoveEvent(QMouseEvent *event)
 {
+    m_input->mouseMove(*event);
     const int index = cellAt(event->position().toPoint());
     // The release went elsewhere (a window that popped up took it).
     if (m_down >= 0 && !(event->buttons() & Qt::LeftButton)) {
@@ -510,12 +414,26 @@ void TrackCanvas::mouseMoveEvent(QMouseEvent *event)
 
 void TrackCanvas::mouseReleaseEvent(QMouseEvent *event)
 {
+    m_input->mouseRelease(*event);
     if (event->button() == Qt::LeftButton && m_down >= 0) {
         updateCell(m_down);
         m_down = -1;
         m_downInside = false;
     }
     setHover(cellAt(event->position().toPoint()));
+}
+
+void TrackCanvas::wheelEvent(QWheelEvent *event)
+{
+    // Left alone, it goes on to the view, which scrolls or zooms.
+    if (!m_input->wheel(*event))
+        event->ignore();
+}
+
+void TrackCanvas::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_input->contextMenu(*event);
+    event->accept();
 }
 
 void TrackCanvas::leaveEvent(QEvent *event)

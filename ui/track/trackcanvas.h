@@ -3,73 +3,68 @@
 
 #include "document/trackgrid.h"
 #include "pieces/connectioncheck.h"
+#include "ui/track/trackrenderer.h"
 
 #include <QColor>
 #include <QImage>
-#include <QPixmap>
 #include <QVector>
 #include <QWidget>
 #include <array>
 
+class CanvasInput;
 class CanvasLayer;
 class Progress;
-class CellMouse;
 class TileStore;
 class TrackDocument;
 
 // The track (TrackCanvas): one widget that paints the document's grid with
-// the store's pictures and finds the cell under a point by arithmetic. At
-// zoom 1 a cell is the 54 x 54 square at 2 + 54 x column, 2 + 54 x row, its
-// picture centred in the 50 x 50 face inside it with the pixels of the
-// picture's bottom-left colour left undrawn, just as a flat button draws
-// it; other zooms scale every length, the pictures smoothly. Hidden cells
-// are not painted, and the widget covers the cells that show, so the scroll
-// box around it scrolls exactly when they do not fit.
+// the store's pictures where its renderer (TrackRenderer) puts them and
+// finds the cell under a point. Hidden cells are not painted, and the
+// widget covers the cells that show, so the scroll box around it scrolls
+// exactly when they do not fit.
 //
 // It also paints what belongs over the cells: the open road ends of the
-// last check, the keyboard's cell cursor, and the bevel of the cell under
-// the pointer. What the mouse does is read by its CellMouse.
+// last check, the layers (the selection, a tool's preview, a floating
+// stamp, marked cells), the keyboard's cell cursor, and the bevel of the
+// cell under the pointer or pressed. Its mouse, wheel and keys go to its
+// dispatcher (CanvasInput); what no one there takes, the arrows and the
+// cell menu's keys, it keeps.
 class TrackCanvas : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int cellSize = 54;
-    static constexpr int cellMargin = 2;  // the block starts 2 pixels into the area
-    static constexpr int faceEdge = 2;    // between a cell's edge and its face
-    static constexpr double minimumZoom = 0.25;
-    static constexpr double maximumZoom = 4.0;
-    // Thick enough to see at a glance, thin enough to leave the road of the
-    // tile visible; the bar lies inside its own cell, so that the two ends of
-    // one seam stay apart.
-    static constexpr int barWidth = 6;
-    static const QColor barColour;
-    static const QColor outlineColour;
+    static constexpr double minimumZoom = TrackRenderer::minimumZoom;
+    static constexpr double maximumZoom = TrackRenderer::maximumZoom;
+    // The open ends' marks, in the renderer's one look of a marked cell.
+    static constexpr const QColor &barColour = TrackRenderer::markColour;
+    static constexpr const QColor &outlineColour = TrackRenderer::markEdgeColour;
 
     TrackCanvas(const TrackDocument &document, const TileStore &tiles, QWidget *parent = nullptr);
 
     const TrackDocument &document() const { return m_document; }
+    const TrackRenderer &renderer() const { return m_renderer; }
+    CanvasInput &input() const { return *m_input; }
 
     // The start-up's cell pool: column by column, "Initialising Array - c-r"
     // (both from 1) for each of the 900 cells, pumping the queue so the
     // waiting panel paints; every cell is forgotten as painted, so the first
     // paint after start-up draws each one afresh.
     void MakeCells(Progress &progress);
-    CellMouse *mouse() const { return m_mouse; }
 
-    double zoom() const { return m_zoom; }
-    // Clamped into minimumZoom..maximumZoom; resizes the widget.
+    double zoom() const { return m_renderer.zoom(); }
+    // Clamped into the renderer's range; resizes the widget.
     void setZoom(double zoom);
 
     // Where a cell lies in the widget at the present zoom, shown or not.
-    QRect cellRect(int index) const;
+    QRect cellRect(int index) const { return m_renderer.cellRect(index); }
     // Where its picture is drawn (the cell at rest).
     QRect pictureRect(int index) const;
     // The cell that shows under a point of the widget, or -1.
     int cellAt(const QPoint &point) const;
     // The column (row) whose span holds a coordinate; may lie outside 0..29.
-    int columnAt(int x) const;
-    int rowAt(int y) const;
+    int columnAt(int x) const { return m_renderer.columnAt(x); }
+    int rowAt(int y) const { return m_renderer.columnAt(y); }
     bool isCellShown(int index) const;
     QImage cellPicture(int index) const;
     // How many columns and rows the widget covers: up to the last that
@@ -88,7 +83,7 @@ public:
     // The open road ends to mark; an empty list marks none.
     void setMarks(const QVector<OpenEnd> &ends);
     const QVector<OpenEnd> &marks() const { return m_marks; }
-    // The bar of an end: along that edge of the tile picture.
+    // The bar of an end: along that edge of the cell's face.
     QRect markRect(const OpenEnd &end) const;
 
     // Layers drawn over the cells (see CanvasLayer); the canvas does not own
@@ -106,10 +101,6 @@ signals:
     // The keyboard moved the cursor: the view brings it into sight.
     void cursorKeyed(int index);
     void hoverChanged(int index);
-    // Space or Enter: the current piece goes to the cell.
-    void placeRequested(int index);
-    // Shift+F10 or the Menu key: the cell menu at the cursor.
-    void menuRequested(int index, const QPoint &globalPos);
     void zoomChanged(double zoom);
     // The columns and rows covered changed (or the zoom did).
     void extentChanged();
@@ -121,6 +112,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -137,9 +131,7 @@ private:
 
     void sync();
     void resizeToCells();
-    int scaled(int length) const;
-    QPoint pictureOffset(const QImage &picture) const;
-    QPixmap pixmapFor(const QImage &picture) const;
+    void press(QMouseEvent *event);
     void paintCell(QPainter &painter, int index);
     void paintBevel(QPainter &painter, const QRect &cell, bool down);
     void paintCursor(QPainter &painter);
@@ -152,8 +144,8 @@ private:
 
     const TrackDocument &m_document;
     const TileStore &m_tiles;
-    CellMouse *m_mouse;
-    double m_zoom = 1.0;
+    TrackRenderer m_renderer;
+    CanvasInput *m_input;
     std::array<Shown, TrackGrid::cellCount> m_shown{};
     int m_columns = 0;
     int m_rows = 0;

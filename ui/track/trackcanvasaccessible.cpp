@@ -3,6 +3,7 @@
 
 #include "document/trackdocument.h"
 #include "ui/palette/piecetext.h"
+#include "ui/track/canvasinput.h"
 #include "ui/track/trackcanvas.h"
 
 #include <QAccessibleActionInterface>
@@ -74,7 +75,7 @@ public:
     void doAction(const QString &name) override
     {
         if (name == pressAction() && canvas()->isCellShown(m_index))
-            emit canvas()->placeRequested(m_index);
+            canvas()->input().keyed(m_index);
     }
 
     QStringList keyBindingsForAction(const QString &) const override { return {}; }

@@ -10,8 +10,8 @@ class TrackCanvas;
 // children are the cells, in pool order (column x 30 + row). Each is named
 // after its cell ("tp0101"), has its piece code as its value and the
 // piece's description as its description, shows where the cell lies, and is
-// invisible while the cell is hidden. Pressing one places the current piece,
-// as a click does.
+// invisible while the cell is hidden. Pressing one is Space on it: what the
+// active tool makes of it (the paint tool places the current piece).
 class TrackCanvasAccessible : public QAccessibleWidget
 {
 public:

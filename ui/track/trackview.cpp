@@ -114,18 +114,14 @@ double TrackView::fittingZoom() const
     // Without scroll bars: a block that fits needs none.
     const QSize room = maximumViewportSize();
     auto fits = [&](double z) {
-        auto length = [z](int cells) {
-            return std::lround(z * (2 * TrackCanvas::cellMargin + TrackCanvas::cellSize * cells));
-        };
-        return length(columns) <= room.width() && length(rows) <= room.height();
+        return TrackRenderer::lengthAt(z, columns) <= room.width() && TrackRenderer::lengthAt(z, rows) <= room.height();
     };
-    auto atZoomOne = [](int cells) { return 2 * TrackCanvas::cellMargin + TrackCanvas::cellSize * cells; };
-    const double widest = double(room.width()) / atZoomOne(columns);
-    const double tallest = double(room.height()) / atZoomOne(rows);
-    double z = std::clamp(std::min(widest, tallest), TrackCanvas::minimumZoom, TrackCanvas::maximumZoom);
+    const double widest = double(room.width()) / TrackRenderer::lengthAt(1.0, columns);
+    const double tallest = double(room.height()) / TrackRenderer::lengthAt(1.0, rows);
+    double z = std::clamp(std::min(widest, tallest), TrackRenderer::minimumZoom, TrackRenderer::maximumZoom);
     // Rounding may take a pixel too many.
-    while (z > TrackCanvas::minimumZoom && !fits(z))
-        z = std::max(TrackCanvas::minimumZoom, z - 0.001);
+    while (z > TrackRenderer::minimumZoom && !fits(z))
+        z = std::max(TrackRenderer::minimumZoom, z - 0.001);
     return z;
 }
 

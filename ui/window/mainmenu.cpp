@@ -73,6 +73,9 @@ void MainMenu::createFile(QMenuBar *bar)
     printPreview = addCommand(file, "PrintPreview1", QStringLiteral("Print preview…"));
     print = addCommand(file, "Print1", QStringLiteral("Print…"), QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
+    printSheets = addCommand(file, "PrintBuildSheets1", QStringLiteral("Print build sheets…"));
+    exportSheets = addCommand(file, "ExportBuildSheets1", QStringLiteral("Export build sheets to PDF…"));
+    file->addSeparator();
     examples = new ExamplesMenu(ExamplesMenu::besideExecutable(), file);
     file->addMenu(examples);
     file->addSeparator();
@@ -82,7 +85,7 @@ void MainMenu::createFile(QMenuBar *bar)
 QVector<QAction *> MainMenu::trackCommands() const
 {
     QVector<QAction *> commands{newTrack, open, save, saveAs, gridSize, jpeg, bmp, png, pdf,
-                                exportAs, printPreview, print};
+                                exportAs, printPreview, print, printSheets, exportSheets};
     commands += examples->actions();
     return commands;
 }

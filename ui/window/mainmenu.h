@@ -54,6 +54,8 @@ public:
     QAction *exportAs = nullptr;
     QAction *printPreview = nullptr;
     QAction *print = nullptr;
+    QAction *printSheets = nullptr;
+    QAction *exportSheets = nullptr;
     ExamplesMenu *examples = nullptr;
     QAction *exit = nullptr;
     QAction *about = nullptr;

@@ -4,6 +4,7 @@
 #include "base/kwerror.h"
 #include "base/nativename.h"
 #include "base/progress.h"
+#include "document/trackedits.h"
 #include "ui/commands/connectioncommands.h"
 #include "ui/commands/editcommands.h"
 #include "ui/commands/filecommands.h"
@@ -144,24 +145,26 @@ void TMainForm::createCommands()
 
 void TMainForm::createTrackCommands(CellEdits &cells)
 {
-    m_toolBox = new ToolBox({m_document, *canvas(), m_store, Panel1->currentCode(), cells}, *m_menu->tools, this);
+    m_toolBox = new ToolBox({m_document, *canvas(), Panel1->currentCode(), cells, m_edits->stamp(), *m_statusText},
+                            *m_menu->tools, this);
     m_trackRow->insertWidget(0, m_toolBox->makeBar(centralWidget()));
     for (QAction *action : (new PaletteKeys(*PageControl, *this))->actions())
         m_startup->holdBack(action);
     auto *connections =
         new ConnectionCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
     connect(&cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
-    m_suggest = new SuggestCircuitsCommand({m_document, m_store, m_edits->stamp(), *canvas(), *m_menu->track,
-                                            *m_statusText, *m_startup, *this},
-                                           this);
+    m_suggest = new SuggestCircuitsCommand(
+        {m_document, m_store, *m_edits, *m_menu->track, *m_statusText, *m_startup, *this}, this);
 }
 
 void TMainForm::createOutput()
 {
     m_output = new OutputCommands({m_document, m_store, *m_progress, m_statusBar->notice(), *this}, this);
-    // The plan lists what is short while the parts list compares with an inventory.
+    // The plan and the build sheets mark what is short while the parts list
+    // compares with an inventory.
     m_output->setInventory([this] { return m_partsList->inventory(); });
     m_output->connectItems(*m_menu->exportAs, *m_menu->print, *m_menu->printPreview);
+    m_output->connectSheetItems(*m_menu->printSheets, *m_menu->exportSheets);
     // A notice about the track before is no news about this one.
     connect(m_files, &FileCommands::trackReplaced, &m_statusBar->notice(), &StatusNotice::forget);
 }
@@ -323,10 +326,7 @@ void TMainForm::EditGrid(const QByteArray &hint)
 {
     const int widthChange = hint.mid(0, 2).toInt();
     const int heightChange = hint.mid(3, 2).toInt();
-    ErrorBox::guard(this, [&] {
-        m_document.record(QStringLiteral("Resize grid"), false,
-                          [&] { m_document.EditGrid(widthChange, heightChange, *m_progress); });
-    });
+    ErrorBox::guard(this, [&] { m_document.edits().resizeBy(widthChange, heightChange, *m_progress); });
 }
 
 void TMainForm::TabSheet1MouseDown()
@@ -378,12 +378,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::Modifygridsize1Click()
 {
     // The whole visit of the dialog, however the sliders moved, is one step.
-    ErrorBox::guard(this, [this] {
-        m_document.record(QStringLiteral("Resize grid"), false, [this] {
-            m_sizeForm->exec();
-            m_document.DrawGrid(false, *m_progress);
-        });
-    });
+    ErrorBox::guard(this, [this] { m_document.edits().resizeWith([this] { m_sizeForm->exec(); }, *m_progress); });
 }
 
 void TMainForm::PrintClick(QAction *item)
