@@ -126,6 +126,8 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
                   f.clickListOpen);
     table.addTime(QStringLiteral("  beside: the same click with the parts list closed"),
                   f.clickListClosed);
+    table.addTime(QStringLiteral("  the same click with an inventory: the palette's counts follow"),
+                  f.clickInventory);
     for (int z = 0; z < WindowBench::repaintZooms; ++z) {
         table.addTime(QStringLiteral("Full repaint of the 30 × 30 track in the window at %1 %")
                           .arg(WindowBench::repaintZoom(z) * 100),

@@ -22,6 +22,7 @@ void SessionInventory::set(const Inventory &inventory, const QString &fileName)
     m_fileName = fileName;
     m_used = PieceCounts(m_document.grid());
     setOver(OverOwned());
+    emit replaced();
     emit changed();
 }
 
@@ -33,6 +34,7 @@ void SessionInventory::forget()
     m_fileName.clear();
     m_used = PieceCounts();
     setOver(OverOwned());
+    emit replaced();
     emit changed();
 }
 
@@ -45,6 +47,8 @@ QString SessionInventory::countText(const QByteArray &code) const
 {
     if (!m_inventory)
         return QString();
+    if (!limits(code))
+        return tr("Not in the inventory: as much as the track needs");
     const int rest = left(code);
     return QStringLiteral("%1 owned, %2 used, %3 %4")
         .arg(owned(code))

@@ -24,13 +24,6 @@
 
 namespace {
 
-struct ScriptedInventoryDialog : CsvFileDialog
-{
-    QStringList answers;
-    QString askCsvName(const QString &) override { return QString(); }
-    QString askInventoryName() override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
-};
-
 int columnOf(const QTableWidget *table, const QString &title)
 {
     for (int c = 0; c < table->columnCount(); ++c)

@@ -39,7 +39,7 @@ QString circuitLine(int number, const Circuit &circuit, double cellSize)
 
 } // namespace
 
-PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore &tiles,
+PartsListWindow::PartsListWindow(TrackDocument &document, const TileStore &tiles,
                                  QWidget *parent)
     : QWidget(parent, Qt::Window), m_document(document), m_tiles(tiles),
       m_csvDialog(std::make_unique<QtCsvFileDialog>(this))
@@ -49,6 +49,8 @@ PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore 
     createWidgets();
     resize(680, 600);
     connect(&m_document, &TrackDocument::changed, this, &PartsListWindow::trackChanged);
+    connect(&m_document.inventory(), &SessionInventory::replaced, this, &PartsListWindow::inventoryChanged);
+    inventoryChanged();
 }
 
 PartsListWindow::~PartsListWindow() = default;
@@ -173,6 +175,17 @@ void PartsListWindow::trackChanged()
         ErrorBox::guard(this, [this] { refresh(); });
 }
 
+const Inventory *PartsListWindow::inventory() const
+{
+    return m_document.inventory().inventory();
+}
+
+void PartsListWindow::inventoryChanged()
+{
+    m_forget->setEnabled(m_document.inventory().isLoaded());
+    trackChanged();
+}
+
 void PartsListWindow::refresh()
 {
     m_list = PartsList(m_document.grid());
@@ -182,8 +195,8 @@ void PartsListWindow::refresh()
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
         fillRow(r, rows[r]);
-    m_table->setColumnHidden(OwnedColumn, !m_inventory);
-    m_table->setColumnHidden(ShortColumn, !m_inventory);
+    m_table->setColumnHidden(OwnedColumn, !inventory());
+    m_table->setColumnHidden(ShortColumn, !inventory());
     for (int column : {CodeColumn, PageColumn, CountColumn, OwnedColumn, ShortColumn})
         m_table->resizeColumnToContents(column);
     showFacts();
@@ -224,9 +237,9 @@ void PartsListWindow::showFacts()
 void PartsListWindow::showTotals()
 {
     QString text = QStringLiteral("Total: ") + m_list.summary();
-    if (m_inventory)
-        text += QStringLiteral(" – ") + Inventory::shortText(m_inventory->shortages(m_list))
-                + QStringLiteral(" (") + QFileInfo(m_inventoryName).fileName() + QLatin1Char(')');
+    if (const Inventory *club = inventory())
+        text += QStringLiteral(" – ") + Inventory::shortText(club->shortages(m_list))
+                + QStringLiteral(" (") + QFileInfo(m_document.inventory().fileName()).fileName() + QLatin1Char(')');
     if (m_total->text() != text)
         m_total->setText(text);
 }
@@ -239,11 +252,18 @@ void PartsListWindow::fillRow(int row, const PartsList::Row &part)
     setCell(row, NameColumn, part.name, Qt::AlignLeft);
     setCell(row, PageColumn, part.page, Qt::AlignLeft);
     setCell(row, CountColumn, QString::number(part.count), Qt::AlignRight);
-    const int owned = m_inventory ? m_inventory->owned(part.code) : 0;
-    const int missing = std::max(0, part.count - owned);
-    setCell(row, OwnedColumn, m_inventory ? QString::number(owned) : QString(), Qt::AlignRight);
-    setCell(row, ShortColumn, m_inventory && missing > 0 ? QString::number(missing) : QString(), Qt::AlignRight);
-    const bool isShort = m_inventory && missing > 0;
+    const Inventory *club = inventory();
+    const int missing = club ? club->missing(part.code, part.count) : 0;
+    // A plain surface the club does not list is there as the floor needs it.
+    const bool limited = club && club->limits(part.code);
+    QTableWidgetItem *owned = setCell(row, OwnedColumn,
+                                      limited ? QString::number(club->owned(part.code)) : club ? tr("any") : QString(),
+                                      Qt::AlignRight);
+    const QString ownedTip = club && !limited ? m_document.inventory().countText(part.code) : QString();
+    if (owned->toolTip() != ownedTip)
+        owned->setToolTip(ownedTip);
+    setCell(row, ShortColumn, missing > 0 ? QString::number(missing) : QString(), Qt::AlignRight);
+    const bool isShort = missing > 0;
     QTableWidgetItem *item = setCell(row, PictureColumn, QString(), Qt::AlignLeft);
     const QImage tile = m_tiles.picture(part.code);
     const QVariant shown = QVariantList{part.code, tile.cacheKey()};
@@ -319,21 +339,12 @@ void PartsListWindow::compareWithInventory()
 
 void PartsListWindow::loadInventory(const QString &path)
 {
-    // Read whole before anything changes: a refused file leaves the window
-    // as it was.
-    Inventory inventory = Inventory::read(path);
-    m_inventory = std::move(inventory);
-    m_inventoryName = path;
-    m_forget->setEnabled(true);
-    refresh();
-    emit inventoryChanged();
+    // The session reads it whole before anything changes: a refused file
+    // leaves the window as it was.
+    m_document.inventory().load(path);
 }
 
 void PartsListWindow::forgetInventory()
 {
-    m_inventory.reset();
-    m_inventoryName.clear();
-    m_forget->setEnabled(false);
-    refresh();
-    emit inventoryChanged();
+    m_document.inventory().forget();
 }

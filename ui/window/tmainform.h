@@ -15,6 +15,7 @@ class CellEdits;
 class EditCommands;
 class FileCommands;
 class FileDialogs;
+class InventoryCommands;
 class MainMenu;
 class MainStatusBar;
 class OutputCommands;
@@ -82,6 +83,7 @@ public:
     SuggestCircuitsCommand *suggestCircuits() const { return m_suggest; }
     OutputCommands *outputCommands() const { return m_output; }
     ToolBox *toolBox() const { return m_toolBox; }
+    InventoryCommands *inventoryCommands() const { return m_inventory; }
     TrackView *trackView() const { return TrackBox; }
     TrackCanvas *canvas() const;
     QLabel *cellInfo() const;
@@ -131,6 +133,7 @@ private:
     void createOutput();
 
     void loadPalette();
+    void openStartupInventory();
     void openStartupTrack();
     void finishStartup();
 
@@ -148,6 +151,7 @@ private:
     SuggestCircuitsCommand *m_suggest = nullptr;
     OutputCommands *m_output = nullptr;
     ToolBox *m_toolBox = nullptr;
+    InventoryCommands *m_inventory = nullptr;
     Recovery *m_recovery = nullptr;
     bool m_started = false;
 
