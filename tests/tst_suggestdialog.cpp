@@ -9,11 +9,13 @@
 
 #include "pieces/catalogue.h"
 #include "ui/commands/editcommands.h"
+#include "ui/commands/inventorycommands.h"
 #include "ui/suggest/suggestdialog.h"
 #include "ui/tools/floatingstamp.h"
 #include "ui/tools/toolbox.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -31,6 +33,7 @@ private slots:
     void initTestCase();
     void useAsTrackAndAsStamp();
     void cancelLeavesTheTrack();
+    void loadsTheSessionInventory();
 
 private:
     SuggestDialog *open();
@@ -127,6 +130,24 @@ void TestSuggestDialog::cancelLeavesTheTrack()
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(document().grid(), before);
     QCOMPARE(document().history().count(), steps);
+}
+
+// "Load inventory…" is the window's Track → "Inventory…": its file dialog,
+// the session's inventory, which the dialog then shows and keeps to.
+void TestSuggestDialog::loadsTheSessionInventory()
+{
+    auto answered = std::make_unique<ScriptedInventoryDialog>();
+    const QString path = m_dir.filePath(QStringLiteral("club.csv"));
+    QVERIFY(BmpBuilder::writeFile(path, "code,count\n00,4\n04,5\n"));
+    answered->answers = {path};
+    m_window->inventoryCommands()->setCsvDialog(std::move(answered));
+    QVERIFY(open());
+    QVERIFY(!widget<QCheckBox>("SuggestOwnedOnly")->isChecked());
+    click("SuggestLoadInventory");
+    QCOMPARE(document().inventory().fileName(), path);
+    QCOMPARE(widget<QLabel>("SuggestInventory")->text(), QStringLiteral("club.csv (9 pieces)"));
+    QVERIFY(widget<QCheckBox>("SuggestOwnedOnly")->isChecked());
+    QVERIFY(m_dialog->request().inventory.has_value());
 }
 
 QTEST_MAIN(TestSuggestDialog)

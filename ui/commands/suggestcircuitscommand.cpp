@@ -28,6 +28,7 @@ void SuggestCircuitsCommand::show()
         m_dialog = new SuggestDialog(m_parts.document, m_parts.tiles, &m_parts.window);
         connect(m_dialog, &SuggestDialog::trackChosen, this, &SuggestCircuitsCommand::useAsTrack);
         connect(m_dialog, &SuggestDialog::stampChosen, this, &SuggestCircuitsCommand::placeAsStamp);
+        connect(m_dialog, &SuggestDialog::inventoryWanted, &m_parts.inventory, &QAction::trigger);
     }
     m_dialog->show();
     m_dialog->raise();

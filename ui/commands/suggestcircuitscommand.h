@@ -5,6 +5,7 @@
 #include <QString>
 
 class EditCommands;
+class QAction;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -30,6 +31,7 @@ public:
         TrackDocument &document;
         const TileStore &tiles;
         EditCommands &edit;  // floats a stamp as a paste does
+        QAction &inventory;  // Track → "Inventory…", which the dialog's "Load inventory…" asks
         QMenu &menu;         // Track, which the item joins
         QLabel &status;      // the status bar's text
         StartupGate &startup;

@@ -3,17 +3,14 @@
 
 #include "document/trackdocument.h"
 #include "ui/dialogs/dialogplacement.h"
-#include "ui/dialogs/nosettings.h"
 #include "ui/dialogs/sessioncellsize.h"
 #include "ui/suggest/suggestionrun.h"
 #include "ui/suggest/suggestionsheet.h"
-#include "ui/window/errorbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -213,7 +210,7 @@ QWidget *SuggestDialog::createPieces()
     auto *load = new QPushButton(tr("Load inventory…"), m_options);
     load->setObjectName(QStringLiteral("SuggestLoadInventory"));
     load->setAutoDefault(false);
-    connect(load, &QPushButton::clicked, this, &SuggestDialog::loadInventory);
+    connect(load, &QPushButton::clicked, this, &SuggestDialog::inventoryWanted);
     return row(m_options, {m_ownedOnly, m_inventoryName, load});
 }
 
@@ -367,22 +364,6 @@ void SuggestDialog::inventoryChanged()
     const int n = int(std::min<qint64>(pieces, std::numeric_limits<int>::max()));
     m_inventoryName->setText(n == 1 ? tr("%1 (%n piece)", nullptr, n).arg(name)
                                     : tr("%1 (%n pieces)", nullptr, n).arg(name));
-}
-
-void SuggestDialog::loadInventory()
-{
-    if (!m_inventoryDialog) {
-        NoSettings::apply();
-        m_inventoryDialog = new QFileDialog(this, tr("Load Inventory"));
-        m_inventoryDialog->setObjectName(QStringLiteral("SuggestInventoryDialog"));
-        m_inventoryDialog->setAcceptMode(QFileDialog::AcceptOpen);
-        m_inventoryDialog->setFileMode(QFileDialog::ExistingFile);
-        m_inventoryDialog->setNameFilters({tr("Inventory (*.csv *.txt)"), tr("All files (*)")});
-    }
-    if (m_inventoryDialog->exec() != QDialog::Accepted || m_inventoryDialog->selectedFiles().isEmpty())
-        return;
-    const QString path = m_inventoryDialog->selectedFiles().first();
-    ErrorBox::guard(this, [&] { m_document.inventory().load(path); });
 }
 
 void SuggestDialog::showEvent(QShowEvent *event)

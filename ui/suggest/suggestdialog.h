@@ -12,7 +12,6 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
-class QFileDialog;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -54,6 +53,9 @@ signals:
     // text: "Suggestion 2: lap 24.9 m, 9.2–10.4 s (1:28 stock)"
     void trackChosen(const TrackGrid &track, const QString &text);
     void stampChosen(const TrackBlock &block, const QString &text);
+    // "Load inventory…": the window's Track → "Inventory…" reads one for the
+    // session, and the dialog follows the session's inventory.
+    void inventoryWanted();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -65,7 +67,6 @@ private:
     QWidget *createPieces();
     void targetChanged();
     void inventoryChanged();
-    void loadInventory();
     void setRunning(bool running);
     void progressed(int done, int total);
     void finished();
@@ -78,7 +79,6 @@ private:
     CircuitGenerator::Request m_shown;
     std::optional<Inventory> m_shownInventory;
     bool m_inventoryLoaded = false;
-    QFileDialog *m_inventoryDialog = nullptr;
 
     QSpinBox *m_columns = nullptr;
     QSpinBox *m_rows = nullptr;

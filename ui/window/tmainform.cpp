@@ -157,8 +157,9 @@ void TMainForm::createTrackCommands(CellEdits &cells)
     connect(&cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
     m_inventory = new InventoryCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
     new PaletteCounts(*PageControl, m_document.inventory(), this);
-    m_suggest = new SuggestCircuitsCommand(
-        {m_document, m_store, *m_edits, *m_menu->track, *m_statusText, *m_startup, *this}, this);
+    m_suggest = new SuggestCircuitsCommand({m_document, m_store, *m_edits, *m_inventory->openAction(), *m_menu->track,
+                                            *m_statusText, *m_startup, *this},
+                                           this);
 }
 
 void TMainForm::createOutput()
