@@ -12,6 +12,7 @@
 #include "ui/commands/filedialogs.h"
 #include "ui/commands/inventorycommands.h"
 #include "ui/commands/partslistcommand.h"
+#include "ui/commands/suggestcircuitscommand.h"
 #include "ui/commands/viewcommands.h"
 #include "ui/dialogs/taboutform.h"
 #include "ui/dialogs/tsaveform.h"
@@ -158,6 +159,9 @@ void TMainForm::createTrackCommands(CellEdits &cells)
     new LapCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
     m_inventory = new InventoryCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
     new PaletteCounts(*PageControl, m_document.inventory(), this);
+    m_suggest = new SuggestCircuitsCommand({m_document, m_store, *m_edits, *m_inventory->openAction(), *m_menu->track,
+                                            *m_statusText, *m_startup, *this},
+                                           this);
 }
 
 void TMainForm::createOutput()

@@ -22,6 +22,7 @@ class OutputCommands;
 class Palette;
 class PartsListCommand;
 class PartsListWindow;
+class SuggestCircuitsCommand;
 class PictureButton;
 class PiecePanel;
 class Progress;
@@ -79,6 +80,7 @@ signals:
 
 public:
     EditCommands *editCommands() const { return m_edits; }
+    SuggestCircuitsCommand *suggestCircuits() const { return m_suggest; }
     OutputCommands *outputCommands() const { return m_output; }
     ToolBox *toolBox() const { return m_toolBox; }
     InventoryCommands *inventoryCommands() const { return m_inventory; }
@@ -146,6 +148,7 @@ private:
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
     PartsListCommand *m_partsList = nullptr;
+    SuggestCircuitsCommand *m_suggest = nullptr;
     OutputCommands *m_output = nullptr;
     ToolBox *m_toolBox = nullptr;
     InventoryCommands *m_inventory = nullptr;
