@@ -10,6 +10,7 @@
 #include "pieces/catalogue.h"
 #include "ui/commands/editcommands.h"
 #include "ui/commands/inventorycommands.h"
+#include "ui/dialogs/sessioncar.h"
 #include "ui/suggest/suggestdialog.h"
 #include "ui/tools/floatingstamp.h"
 #include "ui/tools/toolbox.h"
@@ -34,6 +35,7 @@ private slots:
     void useAsTrackAndAsStamp();
     void cancelLeavesTheTrack();
     void loadsTheSessionInventory();
+    void startsFromTheSessionCar();
 
 private:
     SuggestDialog *open();
@@ -148,6 +150,19 @@ void TestSuggestDialog::loadsTheSessionInventory()
     QCOMPARE(widget<QLabel>("SuggestInventory")->text(), QStringLiteral("club.csv (9 pieces)"));
     QVERIFY(widget<QCheckBox>("SuggestOwnedOnly")->isChecked());
     QVERIFY(m_dialog->request().inventory.has_value());
+}
+
+// The car of Track → Car… is the one aimed at, own figures included.
+void TestSuggestDialog::startsFromTheSessionCar()
+{
+    Car own = Car::classes().at(1);
+    own.name = QStringLiteral("Club racer");
+    own.topSpeed *= 0.8;
+    QVERIFY(open());
+    SessionCar::setCar(own);
+    QCOMPARE(widget<QComboBox>("SuggestCar")->currentText(), own.name);
+    QCOMPARE(m_dialog->request().car.topSpeed, own.topSpeed);
+    SessionCar::setCar(Car::classes().first());
 }
 
 QTEST_MAIN(TestSuggestDialog)

@@ -3,6 +3,7 @@
 
 #include "document/trackdocument.h"
 #include "ui/dialogs/dialogplacement.h"
+#include "ui/dialogs/sessioncar.h"
 #include "ui/dialogs/sessioncellsize.h"
 #include "ui/suggest/suggestionrun.h"
 #include "ui/suggest/suggestionsheet.h"
@@ -192,13 +193,29 @@ QWidget *SuggestDialog::createTarget()
     m_to = new QLabel(tr("to"), m_options);
     m_car = new QComboBox(m_options);
     m_car->setObjectName(QStringLiteral("SuggestCar"));
-    for (const Car &car : Car::classes())
-        m_car->addItem(car.name);
+    showCars();
+    connect(&SessionCar::instance(), &SessionCar::changed, this, &SuggestDialog::showCars);
     m_car->setToolTip(tr("The car whose lap times are shown and aimed at"));
     connect(m_target, &QComboBox::currentIndexChanged, this, &SuggestDialog::targetChanged);
     targetChanged();
     return row(m_options, {m_target, m_min, m_to, m_max,
                            new QLabel(tr("  car"), m_options), m_car});
+}
+
+// The session's car (Track → Car…) is the one chosen whenever it changes;
+// with figures of the user's own it is an entry of its own beside the classes.
+void SuggestDialog::showCars()
+{
+    m_cars = Car::classes();
+    const Car &session = SessionCar::car();
+    auto same = std::find_if(m_cars.begin(), m_cars.end(), [&](const Car &car) { return car.name == session.name; });
+    if (same == m_cars.end())
+        same = m_cars.insert(m_cars.end(), session);
+    const int chosen = int(same - m_cars.begin());
+    m_car->clear();
+    for (const Car &car : m_cars)
+        m_car->addItem(car.name);
+    m_car->setCurrentIndex(chosen);
 }
 
 QWidget *SuggestDialog::createPieces()
@@ -237,7 +254,7 @@ CircuitGenerator::Request SuggestDialog::request() const
     request.rows = m_rows->value();
     request.family = RoadFamily(m_family->currentData().toInt());
     request.cellSize = SessionCellSize::metres();
-    request.car = Car::classes().value(m_car->currentIndex(), Car::classes().first());
+    request.car = m_cars.value(m_car->currentIndex(), SessionCar::car());
     request.crossings = m_crossings->isChecked();
     request.minStraight = m_minStraight->value();
     request.count = m_count->value();

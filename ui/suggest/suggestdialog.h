@@ -66,6 +66,7 @@ private:
     QWidget *createTarget();
     QWidget *createPieces();
     void targetChanged();
+    void showCars();
     void inventoryChanged();
     void setRunning(bool running);
     void progressed(int done, int total);
@@ -89,6 +90,7 @@ private:
     QDoubleSpinBox *m_max = nullptr;
     QLabel *m_to = nullptr;
     QComboBox *m_car = nullptr;
+    QList<Car> m_cars;
     QCheckBox *m_ownedOnly = nullptr;
     QLabel *m_inventoryName = nullptr;
     QCheckBox *m_crossings = nullptr;
