@@ -21,24 +21,35 @@ namespace {
 
 const char usageText[] =
     "--size COLSxROWS [--family NAME] [--inventory FILE]\n"
-    "                          [--lap MIN-MAX] [--cell-size METRES] [--min-straight N]\n"
-    "                          [--crossings] [-n N] [--seed S] [-o DIR] [--json]";
+    "                          [--lap MIN-MAX | --lap-time MIN-MAX]\n"
+    "                          [--car NAME | --car-file FILE] [--cell-size METRES]\n"
+    "                          [--min-straight N] [--crossings] [-n N] [--seed S]\n"
+    "                          [-o DIR] [--json]";
 
 const char helpText[] =
     QT_TRANSLATE_NOOP("GenerateMode",
     "--size suggests closed circuits for a floor of COLS x ROWS cells (1 to 30 each)\n"
     "and writes them as suggestion-1.kwf, suggestion-2.kwf ... into DIR, best first,\n"
-    "with a line for each: the file, the lap in metres, its pieces, corners, hairpins,\n"
-    "chicanes and crossings, and its score (out of 100: 60 for a lap near the middle\n"
-    "of --lap, 40 for the share of the floor the lap spans). Then a line says what\n"
-    "was found, and what held it back when fewer than N were. With --inventory no\n"
-    "suggestion needs more than the club owns; the plain surface counts only when\n"
-    "the file lists it. -o names the folder (default the current folder). Exit\n"
-    "status 0 when N circuits were found, 1 when fewer.\n"
+    "with a line for each: the file, the lap in metres and its time for the car (on\n"
+    "a grippy to a slippery floor), its pieces, corners, hairpins, chicanes and\n"
+    "crossings, and its score (out of 100: 60 for a lap near the middle of --lap or\n"
+    "--lap-time, 40 for the share of the floor the lap spans). Then a line says what\n"
+    "was found, and what held it back when fewer than N were. Each circuit has a\n"
+    "start line in the middle of its longest straight. With --inventory no\n"
+    "suggestion needs more than the club owns, a plain straight standing in for a\n"
+    "start line it lacks; the plain surface counts only when the file lists it. -o\n"
+    "names the folder (default the current folder). Exit status 0 when N circuits\n"
+    "were found, 1 when fewer.\n"
     "\n"
     "  --size COLSxROWS      the floor, in cells\n"
     "  --family NAME         circuit (default), foam or carpet: the road to lay\n"
     "  --lap MIN-MAX         the lap in metres (default any length)\n"
+    "  --lap-time MIN-MAX    the lap time in seconds instead: the middle of the\n"
+    "                        car's time between a grippy and a slippery floor\n"
+    "  --car NAME            the car of the lap times, one of the classes\n"
+    "                        %1 (default %2)\n"
+    "  --car-file FILE       the car's own figures instead, as kerbwright-check\n"
+    "                        reads them\n"
     "  --cell-size METRES    the side of a cell in metres (default 0.5)\n"
     "  --min-straight N      at least N straight cells between corners (default 0)\n"
     "  --crossings           figures of eight too, crossing on a crossroads\n"
@@ -50,11 +61,14 @@ const char helpText[] =
 // The mode's own options, besides the selector and the shared ones.
 const QCommandLineOption family(QStringLiteral("family"), QString(), QStringLiteral("NAME"));
 const QCommandLineOption lap(QStringLiteral("lap"), QString(), QStringLiteral("MIN-MAX"));
+const QCommandLineOption lapTime(QStringLiteral("lap-time"), QString(), QStringLiteral("MIN-MAX"));
+const QCommandLineOption car(QStringLiteral("car"), QString(), QStringLiteral("NAME"));
+const QCommandLineOption carFile(QStringLiteral("car-file"), QString(), QStringLiteral("FILE"));
 const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(), QStringLiteral("METRES"));
-const QCommandLineOption straight(QStringLiteral("min-straight"), QString(), QStringLiteral("N"));
+const QCommandLineOption straightOption(QStringLiteral("min-straight"), QString(), QStringLiteral("N"));
 const QCommandLineOption crossings(QStringLiteral("crossings"), QString());
-const QCommandLineOption count({QStringLiteral("n"), QStringLiteral("count")}, QString(), QStringLiteral("N"));
-const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+const QCommandLineOption countOption({QStringLiteral("n"), QStringLiteral("count")}, QString(), QStringLiteral("N"));
+const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLiteral("S"));
 const QCommandLineOption json(QStringLiteral("json"), QString());
 
 QString jsonString(const QString &text)
@@ -95,7 +109,7 @@ QCommandLineOption GenerateMode::selector() const
 
 QList<QCommandLineOption> GenerateMode::options() const
 {
-    return {family, lap, cellSize, straight, crossings, count, seed, json};
+    return {family, lap, lapTime, car, carFile, cellSize, straightOption, crossings, countOption, seedOption, json};
 }
 
 QString GenerateMode::usage() const
@@ -105,7 +119,7 @@ QString GenerateMode::usage() const
 
 QString GenerateMode::help() const
 {
-    return QCoreApplication::translate("GenerateMode", helpText);
+    return QCoreApplication::translate("GenerateMode", helpText).arg(Car::classNames(), Car::classes().first().name);
 }
 
 QString GenerateMode::missing() const
@@ -136,8 +150,11 @@ int GenerateMode::run(const QCommandLineParser &parser, SuggestCommand &command)
             return SuggestCommand::Trouble;
         m_request.inventory = std::move(*inventory);
     }
-    if (m_hasLap)
-        m_request.target = std::make_shared<LapLengthTarget>(m_lapMin, m_lapMax, m_request.cellSize);
+    if (m_target == Target::Length)
+        m_request.target = std::make_shared<LapLengthTarget>(m_targetMin, m_targetMax, m_request.cellSize);
+    else if (m_target == Target::Time)
+        m_request.target = std::make_shared<LapTimeTarget>(m_targetMin, m_targetMax, m_request.car,
+                                                           m_request.cellSize, m_request.family);
     // Its summary ends up in the output for scripts.
     const CircuitGenerator::Outcome outcome = [&] {
         const UiLanguage::Plain forScripts;
@@ -150,7 +167,6 @@ int GenerateMode::run(const QCommandLineParser &parser, SuggestCommand &command)
 
 bool GenerateMode::parse(const QCommandLineParser &parser)
 {
-    const QCommandLineOption size = selector();
     const QCommandLineOption inventory = SuggestCommand::inventoryOption();
     const QCommandLineOption output = SuggestCommand::outputOption();
     if (parser.isSet(family) && !RoadPieces::fromName(parser.value(family), m_request.family))
@@ -165,14 +181,43 @@ bool GenerateMode::parse(const QCommandLineParser &parser)
         m_folder = parser.value(output);
     if (m_folder.isEmpty())
         return usageError(QCoreApplication::translate("GenerateMode", "no output folder given"));
-    m_hasLap = parser.isSet(lap);
-    return parseNumbers(parser.value(size), parser.value(lap), parser.value(count), parser.value(seed),
-                        parser.value(straight), parser.value(cellSize));
+    if (parser.isSet(lap) && parser.isSet(lapTime))
+        return usageError(QCoreApplication::translate("GenerateMode", "give --lap or --lap-time, not both"));
+    if (!parseCar(parser))
+        return false;
+    return parseNumbers(parser) && parseTarget(parser);
 }
 
-bool GenerateMode::parseNumbers(const QString &size, const QString &lap, const QString &count,
-                                   const QString &seed, const QString &straight, const QString &cellSize)
+bool GenerateMode::parseCar(const QCommandLineParser &parser)
 {
+    if (parser.isSet(car) && parser.isSet(carFile))
+        return usageError(QCoreApplication::translate("GenerateMode", "give --car or --car-file, not both"));
+    if (parser.isSet(car)) {
+        const std::optional<Car> chosen = Car::named(parser.value(car));
+        if (!chosen)
+            return usageError(QCoreApplication::translate("GenerateMode", "no car class \"%1\"; the classes are %2")
+                                  .arg(parser.value(car), Car::classNames()));
+        m_request.car = *chosen;
+    }
+    if (!parser.isSet(carFile))
+        return true;
+    if (parser.value(carFile).isEmpty())
+        return usageError(QCoreApplication::translate("GenerateMode", "no car file given"));
+    try {
+        m_request.car = Car::read(parser.value(carFile));
+        return true;
+    } catch (const KwError &error) {
+        // Figures that are no car's are a usage error; a file that cannot
+        // be read is trouble, as an inventory's is.
+        return error.kind() == KwError::Kind::Other ? usageError(error.shownText()) : trouble(error.shownText());
+    }
+}
+
+bool GenerateMode::parseNumbers(const QCommandLineParser &parser)
+{
+    const QString size = parser.value(selector()), count = parser.value(countOption),
+                  seed = parser.value(seedOption), straight = parser.value(straightOption),
+                  cell = parser.value(cellSize);
     const QRegularExpressionMatch floor =
         QRegularExpression(QStringLiteral("^(\\d{1,2})[xX×](\\d{1,2})$")).match(size);
     if (!floor.hasMatch() || !wholeNumber(floor.captured(1), 1, TrackGrid::side, m_request.columns)
@@ -190,21 +235,29 @@ bool GenerateMode::parseNumbers(const QString &size, const QString &lap, const Q
         m_request.seed = seed.toULongLong(&ok);
     if (!ok)
         return usageError(QCoreApplication::translate("GenerateMode", "the seed must be a whole number from 0 up, not \"%1\"").arg(seed));
-    if (!cellSize.isEmpty()) {
-        m_request.cellSize = cellSize.toDouble(&ok);
+    if (!cell.isEmpty()) {
+        m_request.cellSize = cell.toDouble(&ok);
         if (!ok || !std::isfinite(m_request.cellSize) || m_request.cellSize <= 0)
             return usageError(
-                QCoreApplication::translate("GenerateMode", "the cell size must be a positive number of metres, not \"%1\"").arg(cellSize));
+                QCoreApplication::translate("GenerateMode", "the cell size must be a positive number of metres, not \"%1\"").arg(cell));
     }
-    if (m_hasLap) {
-        const QRegularExpressionMatch range =
-            QRegularExpression(QStringLiteral("^(\\d+(?:\\.\\d+)?)-(\\d+(?:\\.\\d+)?)$")).match(lap);
-        m_lapMin = range.captured(1).toDouble();
-        m_lapMax = range.captured(2).toDouble();
-        if (!range.hasMatch() || m_lapMax <= 0 || m_lapMin > m_lapMax || !std::isfinite(m_lapMax))
-            return usageError(
-                QCoreApplication::translate("GenerateMode", "the lap must be MIN-MAX in metres, MIN no more than MAX, not \"%1\"").arg(lap));
-    }
+    return true;
+}
+
+bool GenerateMode::parseTarget(const QCommandLineParser &parser)
+{
+    const bool time = parser.isSet(lapTime);
+    if (!time && !parser.isSet(lap))
+        return true;
+    m_target = time ? Target::Time : Target::Length;
+    const QString text = parser.value(time ? lapTime : lap);
+    const QRegularExpressionMatch range =
+        QRegularExpression(QStringLiteral("^(\\d+(?:\\.\\d+)?)-(\\d+(?:\\.\\d+)?)$")).match(text);
+    m_targetMin = range.captured(1).toDouble();
+    m_targetMax = range.captured(2).toDouble();
+    if (!range.hasMatch() || m_targetMax <= 0 || m_targetMin > m_targetMax || !std::isfinite(m_targetMax))
+        return usageError((time ? QCoreApplication::translate("GenerateMode", "the lap time must be MIN-MAX in seconds, MIN no more than MAX, not \"%1\"")
+                                   : QCoreApplication::translate("GenerateMode", "the lap must be MIN-MAX in metres, MIN no more than MAX, not \"%1\"")).arg(text));
     return true;
 }
 
@@ -215,9 +268,10 @@ QString GenerateMode::line(const QString &file, const CircuitGenerator::Suggesti
     const LoopShape::Features &f = suggestion.features;
     const double metres = suggestion.lap * m_request.cellSize;
     if (m_json)
-        return QStringLiteral("{\"file\": %1, \"lap_m\": %2, \"lap_s\": null, \"pieces\": %3, \"corners\": %4, "
-                              "\"hairpins\": %5, \"chicanes\": %6, \"crossings\": %7, \"score\": %8}")
-            .arg(jsonString(file), QString::number(metres, 'f', 3))
+        return QStringLiteral("{\"file\": %1, \"lap_m\": %2, \"lap_s\": {\"min\": %3, \"max\": %4}, \"pieces\": %5, "
+                              "\"corners\": %6, \"hairpins\": %7, \"chicanes\": %8, \"crossings\": %9, \"score\": %10}")
+            .arg(jsonString(file), QString::number(metres, 'f', 3),
+                 QString::number(suggestion.times.fastest, 'f', 2), QString::number(suggestion.times.slowest, 'f', 2))
             .arg(suggestion.pieces)
             .arg(f.corners)
             .arg(f.hairpins)
@@ -225,6 +279,7 @@ QString GenerateMode::line(const QString &file, const CircuitGenerator::Suggesti
             .arg(f.crossings)
             .arg(suggestion.score, 0, 'f', 1);
     return file + QStringLiteral(": lap ") + TrackFacts::metres(suggestion.lap, m_request.cellSize)
+           + QStringLiteral(", %1 (%2)").arg(suggestion.times.text(), m_request.car.name)
            + counted(suggestion.pieces, "piece", true) + counted(f.corners, "corner", true)
            + counted(f.hairpins, "hairpin") + counted(f.chicanes, "chicane") + counted(f.crossings, "crossing")
            + QStringLiteral(", score %1").arg(suggestion.score, 0, 'f', 1);

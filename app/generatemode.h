@@ -9,9 +9,10 @@
 class QTextStream;
 
 // kerbwright-suggest's generating mode, --size COLSxROWS: suggests circuits
-// for a floor of COLS x ROWS cells (CircuitGenerator), writes them as
-// suggestion-1.kwf, suggestion-2.kwf … into a folder and prints a line for
-// each, as text or as JSON, then what was found.
+// for a floor of COLS x ROWS cells (CircuitGenerator), for a lap length or a
+// lap time, writes them as suggestion-1.kwf, suggestion-2.kwf … into a
+// folder and prints a line for each with its lap and lap time, as text or as
+// JSON, then what was found.
 class GenerateMode : public SuggestMode
 {
 public:
@@ -23,9 +24,12 @@ public:
     int run(const QCommandLineParser &parser, SuggestCommand &command) override;
 
 private:
+    enum class Target { None, Length, Time };
+
     bool parse(const QCommandLineParser &parser);
-    bool parseNumbers(const QString &size, const QString &lap, const QString &count, const QString &seed,
-                      const QString &straight, const QString &cellSize);
+    bool parseCar(const QCommandLineParser &parser);
+    bool parseNumbers(const QCommandLineParser &parser);
+    bool parseTarget(const QCommandLineParser &parser);
     bool usageError(const QString &problem);
     bool trouble(const QString &problem);
     bool write(const CircuitGenerator::Outcome &outcome);
@@ -33,9 +37,9 @@ private:
 
     SuggestCommand *m_command = nullptr;
     CircuitGenerator::Request m_request;
-    double m_lapMin = 0;
-    double m_lapMax = 0;
-    bool m_hasLap = false;
+    Target m_target = Target::None;
+    double m_targetMin = 0;  // metres or seconds
+    double m_targetMax = 0;
     QString m_inventoryFile;
     QString m_folder = QStringLiteral(".");
     bool m_json = false;

@@ -126,6 +126,8 @@ void addWindowRows(ResultTable &table, const WindowBench &window, int texts, int
                   f.clickListOpen);
     table.addTime(QStringLiteral("  beside: the same click with the parts list closed"),
                   f.clickListClosed);
+    table.addTime(QStringLiteral("  the same click with an inventory: the palette's counts follow"),
+                  f.clickInventory);
     for (int z = 0; z < WindowBench::repaintZooms; ++z) {
         table.addTime(QStringLiteral("Full repaint of the 30 × 30 track in the window at %1 %")
                           .arg(WindowBench::repaintZoom(z) * 100),
@@ -178,6 +180,8 @@ void addSuggestRows(ResultTable &table, const SuggestBench &suggestions)
     table.addTime(QStringLiteral("Suggest 10 circuits, 20 × 12, lap 20–30 m (%1 cores)").arg(suggestions.cores()),
                   f.hall, suggestHallMs);
     table.addFact(QStringLiteral("  moves tried by its 16 searches (counted)"), QString::number(suggestions.hallMoves()));
+    table.addTime(QStringLiteral("Suggest 10 circuits, 20 × 12, lap time 8–11 s (1:28 stock)"), f.hallTime,
+                  suggestHallMs);
     table.addTime(QStringLiteral("Suggest 10 circuits, 30 × 30, lap 60–90 m"), f.largest, suggestLargestMs);
     table.addTime(QStringLiteral("  30 × 30, a lap no floor holds: every search's whole budget"), f.nothing);
 }

@@ -19,6 +19,13 @@ CircuitGenerator::Request request(int columns, int rows, double lapMin, double l
     return request;
 }
 
+CircuitGenerator::Request timed(int columns, int rows, double secondsMin, double secondsMax)
+{
+    CircuitGenerator::Request asked = request(columns, rows, 0, 0);
+    asked.target = std::make_shared<LapTimeTarget>(secondsMin, secondsMax, asked.car, asked.cellSize);
+    return asked;
+}
+
 } // namespace
 
 int SuggestBench::cores() const
@@ -36,6 +43,7 @@ bool SuggestBench::runRound()
     };
     // 400 m is more road than 900 cells hold: no search finds a lap.
     const Case cases[] = {{request(20, 12, 20, 30), &m_figures.hall, 10},
+                          {timed(20, 12, 8, 11), &m_figures.hallTime, 10},
                           {request(30, 30, 60, 90), &m_figures.largest, 10},
                           {request(30, 30, 400, 440), &m_figures.nothing, 0}};
     for (const Case &c : cases) {

@@ -43,6 +43,7 @@ public:
         Samples pdfWrite;      // SafeFile::write of the PDF bytes
         Samples clickListOpen;    // a cell click with the parts list shown
         Samples clickListClosed;  // the same click with it closed
+        Samples clickInventory;   // the same click with an inventory loaded: the palette counts
         // The export's steps, timed one by one in the export's own order.
         Samples compose;       // PictureComposer::compose
         Samples jpegEncode;    // JpegWriter::encode

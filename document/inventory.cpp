@@ -6,8 +6,10 @@
 #include "base/shownbytes.h"
 #include "document/partslist.h"
 #include "pieces/piecetable.h"
+#include "pieces/roadfamily.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <new>
 #include <optional>
 
@@ -210,9 +212,27 @@ QVector<Inventory::Shortage> Inventory::shortages(const PartsList &list) const
 {
     QVector<Shortage> result;
     for (const PartsList::Row &row : list.rows())
-        if (owned(row.code) < row.count)
+        if (missing(row.code, row.count) > 0)
             result.append({row.code, row.count, owned(row.code)});
     return result;
+}
+
+bool Inventory::isPlainSurface(const QByteArray &code)
+{
+    for (RoadFamily family : {RoadFamily::Circuit, RoadFamily::Foam, RoadFamily::Carpet})
+        if (code == RoadPieces::of(family).plain())
+            return true;
+    return false;
+}
+
+bool Inventory::limits(const QByteArray &code) const
+{
+    return m_counts.contains(code) || !isPlainSurface(code);
+}
+
+int Inventory::missing(const QByteArray &code, int used) const
+{
+    return limits(code) ? std::max(0, used - owned(code)) : 0;
 }
 
 QString Inventory::shortText(const QVector<Shortage> &shortages)

@@ -39,10 +39,24 @@ public:
 
     bool isEmpty() const { return m_counts.isEmpty(); }
     int owned(const QByteArray &code) const { return m_counts.value(code); }
+    // Whether what is owned limits how many of code a track may use: for
+    // every code the inventory lists, and for every other code but a plain
+    // surface (grass, plain foam, plain carpet). A club that does not list a
+    // plain surface has as much of it as the track needs: where the mats
+    // run out, the hall's floor shows. The parts list, the check, the plan,
+    // the sheets, the palette's counts, the warnings and "use owned pieces"
+    // all ask here.
+    bool limits(const QByteArray &code) const;
+    // How many more of code a track that uses `used` of them needs than are
+    // owned; 0 when it has enough or the code is not limited.
+    int missing(const QByteArray &code, int used) const;
+    // Whether the code is one of the three plain surfaces.
+    static bool isPlainSurface(const QByteArray &code);
     const QHash<QByteArray, int> &counts() const { return m_counts; }
 
     // Every piece of the list the club has fewer of than the track needs, in
-    // the list's order. A code the inventory does not name is owned 0 times.
+    // the list's order. A code the inventory does not name is owned 0 times,
+    // unless it is not limited (limits()).
     QVector<Shortage> shortages(const PartsList &list) const;
     // "3 pieces short", "1 piece short" or "All pieces owned".
     static QString shortText(const QVector<Shortage> &shortages);

@@ -26,6 +26,16 @@ QString LapSetup::lapText(const TrackGrid &grid, const Circuit &circuit) const
     return QCoreApplication::translate("LapModel", "lap %1, %2 (%3)").arg(TrackFacts::metres(*circuit.lap, cellSize), times->text(), car.name);
 }
 
+QString LapSetup::checkText(const TrackGrid &grid, const TrackFacts &facts, int openEnds) const
+{
+    QString text = facts.checkText(openEnds, cellSize);
+    if (openEnds > 0 || facts.circuits().size() != 1)
+        return text;
+    if (const std::optional<LapTimes> times = LapModel::times(grid, facts.circuits().first(), car, cellSize))
+        text += QStringLiteral(", ") + times->text();
+    return text;
+}
+
 LapModel::LapModel(const LapPath &path, double cellSize)
 {
     const double lap = path.length() * cellSize;

@@ -11,6 +11,7 @@
 
 struct Circuit;
 class LapPath;
+class TrackFacts;
 class TrackGrid;
 
 // A lap's time on the grippy and on the slippery floor, in seconds.
@@ -32,6 +33,10 @@ struct LapSetup
     // "lap 26.9 m, 9.2–10.4 s (1:28 stock)" for a circuit of the grid, or an
     // empty text for a circuit without a lap.
     QString lapText(const TrackGrid &grid, const Circuit &circuit) const;
+    // What "Check connections" says of the grid's facts with `openEnds`
+    // open road ends: the facts' own text, and for one circuit with a lap
+    // its times too ("No open road ends: 1 circuit, lap 26.9 m, 9.2–10.4 s").
+    QString checkText(const TrackGrid &grid, const TrackFacts &facts, int openEnds) const;
 };
 
 // The lap time as a first estimate of lap-time simulation has it: the car is

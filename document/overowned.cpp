@@ -16,7 +16,7 @@ OverOwned::OverOwned(const TrackGrid &before, const TrackGrid &after, const Inve
     QVector<bool> over(pieces.size());
     for (int k = 0; k < pieces.size(); ++k) {
         const int used = now.at(k);
-        if (used > was.at(k) && used > inventory.owned(pieces[k].code)) {
+        if (used > was.at(k) && inventory.missing(pieces[k].code, used) > 0) {
             m_pieces.append({pieces[k].code, inventory.owned(pieces[k].code), used});
             over[k] = true;
         }

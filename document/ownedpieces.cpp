@@ -43,10 +43,14 @@ OwnedPieces::Result OwnedPieces::fit(const TrackGrid &grid, const Inventory &inv
     const QVector<QVector<int>> cells = cellsFromTheEnd(grid);
     const QVector<Piece> &table = PieceTable::pieces();
     for (int k = 0; k < table.size(); ++k) {
-        int missing = used.at(k) - inventory.owned(table[k].code);
+        int missing = inventory.missing(table[k].code, used.at(k));
         int taken = 0;  // cells of the piece changed so far
         for (const QByteArray &by : Substitutes::of(table[k].code)) {
-            const int count = std::min(missing, inventory.owned(by) - used.of(by));
+            if (missing <= 0)
+                break;
+            // A plain surface the inventory leaves out is there to spare.
+            const int spare = inventory.limits(by) ? inventory.owned(by) - used.of(by) : missing;
+            const int count = std::min(missing, spare);
             if (count <= 0)
                 continue;
             for (int n = taken; n < taken + count; ++n) {

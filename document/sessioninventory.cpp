@@ -24,6 +24,7 @@ void SessionInventory::set(const Inventory &inventory, const QString &fileName)
     m_fileName = fileName;
     m_used = PieceCounts(m_document.grid());
     setOver(OverOwned());
+    emit replaced();
     emit changed();
 }
 
@@ -35,6 +36,7 @@ void SessionInventory::forget()
     m_fileName.clear();
     m_used = PieceCounts();
     setOver(OverOwned());
+    emit replaced();
     emit changed();
 }
 
@@ -47,6 +49,8 @@ QString SessionInventory::countText(const QByteArray &code) const
 {
     if (!m_inventory)
         return QString();
+    if (!limits(code))
+        return tr("Not in the inventory: as much as the track needs");
     const int rest = left(code);
     const QString text = rest < 0 ? QCoreApplication::translate("SessionInventory", "%1 owned, %2 used, %3 short")
                                   : QCoreApplication::translate("SessionInventory", "%1 owned, %2 used, %3 left");

@@ -45,11 +45,15 @@ public:
     void forget();
 
     int owned(const QByteArray &code) const;
+    // Whether an inventory is loaded and limits the code (Inventory::limits):
+    // only then does a count of what is left mean anything.
+    bool limits(const QByteArray &code) const { return m_inventory && m_inventory->limits(code); }
     int used(const QByteArray &code) const { return m_used.of(code); }
     // Owned less used: below 0 when the track uses more than the club owns.
     int left(const QByteArray &code) const { return owned(code) - used(code); }
-    // "4 owned, 3 used, 1 left"; "4 owned, 5 used, 1 short". Empty while no
-    // inventory is loaded.
+    // "4 owned, 3 used, 1 left"; "4 owned, 5 used, 1 short"; for a plain
+    // surface the inventory does not list, "Not in the inventory: as much as
+    // the track needs". Empty while no inventory is loaded.
     QString countText(const QByteArray &code) const;
     // What the track needs more of than is owned, in palette order.
     QVector<Inventory::Shortage> shortages() const;
@@ -59,6 +63,8 @@ public:
     const OverOwned &over() const { return m_over; }
 
 signals:
+    // An inventory was loaded or forgotten (changed() follows).
+    void replaced();
     // An inventory was loaded or forgotten, or the counts used changed.
     void changed();
     // over() changed.

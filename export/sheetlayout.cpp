@@ -269,7 +269,7 @@ void SheetLayout::markMissing(const TrackGrid &grid, const BuildOrder &order, co
     QHash<QByteArray, int> used;
     auto use = [&](int index) {
         const QByteArray &code = grid.cell(index).code;
-        if (++used[code] <= inventory.owned(code))
+        if (++used[code] <= inventory.owned(code) || !inventory.limits(code))
             return;
         Sheet &sheet = m_sheets[sheetAt(TrackGrid::columnOf(index), TrackGrid::rowOf(index)).number - 1];
         sheet.missingCells.append(index);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/commands/filedialogs.h"
+#include "ui/dialogs/csvfiledialog.h"
 
 #include <QStringList>
 
@@ -27,4 +28,12 @@ public:
         openProposals.append(proposed);
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
+};
+
+// The inventory's file dialog, answered the same way; it saves no CSV.
+struct ScriptedInventoryDialog : CsvFileDialog
+{
+    QStringList answers;
+    QString askCsvName(const QString &) override { return QString(); }
+    QString askInventoryName() override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(marks(), list);
         // With no open end the window goes on to the circuits; the only closed
         // track above is the oval of 12 pieces.
-        QCOMPARE(m_window->statusText(), list.isEmpty() ? QStringLiteral("No open road ends: 1 circuit, lap 5.6 m")
+        QCOMPARE(m_window->statusText(), list.isEmpty() ? QStringLiteral("No open road ends: 1 circuit, lap 5.6 m, 2.7–2.9 s")
                                                          : count.at(0).toUpper() + count.mid(1));
         // Each bar lies inside its tile picture (2 pixels into a 54-pixel
         // button at 2 + 54c), against that edge.

@@ -5,6 +5,7 @@
 #include "document/inventory.h"
 #include "document/partslist.h"
 #include "document/trackgrid.h"
+#include "pieces/piecetable.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -169,6 +170,43 @@ private slots:
         QCOMPARE(text, QStringList({"04 2/5", "06 0/1"}));
         QCOMPARE(Inventory::shortText(shortages), QStringLiteral("4 pieces short"));
         QCOMPARE(Inventory::shortText({}), QStringLiteral("All pieces owned"));
+    }
+
+    // One rule everywhere: a listed code is limited by its count, an unlisted
+    // one is owned 0 times, unless it is a plain surface.
+    void limits_data()
+    {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<int>("used");
+        QTest::addColumn<bool>("limited");
+        QTest::addColumn<int>("missing");
+        QTest::newRow("listed") << QByteArray("04") << 5 << true << 3;
+        QTest::newRow("not listed") << QByteArray("05") << 1 << true << 1;
+        QTest::newRow("outside the table") << QByteArray("ZZ") << 1 << true << 1;
+        QTest::newRow("grass not listed") << QByteArray("07") << 30 << false << 0;
+        QTest::newRow("foam listed") << QByteArray("AH") << 9 << true << 8;
+    }
+
+    void limits()
+    {
+        QFETCH(QByteArray, code);
+        QFETCH(int, used);
+        QFETCH(bool, limited);
+        QFETCH(int, missing);
+        const Inventory inventory = Inventory::parse("04,2\nAH,1\n", QStringLiteral("club.csv"));
+        QCOMPARE(inventory.limits(code), limited);
+        QCOMPARE(inventory.missing(code, used), missing);
+        const QVector<Inventory::Shortage> shortages = inventory.shortages(PartsList(gridOf({QByteArrayList(used, code).join(',')})));
+        QCOMPARE(shortages.isEmpty() ? 0 : shortages.first().missing(), missing);
+    }
+
+    void plainSurfacesOfTheTable()
+    {
+        QByteArrayList plain;
+        for (const Piece &piece : PieceTable::pieces())
+            if (Inventory::isPlainSurface(piece.code))
+                plain << piece.code;
+        QCOMPARE(plain, QByteArrayList({"07", "AH", "BH"}));
     }
 };
 

@@ -8,6 +8,8 @@
 #include "document/circuitfinder.h"
 #include "document/lapmodel.h"
 #include "document/lappath.h"
+#include "document/laptrace.h"
+#include "document/trackfacts.h"
 #include "document/trackgrid.h"
 
 #include <QDir>
@@ -183,6 +185,53 @@ private slots:
         } catch (const KwError &e) {
             QCOMPARE(e.message(), error);
         }
+    }
+
+    // What a window shows of a drive: the stadium's two corners, slowest
+    // in their middles; a circle, one speed throughout, has none.
+    void trace()
+    {
+        const LapPath path = stadium(1, 20);
+        const LapTrace lap(path, LapModel(path, 1).drive({8, 9, 4, 6}), 1);
+        QCOMPARE(lap.samples().size(), int(std::ceil(path.length() / LapTrace::sampleStep)));
+        QCOMPARE(lap.slowest(), 3.0);
+        QCOMPARE(lap.fastest(), 8.0);
+        const QVector<LapTrace::Corner> corners = lap.slowCorners(3);
+        QCOMPARE(corners.size(), 2);
+        for (int k = 0; k < 2; ++k) {
+            QVERIFY(qAbs(corners[k].speed - 3) < 1e-9);
+            QVERIFY(qAbs(corners[k].metres - (20 * (k + 1) + M_PI * (k + 0.5))) < 0.01);
+        }
+        QCOMPARE(lap.slowCorners(1).size(), 1);
+        QVERIFY(sameAt(lap.poseAt(lap.drive().seconds()), path.at(0)));
+        QCOMPARE(lap.samplesBefore(20.02), int(20.02 / LapTrace::sampleStep) + 1);
+        const LapPath ring = circle(2);
+        QVERIFY(LapTrace(ring, LapModel(ring, 1).drive({8, 9, 4, 6}), 1).slowCorners(3).isEmpty());
+        // Slow red, through yellow, to fast green.
+        QCOMPARE(lap.share(3), 0.0);
+        QCOMPARE(lap.share(8), 1.0);
+        QCOMPARE(LapTrace::speedColour(0).hue(), 0);
+        QCOMPARE(LapTrace::speedColour(0.5).hue(), 60);
+        QCOMPARE(LapTrace::speedColour(1).hue(), 120);
+    }
+
+    // "Check connections" ends with the lap's times where there is one lap.
+    void checkText_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a ring") << "00,01/02,03" << "No open road ends: 1 circuit, lap 1.6 m, 0.9–1.0 s";
+        QTest::newRow("two rings") << "00,01,00,01/02,03,02,03" << "No open road ends: 2 circuits";
+        QTest::newRow("open ends") << "00,01/02,04" << "2 open road ends";
+    }
+
+    void checkText()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, text);
+        const TrackGrid grid = RoadGrids::fromRows(rows);
+        const TrackFacts facts(grid);
+        QCOMPARE(LapSetup().checkText(grid, facts, int(facts.openEnds().size())), text);
     }
 
     void classes()

@@ -113,6 +113,7 @@ private slots:
         QTest::newRow("spares go in palette order") << "90,92,74/04,04,04" << "04,4" << "04,92,74/04,04,04"
                                                     << "Changed 1 piece; 2 pieces still short";
         QTest::newRow("kerbed corner, tree without grass") << "64,73" << "54,1 07,0" << "54,73" << "Changed 1 piece; 1 piece still short";
+        QTest::newRow("a tree on grass not listed") << "73,64" << "54,1" << "07,54" << "Changed 2 pieces; all pieces owned";
         QTest::newRow("no crossroads for a bridge, no start line for a straight")
             << "29,04" << "28,5 06,5" << "29,04" << "No owned piece can stand in; 2 pieces short";
     }
@@ -188,6 +189,7 @@ private slots:
         QVERIFY(club.over().isEmpty());
         const OverOwned two(RoadGrids::fromRows("07,07"), RoadGrids::fromRows("04,73"), inventoryOf("07,2"));
         QCOMPARE(two.text(), QStringLiteral("No Straight, west–east owned: the track now uses 1, and 1 other piece is over too"));
+        QVERIFY(OverOwned(RoadGrids::fromRows("04"), RoadGrids::fromRows("07"), inventoryOf("04,0")).isEmpty());
     }
 
     // On 200 random closed tracks of every surface, dressed with pieces that

@@ -3,6 +3,7 @@
 // text and as JSON; --fit's track written with owned pieces used; the exit
 // statuses, and the files left alone when a command line is refused. (--fit
 // with nothing short, exit status 0: tst_install.)
+#include "document/lapmodel.h"
 #include "document/trackblock.h"
 #include "document/trackfacts.h"
 #include "testfiles.h"
@@ -52,14 +53,24 @@ private slots:
         QCOMPARE(readBytes(m_dir.filePath("fitted.kwf")), QByteArray("00,06,04,01\r\n02,04,04,03\r\n"));
     }
 
+    void writesWhatItPrints_data()
+    {
+        QTest::addColumn<QStringList>("target");
+        QTest::addColumn<QString>("car");
+        QTest::newRow("lap length") << QStringList{"--lap", "20-30"} << "1:28 stock";
+        QTest::newRow("lap time") << QStringList{"--lap-time", "6-8", "--car", "1:10-touring"} << "1:10 touring";
+    }
+
     void writesWhatItPrints()
     {
-        const Result result = suggest({"--size", "20x12", "--lap", "20-30", "-n", "3", "-o", "hall"});
+        QFETCH(QStringList, target);
+        QFETCH(QString, car);
+        const Result result = suggest(QStringList{"--size", "20x12", "-n", "3", "-o", "hall"} + target);
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.lines.size(), 4);
         const QRegularExpression line(QStringLiteral(
-            R"(^hall/suggestion-(\d)\.kwf: lap (\d+\.\d m), (\d+) pieces, \d+ corners(, \d+ (hairpin|chicane|crossing)s?)*, score \d+\.\d$)"));
+            R"(^hall/suggestion-(\d)\.kwf: (lap (\d+\.\d m), [^,]+ s \((.+)\)), (\d+) pieces, \d+ corners(, \d+ (hairpin|chicane|crossing)s?)*, score \d+\.\d$)"));
         for (int k = 0; k < 3; ++k) {
             const QRegularExpressionMatch match = line.match(result.lines[k]);
             QVERIFY2(match.hasMatch(), qPrintable(result.lines[k]));
@@ -70,8 +81,10 @@ private slots:
             block.pasteInto(grid, 0, 0);
             const TrackFacts facts(grid);
             QCOMPARE(QSize(grid.width(), grid.height()), QSize(20, 12));
-            QCOMPARE(facts.checkText(0, 0.5), "No open road ends: 1 circuit, lap " + match.captured(2));
-            QCOMPARE(facts.circuits().first().cells.size(), match.captured(3).toInt());
+            QCOMPARE(facts.checkText(0, 0.5), "No open road ends: 1 circuit, lap " + match.captured(3));
+            const LapSetup setup{*Car::named(car), 0.5};
+            QCOMPARE(setup.lapText(grid, facts.circuits().first()), match.captured(2));
+            QCOMPARE(facts.circuits().first().cells.size(), match.captured(5).toInt());
         }
         QCOMPARE(result.lines.last(), "Found 3 circuits");
     }
@@ -84,7 +97,7 @@ private slots:
         const QJsonObject first = QJsonDocument::fromJson(result.lines.first().toUtf8()).object();
         QCOMPARE(first.keys(), QStringList({"chicanes", "corners", "crossings", "file", "hairpins", "lap_m", "lap_s",
                                            "pieces", "score"}));
-        QVERIFY(first.value("lap_s").isNull());
+        QCOMPARE(first.value("lap_s").toObject().keys(), QStringList({"max", "min"}));
         QCOMPARE(QJsonDocument::fromJson(result.lines.last().toUtf8()).object(),
                  QJsonObject({{"found", 4}, {"wanted", 10},
                               {"summary", "Found 4 circuits of 10: no other layout was found that closes on this floor"}}));
@@ -100,6 +113,12 @@ private slots:
                                          << "the size must be COLSxROWS, each from 1 to 30, not \"31x2\"";
         QTest::newRow("lap backwards") << QStringList{"--size", "9x9", "--lap", "9-3"}
                                        << "the lap must be MIN-MAX in metres, MIN no more than MAX, not \"9-3\"";
+        QTest::newRow("lap time backwards") << QStringList{"--size", "9x9", "--lap-time", "9-3"}
+                                            << "the lap time must be MIN-MAX in seconds, MIN no more than MAX, not \"9-3\"";
+        QTest::newRow("lap and lap time") << QStringList{"--size", "9x9", "--lap", "3-9", "--lap-time", "3-9"}
+                                          << "give --lap or --lap-time, not both";
+        QTest::newRow("unknown car") << QStringList{"--size", "9x9", "--lap-time", "3-9", "--car", "1:12"}
+                                     << "no car class \"1:12\"; the classes are 1:28 stock, 1:28 modified, 1:24, 1:10 touring";
         QTest::newRow("unknown family") << QStringList{"--size", "9x9", "--family", "gravel"}
                                         << "the family must be circuit, foam or carpet, not \"gravel\"";
         QTest::newRow("no such inventory") << QStringList{"--size", "9x9", "--inventory", "club.csv"}

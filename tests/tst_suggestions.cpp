@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Suggested circuits: hundreds of them over random floors, families,
-// inventories and targets, each held to its promises by the checks alone;
+// inventories, lap lengths and lap times, each held to its promises by the
+// checks alone;
 // distinct after turning and mirroring, the same for the same seed; and what
 // the outcome says when fewer exist.
 #include "document/gridtransform.h"
-#include "document/partslist.h"
+#include "document/ownedpieces.h"
 #include "document/suggest/circuitgenerator.h"
 #include "document/suggest/facelattice.h"
+#include "document/suggest/laidcircuit.h"
 #include "document/trackblock.h"
 
 #include <QRandomGenerator>
@@ -54,6 +56,9 @@ Inventory randomInventory(QRandomGenerator &random, RoadFamily family)
         const bool corner = EdgeSets::count(edges) == 2 && edges != EdgeSets::westEast && edges != EdgeSets::northSouth;
         add(roads.piece(edges), int(random.bounded(corner ? 1 : 0, edges == EdgeSets::all ? 3 : corner ? 12 : 40)));
     }
+    // A start line now and then; where there is none a plain straight stands in.
+    if (random.bounded(2) == 1)
+        add(LaidCircuit::startLine(family, random.bounded(2) ? EdgeSets::westEast : EdgeSets::northSouth), 1);
     // The plain surface beside the road is the hall's floor where it runs out.
     if (random.bounded(4) == 0)
         add(roads.plain(), int(random.bounded(4)));
@@ -73,12 +78,18 @@ Request randomRequest(QRandomGenerator &random)
     request.seed = random.generate64();
     // Small searches: the checks, not the search's reach, are under test.
     request.moves = 2500;
+    request.car = Car::classes()[int(random.bounded(Car::classes().size()))];
     if (random.bounded(3) > 0) {
-        // Around the floor's border or less, where most laps are.
+        // Around the floor's border or less, where most laps are; a lap time
+        // for that lap at about 3 m/s.
         const double border = (request.columns + request.rows) * request.cellSize;
         const double middle = (0.2 + random.bounded(1.0)) * border;
         const double half = (0.1 + random.bounded(0.2)) * middle;
-        request.target = std::make_shared<LapLengthTarget>(middle - half, middle + half, request.cellSize);
+        if (random.bounded(2) == 0)
+            request.target = std::make_shared<LapLengthTarget>(middle - half, middle + half, request.cellSize);
+        else
+            request.target = std::make_shared<LapTimeTarget>((middle - half) / 3, (middle + half) / 3, request.car,
+                                                             request.cellSize, request.family);
     }
     if (random.bounded(2) == 1)
         request.inventory = randomInventory(random, request.family);
@@ -96,15 +107,39 @@ QString broken(const Request &request, const CircuitGenerator::Suggestion &sugge
         return ConnectionCheck::countText(int(facts.openEnds().size()));
     if (facts.circuits().size() != 1 || !facts.circuits().first().lap)
         return QStringLiteral("not one lap");
-    const double metres = *facts.circuits().first().lap * request.cellSize;
+    const Circuit &circuit = facts.circuits().first();
+    const double metres = *circuit.lap * request.cellSize;
+    if (request.target && (*circuit.lap < request.target->window().low - 1e-6
+                           || *circuit.lap > request.target->window().high + 1e-6))
+        return QStringLiteral("lap %1 m outside the target's window").arg(metres);
     if (auto *target = dynamic_cast<const LapLengthTarget *>(request.target.get());
         target && (metres < target->minMetres() - 1e-6 || metres > target->maxMetres() + 1e-6))
         return QStringLiteral("lap %1 m").arg(metres);
+    const LapTimes times = *LapModel::times(grid, circuit, request.car, request.cellSize);
+    if (times.fastest != suggestion.times.fastest || times.slowest != suggestion.times.slowest)
+        return QStringLiteral("lap time %1, not %2").arg(suggestion.times.text(), times.text());
+    if (auto *target = dynamic_cast<const LapTimeTarget *>(request.target.get())) {
+        const double seconds = (times.fastest + times.slowest) / 2;
+        if (seconds < target->minSeconds() - 1e-6 || seconds > target->maxSeconds() + 1e-6)
+            return QStringLiteral("lap time %1").arg(times.text());
+    }
     if (request.inventory) {
-        for (const Inventory::Shortage &shortage : request.inventory->shortages(PartsList(grid)))
+        for (const Inventory::Shortage &shortage : OwnedPieces::fit(grid, *request.inventory).stillShort)
             if (shortage.code != plainOf(request.family))
                 return QStringLiteral("%1 short").arg(QString::fromLatin1(shortage.code));
     }
+    // One start line on a lap with a straight; a plain straight in its place
+    // only where the club owns none.
+    int startLines = 0;
+    bool straight = false;
+    for (int cell : circuit.cells) {
+        const EdgeSet edges = RoadPieces::of(request.family).roadEdges(grid.cell(cell).code);
+        straight = straight || edges == EdgeSets::westEast || edges == EdgeSets::northSouth;
+        startLines += CircuitFinder::isStartLine(grid.cell(cell).code);
+    }
+    const int expected = request.inventory && suggestion.standIns > 0 ? 0 : straight;
+    if (startLines != expected)
+        return QStringLiteral("%1 start lines").arg(startLines);
     const RoadPieces &roads = RoadPieces::of(request.family);
     for (int column = 0; column < grid.width(); ++column) {
         for (int row = 0; row < grid.height(); ++row) {
@@ -234,7 +269,7 @@ void TestSuggestions::everySuggestionKeepsItsPromises()
 {
     const int wanted = qEnvironmentVariableIsSet("KW_SUGGESTIONS") ? qEnvironmentVariableIntValue("KW_SUGGESTIONS") : 500;
     QRandomGenerator random(38);
-    int checked = 0, kinds[LoopShape::kinds] = {};
+    int checked = 0, kinds[LoopShape::kinds] = {}, timed = 0;
     while (checked < wanted) {
         const Request request = randomRequest(random);
         const CircuitGenerator::Outcome outcome = CircuitGenerator::generate(request);
@@ -247,12 +282,14 @@ void TestSuggestions::everySuggestionKeepsItsPromises()
             const QString fault = broken(request, suggestion);
             QVERIFY2(fault.isEmpty(), qPrintable(asked + QStringLiteral(": ") + fault));
             ++kinds[int(suggestion.features.kind())];
+            timed += dynamic_cast<const LapTimeTarget *>(request.target.get()) != nullptr;
         }
         checked += int(outcome.suggestions.size());
     }
-    // Not only rectangles: every kind of lap came up.
+    // Not only rectangles: every kind of lap came up; a good share for lap times.
     for (int kind : kinds)
         QVERIFY(kind > 0 || wanted < 500);
+    QVERIFY(timed > wanted / 5);
 }
 
 void TestSuggestions::distinctAndRepeatable_data()
@@ -311,7 +348,7 @@ void TestSuggestions::distinctAndRepeatable()
 void TestSuggestions::fewerThanAsked_data()
 {
     QTest::addColumn<QString>("floor");
-    QTest::addColumn<QString>("lap");        // MIN-MAX metres, or empty
+    QTest::addColumn<QString>("lap");        // MIN-MAX metres, MIN-MAX s, or empty
     QTest::addColumn<QByteArray>("owned");   // an inventory's lines, or empty
     QTest::addColumn<int>("minStraight");
     QTest::addColumn<int>("count");
@@ -326,6 +363,8 @@ void TestSuggestions::fewerThanAsked_data()
                                      << "Found 0 circuits of 3: no circuit laps as little as 0.5–1.0 m: the smallest laps 1.6 m";
     QTest::newRow("a lap too long for the floor") << "5x5" << "100-200" << QByteArray() << 0 << 3
                                                   << "Found 0 circuits of 3: no lap of 100.0–200.0 m fits a floor of 5 × 5 cells";
+    QTest::newRow("a lap time too long for the floor") << "5x5" << "60-90 s" << QByteArray() << 0 << 3
+                                                       << "Found 0 circuits of 3: no lap of 60.0–90.0 s (1:28 stock) fits a floor of 5 × 5 cells";
     QTest::newRow("too few straights") << "9x9" << "10-20" << QByteArray("00,2\n01,2\n02,2\n03,2\n04,3\n") << 0 << 3
                                        << "Found 0 circuits of 3: the pieces owned make at most 4.6 m of road, short of a lap of 10.0–20.0 m";
     QTest::newRow("every lap of a 3 x 3 floor") << "3x3" << "" << QByteArray() << 0 << 10
@@ -349,9 +388,12 @@ void TestSuggestions::fewerThanAsked()
     request.rows = floor.section(QLatin1Char('x'), 1, 1).toInt();
     request.minStraight = minStraight;
     request.count = count;
-    if (!lap.isEmpty())
-        request.target = std::make_shared<LapLengthTarget>(lap.section(QLatin1Char('-'), 0, 0).toDouble(),
-                                                           lap.section(QLatin1Char('-'), 1, 1).toDouble(), 0.5);
+    const double low = lap.section(QLatin1Char('-'), 0, 0).toDouble();
+    const double high = lap.section(QLatin1Char('-'), 1, 1).section(QLatin1Char(' '), 0, 0).toDouble();
+    if (lap.endsWith(QLatin1String(" s")))
+        request.target = std::make_shared<LapTimeTarget>(low, high, request.car, 0.5);
+    else if (!lap.isEmpty())
+        request.target = std::make_shared<LapLengthTarget>(low, high, 0.5);
     if (!owned.isEmpty())
         request.inventory = Inventory::parse(owned, QStringLiteral("club.csv"));
     const CircuitGenerator::Outcome outcome = CircuitGenerator::generate(request);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/suggest/circuitgenerator.h"
 
-#include "document/roads/routesolver.h"
+#include "document/suggest/laidcircuit.h"
 #include "document/suggest/loopsearch.h"
 #include "document/suggest/piecesupply.h"
 #include "pieces/piecetable.h"
@@ -106,26 +106,14 @@ quint64 seedOf(quint64 seed, int search)
 // The lap laid in the middle of the floor, on the family's plain surface.
 std::optional<Generator::Suggestion> lay(const Generator::Request &request, const LoopSearch::Candidate &candidate)
 {
-    const RoadPieces &roads = RoadPieces::of(request.family);
-    TrackGrid grid;
-    grid.setSize(request.columns, request.rows);
-    grid.showBlock();
-    for (int column = 0; column < request.columns; ++column)
-        for (int row = 0; row < request.rows; ++row)
-            grid.setCode(TrackGrid::index(column, row), roads.plain());
     const QPoint offset((request.columns - candidate.shape.width()) / 2,
                         (request.rows - candidate.shape.height()) / 2);
-    const QVector<QPoint> route = candidate.shape.route();
-    if (route.isEmpty())
-        return std::nullopt;
-    RouteSolver solver(grid, request.family);
-    solver.start(route.first() + offset);
-    for (const QPoint &cell : route.mid(1))
-        solver.enter(cell + offset);
-    if (!solver.isClosed())
+    std::optional<TrackGrid> laid =
+        LaidCircuit::lay(candidate.shape, request.family, QSize(request.columns, request.rows), offset);
+    if (!laid)
         return std::nullopt;
     Generator::Suggestion suggestion;
-    suggestion.grid = solver.laid();
+    suggestion.grid = std::move(*laid);
     suggestion.cells = QRect(offset, QSize(candidate.shape.width(), candidate.shape.height()));
     suggestion.features = candidate.features;
     return suggestion;
@@ -147,8 +135,14 @@ bool check(const Generator::Request &request, Generator::Suggestion &suggestion)
         verdict = request.target->judge(suggestion.grid, circuit);
     if (!verdict.met)
         return false;
-    if (request.inventory && !PieceSupply::shortages(suggestion.grid, request.family, *request.inventory).isEmpty())
-        return false;
+    if (request.inventory) {
+        const OwnedPieces::Result fitted = PieceSupply::fit(suggestion.grid, request.family, *request.inventory);
+        if (!fitted.stillShort.isEmpty())
+            return false;
+        // Pieces that stand in change no connection, circuit or lap.
+        suggestion.grid = fitted.grid;
+        suggestion.standIns = int(fitted.changes.size());
+    }
     const QByteArray &plain = RoadPieces::of(request.family).plain();
     for (int column = 0; column < request.columns; ++column)
         for (int row = 0; row < request.rows; ++row)
@@ -156,6 +150,7 @@ bool check(const Generator::Request &request, Generator::Suggestion &suggestion)
                 && suggestion.grid.cell(column, row).code != plain)
                 return false;
     suggestion.lap = *circuit.lap;
+    suggestion.times = LapModel::times(suggestion.grid, circuit, request.car, request.cellSize).value_or(LapTimes());
     suggestion.pieces = int(circuit.cells.size());
     suggestion.closeness = verdict.closeness;
     suggestion.floorUse =

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/car.h"
 #include "document/inventory.h"
+#include "document/lapmodel.h"
 #include "document/suggest/circuittarget.h"
 #include "document/suggest/loopshape.h"
 #include "document/trackfacts.h"
@@ -29,9 +31,11 @@
 // taken; then they are ranked by score (LoopSearch::score: 60 for closeness
 // to the middle of the target, 40 for the share of the floor inside the
 // lap's bounding box). Nothing is offered on the searches' word: each lap
-// is laid with the route solver on its floor and must pass the connection
-// check with no open end, make exactly one circuit with a lap, meet the
-// target as judged on the laid track, and leave nothing short.
+// is laid on its floor (LaidCircuit: the route solver's pieces and a start
+// line), fitted to the inventory as "Use owned pieces" fits a track, and
+// must pass the connection check with no open end, make exactly one
+// circuit with a lap, meet the target as judged on the laid track, and
+// leave nothing short.
 class CircuitGenerator
 {
 public:
@@ -45,7 +49,8 @@ public:
         RoadFamily family = RoadFamily::Circuit;
         std::optional<Inventory> inventory;
         std::shared_ptr<const CircuitTarget> target;  // none: a lap of any length
-        double cellSize = TrackFacts::defaultCellSize;  // for the outcome's texts
+        double cellSize = TrackFacts::defaultCellSize;  // for the outcome's texts and the lap times
+        Car car = Car::classes().first();                 // whose lap times each suggestion has
         bool crossings = false;
         int minStraight = 0;  // straight cells between two corners, at least
         quint64 seed = 1;
@@ -58,7 +63,9 @@ public:
         TrackGrid grid;    // the floor with the lap laid on it
         QRect cells;       // where the lap lies
         double lap = 0;    // in cell sides, as the track's facts measure it
+        LapTimes times;    // the request's car's, in its cells
         int pieces = 0;    // the lap's road pieces
+        int standIns = 0;  // owned pieces put in for ones the club lacks (a plain straight for the start line)
         LoopShape::Features features;
         double closeness = 0;  // to the target, as it judged the laid track
         double floorUse = 0;   // the share of the floor inside cells

@@ -14,7 +14,7 @@ constexpr int movesBetweenKeeps = 4;
 constexpr int keepsPerLattice = 2;
 // Lines of a lattice each way, at most: finer lattices make laps that wriggle.
 constexpr int maxLines = 12;
-// A piece beyond the supply weighs as much as this many cell sides off the window.
+// A piece beyond the supply weighs as much as this many cell sides off the target.
 constexpr double pieceWeight = 2.0;
 
 // Corners 0, straights 1, crossroads 2, as the tally counts what is short.
@@ -276,7 +276,7 @@ void LoopSearch::measure(int lattice)
         const int length = std::abs(next.x() - here.x()) + std::abs(next.y() - here.y());
         ++m.counts[edges];
         m.counts[straightAlong(on)] += length - 1;
-        m.lap += m_passLength[edges] + (length - 1) * m_passLength[straightAlong(on)];
+        m.lap.sides += m_passLength[edges] + (length - 1) * m_passLength[straightAlong(on)];
         m.cells += length;
         left = std::min(left, here.x());
         right = std::max(right, here.x());
@@ -284,6 +284,43 @@ void LoopSearch::measure(int lattice)
         bottom = std::max(bottom, here.y());
     }
     m.box = QRect(QPoint(left, top), QPoint(right, bottom));
+    measureRuns(lattice);
+}
+
+// The straight cells between one corner and the next round a lattice's lap;
+// for a lobe, those beside the crossing apart.
+void LoopSearch::measureRuns(int lattice)
+{
+    const QVector<QPoint> &points = m_boundaries[size_t(lattice)];
+    Measure &m = m_measures[size_t(lattice)];
+    const int n = int(points.size());
+    auto at = [&](int k) { return points[((k % n) + n) % n]; };
+    auto isCorner = [&](int k) { return towards(at(k), at(k - 1)) != Edges::opposite(towards(at(k), at(k + 1))); };
+    auto apart = [](QPoint a, QPoint b) { return std::abs(a.x() - b.x()) + std::abs(a.y() - b.y()); };
+    int first = 0;
+    while (first < n && !isCorner(first))
+        ++first;
+    int run = 0;
+    for (int k = first + 1; k <= first + n; ++k) {
+        run += apart(at(k - 1), at(k));
+        if (!isCorner(k))
+            continue;
+        ++m.lap.runs[size_t(std::min(run - 1, LapOutline::longest))];
+        run = 0;
+    }
+    if (!m_eight)
+        return;
+    const int crossing = int(points.indexOf(m_crossing));
+    // Straight on from the crossing to the next corner, each way.
+    for (int way : {-1, 1}) {
+        int cells = 0, k = crossing;
+        do {
+            cells += apart(at(k), at(k + way));
+            k += way;
+        } while (!isCorner(k));
+        const bool northSouth = at(crossing + way).x() == m_crossing.x();
+        (northSouth ? m.crossingNorthSouth : m.crossingWestEast) = cells - 1;
+    }
 }
 
 // A figure of eight: the lobes' corners at the crossing become one
@@ -301,8 +338,18 @@ LoopSearch::Measure LoopSearch::combined() const
     --m.counts[northEast];
     --m.counts[southWest];
     ++m.counts[EdgeSets::all];
-    m.lap += other.lap - m_passLength[northEast] - m_passLength[southWest] + 2 * m_passLength[EdgeSets::all];
+    m.lap.sides += other.lap.sides - m_passLength[northEast] - m_passLength[southWest] + 2 * m_passLength[EdgeSets::all];
     m.cells += other.cells - 1;
+    // The crossroads is driven straight over: the stretches beside it join.
+    auto runs = [](int straights) { return size_t(std::min(straights, LapOutline::longest)); };
+    for (size_t length = 0; length < m.lap.runs.size(); ++length)
+        m.lap.runs[length] += other.lap.runs[length];
+    for (const Measure *lobe : {&m_measures[0], &other}) {
+        --m.lap.runs[runs(lobe->crossingNorthSouth)];
+        --m.lap.runs[runs(lobe->crossingWestEast)];
+    }
+    ++m.lap.runs[runs(m_measures[0].crossingNorthSouth + 1 + other.crossingNorthSouth)];
+    ++m.lap.runs[runs(m_measures[0].crossingWestEast + 1 + other.crossingWestEast)];
     m.box = m.box.united(other.box);
     return m;
 }
@@ -310,7 +357,7 @@ LoopSearch::Measure LoopSearch::combined() const
 LoopSearch::Fit LoopSearch::fit(const Measure &measure) const
 {
     Fit result;
-    result.off = std::max({0.0, m_settings.window.low - measure.lap, measure.lap - m_settings.window.high});
+    result.off = m_settings.target ? m_settings.target->estimate(measure.lap).off : 0;
     if (!m_settings.supply.isLimited())
         return result;
     const bool turns = measure.box.height() <= m_settings.columns && measure.box.width() <= m_settings.rows;
@@ -371,11 +418,12 @@ void LoopSearch::keep(const Measure &measure, int symmetry)
             }
         }
     }
+    const double closeness = m_settings.target ? m_settings.target->estimate(measure.lap).closeness : 1;
     candidate.features = candidate.shape.features();
-    candidate.lap = measure.lap;
+    candidate.lap = measure.lap.sides;
     const double floorUse = double(candidate.shape.width() * candidate.shape.height())
                             / (m_settings.columns * m_settings.rows);
-    candidate.score = score(m_settings.target ? m_settings.target->closeness(measure.lap) : 1, floorUse);
+    candidate.score = score(closeness, floorUse);
     ++m_tally.found;
     ++m_keptHere;
     QVector<Candidate> &kind = m_kept[size_t(candidate.features.kind())];

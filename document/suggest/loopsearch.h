@@ -19,10 +19,10 @@
 // lays a new lattice over the floor, or two meeting corner to corner for a
 // figure of eight whose lobes cross where they meet; then faces are added
 // and taken away one at a time, a change kept when it brings the lap nearer
-// the target's window and the pieces within the supply, and now and then
-// when it does not, so the walk does not stick. Every lap that meets both
-// is kept as a candidate, turned or mirrored to fit the pieces where
-// needed; equal shapes count once. The work is counted in moves tried, not
+// the target (as the target estimates it from the lap's outline) and the
+// pieces within the supply, and now and then when it does not, so the walk
+// does not stick. Every lap that meets both is kept as a candidate, turned
+// or mirrored to fit the pieces where needed; equal shapes count once. The work is counted in moves tried, not
 // in time, so the same seed finds the same laps on any machine, and what is
 // kept is bounded by the floor: a few candidates of each kind.
 class LoopSearch
@@ -58,8 +58,8 @@ public:
         qint64 moves = 0;
         int found = 0;          // distinct laps kept when found
         int repeats = 0;        // laps found again
-        int offTarget = 0;      // laps within the supply but outside the window
-        int shortOfPieces = 0;  // laps within the window but beyond the supply
+        int offTarget = 0;      // laps within the supply that miss the target
+        int shortOfPieces = 0;  // laps that meet the target but are beyond the supply
         // Of those, what was short most: corners, straights, crossroads.
         std::array<int, 3> shortOf{};
     };
@@ -84,15 +84,20 @@ private:
     {
         std::array<int, 16> counts{};
         int cells = 0;
-        double lap = 0;
+        LapOutline lap;
         QRect box;
+        // A lobe's straight cells beside the crossing corner, along its
+        // north-south side and its west-east side, which the crossroads joins
+        // with the other lobe's.
+        int crossingNorthSouth = 0;
+        int crossingWestEast = 0;
     };
 
     // How far a lap is from what it must meet, and the way to lay it that
     // needs fewest pieces beyond the supply.
     struct Fit
     {
-        double off = 0;   // cell sides outside the window
+        double off = 0;   // outside the target, in cell sides (CircuitTarget::Estimate)
         int excess = 0;   // pieces beyond the supply
         int symmetry = 0;
         double cost() const;
@@ -103,6 +108,7 @@ private:
     void startRegion(int lattice, bool full);
     bool step();
     void measure(int lattice);
+    void measureRuns(int lattice);
     Measure combined() const;
     Fit fit(const Measure &measure) const;
     void judge(const Measure &measure, const Fit &found);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/inventory.h"
+#include "document/ownedpieces.h"
 #include "pieces/roadfamily.h"
 
 #include <QString>
@@ -16,7 +17,10 @@ class TrackGrid;
 // crossroads. Without an inventory nothing is limited. The plain surface
 // beside the road is never limited: where the mats run out the hall's
 // floor shows, and a suggestion that asked for every mat the hall could
-// hold would rule out nearly every circuit.
+// hold would rule out nearly every circuit. A suggestion's start line
+// (LaidCircuit) counts as the straight it stands on: where the club owns
+// none, a spare plain straight takes its place, as "Use owned pieces"
+// puts it.
 class PieceSupply
 {
 public:
@@ -33,10 +37,10 @@ public:
     // (LoopShape::turned), so that one count serves every way it may lie.
     int excess(const std::array<int, 16> &counts, int symmetry = 0) const;
 
-    // The pieces of a laid track the inventory does not cover, as the parts
-    // list counts them, all but the plain surface.
-    static QVector<Inventory::Shortage> shortages(const TrackGrid &grid, RoadFamily family,
-                                                  const Inventory &inventory);
+    // A laid track with the club's own pieces used (OwnedPieces::fit), and
+    // in stillShort what it needs beyond the inventory, as the parts list
+    // counts it, all but the plain surface.
+    static OwnedPieces::Result fit(const TrackGrid &grid, RoadFamily family, const Inventory &inventory);
 
 private:
     bool m_limited = false;

@@ -5,7 +5,7 @@
 #include "document/trackedits.h"
 #include "document/trackfacts.h"
 #include "pieces/connectioncheck.h"
-#include "ui/dialogs/sessioncellsize.h"
+#include "ui/dialogs/sessioncar.h"
 #include "ui/track/trackcanvas.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/mainmenu.h"
@@ -72,7 +72,7 @@ void ConnectionCommands::mark(const QString &status)
 
     // With every end closed the check goes on to the circuits.
     const QString text =
-        status.isEmpty() ? TrackFacts(grid).checkText(int(shown.size()), SessionCellSize::metres()) : status;
+        status.isEmpty() ? SessionCar::lap().checkText(grid, TrackFacts(grid), int(shown.size())) : status;
     m_parts.status.setText(text);
     m_shown = text;
 }

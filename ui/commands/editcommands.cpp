@@ -149,6 +149,11 @@ void EditCommands::paste()
         m_parts.status.setText(QCoreApplication::translate("EditCommands", "Cannot paste: ") + error.shownText());
         return;
     }
+    floatBlock(block);
+}
+
+void EditCommands::floatBlock(const TrackBlock &block)
+{
     const TrackCanvas &canvas = m_parts.canvas;
     const int at = canvas.hoverCell() >= 0 ? canvas.hoverCell() : canvas.cursorCell();
     m_stamp->lift(block, QPoint(TrackGrid::columnOf(at), TrackGrid::rowOf(at)));

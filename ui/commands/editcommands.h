@@ -56,6 +56,9 @@ public:
     void cut();
     void copy();
     void paste();
+    // Floats the block as a paste does, its top-left cell on the cell under
+    // the pointer, or the cursor's when the pointer is off the track.
+    void floatBlock(const TrackBlock &block);
     void deleteCells();
     void selectAll();
     void selectNone();

@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 
-QtCsvFileDialog::QtCsvFileDialog(QWidget *owner)
-    : m_owner(owner)
+QtCsvFileDialog::QtCsvFileDialog(QWidget *owner, const QString &inventoryTitle)
+    : m_owner(owner), m_inventoryTitle(inventoryTitle)
 {
 }
 
@@ -34,7 +34,8 @@ QString QtCsvFileDialog::askInventoryName()
 {
     if (!m_openDialog) {
         NoSettings::apply();
-        m_openDialog = new QFileDialog(m_owner, QCoreApplication::translate("CsvFileDialog", "Compare with Inventory"));
+        m_openDialog = new QFileDialog(m_owner, m_inventoryTitle.isEmpty() ? QCoreApplication::translate("CsvFileDialog", "Compare with Inventory")
+                                                                       : m_inventoryTitle);
         m_openDialog->setObjectName(QStringLiteral("InventoryDialog"));
         m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
         m_openDialog->setFileMode(QFileDialog::ExistingFile);

@@ -23,17 +23,19 @@ public:
 };
 
 // The real dialog, created when first asked for and kept, as a child of
-// the parts list window.
+// its owner (the parts list window, the main window). inventoryTitle is the
+// inventory dialog's title; empty for the parts list's own.
 class QtCsvFileDialog : public CsvFileDialog
 {
 public:
-    explicit QtCsvFileDialog(QWidget *owner);
+    explicit QtCsvFileDialog(QWidget *owner, const QString &inventoryTitle = QString());
 
     QString askCsvName(const QString &proposed) override;
     QString askInventoryName() override;
 
 private:
     QWidget *m_owner;
+    QString m_inventoryTitle;
     QFileDialog *m_dialog = nullptr;
     QFileDialog *m_openDialog = nullptr;
 };

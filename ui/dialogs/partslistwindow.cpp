@@ -8,7 +8,11 @@
 #include "pieces/piecetable.h"
 #include "pieces/tilestore.h"
 #include "ui/dialogs/csvfiledialog.h"
+#include "ui/dialogs/sessioncar.h"
 #include "ui/dialogs/sessioncellsize.h"
+#include "ui/dialogs/speedchart.h"
+#include "document/lapmodel.h"
+#include "document/laptrace.h"
 #include "ui/window/errorbox.h"
 
 #include <QClipboard>
@@ -41,7 +45,7 @@ QString circuitLine(int number, const Circuit &circuit, double cellSize)
 
 } // namespace
 
-PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore &tiles,
+PartsListWindow::PartsListWindow(TrackDocument &document, const TileStore &tiles,
                                  QWidget *parent)
     : QWidget(parent, Qt::Window), m_document(document), m_tiles(tiles),
       m_csvDialog(std::make_unique<QtCsvFileDialog>(this))
@@ -51,6 +55,8 @@ PartsListWindow::PartsListWindow(const TrackDocument &document, const TileStore 
     createWidgets();
     resize(680, 600);
     connect(&m_document, &TrackDocument::changed, this, &PartsListWindow::trackChanged);
+    connect(&m_document.inventory(), &SessionInventory::replaced, this, &PartsListWindow::inventoryChanged);
+    inventoryChanged();
 }
 
 PartsListWindow::~PartsListWindow() = default;
@@ -100,9 +106,18 @@ void PartsListWindow::createFacts()
     m_circuits->setMaximumHeight(4 * m_circuits->fontMetrics().height() + 12);
     connect(m_circuits, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int k = m_circuits->row(item);
-        if (m_facts && k >= 0 && k < m_facts->circuits().size())
+        if (m_facts && k >= 0 && k < m_facts->circuits().size()) {
+            showLap();
             emit circuitChosen(m_facts->circuits()[k].cells);
+        }
     });
+    m_lapTime = new QLabel(this);
+    m_lapTime->setObjectName(QStringLiteral("LapTime"));
+    m_lapTime->setWordWrap(true);
+    m_lapTime->setToolTip(tr("An estimate from the pieces' centre lines and the car's figures "
+                             "(Track → Car…); a measured lap calibrates it"));
+    m_chart = new SpeedChart(this);
+    connect(&SessionCar::instance(), &SessionCar::changed, this, &PartsListWindow::showFacts);
 }
 
 void PartsListWindow::createWidgets()
@@ -129,6 +144,8 @@ void PartsListWindow::createWidgets()
     facts->addRow(QCoreApplication::translate("PartsListWindow", "Track:"), m_size);
     facts->addRow(QCoreApplication::translate("PartsListWindow", "Cell side:"), m_cellSize);
     facts->addRow(QCoreApplication::translate("PartsListWindow", "Circuits:"), m_circuits);
+    facts->addRow(tr("Lap time:"), m_lapTime);
+    facts->addRow(QString(), m_chart);
     auto *inventory = new QHBoxLayout;
     inventory->addStretch(1);
     inventory->addWidget(compare);
@@ -175,6 +192,17 @@ void PartsListWindow::trackChanged()
         ErrorBox::guard(this, [this] { refresh(); });
 }
 
+const Inventory *PartsListWindow::inventory() const
+{
+    return m_document.inventory().inventory();
+}
+
+void PartsListWindow::inventoryChanged()
+{
+    m_forget->setEnabled(m_document.inventory().isLoaded());
+    trackChanged();
+}
+
 void PartsListWindow::refresh()
 {
     m_list = PartsList(m_document.grid());
@@ -184,8 +212,8 @@ void PartsListWindow::refresh()
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
         fillRow(r, rows[r]);
-    m_table->setColumnHidden(OwnedColumn, !m_inventory);
-    m_table->setColumnHidden(ShortColumn, !m_inventory);
+    m_table->setColumnHidden(OwnedColumn, !inventory());
+    m_table->setColumnHidden(ShortColumn, !inventory());
     for (int column : {CodeColumn, PageColumn, CountColumn, OwnedColumn, ShortColumn})
         m_table->resizeColumnToContents(column);
     showFacts();
@@ -221,14 +249,46 @@ void PartsListWindow::showFacts()
     for (int k = 0; k < m_circuits->count(); ++k)
         if (m_circuits->item(k)->flags() != flags)
             m_circuits->item(k)->setFlags(flags);
+    showLap();
+}
+
+void PartsListWindow::showLap()
+{
+    if (!m_facts)
+        return;
+    // The circuit whose line was chosen, if it has a lap; else the first
+    // that has one.
+    const QVector<Circuit> &circuits = m_facts->circuits();
+    const int chosen = m_circuits->currentRow();
+    const Circuit *circuit = chosen >= 0 && chosen < circuits.size() && circuits[chosen].lap ? &circuits[chosen] : nullptr;
+    for (int k = 0; !circuit && k < circuits.size(); ++k)
+        if (circuits[k].lap)
+            circuit = &circuits[k];
+    const LapSetup setup = SessionCar::lap();
+    const LapPath path = circuit ? LapPath::of(m_document.grid(), *circuit) : LapPath();
+    const LapModel model(path, setup.cellSize);
+    if (model.isEmpty()) {
+        m_lapTime->setText(tr("No lap: no circuit that a car can drive round in one go"));
+        m_chart->clear();
+        return;
+    }
+    const LapDrive fast = model.drive(setup.car.onHighGrip());
+    const LapDrive slow = model.drive(setup.car.onLowGrip());
+    const LapTimes times{fast.seconds(), slow.seconds()};
+    const int number = int(circuit - circuits.data()) + 1;
+    m_lapTime->setText(tr("Circuit %1: %2, average %3–%4 km/h (%5)")
+                           .arg(number)
+                           .arg(times.text(), QString::number(slow.averageSpeed() * 3.6, 'f', 1),
+                                QString::number(fast.averageSpeed() * 3.6, 'f', 1), setup.car.name));
+    m_chart->setLap(LapTrace(path, fast, setup.cellSize), slow);
 }
 
 void PartsListWindow::showTotals()
 {
     QString text = QCoreApplication::translate("PartsListWindow", "Total: ") + m_list.summary();
-    if (m_inventory)
-        text += QStringLiteral(" – ") + Inventory::shortText(m_inventory->shortages(m_list))
-                + QStringLiteral(" (") + QFileInfo(m_inventoryName).fileName() + QLatin1Char(')');
+    if (const Inventory *club = inventory())
+        text += QStringLiteral(" – ") + Inventory::shortText(club->shortages(m_list))
+                + QStringLiteral(" (") + QFileInfo(m_document.inventory().fileName()).fileName() + QLatin1Char(')');
     if (m_total->text() != text)
         m_total->setText(text);
 }
@@ -241,11 +301,18 @@ void PartsListWindow::fillRow(int row, const PartsList::Row &part)
     setCell(row, NameColumn, PieceTable::shown(part.name), Qt::AlignLeft);
     setCell(row, PageColumn, PieceTable::shown(part.page), Qt::AlignLeft);
     setCell(row, CountColumn, QString::number(part.count), Qt::AlignRight);
-    const int owned = m_inventory ? m_inventory->owned(part.code) : 0;
-    const int missing = std::max(0, part.count - owned);
-    setCell(row, OwnedColumn, m_inventory ? QString::number(owned) : QString(), Qt::AlignRight);
-    setCell(row, ShortColumn, m_inventory && missing > 0 ? QString::number(missing) : QString(), Qt::AlignRight);
-    const bool isShort = m_inventory && missing > 0;
+    const Inventory *club = inventory();
+    const int missing = club ? club->missing(part.code, part.count) : 0;
+    // A plain surface the club does not list is there as the floor needs it.
+    const bool limited = club && club->limits(part.code);
+    QTableWidgetItem *owned = setCell(row, OwnedColumn,
+                                      limited ? QString::number(club->owned(part.code)) : club ? tr("any") : QString(),
+                                      Qt::AlignRight);
+    const QString ownedTip = club && !limited ? m_document.inventory().countText(part.code) : QString();
+    if (owned->toolTip() != ownedTip)
+        owned->setToolTip(ownedTip);
+    setCell(row, ShortColumn, missing > 0 ? QString::number(missing) : QString(), Qt::AlignRight);
+    const bool isShort = missing > 0;
     QTableWidgetItem *item = setCell(row, PictureColumn, QString(), Qt::AlignLeft);
     const QImage tile = m_tiles.picture(part.code);
     const QVariant shown = QVariantList{part.code, tile.cacheKey()};
@@ -321,21 +388,12 @@ void PartsListWindow::compareWithInventory()
 
 void PartsListWindow::loadInventory(const QString &path)
 {
-    // Read whole before anything changes: a refused file leaves the window
-    // as it was.
-    Inventory inventory = Inventory::read(path);
-    m_inventory = std::move(inventory);
-    m_inventoryName = path;
-    m_forget->setEnabled(true);
-    refresh();
-    emit inventoryChanged();
+    // The session reads it whole before anything changes: a refused file
+    // leaves the window as it was.
+    m_document.inventory().load(path);
 }
 
 void PartsListWindow::forgetInventory()
 {
-    m_inventory.reset();
-    m_inventoryName.clear();
-    m_forget->setEnabled(false);
-    refresh();
-    emit inventoryChanged();
+    m_document.inventory().forget();
 }

@@ -17,6 +17,7 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
+class SpeedChart;
 class TileStore;
 class TrackDocument;
 
@@ -24,7 +25,9 @@ class TrackDocument;
 // its circuits with their laps and road lengths, in a cell size the user
 // sets), then how many of each piece the track needs, one row per piece with
 // its picture, code, name, palette page and count, and the totals under the
-// table. "Compare with inventory…" adds what the club owns and what is short.
+// table. Under the circuits, the lap's time and average speed for the
+// session's car (the chosen circuit's, or the first with a lap) and a chart
+// of its speed. "Compare with inventory…" adds what the club owns and what is short.
 // Not modal; it follows the track as it is edited, opened or resized. The
 // counting is the core's PartsList, TrackFacts and Inventory; this is only
 // their view.
@@ -33,14 +36,14 @@ class PartsListWindow : public QWidget
     Q_OBJECT
 
 public:
-    PartsListWindow(const TrackDocument &document, const TileStore &tiles, QWidget *parent);
+    PartsListWindow(TrackDocument &document, const TileStore &tiles, QWidget *parent);
     ~PartsListWindow() override;
 
     // Replaces the CSV file dialogs (tests answer them without a modal dialog).
     void setCsvDialog(std::unique_ptr<CsvFileDialog> dialog);
     const PartsList &list() const { return m_list; }
-    // The inventory compared with, while one is loaded.
-    const Inventory *inventory() const { return m_inventory ? &*m_inventory : nullptr; }
+    // The session's inventory compared with, while one is loaded.
+    const Inventory *inventory() const;
 
     // The menu command: shows the window, or brings it to the front.
     void showAndRaise();
@@ -48,17 +51,17 @@ public:
     void copy();
     // "Save as CSV…": the list as a CSV file, written whole or not at all.
     void saveCsv();
-    // "Compare with inventory…": asks for an inventory file and compares
-    // with it; a file that cannot be read leaves the one compared with before.
+    // "Compare with inventory…": asks for an inventory file and makes it the
+    // session's (as Track > "Inventory…" does); a file that cannot be read
+    // leaves the one compared with before.
     void compareWithInventory();
     void loadInventory(const QString &path);
-    // "Forget inventory".
+    // "Forget inventory": the session's.
     void forgetInventory();
 
 signals:
     // A circuit's line was clicked: the cells of that circuit, TrackGrid indices.
     void circuitChosen(const QVector<int> &cells);
-    void inventoryChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -68,25 +71,28 @@ private:
     void createFacts();
     void createWidgets();
     void trackChanged();
+    void inventoryChanged();
     void refresh();
     void showFacts();
+    // The lap time, the average speed and the chart of one circuit's lap.
+    void showLap();
     void showTotals();
     void fillRow(int row, const PartsList::Row &part);
     void markShort(int row, bool isShort);
     QTableWidgetItem *setCell(int row, int column, const QString &text, Qt::Alignment align);
     QString proposedCsvName() const;
 
-    const TrackDocument &m_document;
+    TrackDocument &m_document;
     const TileStore &m_tiles;
     PartsList m_list;
     std::optional<TrackFacts> m_facts;
-    std::optional<Inventory> m_inventory;
-    QString m_inventoryName;
     // A hidden window does not count; it counts again when shown.
     bool m_stale = true;
     QLabel *m_size = nullptr;
     QDoubleSpinBox *m_cellSize = nullptr;
     QListWidget *m_circuits = nullptr;
+    QLabel *m_lapTime = nullptr;
+    SpeedChart *m_chart = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_total = nullptr;
     QPushButton *m_forget = nullptr;

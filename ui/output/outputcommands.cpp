@@ -14,6 +14,7 @@
 #include "ui/output/printdialogs.h"
 #include "ui/window/errorbox.h"
 #include "ui/window/statusnotice.h"
+#include "ui/dialogs/sessioncar.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -36,13 +37,11 @@ QString shownPath(const QString &path)
 // What an unsaved track is offered under in the Export as dialog.
 const char untitledName[] = QT_TRANSLATE_NOOP("OutputCommands", "Untitled");
 
-// The plan's and the build sheets' laps are timed in the cell side the user
-// set for this session.
+// The plan's and the build sheets' laps are timed for the car and in the
+// cell side the user set for this session.
 LapSetup sessionLap()
 {
-    LapSetup lap;
-    lap.cellSize = SessionCellSize::metres();
-    return lap;
+    return SessionCar::lap();
 }
 
 } // namespace

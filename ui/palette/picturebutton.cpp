@@ -2,6 +2,7 @@
 #include "ui/palette/picturebutton.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -51,6 +52,14 @@ void PictureButton::setPicture(const QImage &picture)
     update();
 }
 
+void PictureButton::setCount(std::optional<int> count)
+{
+    if (count == m_count)
+        return;
+    m_count = count;
+    update();
+}
+
 QPixmap PictureButton::maskedPixmap(const QImage &picture)
 {
     if (picture.isNull())
@@ -90,6 +99,33 @@ void PictureButton::paintEvent(QPaintEvent *)
     painter.drawComplexControl(QStyle::CC_ToolButton, option);
     if (!m_pixmap.isNull())
         painter.drawPixmap(pictureOrigin(), m_pixmap);
+    if (m_count)
+        paintCount(painter);
+}
+
+// A small plate that any tile's colours read it on: white with a dark
+// number, or red with a white one when none are left.
+void PictureButton::paintCount(QPainter &painter) const
+{
+    const int count = *m_count;
+    // A true minus sign: a hyphen is hard to see at this size.
+    const QString text = count < 0 ? QChar(0x2212) + QString::number(-count) : QString::number(count);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int width = std::max(metrics.horizontalAdvance(text) + 6, metrics.height());
+    const int shift = isDown() || isChecked() ? 1 : 0;
+    const QRect plate(this->width() - edge - 1 - width + shift, height() - edge - 1 - metrics.height() + shift, width,
+                      metrics.height());
+    const bool none = count <= 0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(none ? QColor(160, 0, 0) : QColor(90, 90, 90), 1));
+    painter.setBrush(none ? QColor(215, 25, 25) : QColor(255, 255, 255, 235));
+    painter.drawRoundedRect(QRectF(plate).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter.setPen(none ? Qt::white : Qt::black);
+    painter.drawText(plate, Qt::AlignCenter, text);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)

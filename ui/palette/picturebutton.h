@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QToolButton>
 
+#include <optional>
+
 // A button that shows a picture: the piece buttons, the grid buttons and the
 // current piece; the track canvas draws its cells the same way. The picture
 // is centred in the face and moves one pixel right and down while the
@@ -24,6 +26,12 @@ public:
     const QImage &picture() const { return m_picture; }
     void setPicture(const QImage &picture);
 
+    // A number drawn in the face's bottom-right corner over the picture: a
+    // palette piece's count left of the inventory. Red at 0 and below, where
+    // it shows a minus. None by default.
+    const std::optional<int> &count() const { return m_count; }
+    void setCount(std::optional<int> count);
+
     // Where the picture's top-left pixel is drawn, in button coordinates.
     QPoint pictureOrigin() const;
 
@@ -42,6 +50,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void paintCount(QPainter &painter) const;
+
     QImage m_picture;
     QPixmap m_pixmap;
+    std::optional<int> m_count;
 };

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 class QPainter;
@@ -66,6 +67,16 @@ public:
     // 0 for none.
     int length(int count) const { return lengthAt(m_zoom, count); }
     static int lengthAt(double zoom, int count);
+
+    // Where a point of the road's centre lines lies, given in cell sides
+    // from the block's top-left corner as laps have it: a cell's middle on
+    // its middle, a seam between two cells on the seam.
+    QPointF roadPoint(const QPointF &sides) const
+    {
+        return (QPointF(cellMargin, cellMargin) + sides * cellSize) * m_zoom;
+    }
+    // One cell side in pixels at this zoom.
+    double sideLength() const { return cellSize * m_zoom; }
 
     // Where a picture of that size is drawn on the cell at rest.
     QRect pictureRect(QPoint cell, QSize picture) const;

@@ -25,10 +25,24 @@ QString CommandLine::applicationTitle(const QByteArray &program)
     return title.left(1).toUpper() + title.mid(1).toLower();
 }
 
+namespace {
+
+const QString inventoryOption = QStringLiteral("--inventory");
+
+} // namespace
+
+std::optional<QString> CommandLine::inventoryFileName(const QStringList &arguments)
+{
+    if (arguments.value(0) != inventoryOption)
+        return std::nullopt;
+    return arguments.value(1);
+}
+
 QString CommandLine::startupFileName(const QStringList &arguments)
 {
     QStringList parts;
-    for (const QString &argument : arguments) {
+    const QStringList track = inventoryFileName(arguments) ? arguments.mid(2) : arguments;
+    for (const QString &argument : track) {
         if (argument.isEmpty())
             break;
         parts.append(argument);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What the program takes from its raw command line. The arguments are copied
 // before QApplication sees them, since Qt removes its own options.
 class CommandLine
@@ -23,8 +25,13 @@ public:
 
     // The track to open at start-up: the arguments joined with single spaces
     // up to the first empty one, which rejoins a path with a space that
-    // reached the program in two pieces.
+    // reached the program in two pieces. "--inventory FILE" before them is
+    // not part of it.
     static QString startupFileName(const QStringList &arguments);
+    // The FILE of "--inventory FILE" as the first two arguments: the club's
+    // inventory to start with; empty when the option has no file, none
+    // without the option.
+    static std::optional<QString> inventoryFileName(const QStringList &arguments);
 
 private:
     QByteArray m_program;

@@ -6,16 +6,20 @@
 #include "base/progress.h"
 #include "document/trackedits.h"
 #include "ui/commands/connectioncommands.h"
+#include "ui/commands/lapcommands.h"
 #include "ui/commands/editcommands.h"
 #include "ui/commands/filecommands.h"
 #include "ui/commands/filedialogs.h"
+#include "ui/commands/inventorycommands.h"
 #include "ui/commands/partslistcommand.h"
+#include "ui/commands/suggestcircuitscommand.h"
 #include "ui/commands/viewcommands.h"
 #include "ui/dialogs/taboutform.h"
 #include "ui/dialogs/tsaveform.h"
 #include "ui/dialogs/tsizeform.h"
 #include "ui/output/outputcommands.h"
 #include "ui/palette/palette.h"
+#include "ui/palette/palettecounts.h"
 #include "ui/palette/palettekeys.h"
 #include "ui/palette/picturebutton.h"
 #include "ui/palette/piecepanel.h"
@@ -153,14 +157,20 @@ void TMainForm::createTrackCommands(CellEdits &cells)
     auto *connections =
         new ConnectionCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
     connect(&cells, &CellEdits::openEndsMade, connections, &ConnectionCommands::check);
+    new LapCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
+    m_inventory = new InventoryCommands({m_document, *canvas(), *m_menu->track, *m_statusText, *m_startup, *this}, this);
+    new PaletteCounts(*PageControl, m_document.inventory(), this);
+    m_suggest = new SuggestCircuitsCommand({m_document, m_store, *m_edits, *m_inventory->openAction(), *m_menu->track,
+                                            *m_statusText, *m_startup, *this},
+                                           this);
 }
 
 void TMainForm::createOutput()
 {
     m_output = new OutputCommands({m_document, m_store, *m_progress, m_statusBar->notice(), *this}, this);
-    // The plan and the build sheets mark what is short while the parts list
-    // compares with an inventory.
-    m_output->setInventory([this] { return m_partsList->inventory(); });
+    // The plan and the build sheets mark what is short while the session
+    // has an inventory.
+    m_output->setInventory([this] { return m_document.inventory().inventory(); });
     m_output->connectItems(*m_menu->exportAs, *m_menu->print, *m_menu->printPreview);
     m_output->connectSheetItems(*m_menu->printSheets, *m_menu->exportSheets);
     // A notice about the track before is no news about this one.
@@ -263,6 +273,7 @@ void TMainForm::init()
         m_startup->end(false);
         return;
     }
+    openStartupInventory();
     openStartupTrack();
     finishStartup();
 }
@@ -277,6 +288,18 @@ void TMainForm::loadPalette()
         throw;
     }
     PageControl->showPictures(m_store);
+}
+
+void TMainForm::openStartupInventory()
+{
+    // An inventory that cannot be read is reported; the editor starts
+    // without one.
+    if (const std::optional<QString> name = CommandLine::inventoryFileName(m_arguments))
+        ErrorBox::guard(this, [&] {
+            if (name->isEmpty())
+                throw KwError(tr("--inventory needs the name of a CSV file"));
+            m_inventory->load(*name);
+        });
 }
 
 void TMainForm::openStartupTrack()

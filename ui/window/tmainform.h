@@ -15,12 +15,14 @@ class CellEdits;
 class EditCommands;
 class FileCommands;
 class FileDialogs;
+class InventoryCommands;
 class MainMenu;
 class MainStatusBar;
 class OutputCommands;
 class Palette;
 class PartsListCommand;
 class PartsListWindow;
+class SuggestCircuitsCommand;
 class PictureButton;
 class PiecePanel;
 class Progress;
@@ -78,8 +80,10 @@ signals:
 
 public:
     EditCommands *editCommands() const { return m_edits; }
+    SuggestCircuitsCommand *suggestCircuits() const { return m_suggest; }
     OutputCommands *outputCommands() const { return m_output; }
     ToolBox *toolBox() const { return m_toolBox; }
+    InventoryCommands *inventoryCommands() const { return m_inventory; }
     TrackView *trackView() const { return TrackBox; }
     TrackCanvas *canvas() const;
     QLabel *cellInfo() const;
@@ -129,6 +133,7 @@ private:
     void createOutput();
 
     void loadPalette();
+    void openStartupInventory();
     void openStartupTrack();
     void finishStartup();
 
@@ -143,8 +148,10 @@ private:
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
     PartsListCommand *m_partsList = nullptr;
+    SuggestCircuitsCommand *m_suggest = nullptr;
     OutputCommands *m_output = nullptr;
     ToolBox *m_toolBox = nullptr;
+    InventoryCommands *m_inventory = nullptr;
     Recovery *m_recovery = nullptr;
     bool m_started = false;
 
