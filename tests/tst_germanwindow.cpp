@@ -88,7 +88,7 @@ class TestGermanWindow : public QObject
         QStringList texts;
         collect(*window, texts);
         // Commands whose outcome the status bar tells, then the dialogs.
-        for (const char *name : {"Checkconnections1", "Showopenends1", "Selectall1", "Copy1", "Delete1"}) {
+        for (const char *name : {"Checkconnections1", "Showopenends1", "Showspeedmap1", "Selectall1", "Copy1", "Delete1"}) {
             window->findChild<QAction *>(QLatin1String(name))->trigger();
             collect(*window->statusBar(), texts);
         }
@@ -97,12 +97,13 @@ class TestGermanWindow : public QObject
             collect(*dialog, texts);
             dialog->reject();
         });
-        for (const char *name : {"About1", "Modifygridsize1", "New1"})
+        for (const char *name : {"About1", "Modifygridsize1", "Car1", "New1"})
             window->findChild<QAction *>(QLatin1String(name))->trigger();
-        if (watcher.dialogs() != QStringList{"TAboutForm", "TsizeForm", "TSaveForm"})
+        if (watcher.dialogs() != QStringList{"TAboutForm", "TsizeForm", "CarDialog", "TSaveForm"})
             return {};
         const QWidgetList before = QApplication::topLevelWidgets();
-        window->findChild<QAction *>(QStringLiteral("Partslist1"))->trigger();
+        for (const char *name : {"Partslist1", "Suggestcircuits1"})
+            window->findChild<QAction *>(QLatin1String(name))->trigger();
         for (QWidget *top : QApplication::topLevelWidgets())
             if (!before.contains(top) && top->isVisible()) {
                 collect(*top, texts);

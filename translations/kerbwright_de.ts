@@ -213,6 +213,61 @@
     </message>
 </context>
 <context>
+    <name>CarDialog</name>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source> km/h</source>
+        <translation> km/h</translation>
+    </message>
+    <message>
+        <source> g</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source> m/s²</source>
+        <translation> m/s²</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Top speed:</source>
+        <translation>Höchstgeschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Grip in corners:</source>
+        <translation>Haftung in Kurven:</translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation>Beschleunigung:</translation>
+    </message>
+    <message>
+        <source>Braking:</source>
+        <translation>Bremsen:</translation>
+    </message>
+    <message>
+        <source>Lap times are estimated for this car until the program ends. The grip goes from a slippery floor to a grippy one; acceleration and braking are on the grippy floor.</source>
+        <translation>Rundenzeiten werden für dieses Auto geschätzt, bis das Programm endet. Die Haftung reicht von einem rutschigen zu einem griffigen Boden; Beschleunigung und Bremsen gelten auf dem griffigen Boden.</translation>
+    </message>
+    <message>
+        <source>, own figures</source>
+        <translation>, eigene Werte</translation>
+    </message>
+    <message>
+        <source>The grip on the slippery floor cannot be more than on the grippy one.</source>
+        <translation>Die Haftung auf dem rutschigen Boden kann nicht größer sein als auf dem griffigen.</translation>
+    </message>
+</context>
+<context>
     <name>CellInfoLabel</name>
     <message>
         <source>Untitled</source>
@@ -881,52 +936,6 @@ fehlen.
 <context>
     <name>GenerateMode</name>
     <message>
-        <source>--size suggests closed circuits for a floor of COLS x ROWS cells (1 to 30 each)
-and writes them as suggestion-1.kwf, suggestion-2.kwf ... into DIR, best first,
-with a line for each: the file, the lap in metres, its pieces, corners, hairpins,
-chicanes and crossings, and its score (out of 100: 60 for a lap near the middle
-of --lap, 40 for the share of the floor the lap spans). Then a line says what
-was found, and what held it back when fewer than N were. With --inventory no
-suggestion needs more than the club owns; the plain surface counts only when
-the file lists it. -o names the folder (default the current folder). Exit
-status 0 when N circuits were found, 1 when fewer.
-
-  --size COLSxROWS      the floor, in cells
-  --family NAME         circuit (default), foam or carpet: the road to lay
-  --lap MIN-MAX         the lap in metres (default any length)
-  --cell-size METRES    the side of a cell in metres (default 0.5)
-  --min-straight N      at least N straight cells between corners (default 0)
-  --crossings           figures of eight too, crossing on a crossroads
-  -n, --count N         how many suggestions, 1 to 100 (default 5)
-  --seed S              another seed, other suggestions (default 1); the same
-                        seed always gives the same suggestions
-  --json                one JSON object a suggestion, then one for the outcome
-</source>
-        <translation>--size schlägt geschlossene Rundkurse für eine Fläche von SPALTEN x ZEILEN Feldern
-vor (je 1 bis 30) und schreibt sie als suggestion-1.kwf, suggestion-2.kwf ... in
-ORDNER, die besten zuerst, mit einer Zeile für jeden (für Skripte englisch): die
-Datei, die Runde in Metern, ihre Teile, Kurven, Haarnadeln, Schikanen und
-Kreuzungen und ihre Wertung (von 100: 60 für eine Runde nahe der Mitte von
---lap, 40 für den Anteil der Fläche, den die Runde umspannt). Dann sagt eine
-Zeile, was gefunden wurde und was zurückhielt, wenn es weniger als N waren. Mit
---inventory braucht kein Vorschlag mehr, als der Verein besitzt; die leere
-Fläche zählt nur, wenn die Datei sie listet. -o nennt den Ordner (Vorgabe der
-aktuelle Ordner). Rückgabewert 0, wenn N Rundkurse gefunden wurden, 1 bei
-weniger.
-
-  --size COLSxROWS      die Fläche, in Feldern
-  --family NAME         circuit (Vorgabe), foam oder carpet: die zu legende Fahrbahn
-  --lap MIN-MAX         die Runde in Metern (Vorgabe beliebige Länge)
-  --cell-size METER     die Seite eines Felds in Metern (Vorgabe 0.5)
-  --min-straight N      mindestens N gerade Felder zwischen Kurven (Vorgabe 0)
-  --crossings           auch Achten, die sich auf einer Kreuzung kreuzen
-  -n, --count N         wie viele Vorschläge, 1 bis 100 (Vorgabe 5)
-  --seed S              ein anderer Startwert, andere Vorschläge (Vorgabe 1);
-                        derselbe Startwert gibt immer dieselben Vorschläge
-  --json                ein JSON-Objekt je Vorschlag, dann eines für das Ergebnis
-</translation>
-    </message>
-    <message>
         <source>no floor size given (--size COLSxROWS)</source>
         <translation>keine Flächengröße angegeben (--size COLSxROWS)</translation>
     </message>
@@ -969,6 +978,90 @@ weniger.
     <message>
         <source>Cannot create folder %1</source>
         <translation>Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>--size suggests closed circuits for a floor of COLS x ROWS cells (1 to 30 each)
+and writes them as suggestion-1.kwf, suggestion-2.kwf ... into DIR, best first,
+with a line for each: the file, the lap in metres and its time for the car (on
+a grippy to a slippery floor), its pieces, corners, hairpins, chicanes and
+crossings, and its score (out of 100: 60 for a lap near the middle of --lap or
+--lap-time, 40 for the share of the floor the lap spans). Then a line says what
+was found, and what held it back when fewer than N were. Each circuit has a
+start line in the middle of its longest straight. With --inventory no
+suggestion needs more than the club owns, a plain straight standing in for a
+start line it lacks; the plain surface counts only when the file lists it. -o
+names the folder (default the current folder). Exit status 0 when N circuits
+were found, 1 when fewer.
+
+  --size COLSxROWS      the floor, in cells
+  --family NAME         circuit (default), foam or carpet: the road to lay
+  --lap MIN-MAX         the lap in metres (default any length)
+  --lap-time MIN-MAX    the lap time in seconds instead: the middle of the
+                        car&apos;s time between a grippy and a slippery floor
+  --car NAME            the car of the lap times, one of the classes
+                        %1 (default %2)
+  --car-file FILE       the car&apos;s own figures instead, as kerbwright-check
+                        reads them
+  --cell-size METRES    the side of a cell in metres (default 0.5)
+  --min-straight N      at least N straight cells between corners (default 0)
+  --crossings           figures of eight too, crossing on a crossroads
+  -n, --count N         how many suggestions, 1 to 100 (default 5)
+  --seed S              another seed, other suggestions (default 1); the same
+                        seed always gives the same suggestions
+  --json                one JSON object a suggestion, then one for the outcome
+</source>
+        <translation>--size schlägt geschlossene Rundkurse für eine Fläche von SPALTEN x ZEILEN Feldern
+vor (je 1 bis 30) und schreibt sie als suggestion-1.kwf, suggestion-2.kwf ... in
+ORDNER, die besten zuerst, mit einer Zeile für jeden (für Skripte englisch): die
+Datei, die Runde in Metern und ihre Zeit für das Auto (auf griffigem bis
+rutschigem Boden), ihre Teile, Kurven, Haarnadeln, Schikanen und Kreuzungen und
+ihre Wertung (von 100: 60 für eine Runde nahe der Mitte von --lap oder
+--lap-time, 40 für den Anteil der Fläche, den die Runde umspannt). Dann sagt
+eine Zeile, was gefunden wurde und was zurückhielt, wenn es weniger als N waren.
+Jeder Rundkurs hat eine Start-Ziel-Gerade in der Mitte seiner längsten Geraden.
+Mit --inventory braucht kein Vorschlag mehr, als der Verein besitzt; eine
+einfache Gerade tritt an die Stelle einer fehlenden Start-Ziel-Geraden; die
+leere Fläche zählt nur, wenn die Datei sie listet. -o nennt den Ordner (Vorgabe
+der aktuelle Ordner). Rückgabewert 0, wenn N Rundkurse gefunden wurden, 1 bei
+weniger.
+
+  --size COLSxROWS      die Fläche, in Feldern
+  --family NAME         circuit (Vorgabe), foam oder carpet: die zu legende Fahrbahn
+  --lap MIN-MAX         die Runde in Metern (Vorgabe beliebige Länge)
+  --lap-time MIN-MAX    stattdessen die Rundenzeit in Sekunden: die Mitte der
+                        Zeit des Autos zwischen griffigem und rutschigem Boden
+  --car NAME            das Auto der Rundenzeiten, eine der Klassen
+                        %1 (Vorgabe %2)
+  --car-file FILE       stattdessen die eigenen Werte des Autos, wie
+                        kerbwright-check sie liest
+  --cell-size METER     die Seite eines Felds in Metern (Vorgabe 0.5)
+  --min-straight N      mindestens N gerade Felder zwischen Kurven (Vorgabe 0)
+  --crossings           auch Achten, die sich auf einer Kreuzung kreuzen
+  -n, --count N         wie viele Vorschläge, 1 bis 100 (Vorgabe 5)
+  --seed S              ein anderer Startwert, andere Vorschläge (Vorgabe 1);
+                        derselbe Startwert gibt immer dieselben Vorschläge
+  --json                ein JSON-Objekt je Vorschlag, dann eines für das Ergebnis
+</translation>
+    </message>
+    <message>
+        <source>give --lap or --lap-time, not both</source>
+        <translation>--lap oder --lap-time angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>give --car or --car-file, not both</source>
+        <translation>--car oder --car-file angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>no car class &quot;%1&quot;; the classes are %2</source>
+        <translation>keine Autoklasse „%1“; die Klassen sind %2</translation>
+    </message>
+    <message>
+        <source>no car file given</source>
+        <translation>keine Autodatei angegeben</translation>
+    </message>
+    <message>
+        <source>the lap time must be MIN-MAX in seconds, MIN no more than MAX, not &quot;%1&quot;</source>
+        <translation>die Rundenzeit muss MIN-MAX in Sekunden sein, MIN nicht größer als MAX, nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1164,41 @@ weniger.
     </message>
 </context>
 <context>
+    <name>InventoryCommands</name>
+    <message>
+        <source>Inventory</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Inventory…</source>
+        <translation>Bestand…</translation>
+    </message>
+    <message>
+        <source>Forget inventory</source>
+        <translation>Bestand vergessen</translation>
+    </message>
+    <message>
+        <source>Use owned pieces</source>
+        <translation>Vorhandene Teile einsetzen</translation>
+    </message>
+    <message>
+        <source>Read the pieces the club owns from a CSV file of code,count lines</source>
+        <translation>Die Teile, die der Verein besitzt, aus einer CSV-Datei mit Zeilen code,count lesen</translation>
+    </message>
+    <message>
+        <source>Put owned pieces that fit alike in place of the pieces too few of</source>
+        <translation>Vorhandene Teile, die gleich anschließen, an die Stelle der Teile setzen, von denen zu wenige da sind</translation>
+    </message>
+    <message>
+        <source>Inventory %1: %2</source>
+        <translation>Bestand %1: %2</translation>
+    </message>
+    <message>
+        <source>Inventory forgotten</source>
+        <translation>Bestand vergessen</translation>
+    </message>
+</context>
+<context>
     <name>KwError</name>
     <message>
         <source>Cannot open file %1</source>
@@ -1107,6 +1235,33 @@ weniger.
     <message>
         <source>Track too large: at most 30 columns and 30 rows</source>
         <translation>Strecke zu groß: höchstens 30 Spalten und 30 Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>LapCommands</name>
+    <message>
+        <source>Car…</source>
+        <translation>Auto…</translation>
+    </message>
+    <message>
+        <source>Drive a lap</source>
+        <translation>Eine Runde fahren</translation>
+    </message>
+    <message>
+        <source>Show speed map</source>
+        <translation>Geschwindigkeitskarte zeigen</translation>
+    </message>
+    <message>
+        <source>No lap to drive: the track has no closed circuit that a car can drive round in one go (Check connections shows its open road ends)</source>
+        <translation>Keine Runde zum Fahren: Die Strecke hat keinen geschlossenen Rundkurs, den ein Auto in einem Zug umrunden kann („Verbindungen prüfen“ zeigt die offenen Fahrbahnenden)</translation>
+    </message>
+    <message>
+        <source>Speed map of a %1 s lap (%2, grippy floor): %3–%4 m/s, red slow, green fast; Esc ends it</source>
+        <translation>Geschwindigkeitskarte einer Runde von %1 s (%2, griffiger Boden): %3–%4 m/s, rot langsam, grün schnell; Esc beendet sie</translation>
+    </message>
+    <message>
+        <source>Lap %1: %2 s of %3 s at %4 (%5, grippy floor); - slower, + faster, Esc stops</source>
+        <translation>Runde %1: %2 s von %3 s bei %4 (%5, griffiger Boden); - langsamer, + schneller, Esc hält an</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1627,26 @@ weniger.
     <message>
         <source>Total: </source>
         <translation>Gesamt: </translation>
+    </message>
+    <message>
+        <source>An estimate from the pieces&apos; centre lines and the car&apos;s figures (Track → Car…); a measured lap calibrates it</source>
+        <translation>Eine Schätzung aus den Mittellinien der Teile und den Werten des Autos (Strecke → Auto…); eine gemessene Runde eicht sie</translation>
+    </message>
+    <message>
+        <source>Lap time:</source>
+        <translation>Rundenzeit:</translation>
+    </message>
+    <message>
+        <source>No lap: no circuit that a car can drive round in one go</source>
+        <translation>Keine Runde: kein Rundkurs, den ein Auto in einem Zug umrunden kann</translation>
+    </message>
+    <message>
+        <source>Circuit %1: %2, average %3–%4 km/h (%5)</source>
+        <translation>Rundkurs %1: %2, im Mittel %3–%4 km/h (%5)</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>beliebig</translation>
     </message>
 </context>
 <context>
@@ -2331,6 +2506,10 @@ Eine Sicherungskopie davon wurde am %2 geschrieben. Stelle sie wieder her, um do
         <source>%1 owned, %2 used, %3 left</source>
         <translation>%1 vorhanden, %2 verbaut, %3 übrig</translation>
     </message>
+    <message>
+        <source>Not in the inventory: as much as the track needs</source>
+        <translation>Nicht im Bestand: so viele, wie die Strecke braucht</translation>
+    </message>
 </context>
 <context>
     <name>SheetLayout</name>
@@ -2360,6 +2539,29 @@ Eine Sicherungskopie davon wurde am %2 geschrieben. Stelle sie wieder her, um do
     </message>
 </context>
 <context>
+    <name>SpeedChart</name>
+    <message>
+        <source>Speed over the lap&apos;s distance: coloured on a grippy floor, grey on a slippery one</source>
+        <translation>Geschwindigkeit über die Strecke der Runde: farbig auf griffigem Boden, grau auf rutschigem</translation>
+    </message>
+    <message>
+        <source>No lap to chart</source>
+        <translation>Keine Runde für das Diagramm</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>metres from the start</source>
+        <translation>Meter ab dem Start</translation>
+    </message>
+    <message>
+        <source>%1 m/s</source>
+        <translation>%1 m/s</translation>
+    </message>
+</context>
+<context>
     <name>StandardOutput</name>
     <message>
         <source>write error</source>
@@ -2368,6 +2570,13 @@ Eine Sicherungskopie davon wurde am %2 geschrieben. Stelle sie wieder her, um do
     <message>
         <source>: cannot write standard output: </source>
         <translation>: Standardausgabe nicht schreibbar: </translation>
+    </message>
+</context>
+<context>
+    <name>SuggestCircuitsCommand</name>
+    <message>
+        <source>Suggest circuits…</source>
+        <translation>Rundkurse vorschlagen…</translation>
     </message>
 </context>
 <context>
@@ -2418,6 +2627,236 @@ war nicht les- oder schreibbar (auch die Standardausgabe) oder der Aufruf falsch
     </message>
 </context>
 <context>
+    <name>SuggestDialog</name>
+    <message>
+        <source>Suggest circuits</source>
+        <translation>Rundkurse vorschlagen</translation>
+    </message>
+    <message>
+        <source>cells, %1 × %2 m</source>
+        <translation>Felder, %1 × %2 m</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation>Rundkurs</translation>
+    </message>
+    <message>
+        <source>Foam mat (RCP 1)</source>
+        <translation>Schaummatte (RCP 1)</translation>
+    </message>
+    <message>
+        <source>Carpet (RCP 2)</source>
+        <translation>Teppich (RCP 2)</translation>
+    </message>
+    <message>
+        <source>Figures of eight (a crossing)</source>
+        <translation>Achten (eine Kreuzung)</translation>
+    </message>
+    <message>
+        <source>Floor:</source>
+        <translation>Fläche:</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>Road:</source>
+        <translation>Fahrbahn:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Pieces:</source>
+        <translation>Teile:</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Anlage:</translation>
+    </message>
+    <message>
+        <source>  at least</source>
+        <translation>  mindestens</translation>
+    </message>
+    <message>
+        <source>straight cells between corners</source>
+        <translation>gerade Felder zwischen Kurven</translation>
+    </message>
+    <message>
+        <source>Suggestions:</source>
+        <translation>Vorschläge:</translation>
+    </message>
+    <message>
+        <source>  seed</source>
+        <translation>  Startwert</translation>
+    </message>
+    <message>
+        <source>Suggest</source>
+        <translation>Vorschlagen</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Other suggestions: the next seed</source>
+        <translation>Andere Vorschläge: der nächste Startwert</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Use as track</source>
+        <translation>Als Strecke übernehmen</translation>
+    </message>
+    <message>
+        <source>Place as stamp</source>
+        <translation>Als Stempel setzen</translation>
+    </message>
+    <message>
+        <source>Any lap</source>
+        <translation>Beliebige Runde</translation>
+    </message>
+    <message>
+        <source>Lap length</source>
+        <translation>Rundenlänge</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Rundenzeit</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>The car whose lap times are shown and aimed at</source>
+        <translation>Das Auto, dessen Rundenzeiten gezeigt und angestrebt werden</translation>
+    </message>
+    <message>
+        <source>  car</source>
+        <translation>  Auto</translation>
+    </message>
+    <message>
+        <source>Only what we own:</source>
+        <translation>Nur was wir besitzen:</translation>
+    </message>
+    <message>
+        <source>Load inventory…</source>
+        <translation>Bestand laden…</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Suggestion %1: %2</source>
+        <translation>Vorschlag %1: %2</translation>
+    </message>
+    <message>
+        <source>no inventory loaded</source>
+        <translation>kein Bestand geladen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n piece)</source>
+        <translation>
+            <numerusform>%1 (%n Teil)</numerusform>
+            <numerusform>%1 (%n Teile)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n pieces)</source>
+        <translation>
+            <numerusform>%1 (%n Teil)</numerusform>
+            <numerusform>%1 (%n Teile)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SuggestionSheet</name>
+    <message>
+        <source>%1. Lap %2, %3</source>
+        <translation>%1. Runde %2, %3</translation>
+    </message>
+    <message>
+        <source>%1
+%2 pieces in %3 × %4 cells; score %5 of 100</source>
+        <translation>%1
+%2 Teile auf %3 × %4 Feldern; Wertung %5 von 100</translation>
+    </message>
+    <message>
+        <source>lap %1, %2 (%3)</source>
+        <translation>Runde %1, %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n corner</source>
+        <translation>
+            <numerusform>%n Kurve</numerusform>
+            <numerusform>%n Kurven</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n corners</source>
+        <translation>
+            <numerusform>%n Kurve</numerusform>
+            <numerusform>%n Kurven</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hairpin</source>
+        <translation>
+            <numerusform>%n Haarnadel</numerusform>
+            <numerusform>%n Haarnadeln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hairpins</source>
+        <translation>
+            <numerusform>%n Haarnadel</numerusform>
+            <numerusform>%n Haarnadeln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chicane</source>
+        <translation>
+            <numerusform>%n Schikane</numerusform>
+            <numerusform>%n Schikanen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chicanes</source>
+        <translation>
+            <numerusform>%n Schikane</numerusform>
+            <numerusform>%n Schikanen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n crossing</source>
+        <translation>
+            <numerusform>%n Kreuzung</numerusform>
+            <numerusform>%n Kreuzungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n crossings</source>
+        <translation>
+            <numerusform>%n Kreuzung</numerusform>
+            <numerusform>%n Kreuzungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fits what we own</source>
+        <translation>Passt zu dem, was wir besitzen</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>About Kerbwright</source>
@@ -2449,6 +2888,10 @@ war nicht les- oder schreibbar (auch die Standardausgabe) oder der Aufruf falsch
     <message>
         <source>You should consider changing to a larger screen-resolution.</source>
         <translation>Eine höhere Bildschirmauflösung wäre zu empfehlen.</translation>
+    </message>
+    <message>
+        <source>--inventory needs the name of a CSV file</source>
+        <translation>--inventory braucht den Namen einer CSV-Datei</translation>
     </message>
 </context>
 <context>
