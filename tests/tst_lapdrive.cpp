@@ -13,8 +13,11 @@
 #include "ui/palette/palette.h"
 #include "ui/palette/picturebutton.h"
 #include "ui/dialogs/cardialog.h"
+#include "ui/dialogs/sessioncar.h"
+#include "ui/dialogs/sessioncellsize.h"
 #include "ui/dialogs/partslistwindow.h"
 #include "ui/dialogs/sessioncar.h"
+#include "ui/dialogs/sessioncellsize.h"
 #include "ui/track/drivenlap.h"
 
 #include <QAction>
@@ -69,6 +72,7 @@ private slots:
             QTest::addRow("%s, Esc", item) << item << "Esc";
             QTest::addRow("%s, an edit", item) << item << "edit";
         }
+        QTest::addRow("a new cell side") << "Drivealap1" << "cell side";
     }
 
     void endings()
@@ -88,6 +92,10 @@ private slots:
         if (ending == "Esc") {
             key(Qt::Key_Escape);
             QCOMPARE(history.index(), steps);
+        } else if (ending == "cell side") {
+            const double side = SessionCellSize::metres();
+            SessionCar::setCellSize(side * 2);
+            SessionCar::setCellSize(side);
         } else {
             QTest::mouseClick(m_window->palette()->pieceButton("00"), Qt::LeftButton);
             clickCell(*m_window, TrackGrid::index(2, 1));

@@ -96,10 +96,8 @@ void PartsListWindow::createFacts()
     m_cellSize->setSuffix(QStringLiteral(" m"));
     m_cellSize->setValue(SessionCellSize::metres());
     m_cellSize->setToolTip(QCoreApplication::translate("PartsListWindow", "The side of one cell, for the sizes and lengths above"));
-    connect(m_cellSize, &QDoubleSpinBox::valueChanged, this, [this](double metres) {
-        SessionCellSize::setMetres(metres);
-        showFacts();
-    });
+    // The window hears the new side back through the session's car.
+    connect(m_cellSize, &QDoubleSpinBox::valueChanged, this, &SessionCar::setCellSize);
     // One line a circuit; clicking one shows its cells on the track.
     m_circuits = new QListWidget(this);
     m_circuits->setObjectName(QStringLiteral("CircuitList"));

@@ -35,3 +35,11 @@ LapSetup SessionCar::lap()
     lap.cellSize = SessionCellSize::metres();
     return lap;
 }
+
+void SessionCar::setCellSize(double metres)
+{
+    const double before = SessionCellSize::metres();
+    SessionCellSize::setMetres(metres);
+    if (SessionCellSize::metres() != before)
+        emit instance().changed();
+}

@@ -23,8 +23,12 @@ public:
     static void setCar(const Car &car);
     // The car with the cell side of the session.
     static LapSetup lap();
+    // A new cell side changes every lap's length and time, so it is set here
+    // and heard as a change of the lap's setup (a positive number only).
+    static void setCellSize(double metres);
 
 signals:
+    // The car or the cell side changed: every lap shown is out of date.
     void changed();
 
 private:
